@@ -1,0 +1,61 @@
+// How fast the page draws text and boxes, headless.
+#include <benchmark/benchmark.h>
+
+#include "headless.h"
+#include "runtime.h"
+
+namespace {
+
+class Fixture {
+ public:
+  Fixture() {
+    InstallBackend(&backend_);
+    backend_.page().logging = false;
+    FE_SETFONTNAME("ｺﾞｼｯｸ");
+    FE_SETFONTSIZE(16);
+    FE_SETDRAWWIDTH(3);
+  }
+  ~Fixture() { InstallBackend(nullptr); }
+
+ private:
+  HeadlessBackend backend_;
+};
+
+void BM_TextLine(benchmark::State& state) {
+  Fixture fixture;
+  for (auto _ : state) {
+    PsSYMBOL40(44, 120, 2, 3, 13, "正の数・負の数で量を表すこと 3.5 + (-2)");
+  }
+}
+BENCHMARK(BM_TextLine);
+
+void BM_SingleGlyph(benchmark::State& state) {
+  Fixture fixture;
+  for (auto _ : state) PsSYMBOL40(100, 100, 1, 1, 0, "５");
+}
+BENCHMARK(BM_SingleGlyph);
+
+void BM_FilledBox(benchmark::State& state) {
+  Fixture fixture;
+  for (auto _ : state) PsBOX_STEP(22, 10, 1320, 600, 15, 10);
+}
+BENCHMARK(BM_FilledBox);
+
+void BM_EraseWholePage(benchmark::State& state) {
+  Fixture fixture;
+  for (auto _ : state) PsBOX_STEP(0, 0, 1760, 1800, 15, 15);
+}
+BENCHMARK(BM_EraseWholePage);
+
+void BM_CursorDisc(benchmark::State& state) {
+  Fixture fixture;
+  for (auto _ : state) {
+    PsCIRCLE_DISC(1064, 656, 4, 5);
+    PsCIRCLE_DISC(1064, 656, 4, 15);
+  }
+}
+BENCHMARK(BM_CursorDisc);
+
+}  // namespace
+
+BENCHMARK_MAIN();

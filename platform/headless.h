@@ -1,0 +1,44 @@
+// The headless backend: the same page without a window. Keys come from a
+// script; when it is used up the next poll stops the run. The clock is fixed,
+// so the random seed is too.
+#pragma once
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "backend.h"
+
+// Turns a key script into keys: tokens separated by blanks, each a single
+// printable character or one of Enter, Left, Right, Backspace, Delete, Space.
+// Letters become upper case, as the keyboard reports them. An unknown token
+// throws std::invalid_argument.
+std::vector<std::string> ParseKeyScript(const std::string& script);
+
+class HeadlessBackend : public Backend {
+ public:
+  explicit HeadlessBackend(std::vector<std::string> keys = {}, std::string clock = "12:00:00");
+
+  std::string PollKey() override;
+  std::string Clock() override { return clock_; }
+  [[noreturn]] void WaitUntilClosed() override;
+
+  void AddKeys(const std::vector<std::string>& keys);
+  void SetClock(const std::string& clock) { clock_ = clock; }
+  // With a folder set, the page is saved as DIR/0001.png, 0002.png, ...
+  // before every key is handed out.
+  void SetFrameFolder(const std::string& dir) { frame_dir_ = dir; }
+
+  bool script_used_up() const { return used_up_; }
+  bool error_screen() const { return error_screen_; }
+  size_t keys_left() const { return keys_.size(); }
+
+ private:
+  std::deque<std::string> keys_;
+  std::string clock_;
+  std::string frame_dir_;
+  int frame_ = 0;
+  bool used_up_ = false;
+  bool error_screen_ = false;
+};

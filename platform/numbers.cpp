@@ -1,0 +1,169 @@
+#include "numbers.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+double RoundHalfAway(double v) {
+  return std::round(v);
+}
+
+int PbFstInt(double v, Where where) {
+  NoteLine(where);
+  if (!std::isfinite(v)) RaiseError(kOverflow, where);
+  double r = RoundHalfAway(v);
+  if (r < -32768.0 || r > 32767.0) RaiseError(kOverflow, where);
+  return static_cast<int>(r);
+}
+
+int32_t PbFstLng(double v, Where where) {
+  NoteLine(where);
+  if (!std::isfinite(v)) RaiseError(kOverflow, where);
+  double r = RoundHalfAway(v);
+  if (r < -2147483648.0 || r > 2147483647.0) RaiseError(kOverflow, where);
+  return static_cast<int32_t>(r);
+}
+
+float PnFInt(float v) {
+  return std::floor(v);
+}
+float PnFChs(float v) {
+  return -v;
+}
+float PnFAtn(float v) {
+  return static_cast<float>(std::atan(static_cast<double>(v)));
+}
+
+float Checked(double v, Where where) {
+  NoteLine(where);
+  if (std::isnan(v)) RaiseError(kIllegalFunctionCall, where);
+  if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) RaiseError(kOverflow, where);
+  return static_cast<float>(v);
+}
+
+float PnFXy(double x, double y, Where where) {
+  if (x == 0.0 && y < 0.0) RaiseError(kDivisionByZero, where);
+  return Checked(std::pow(x, y), where);
+}
+
+float Div(double a, double b, Where where) {
+  if (b == 0.0) RaiseError(kDivisionByZero, where);
+  return Checked(a / b, where);
+}
+
+float Mod(double a, double b, Where where) {
+  int32_t ia = PbFstLng(a, where);
+  int32_t ib = PbFstLng(b, where);
+  if (ib == 0) RaiseError(kDivisionByZero, where);
+  if (ib == -1) return 0.0f;  // avoids the one overflowing case, INT_MIN % -1
+  return static_cast<float>(ia % ib);
+}
+
+namespace {
+
+// The decimal digits of |v| rounded to 7 significant digits, without
+// trailing zeros, and the decimal exponent of the first digit.
+void SevenDigits(double a, std::string& digits, int& exponent) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.6e", a);  // d.dddddde+XX
+  digits.clear();
+  const char* p = buf;
+  for (; *p && *p != 'e'; ++p) {
+    if (*p != '.') digits += *p;
+  }
+  exponent = std::atoi(p + 1);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+}
+
+}  // namespace
+
+std::string PfSTR244(float value) {
+  double v = value;
+  if (std::isnan(v)) return " NaN";
+  std::string sign = v < 0 ? "-" : " ";
+  if (std::isinf(v)) return sign + "Inf";
+  if (v == 0.0) return " 0";
+  std::string digits;
+  int e = 0;
+  SevenDigits(std::fabs(v), digits, e);
+  std::string body;
+  if (e > 6 || e < -7) {
+    // Very large and very small numbers: d.ddddddE+XX.
+    body = digits.substr(0, 1);
+    if (digits.size() > 1) body += "." + digits.substr(1);
+    char exp[16];
+    std::snprintf(exp, sizeof exp, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
+    body += exp;
+  } else if (e >= 0) {
+    std::string whole = digits.substr(0, std::min<size_t>(digits.size(), e + 1));
+    while (static_cast<int>(whole.size()) < e + 1) whole += '0';
+    body = whole;
+    if (static_cast<int>(digits.size()) > e + 1) body += "." + digits.substr(e + 1);
+  } else {
+    body = "." + std::string(-e - 1, '0') + digits;
+  }
+  return sign + body;
+}
+
+std::string PfSTR248(double v) {
+  return PfSTR244(static_cast<float>(v));
+}
+
+float PfVAL(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  std::string number;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) number += text[i++];
+  bool any_digit = false;
+  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+    number += text[i++];
+    any_digit = true;
+  }
+  if (i < text.size() && text[i] == '.') {
+    number += text[i++];
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+      number += text[i++];
+      any_digit = true;
+    }
+  }
+  if (!any_digit) return 0.0f;
+  if (i + 1 < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    size_t j = i + 1;
+    std::string exp = "e";
+    if (text[j] == '-' || text[j] == '+') exp += text[j++];
+    bool exp_digit = false;
+    while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) {
+      exp += text[j++];
+      exp_digit = true;
+    }
+    if (exp_digit) number += exp;
+  }
+  double v = std::strtod(number.c_str(), nullptr);
+  if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) return v < 0 ? -FLT_MAX : FLT_MAX;
+  return static_cast<float>(v);
+}
+
+namespace {
+uint64_t g_random_state = 0x9E3779B97F4A7C15ull;
+
+uint64_t SplitMix(uint64_t& state) {
+  uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+}  // namespace
+
+void PaRandomize(double seed, Where where) {
+  int32_t s = PbFstLng(seed, where);
+  g_random_state = static_cast<uint64_t>(static_cast<uint32_t>(s)) * 0x100000001B3ull + 1;
+}
+
+float PaRnd() {
+  // 24 random bits: every value is exactly a float in [0, 1), never 1.0.
+  uint64_t bits = SplitMix(g_random_state) >> 40;
+  return static_cast<float>(bits) / 16777216.0f;
+}

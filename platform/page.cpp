@@ -1,0 +1,226 @@
+#include "page.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "glyphs.h"
+#include "palette.h"
+#include "runtime.h"
+
+namespace {
+
+// Geometry far off the page is cut down before it reaches Cairo, whose fixed
+// point coordinates would wrap around.
+constexpr double kFar = 100000.0;
+
+double Clamp(double v) {
+  return std::clamp(v, -kFar, kFar);
+}
+
+// Liang-Barsky: cut the segment to the square |x|, |y| <= kFar. False when
+// nothing of it is left.
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2) {
+  double t0 = 0, t1 = 1, dx = x2 - x1, dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 + kFar, kFar - x1, y1 + kFar, kFar - y1};
+  for (int k = 0; k < 4; ++k) {
+    if (p[k] == 0) {
+      if (q[k] < 0) return false;
+      continue;
+    }
+    double t = q[k] / p[k];
+    if (p[k] < 0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+    if (t0 > t1) return false;
+  }
+  double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
+  x2 = x1 + t1 * dx;
+  y2 = y1 + t1 * dy;
+  x1 = nx1;
+  y1 = ny1;
+  return true;
+}
+
+bool FarAway(double x, double y, double r) {
+  return std::fabs(x) > kFar || std::fabs(y) > kFar || r > kFar;
+}
+
+std::string Number(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.6g", v);
+  return buf;
+}
+
+double Turn(double fraction) {
+  double f = std::fmod(fraction, 1.0);
+  if (f < 0) f += 1.0;
+  return f * 2 * M_PI;
+}
+
+}  // namespace
+
+std::string LoggedOp::Line() const {
+  std::string s = name;
+  if (name == "print") {  // print, routine, X, Y, colour, text
+    s += "\t" + face;
+    for (double v : nums) s += "\t" + Number(v);
+    return s + "\t" + text;
+  }
+  for (double v : nums) s += "\t" + Number(v);
+  if (name == "text") s += "\t" + face + "\t" + text;
+  return s;
+}
+
+Page::Page(double scale) : scale_(scale) {
+  int w = static_cast<int>(std::ceil(kPageWidth * scale));
+  int h = static_cast<int>(std::ceil(kPageHeight * scale));
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+  cr_ = cairo_create(surface_);
+  cairo_scale(cr_, scale, scale);
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  SetColour(kPageColour);
+  cairo_paint(cr_);
+  cairo_restore(cr_);
+}
+
+Page::~Page() {
+  cairo_destroy(cr_);
+  cairo_surface_destroy(surface_);
+}
+
+int Page::pixel_width() const {
+  return cairo_image_surface_get_width(surface_);
+}
+int Page::pixel_height() const {
+  return cairo_image_surface_get_height(surface_);
+}
+
+void Page::Record(LoggedOp op) {
+  changed = true;
+  if (logging) log.push_back(std::move(op));
+}
+
+void Page::SetColour(int colour) {
+  Rgb c = PaletteColour(colour);
+  cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+}
+
+void Page::StrokeAtPen() {
+  cairo_set_line_width(cr_, pen_width);
+  cairo_stroke(cr_);
+}
+
+void Page::Line(double x1, double y1, double x2, double y2, int colour) {
+  Record({"line", {x1, y1, x2, y2, double(colour), double(pen_width)}, "", ""});
+  if (!ClipSegment(x1, y1, x2, y2)) return;
+  SetColour(colour);
+  cairo_move_to(cr_, x1, y1);
+  cairo_line_to(cr_, x2, y2);
+  StrokeAtPen();
+}
+
+void Page::Box(double x1, double y1, double x2, double y2, int colour, int fill, int mask) {
+  Record({"box",
+          {x1, y1, x2, y2, double(colour), double(fill), double(mask), double(pen_width)},
+          "",
+          ""});
+  x1 = Clamp(x1), y1 = Clamp(y1), x2 = Clamp(x2), y2 = Clamp(y2);
+  cairo_rectangle(cr_, std::min(x1, x2), std::min(y1, y2), std::fabs(x2 - x1), std::fabs(y2 - y1));
+  SetColour(fill);
+  cairo_fill_preserve(cr_);
+  SetColour(colour);
+  StrokeAtPen();
+}
+
+void Page::Disc(double x, double y, double r, int colour) {
+  Record({"disc", {x, y, r, double(colour), double(pen_width)}, "", ""});
+  if (FarAway(x, y, r)) return;
+  SetColour(colour);
+  cairo_new_sub_path(cr_);
+  cairo_arc(cr_, x, y, std::fabs(r), 0, 2 * M_PI);
+  cairo_fill_preserve(cr_);
+  StrokeAtPen();
+}
+
+void Page::Circle(double x, double y, double r, int colour) {
+  Record({"circle", {x, y, r, double(colour), double(pen_width)}, "", ""});
+  if (FarAway(x, y, r)) return;
+  SetColour(colour);
+  cairo_new_sub_path(cr_);
+  cairo_arc(cr_, x, y, std::fabs(r), 0, 2 * M_PI);
+  StrokeAtPen();
+}
+
+void Page::Arc(double x, double y, double r, int colour, double start, double end) {
+  Record({"arc", {x, y, r, double(colour), start, end, double(pen_width)}, "", ""});
+  if (FarAway(x, y, r)) return;
+  SetColour(colour);
+  cairo_new_sub_path(cr_);
+  cairo_arc(cr_, x, y, std::fabs(r), Turn(start), Turn(end));
+  StrokeAtPen();
+}
+
+void Page::Sector(double x, double y, double r, int colour, int fill, double start, double end) {
+  Record(
+      {"sector", {x, y, r, double(colour), double(fill), start, end, double(pen_width)}, "", ""});
+  if (FarAway(x, y, r)) return;
+  cairo_move_to(cr_, x, y);
+  cairo_arc(cr_, x, y, std::fabs(r), Turn(start), Turn(end));
+  cairo_close_path(cr_);
+  SetColour(fill);
+  cairo_fill_preserve(cr_);
+  SetColour(colour);
+  StrokeAtPen();
+}
+
+void Page::Polyline(const std::vector<double>& xy, int colour) {
+  LoggedOp op{"polyline", {double(colour), double(pen_width), double(xy.size() / 2)}, "", ""};
+  op.nums.insert(op.nums.end(), xy.begin(), xy.end());
+  Record(std::move(op));
+  SetColour(colour);
+  for (size_t k = 0; k + 3 < xy.size(); k += 2) {
+    double x1 = xy[k], y1 = xy[k + 1], x2 = xy[k + 2], y2 = xy[k + 3];
+    if (!ClipSegment(x1, y1, x2, y2)) continue;
+    // Consecutive segments join into one path so the corners are round.
+    if (k == 0 || !cairo_has_current_point(cr_)) cairo_move_to(cr_, x1, y1);
+    cairo_line_to(cr_, x2, y2);
+  }
+  StrokeAtPen();
+}
+
+void Page::Clear() {
+  Record({"clear", {}, "", ""});
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  SetColour(kPageColour);
+  cairo_paint(cr_);
+  cairo_restore(cr_);
+}
+
+void Page::Text(double x, double y, int hmag, int vmag, int colour, const std::string& sjis) {
+  Record({"text",
+          {x, y, double(hmag), double(vmag), double(colour), font.size, double(font.bold),
+           double(font.italic)},
+          ToUtf8(font.face),
+          ToUtf8(sjis)});
+  if (FarAway(x, y, 0)) return;
+  SetColour(colour);
+  PaintText(cr_, font, x, y, hmag, vmag, sjis);
+}
+
+void Page::Note(const std::string& routine, double x, double y, double colour,
+                const std::string& sjis) {
+  if (logging) log.push_back({"print", {x, y, colour}, routine, ToUtf8(sjis)});
+}
+
+bool Page::SavePng(const std::string& path) const {
+  cairo_surface_flush(surface_);
+  return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}

@@ -1,0 +1,56 @@
+#include "palette.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The hues follow the usual 16-colour order (blue, green, cyan, red, magenta,
+// brown, grey; then the bright set), tuned so that every pair of text and
+// background colours the lessons combine reads clearly:
+//   on the white page: text 0, 3, 4, 5, 7, 9, 11 and 13 (the error message);
+//   the main menu: title 15 and items 13 on the panel colour 10;
+//   prompt boxes: text 9 on fill 4 and on fill 12;
+//   cells: text 5 on fill 13, text 13 on fill 3.
+// Colour 4 (the default text) therefore sits between the dark colours 9 and
+// the white page, and 13 is a strong pink that reads on white and on the
+// dark fills 3 and 10 alike.
+constexpr Rgb kPalette[kPaletteSize] = {
+    {0x00, 0x00, 0x00},  // 0 black: body text
+    {0x1A, 0x3F, 0xB0},  // 1 blue
+    {0x1B, 0x7F, 0x2A},  // 2 green
+    {0x00, 0x45, 0x4F},  // 3 dark cyan: headings and labels; cell fill
+    {0xE0, 0x30, 0x1E},  // 4 red: the default text colour; prompt fill
+    {0x5A, 0x14, 0x70},  // 5 purple: revealed answers, the typed entry
+    {0x8A, 0x5A, 0x00},  // 6 brown
+    {0x4A, 0x4A, 0x4A},  // 7 dark grey: textbook task lines
+    {0x80, 0x80, 0x80},  // 8 grey
+    {0x0A, 0x1E, 0x78},  // 9 navy: the moving point, prompt text
+    {0x0A, 0x4A, 0x22},  // 10 dark green: the main-menu panel
+    {0x00, 0x7F, 0xA0},  // 11 cyan: thermometer labels
+    {0xFF, 0xB4, 0xA8},  // 12 salmon: prompt fill
+    {0xF0, 0x50, 0x9F},  // 13 pink: menu items, the error message, cell fill
+    {0xC8, 0x9B, 0x00},  // 14 gold
+    {0xFF, 0xFF, 0xFF},  // 15 white: the page
+};
+
+double Linear(uint8_t channel) {
+  double c = channel / 255.0;
+  return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(Rgb c) {
+  return 0.2126 * Linear(c.r) + 0.7152 * Linear(c.g) + 0.0722 * Linear(c.b);
+}
+
+}  // namespace
+
+Rgb PaletteColour(int number) {
+  return kPalette[std::clamp(number, 0, kPaletteSize - 1)];
+}
+
+double ContrastRatio(int a, int b) {
+  double la = Luminance(PaletteColour(a));
+  double lb = Luminance(PaletteColour(b));
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}

@@ -1,0 +1,94 @@
+// The runtime the lesson programs run on: window, drawing, text, fonts, pen,
+// keyboard, clock, strings, numbers and arrays.
+//
+// The page is one logical drawing space, x 0 to 1440 to the right and y 0 to
+// 900 downwards; drawing beyond it is clipped. Colours are palette numbers 0
+// to 15, 15 being the white page. Coordinates that are not finite raise the
+// runtime's overflow error with the caller's line.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "arrays.h"
+#include "errors.h"
+#include "numbers.h"
+#include "string_ops.h"
+
+inline constexpr int kPageWidth = 1440;
+inline constexpr int kPageHeight = 900;
+
+// ---- window ----------------------------------------------------------------
+void FE_SETMAPMODE(double mode);
+void FE_MAXIMIZEWINDOW();
+
+// ---- font and pen ----------------------------------------------------------
+// Faces: "ｺﾞｼｯｸ", "ゴシック", "Times New Roman", "MT Extra".
+void FE_SETFONTNAME(const std::string& face);
+void FE_SETFONTSIZE(double size, Where where = Where::current());
+// -1 (or any non-zero value) on, 0 off.
+void FE_SETFONTBOLD(double flag);
+void FE_SETFONTITALIC(double flag);
+int FE_GETDRAWWIDTH();
+void FE_SETDRAWWIDTH(double width, Where where = Where::current());
+
+// ---- drawing ---------------------------------------------------------------
+// A line from (x1, y1) to (x2, y2), or to (x1 + dx, y1 + dy), at the pen width.
+void PsLINE(double x1, double y1, double x2, double y2, double colour,
+            Where where = Where::current());
+void PsLINE_STEP(double x1, double y1, double dx, double dy, double colour,
+                 Where where = Where::current());
+// A filled box: border in `colour` at the pen width, inside in `fill`. With
+// mask 7 the lessons give both colours alike; it draws the same.
+void PsBOX(double x1, double y1, double x2, double y2, double colour, double fill, double mask = 15,
+           Where where = Where::current());
+void PsBOX_STEP(double x1, double y1, double w, double h, double colour, double fill,
+                double mask = 15, Where where = Where::current());
+// A filled disc: the circle filled, then its outline stroked at the pen width.
+void PsCIRCLE_DISC(double x, double y, double r, double colour, Where where = Where::current());
+// A circle outline.
+void PsCIRCLE(double x, double y, double r, double colour, Where where = Where::current());
+// An arc from `start` to `end`, fractions of a turn from the positive x axis
+// towards the positive y axis (clockwise on the screen), taken modulo 1.
+void PsCIRCLE_ARC(double x, double y, double r, double colour, double start, double end,
+                  Where where = Where::current());
+// A filled sector over the same angles: inside in `fill`, outline in `colour`.
+void PsCIRCLE_SECTOR(double x, double y, double r, double colour, double fill, double start,
+                     double end, Where where = Where::current());
+
+struct Pt {
+  double x, y;
+};
+// An open polyline through the points in order.
+void PsCONNECT(const std::vector<Pt>& points, double colour, Where where = Where::current());
+inline void PsCONNECT(std::initializer_list<Pt> points, double colour,
+                      Where where = Where::current()) {
+  PsCONNECT(std::vector<Pt>(points), colour, where);
+}
+
+// Clear the whole page to white.
+void PsCLS();
+
+// A text with its top-left at (x, y) in the current font, magnified by the
+// whole numbers hmag (1 to 12) and vmag (1 to 7); only the glyphs are painted.
+// A single-byte character advances size*hmag/2, a double-byte one size*hmag.
+void PsSYMBOL40(double x, double y, double hmag, double vmag, double colour,
+                const std::string& text, Where where = Where::current());
+
+// A note for the operation log only (no drawing): which routine printed which
+// text where. Lets a reader of the log follow a page's texts.
+void LogPrint(const std::string& routine, double x, double y, double colour,
+              const std::string& text);
+
+// ---- keyboard, clock, end ----------------------------------------------------
+// Never waits for a key: "" when none is pending, else the key as one
+// character: 8 backspace, 12 delete, 13 Enter, 28 right, 29 left, 30 up,
+// 31 down, 27 escape, printable keys as themselves (letters in upper case).
+std::string PfINKEY24();
+// Time of day "hh:mm:ss".
+std::string PfTIME24();
+// End of the program with status 0.
+[[noreturn]] void PsEND();
+// Keeps the window alive until it is closed (the error screen's wait).
+[[noreturn]] void WaitUntilClosed();

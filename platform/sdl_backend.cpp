@@ -1,0 +1,202 @@
+#include "sdl_backend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <ctime>
+#include <deque>
+#include <stdexcept>
+
+#include "backend.h"
+#include "errors.h"
+#include "last_chance.h"
+#include "runtime.h"
+#include "window_icon.h"
+
+namespace {
+
+// The programs animate nothing between keys: an idle poll may sleep long.
+constexpr int kIdleWaitMs = 5000;
+
+class SdlBackend : public Backend {
+ public:
+  explicit SdlBackend(const std::string& title_utf8, const std::string& title_sjis) {
+    SDL_Rect usable{0, 0, kPageWidth, kPageHeight};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    // The page is drawn at the resolution the screen shows it at, so text
+    // stays sharp; the window then scales it only for later size changes.
+    double scale = std::min(usable.w / double(kPageWidth), usable.h / double(kPageHeight));
+    scale = std::clamp(scale, 0.5, 4.0);
+    page_ = std::make_unique<Page>(scale);
+
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
+    window_ = SDL_CreateWindow(
+        title_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+        std::max(320, int(kPageWidth * scale)), std::max(200, int(kPageHeight * scale)),
+        SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (!window_) throw std::runtime_error(SDL_GetError());
+    if (SDL_Surface* icon = MakeWindowIcon(title_sjis)) {
+      SDL_SetWindowIcon(window_, icon);
+      SDL_FreeSurface(icon);
+    }
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) throw std::runtime_error(SDL_GetError());
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                 page_->pixel_width(), page_->pixel_height());
+    if (!texture_) throw std::runtime_error(SDL_GetError());
+    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    SDL_StartTextInput();
+    Present();
+  }
+
+  ~SdlBackend() override {
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+  }
+
+  std::string PollKey() override {
+    SDL_Event e;
+    while (pending_.empty() && SDL_PollEvent(&e)) Handle(e);
+    if (pending_.empty()) {
+      // Nothing typed: show the page, then sleep until something happens.
+      Present();
+      if (SDL_WaitEventTimeout(&e, kIdleWaitMs)) Handle(e);
+      while (pending_.empty() && SDL_PollEvent(&e)) Handle(e);
+    }
+    if (pending_.empty()) return "";
+    std::string key = pending_.front();
+    pending_.pop_front();
+    return key;
+  }
+
+  std::string Clock() override {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
+    return buf;
+  }
+
+  void Maximize() override { SDL_MaximizeWindow(window_); }
+
+  void WaitUntilClosed() override {
+    for (;;) {
+      Present();
+      SDL_Event e;
+      if (SDL_WaitEventTimeout(&e, kIdleWaitMs)) Handle(e);
+      pending_.clear();
+    }
+  }
+
+ private:
+  void Handle(const SDL_Event& e) {
+    switch (e.type) {
+      case SDL_QUIT:
+        throw WindowClosed();
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw WindowClosed();
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            e.window.event == SDL_WINDOWEVENT_RESTORED ||
+            e.window.event == SDL_WINDOWEVENT_MAXIMIZED) {
+          needs_present_ = true;
+        }
+        break;
+      case SDL_TEXTINPUT: {
+        // Printable keys as themselves; letters upper case.
+        unsigned char c = static_cast<unsigned char>(e.text.text[0]);
+        if (c >= 0x20 && c < 0x7F && e.text.text[1] == '\0') {
+          pending_.push_back(std::string(1, char(std::toupper(c))));
+        }
+        break;
+      }
+      case SDL_KEYDOWN:
+        if (int code = ControlCode(e.key.keysym.sym))
+          pending_.push_back(std::string(1, char(code)));
+        break;
+      default:
+        break;
+    }
+  }
+
+  static int ControlCode(SDL_Keycode key) {
+    switch (key) {
+      case SDLK_RETURN:
+      case SDLK_KP_ENTER:
+        return 13;
+      case SDLK_BACKSPACE:
+        return 8;
+      case SDLK_DELETE:
+      case SDLK_HOME:
+        return 12;
+      case SDLK_RIGHT:
+        return 28;
+      case SDLK_LEFT:
+        return 29;
+      case SDLK_UP:
+        return 30;
+      case SDLK_DOWN:
+        return 31;
+      case SDLK_ESCAPE:
+        return 27;
+      case SDLK_TAB:
+        return 9;
+    }
+    return 0;
+  }
+
+  void Present() {
+    if (!page_->changed && !needs_present_) return;
+    cairo_surface_t* s = page_->surface();
+    cairo_surface_flush(s);
+    SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(s),
+                      cairo_image_surface_get_stride(s));
+    int out_w = 0, out_h = 0;
+    SDL_GetRendererOutputSize(renderer_, &out_w, &out_h);
+    double fit = std::min(out_w / double(kPageWidth), out_h / double(kPageHeight));
+    SDL_Rect dst;
+    dst.w = int(kPageWidth * fit);
+    dst.h = int(kPageHeight * fit);
+    dst.x = (out_w - dst.w) / 2;
+    dst.y = (out_h - dst.h) / 2;
+    SDL_SetRenderDrawColor(renderer_, 0x60, 0x60, 0x60, 0xFF);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+    SDL_RenderPresent(renderer_);
+    page_->changed = false;
+    needs_present_ = false;
+  }
+
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  std::deque<std::string> pending_;
+  bool needs_present_ = true;
+};
+
+}  // namespace
+
+int RunInWindow(const std::string& title, const std::function<int()>& program) {
+  std::string title_utf8 = ToUtf8(title);
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), SDL_GetError());
+    return 1;
+  }
+  int status = 1;
+  try {
+    SdlBackend backend(title_utf8, title);
+    InstallBackend(&backend);
+    InstallLastChance(title_utf8, true);
+    status = program();
+    InstallBackend(nullptr);
+  } catch (const std::runtime_error& e) {
+    std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), e.what());
+  }
+  SDL_Quit();
+  return status;
+}

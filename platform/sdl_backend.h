@@ -1,0 +1,11 @@
+// The real window: one maximised SDL window showing the page scaled to fit
+// with its aspect kept; keys from the keyboard; the clock of the machine.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Opens the window titled `title` (Shift-JIS) with the program's own icon,
+// installs it as the backend and the last-chance crash box, and runs
+// `program`. Returns its status, or 1 when no window can be opened.
+int RunInWindow(const std::string& title, const std::function<int()>& program);

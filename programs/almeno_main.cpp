@@ -1,0 +1,7 @@
+#include "programs.h"
+#include "sdl_backend.h"
+
+int main() {
+  const ProgramDescription& program = AlmenoProgram();
+  return RunInWindow(program.title, [&] { return RunProgram(program); });
+}

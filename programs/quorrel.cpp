@@ -1,0 +1,10 @@
+#include "programs.h"
+
+const ProgramDescription& QuorrelProgram() {
+  static const ProgramDescription program{
+      .title = "Quorrel",
+      .items = {},
+      .dispatch = {},
+  };
+  return program;
+}

@@ -1,0 +1,10 @@
+#include "programs.h"
+
+const ProgramDescription& VindrelProgram() {
+  static const ProgramDescription program{
+      .title = "Vindrel",
+      .items = {},
+      .dispatch = {},
+  };
+  return program;
+}

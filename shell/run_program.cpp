@@ -1,0 +1,19 @@
+#include "globals.h"
+#include "program.h"
+
+int RunProgram(const ProgramDescription& program) {
+  SetProgram(&program);
+  try {
+    try {
+      ProgramStart();
+      return 0;
+    } catch (const RuntimeError& error) {
+      // The one error trap: every runtime error of the run ends here.
+      ErrorHandler(error.line, error.code);
+    }
+  } catch (const ProgramEnded& end) {
+    return end.status;
+  } catch (const WindowClosed&) {
+    return 0;
+  }
+}

@@ -1,0 +1,82 @@
+#include "headless_fixture.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+
+#include "program.h"
+
+void HeadlessTest::SetUp() {
+  backend_ = std::make_unique<HeadlessBackend>();
+  InstallBackend(backend_.get());
+}
+
+void HeadlessTest::TearDown() {
+  InstallBackend(nullptr);
+}
+
+void HeadlessTest::StartUp() {
+  StartUpState();
+}
+
+void HeadlessTest::Keys(const std::string& script) {
+  backend_->AddKeys(ParseKeyScript(script));
+}
+
+std::vector<LoggedOp> HeadlessTest::Ops(const std::string& name) {
+  std::vector<LoggedOp> out;
+  for (const LoggedOp& op : Log()) {
+    if (op.name == name) out.push_back(op);
+  }
+  return out;
+}
+
+std::vector<std::string> HeadlessTest::Texts() {
+  std::vector<std::string> out;
+  for (const LoggedOp& op : Log()) {
+    if (op.name == "text") out.push_back(op.text);
+  }
+  return out;
+}
+
+std::string Utf8(const std::string& sjis) {
+  return ToUtf8(sjis);
+}
+
+namespace {
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) {
+    if (c == '\'') {
+      q += "'\\''";
+    } else {
+      q += c;
+    }
+  }
+  return q + "'";
+}
+}  // namespace
+
+PlayerRun RunPlayer(const std::string& program, const std::string& keys, const std::string& clock) {
+  PlayerRun run;
+  char dir_template[] = "/tmp/player-test-XXXXXX";
+  std::string dir = mkdtemp(dir_template);
+  std::string command = std::string(PLAYER_PATH) + " " + Quote(program) + " " + Quote(keys) + " " +
+                        Quote(dir + "/out.png") + " --log " + Quote(dir + "/log.txt") + " --time " +
+                        Quote(clock);
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 256> buf;
+  while (fgets(buf.data(), buf.size(), pipe)) run.ending += buf.data();
+  int status = pclose(pipe);
+  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  while (!run.ending.empty() && run.ending.back() == '\n') run.ending.pop_back();
+  std::ifstream log(dir + "/log.txt");
+  for (std::string line; std::getline(log, line);) run.log.push_back(line);
+  std::remove((dir + "/log.txt").c_str());
+  std::remove((dir + "/out.png").c_str());
+  rmdir(dir.c_str());
+  return run;
+}

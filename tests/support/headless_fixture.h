@@ -1,0 +1,46 @@
+// Test support: a fresh headless page for each test, with helpers to feed
+// keys and to read the operation log.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "headless.h"
+#include "runtime.h"
+
+class HeadlessTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The start-up state of every program (font, pen, seed, start values,
+  // shared arrays), without the menu.
+  void StartUp();
+  // Queue keys, in the player's key-script notation.
+  void Keys(const std::string& script);
+  HeadlessBackend& backend() { return *backend_; }
+  const std::vector<LoggedOp>& Log() { return backend_->page().log; }
+  void ClearLog() { backend_->page().log.clear(); }
+  // The logged operations of one kind, in order.
+  std::vector<LoggedOp> Ops(const std::string& name);
+  // The strings of the logged text operations, UTF-8, in order.
+  std::vector<std::string> Texts();
+
+ private:
+  std::unique_ptr<HeadlessBackend> backend_;
+};
+
+// UTF-8 of a Shift-JIS text, for readable assertions.
+std::string Utf8(const std::string& sjis);
+
+// A whole program run through the player, in its own process.
+struct PlayerRun {
+  std::string ending;            // what the player printed
+  std::vector<std::string> log;  // the operation log, one line each
+  int exit_code = -1;
+};
+PlayerRun RunPlayer(const std::string& program, const std::string& keys,
+                    const std::string& clock = "12:00:00");

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Starts each program in a real window on a virtual X server and checks that
+# it ends with status 0: once through its menu's end item, once by closing its
+# window.
+set -u
+bin_dir=$1
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+failures=0
+
+# run PROGRAM TITLE ACTION: ACTION is "keys:..." to type, or "close".
+run() {
+  local program=$1 title=$2 action=$3
+  "$bin_dir/$program" &
+  local pid=$!
+  local window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && break
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ -n "$window" ]; then
+    sleep 0.5
+    case $action in
+      keys:*) xdotool windowfocus --sync "$window" 2>/dev/null
+              xdotool type --delay 50 "${action#keys:}"
+              xdotool key Return ;;
+      close)  "$bin_dir/../tests/close_window" "$window" ;;
+    esac
+  fi
+  local waited=0
+  while kill -0 $pid 2>/dev/null && [ $waited -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
+  if kill -0 $pid 2>/dev/null; then
+    echo "FAIL $program ($action): still running"
+    kill -9 $pid
+    failures=$((failures + 1))
+    return
+  fi
+  wait $pid
+  local status=$?
+  if [ $status -ne 0 ]; then
+    echo "FAIL $program ($action): exit status $status"
+    failures=$((failures + 1))
+  else
+    echo "ok   $program ($action)"
+  fi
+}
+
+run almeno Almeno keys:7
+run torvane Torvane keys:8
+run pellith Pellith keys:7
+run vindrel Vindrel keys:6
+run quorrel Quorrel keys:8
+run almeno Almeno close
+run quorrel Quorrel close
+
+echo "$((7 - failures)) passed, $failures failed"
+[ $failures -eq 0 ]
