@@ -16,6 +16,12 @@ std::string TITLE_s;
 float A, B;
 float XI2, YI1;
 
+float BSEN, C, D, DB1, DS1, DS2, E1, E2, HAN, I, IB8, K, KAKKO1, KB8, L, LB8, LE, LEM, LT1, M, N,
+    N1, NAG, NAGA, O, P, R, S, TA1, TA2, TA3, TA5, TA6, TBBO, TBBO1, TBSI, TBSI1, TX, TY, W, X1, X2,
+    XX, XX1, Y1, Y2, Y22, Y3, Y4, YMOTO, YT, YY, YY1;
+std::string AA_A_s, B1_s, B2_s, DA1_s, DB_s, DS1_s, DS2_s, DS3_s, DS4_s, DS_s, HENK1_s, HENK2_s,
+    HENK3_s, HENK_s, MOTOA_s, RTASKAI1_s, RTASKAI2_s, R_s, X8_s, X9_s;
+
 Array1<std::string, 40> F_sa;
 Array1<float, 40> F;
 Array1<std::string, 80> T_s;

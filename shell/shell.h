@@ -1,0 +1,58 @@
+// The routines of the program shell. Every routine takes its inputs from the
+// globals of globals.h and leaves its results there; none takes arguments.
+#pragma once
+
+#include "globals.h"
+#include "program.h"
+
+// Plain text: one 16-unit cell per character, converted to full width.
+void ToFullWidthChar();
+void DrawTextChars();
+void DrawPlainText();
+
+// The answer-entry field.
+void InputLine();
+void KeyLoop();
+void ParseAnswer();
+
+// Prompt boxes and key waits on the bottom line.
+void AskMenuNumber();
+void AskNumberAtBottom();
+void AskNextStep();
+void WaitAnyKey();
+void WaitKeyQuiet();
+void ShowNoticeWaitKey();
+void ClearBottomLine();
+void ClearPromptArea();
+
+// The markup printer: fractions, exponents, radicals and signs.
+void PrintMarkup();
+void DrawMarkupRun();
+void DrawFraction();
+
+// Measuring and table cells.
+void MeasureMarkupWidth();
+void DrawCellText();
+void DrawCellTextPlain();
+void DrawTwoLineCell();
+
+// Number tables to texts, key choices and area clearing.
+void TablesToTextAndKeyChoice();
+void ClearContentArea();
+void ClearStripRight();
+
+// Fraction arithmetic.
+void ReduceFraction();
+void AddFractions();
+void GcdLcm();
+
+// Text filters.
+void NormaliseNumberText();
+void StripMarkup();
+
+// The bold printer and bold cells.
+void DrawBoldText();
+void MeasureBoldWidth();
+void DrawBoldCellText();
+void DrawBoldTwoLineCell();
+void BracketNegative();
