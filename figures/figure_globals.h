@@ -17,3 +17,7 @@ extern float A1, A2, AA, AA1, AA2, AAAX, AAAY, AIDA, AIDA1, AX, AX1, AX2, AY, AY
     ZY5;
 extern std::string AA1_s, AAA_s, ENZAN_s, HYOUJI_s, KAKUDO_s, P1_s, P2_s, R1A1_s, R1A_s, R1B_s,
     RABM_s, SO_s;
+// The simplified square root (defined with its routine).
+extern std::string RAB_s;
+// The run and rise texts of a dimension arrow.
+extern std::string X_s, Y_s;

@@ -32,10 +32,13 @@ void PointOnArc();
 void DrawGraphPaper();
 void DrawPolygon();
 void PolygonVertexLetters();
+void PolygonVertexLabels();
 void IntersectLines();
 void DrawPerpendicularFoot();
+void LineThroughPoints();
 void DrawDimensionArrow();
 void DimensionLabelH();
+void DimensionLabelV();
 
 // The coordinate plane, its points and graphs.
 void DrawCoordinatePlane();

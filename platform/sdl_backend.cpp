@@ -6,8 +6,10 @@
 #include <cctype>
 #include <cstdio>
 #include <ctime>
+#include <cstring>
 #include <deque>
 #include <stdexcept>
+#include <vector>
 
 #include "backend.h"
 #include "errors.h"
@@ -154,6 +156,16 @@ class SdlBackend : public Backend {
     if (!page_->changed && !needs_present_) return;
     cairo_surface_t* s = page_->surface();
     cairo_surface_flush(s);
+    // The answer field draws and erases its cursor around every poll: when
+    // the pixels are what the window already shows, there is nothing to do.
+    const unsigned char* pixels = cairo_image_surface_get_data(s);
+    size_t bytes = size_t(cairo_image_surface_get_stride(s)) * page_->pixel_height();
+    if (!needs_present_ && shown_.size() == bytes &&
+        std::memcmp(shown_.data(), pixels, bytes) == 0) {
+      page_->changed = false;
+      return;
+    }
+    shown_.assign(pixels, pixels + bytes);
     SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(s),
                       cairo_image_surface_get_stride(s));
     int out_w = 0, out_h = 0;
@@ -176,6 +188,7 @@ class SdlBackend : public Backend {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   std::deque<std::string> pending_;
+  std::vector<unsigned char> shown_;  // the pixels last shown in the window
   bool needs_present_ = true;
 };
 
@@ -192,7 +205,11 @@ int RunInWindow(const std::string& title, const std::function<int()>& program) {
     SdlBackend backend(title_utf8, title);
     InstallBackend(&backend);
     InstallLastChance(title_utf8, true);
-    status = program();
+    try {
+      status = program();
+    } catch (const WindowClosed&) {
+      status = 0;
+    }
     InstallBackend(nullptr);
   } catch (const std::runtime_error& e) {
     std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), e.what());

@@ -1,10 +1,13 @@
+#include "multiplication_topics.h"
 #include "programs.h"
 
 const ProgramDescription& PellithProgram() {
   static const ProgramDescription program{
       .title = "Pellith",
-      .items = {},
-      .dispatch = {},
+      .items = {"1　乗法", "2　除法", "3　逆数と除法、分数の乗除", "4　交換、結合、乗除混合",
+                "5　練習問題", "6　", "7　終了"},
+      .dispatch = {MultiplicationTopic, DivisionTopic, ReciprocalFractionTopic, LawsMixedTopic,
+                   MulDivPracticeAnswers, nullptr},
   };
   return program;
 }

@@ -1,8 +1,61 @@
+// The main menu: the program's title and numbered topics on a coloured
+// panel, the number typed beside it, and the jump into the chosen topic.
 #include "globals.h"
 #include "program.h"
+#include "shell.h"
 
-// The menu is not drawn yet: the program ends after start-up.
+namespace {
+
+// Fills the whole drawing space with the page colour.
+void WhiteOut() {
+  PsBOX_STEP(0, 0, 1760, 1800, 15, 15);
+}
+
+void DrawMenu(const ProgramDescription& program) {
+  ClearContentArea();
+  WhiteOut();
+  PsBOX_STEP(22, 10, 1320, 600, 15, 10);
+  CCC1 = 15;
+  X = 264;
+  Y = 30;
+  AA_s = "＜" + TITLE_s + "　メニュー＞";
+  PrintMarkup();
+  // Items alternate colours 13 and 15, one row every 60 units.
+  for (size_t k = 1; k <= program.items.size(); ++k) {
+    CCC1 = k % 2 == 1 ? 13 : 15;
+    X = 44;
+    Y = 120 + 60 * (k - 1);
+    AA_s = program.items[k - 1];
+    PrintMarkup();
+  }
+  CCC1 = 0;
+  X = KAIX - 240;
+  Y = KAIY;
+  AA_s = "番号を入力して下さい。";
+  DrawPlainText();
+}
+
+}  // namespace
+
 void MainMenu() {
   KAIX = 1056;
   KAIY = 648;
+  const ProgramDescription& program = CurrentProgram();
+  const float end_number = static_cast<float>(program.items.size());
+  // Every topic comes back here; the menu is drawn anew each time.
+  for (;;) {
+    DrawMenu(program);
+    AskMenuNumber();
+    ClearPromptArea();
+    // The choice counts by its value: 16/2 is 8.
+    if (AINP == end_number) PsEND();
+    if (AINP < 1 || AINP > end_number) continue;
+    WhiteOut();
+    const int index = PbFstInt(AINP);
+    // An index past the table goes on with what follows it; the empty item's
+    // entry leads back to the menu.
+    Routine topic = index <= static_cast<int>(program.dispatch.size()) ? program.dispatch[index - 1]
+                                                                       : program.after_table;
+    if (topic) topic();
+  }
 }

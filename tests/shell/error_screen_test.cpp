@@ -58,10 +58,12 @@ TEST_F(ErrorScreenTest, NotFiniteCoordinatesRaiseTheErrorInsteadOfDrawing) {
   EXPECT_EQ(Log().size(), 2u);
 }
 
-TEST(ProgramRun, ErrorScreenAndEndingAsThePlayerReportsThem) {
-  PlayerRun run = RunPlayer("almeno", "");
-  EXPECT_EQ(run.exit_code, 0);
-  EXPECT_EQ(run.ending, "program ended (status 0)");
+TEST(ProgramRun, ThePlayerReportsHowTheRunEnded) {
+  PlayerRun ended = RunPlayer("almeno", "7 Enter");
+  EXPECT_EQ(ended.exit_code, 0);
+  EXPECT_EQ(ended.ending, "program ended (status 0)");
+  PlayerRun waiting = RunPlayer("almeno", "");
+  EXPECT_EQ(waiting.ending, "script used up");
 }
 
 }  // namespace

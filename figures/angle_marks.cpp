@@ -1,0 +1,26 @@
+// The mark of an angle at a vertex: concentric arcs from ray 1 round to ray
+// 2 (counter-clockwise on the screen), or one filled sector, and a label on
+// the bisector beyond them.
+#include "figures.h"
+
+void DrawAngleMark() {
+  RayAngles();
+  if (HONSU > 6) HONSU = 1;
+  if (HONSU > 0) {
+    // Arcs 8 units apart, the outermost 8 units inside NAGASA, drawn from
+    // the outside in; the arc runs clockwise from ray 2 to ray 1.
+    NAGASA1 = NAGASA;
+    const float last = HONSU;
+    II = 1;
+    do {
+      NAGASA1 = NAGASA1 - 8;
+      PsCIRCLE_ARC(ZX0, ZY0, NAGASA1, CCC3, HH2, HH1);
+      II = II + 1;
+    } while (II <= last);
+  } else {
+    PsCIRCLE_SECTOR(ZX0, ZY0, NAGASA, CCC2, CCC3, HH2, HH1);
+  }
+  DrawLabelAtPoint();
+  ITI = 0;
+  AAA_s = "";
+}

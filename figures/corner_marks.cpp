@@ -1,0 +1,29 @@
+// The size of an angle as a text in degrees, and the corner mark that closes
+// a small rhombus between the two rays (the square of a right angle).
+#include <cmath>
+
+#include "figures.h"
+
+void AngleDegreesText() {
+  RayAngles();
+  // The sweep counter-clockwise from ray 1 to ray 2, in [0, 2*PI).
+  if (HH3 > HH4) HH4 = HH4 + 2.0 * PI;
+  HH5 = HH4 - HH3;
+  HH = static_cast<double>(HH5) * 180 / PI;
+  // One decimal: ten times the size made whole, then divided by ten.
+  A_s = PfSTR248(PbFstInt(static_cast<double>(HH) * 10) / 10.0);
+  NormaliseNumberText();
+  KAKUDO_s = A_s;
+}
+
+void DrawCornerMark() {
+  RayAngles();
+  const double l = NAGASA;
+  ZX3 = ZX0 + l * std::cos(HH3);
+  ZY3 = ZY0 - l * std::sin(HH3);
+  ZX4 = ZX0 + l * std::cos(HH4);
+  ZY4 = ZY0 - l * std::sin(HH4);
+  ZX5 = ZX3 + l * std::cos(HH4);
+  ZY5 = ZY3 - l * std::sin(HH4);
+  PsCONNECT({{ZX3, ZY3}, {ZX5, ZY5}, {ZX4, ZY4}}, CCC2);
+}

@@ -1,0 +1,12 @@
+// The answers to the practice problems of addition and subtraction.
+#include "addition_topics.h"
+#include "topic_submenu.h"
+
+void AddSubPracticeAnswers() {
+  TopicSubmenu("練習問題  ①,②,③解答　　④終了",
+               {
+                   kNotBuilt,  // ①
+                   kNotBuilt,  // ②
+                   kNotBuilt,  // ③
+               });
+}

@@ -1,0 +1,12 @@
+// The answers to the practice problems of powers and the four operations.
+#include "powers_sets_topics.h"
+#include "topic_submenu.h"
+
+void MixedPracticeAnswers() {
+  TopicSubmenu("練習問題 　①,②,③解答　　　④終了",
+               {
+                   kNotBuilt,  // ①
+                   kNotBuilt,  // ②
+                   kNotBuilt,  // ③
+               });
+}

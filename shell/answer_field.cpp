@@ -1,0 +1,87 @@
+// The answer-entry field: a label, a blinking cursor and the typed number in
+// full-width glyphs, read key by key until Enter.
+#include "globals.h"
+#include "shell.h"
+
+namespace {
+
+const char kBackspace = 8;
+const char kDelete = 12;
+const char kEnter = 13;
+
+// The cursor: a small disc just right of where the next character goes.
+void DrawCursor(float colour) {
+  PsCIRCLE_DISC(XX + 8, YY + 8, 4, colour);
+}
+
+// "-", ".", "/" and the digits: the characters of a signed decimal number or
+// a fraction, codes 45 to 57.
+bool IsNumberKey(const std::string& key) {
+  return key.size() == 1 && key[0] >= '-' && key[0] <= '9';
+}
+
+}  // namespace
+
+void InputLine() {
+  XX = KAIX;
+  YY = KAIY;
+  AINP_s = "";
+  CCC1 = 0;
+  X = XX - 48;
+  Y = YY;
+  AA_s = "入力";
+  DrawPlainText();
+  KeyLoop();
+  // Label, text and cursor go together.
+  PsBOX_STEP(KAIX - 48, KAIY - 8, 240, 30, 15, 15);
+}
+
+void KeyLoop() {
+  for (;;) {
+    DrawCursor(5);
+    I_s = PfINKEY24();
+    if (I_s.empty()) {
+      DrawCursor(15);
+      continue;
+    }
+    // Backspace clears the whole entry; so does any key once ten characters
+    // stand in the field.
+    if (I_s == std::string(1, kBackspace) || I_s == std::string(1, kDelete) || PfKLEN(AINP_s) > 9) {
+      PsBOX_STEP(KAIX, KAIY - 8, 192, 30, 15, 15);
+      AINP_s = "";
+      XX = KAIX;
+      YY = KAIY;
+      I_s = "";
+      continue;
+    }
+    if (I_s == std::string(1, kEnter)) {
+      DrawCursor(15);
+      return;
+    }
+    if (IsNumberKey(I_s)) {
+      DrawCursor(15);
+      CCC1 = 5;
+      A_s = I_s;
+      X = XX;
+      Y = YY;
+      DrawTextChars();
+      XX = XT;
+      AINP_s = AINP_s + I_s;
+    }
+  }
+}
+
+void ParseAnswer() {
+  LEM = PfKLEN(AINP_s);
+  N = PfKINSTR(AINP_s, "/");
+  if (N == 0) {
+    AINP = PfVAL(AINP_s);
+    return;
+  }
+  A_s = PfKLEFT24(AINP_s, N - 1);
+  B_s = PfKRIGHT24(AINP_s, LEM - N);
+  // A denominator that reads as 0 ("3/0", "3/", "/") has no quotient: the
+  // entry is worth 0, which no menu or submenu takes as a choice.
+  float denominator = PfVAL(B_s);
+  AINP = denominator == 0 ? 0 : Div(PfVAL(A_s), denominator);
+}

@@ -1,0 +1,37 @@
+// The number tables T() and F() turned into their display texts, and the key
+// choice read from the last key.
+#include "number_tables.h"
+
+#include "globals.h"
+#include "shell.h"
+
+float HHKIG, FKIG;
+
+namespace {
+
+const char* const kChoiceKeys[] = {"Q", "W", "E", "R", "T", "@", "I", "[", "]", "S"};
+
+}  // namespace
+
+void TablesToTextAndKeyChoice() {
+  // Every entry, every time: the text carries no blank, "-" for a negative.
+  for (I = 1; I <= 80; I = I + 1) {
+    T_s(I) = PfSTR244(T(I));
+    A_s = T_s(I);
+    NormaliseNumberText();
+    T_s(I) = A_s;
+  }
+  for (I = 1; I <= 40; I = I + 1) {
+    F_sa(I) = PfSTR244(F(I));
+    A_s = F_sa(I);
+    NormaliseNumberText();
+    F_sa(I) = A_s;
+  }
+  FKIG = 0;
+  for (int place = 1; place <= 10; ++place) {
+    if (I_s == kChoiceKeys[place - 1]) {
+      HHKIG = place;
+      FKIG = 1;
+    }
+  }
+}

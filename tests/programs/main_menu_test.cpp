@@ -1,0 +1,219 @@
+// The five programs driven through the player: the menu, every topic's
+// submenu, the way back, and the end.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "headless_fixture.h"
+
+namespace {
+
+struct Topic {
+  int number;           // its item on the main menu
+  const char* submenu;  // the submenu line, Shift-JIS
+  int items;
+};
+
+struct ProgramCase {
+  const char* name;
+  const char* title;
+  std::vector<const char*> items;
+  int empty_item;  // 0: none
+  std::vector<Topic> topics;
+};
+
+const ProgramCase kPrograms[] = {
+    {"almeno",
+     "Almeno",
+     {"1　0より小さい数", "2　正の数・負の数で量を表すこと", "3　数の大小", "4　数直線を使って",
+      "5　練習問題", "6　", "7　終了"},
+     6,
+     {{1, "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了", 9},
+      {2, "①標高　②収入　③年後前　④基準との違い　⑤問3　⑥言い換え　⑦問4　⑧終了", 8},
+      {3, "①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了", 7},
+      {4, "①数直線で　②問6　③終了", 3},
+      {5, "練習問題 ①1,2,3　②4,5　③終了", 3}}},
+    {"torvane",
+     "Torvane",
+     {"1　加法", "2　小数、分数", "3　減法", "4　正の数に符号をつけない計算、項",
+      "5　工夫した計算、計算法則", "6　加減混合", "7　練習問題", "8　終了"},
+     0,
+     {{1, "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了", 8},
+      {2, "①小数の計算　②～④分数の計算　⑤問4　⑥終了", 6},
+      {3, "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了", 7},
+      {4, "①+なし例　②練習　③練習()なし　④問7　⑤項　⑥項練習　⑦終了", 7},
+      {5, "①計算法則　②③計算の工夫　④まとめ　⑤問9　⑥終了", 6},
+      {6, "①()のない式への変形　②計算　③例７　④問１０　⑤終了", 5},
+      {7, "練習問題  ①,②,③解答　　④終了", 4}}},
+    {"pellith",
+     "Pellith",
+     {"1　乗法", "2　除法", "3　逆数と除法、分数の乗除", "4　交換、結合、乗除混合", "5　練習問題",
+      "6　", "7　終了"},
+     6,
+     {{1, "①正×正　②正×負　③負×負　④計算規則　⑤練習　⑥-1との積　⑦0,1との積　⑧終了", 8},
+      {2, "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了", 7},
+      {3, "①例6　②問6　③逆数　④問7　⑤説明　⑥例8　⑦問8　⑧終了", 8},
+      {4, "①交換、結合　②問9,10　③例9　④問11　⑤例10　⑥問12　⑦話しあおう　⑧終了", 8},
+      {5, "練習問題 　①,②,③,④解答　　　⑤終了", 5}}},
+    {"vindrel",
+     "Vindrel",
+     {"1　同じ数の積", "2　四則をふくむ式の計算", "3　練習問題", "4　数の世界のひろがり", "5　",
+      "6　終了"},
+     5,
+     {{1, "①指数　②例１　③例２　④問２　⑤説明しよう　⑥終了", 6},
+      {2, "①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了", 8},
+      {3, "練習問題 　①,②,③解答　　　④終了", 4},
+      {4, "①P44ひろげよう　②P45ひろげよう　③終了", 3}}},
+    {"quorrel",
+     "Quorrel",
+     {"1　素因数分解", "2　素因数分解と約数・倍数", "3　練習問題", "4　正の数・負の数の利用",
+      "5　学びをたしかめよう", "6　学びを身につけよう", "7　", "8　終了"},
+     7,
+     {{1, "①約数と倍数　②素数説明　③素因数分解　④例１　⑤問３　⑥終了", 6},
+      {2, "①約数　②例2　③問４　④問５　⑤終了", 5},
+      {3, "練習問題 　①,②,③解答　　　④終了", 4},
+      {4, "①P49　②1,2週平均　③問1,2　④問3,4　⑤練習問題　⑥終了", 6},
+      {5, "学びをたしかめよう  ①1～6　②7　③8　④9　⑤10　⑥11,12　⑦終了", 7},
+      {6, "学びを身につけよう　①～⑥解答　　　⑦終了", 7}}},
+};
+
+const char* const kEnded = "program ended (status 0)";
+const char* const kUsedUp = "script used up";
+
+// "print", routine, X, Y, colour, text: one line of the log.
+std::string PrintLine(const char* routine, int x, int y, int colour, const std::string& sjis) {
+  std::ostringstream s;
+  s << "print\t" << routine << '\t' << x << '\t' << y << '\t' << colour << '\t' << Utf8(sjis);
+  return s.str();
+}
+
+std::string TitleLine(const ProgramCase& p) {
+  return PrintLine("PrintMarkup", 264, 30, 15, std::string("＜") + p.title + "　メニュー＞");
+}
+
+std::string SubmenuLine(const char* submenu) {
+  return PrintLine("DrawPlainText", 16, 666, 0, submenu);
+}
+
+bool IsSubmenuLine(const std::string& line) {
+  return line.rfind("print\tDrawPlainText\t16\t666\t", 0) == 0;
+}
+
+// The screens a run went through: the menu title and every submenu line.
+std::vector<std::string> Screens(const PlayerRun& run, const ProgramCase& p) {
+  std::vector<std::string> out;
+  for (const std::string& line : run.log) {
+    if (line == TitleLine(p) || IsSubmenuLine(line)) out.push_back(line);
+  }
+  return out;
+}
+
+// A number typed key by key, then Enter.
+std::string Number(int n) {
+  std::string keys;
+  for (char digit : std::to_string(n)) keys += std::string(1, digit) + " ";
+  return keys + "Enter ";
+}
+
+void PrintTo(const ProgramCase& p, std::ostream* os) {
+  *os << p.name;
+}
+
+class MainMenuTest : public ::testing::TestWithParam<ProgramCase> {};
+
+TEST_P(MainMenuTest, DrawsTheMenuAndPrompt) {
+  const ProgramCase& p = GetParam();
+  PlayerRun run = RunPlayer(p.name, "");
+  EXPECT_EQ(run.ending, kUsedUp);
+  std::vector<std::string> expected = {TitleLine(p)};
+  for (size_t k = 1; k <= p.items.size(); ++k) {
+    expected.push_back(
+        PrintLine("PrintMarkup", 44, 120 + 60 * (k - 1), k % 2 == 1 ? 13 : 15, p.items[k - 1]));
+  }
+  expected.push_back(PrintLine("DrawPlainText", 816, 648, 0, "番号を入力して下さい。"));
+  std::vector<std::string> prints;
+  for (const std::string& line : run.log) {
+    if (line.rfind("print\t", 0) == 0) prints.push_back(line);
+  }
+  ASSERT_GE(prints.size(), expected.size());
+  prints.resize(expected.size());
+  EXPECT_EQ(prints, expected);
+  // The panel: a colour-10 box under the title and items.
+  EXPECT_NE(std::find(run.log.begin(), run.log.end(), "box\t22\t10\t1342\t610\t15\t10\t15\t3"),
+            run.log.end());
+}
+
+TEST_P(MainMenuTest, EveryTopicShowsItsSubmenuAndItsLastItemLeadsBack) {
+  const ProgramCase& p = GetParam();
+  std::string keys;
+  std::vector<std::string> expected = {TitleLine(p)};
+  for (const Topic& t : p.topics) {
+    // Outside the items, then a first item not built yet: the submenu each time.
+    keys += Number(t.number) + Number(0) + Number(t.items + 1) + "3 / 0 Enter " + Number(1) +
+            Number(t.items);
+    for (int i = 0; i < 5; ++i) expected.push_back(SubmenuLine(t.submenu));
+    expected.push_back(TitleLine(p));
+  }
+  keys += Number(p.items.size());
+  PlayerRun run = RunPlayer(p.name, keys);
+  EXPECT_EQ(run.ending, kEnded);
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(Screens(run, p), expected);
+}
+
+TEST_P(MainMenuTest, NumbersOutsideTheMenuAndTheEmptyItemDrawItAgain) {
+  const ProgramCase& p = GetParam();
+  const int end = p.items.size();
+  std::string keys = Number(0) + Number(end + 1) + "- 1 Enter Enter . 5 Enter " +
+                     "3 / 0 Enter 3 / Enter / Enter 0 / 0 Enter ";
+  int menus = 10;
+  if (p.empty_item) {
+    keys += Number(p.empty_item);
+    ++menus;
+  }
+  PlayerRun run = RunPlayer(p.name, keys);
+  EXPECT_EQ(run.ending, kUsedUp);
+  EXPECT_EQ(Screens(run, p), std::vector<std::string>(menus, TitleLine(p)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, MainMenuTest, ::testing::ValuesIn(kPrograms),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ChoiceCase {
+  const char* program;
+  const char* keys;
+  const char* submenu;  // the submenu it opens; nullptr: none
+  const char* ending;
+};
+
+TEST(MainMenuChoices, CountByValueAndFallThroughWhereTheTableEnds) {
+  const ChoiceCase cases[] = {
+      {"quorrel", "1 6 / 2 Enter", nullptr, kEnded},
+      {"quorrel", "6 / 2 Enter", "練習問題 　①,②,③解答　　　④終了", kUsedUp},
+      {"torvane", "7 Enter", "練習問題  ①,②,③解答　　④終了", kUsedUp},
+      // Torvane and Almeno go on into their first topic past the table.
+      {"torvane", "7 . 5 Enter",
+       "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了", kUsedUp},
+      {"almeno", "6 . 5 Enter",
+       "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了", kUsedUp},
+      {"pellith", "6 . 5 Enter", nullptr, kUsedUp},
+      {"vindrel", "1 2 / 2 Enter", nullptr, kEnded},
+  };
+  for (const ChoiceCase& c : cases) {
+    SCOPED_TRACE(std::string(c.program) + ": " + c.keys);
+    PlayerRun run = RunPlayer(c.program, c.keys);
+    EXPECT_EQ(run.ending, c.ending);
+    std::vector<std::string> submenus;
+    for (const std::string& line : run.log) {
+      if (IsSubmenuLine(line)) submenus.push_back(line);
+    }
+    if (c.submenu) {
+      EXPECT_EQ(submenus, std::vector<std::string>{SubmenuLine(c.submenu)});
+    } else {
+      EXPECT_TRUE(submenus.empty());
+    }
+  }
+}
+
+}  // namespace

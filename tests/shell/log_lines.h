@@ -1,0 +1,45 @@
+// Test support for the printers: the operation log as readable lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "headless_fixture.h"
+
+// Each logged operation as one line with blanks between its fields
+// ("text 100 200 3 3 4 16 1 0 ゴシック 2"), in UTF-8.
+inline std::vector<std::string> LogLines(const std::vector<LoggedOp>& log) {
+  std::vector<std::string> lines;
+  for (const LoggedOp& op : log) {
+    std::string line = op.Line();
+    for (char& c : line) {
+      if (c == '\t') c = ' ';
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The same for expected lines written in the source (Shift-JIS literals).
+inline std::vector<std::string> Expected(const std::vector<std::string>& sjis_lines) {
+  std::vector<std::string> lines;
+  for (const std::string& s : sjis_lines) lines.push_back(Utf8(s));
+  return lines;
+}
+
+// The logged operations that reach the page: the measuring prints below it
+// (at y 1800) left out.
+inline std::vector<LoggedOp> OnPage(const std::vector<LoggedOp>& log) {
+  std::vector<LoggedOp> out;
+  for (const LoggedOp& op : log) {
+    if (op.name == "print" || op.name == "text") {
+      if (op.nums[1] >= 900) continue;  // x, y, ...
+    } else if (op.name == "line" && op.nums[1] >= 900 && op.nums[3] >= 900) {
+      continue;
+    } else if (op.name == "polyline" && op.nums[4] >= 900) {
+      continue;
+    }
+    out.push_back(op);
+  }
+  return out;
+}
