@@ -108,12 +108,17 @@ void Page::Record(LoggedOp op) {
 }
 
 void Page::SetColour(int colour) {
+  // Drawing in the page colour is how the programs erase. An antialiased
+  // edge drawn over an antialiased edge leaves a faint ghost, so erasing is
+  // done without antialiasing and one device pixel wider on every side.
+  erasing_ = colour == kPageColour;
+  cairo_set_antialias(cr_, erasing_ ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_DEFAULT);
   Rgb c = PaletteColour(colour);
   cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
 void Page::StrokeAtPen() {
-  cairo_set_line_width(cr_, pen_width);
+  cairo_set_line_width(cr_, pen_width + (erasing_ ? 2.0 / scale_ : 0.0));
   cairo_stroke(cr_);
 }
 

@@ -67,6 +67,7 @@ class Page {
   void StrokeAtPen();
 
   double scale_;
+  bool erasing_ = false;
   cairo_surface_t* surface_;
   cairo_t* cr_;
 };

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 #include <deque>
 #include <stdexcept>
 #include <vector>

@@ -1,0 +1,43 @@
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include "headless_fixture.h"
+
+namespace {
+
+class ErasingTest : public HeadlessTest {
+ protected:
+  // Pixels of the page that are not pure white.
+  int MarkedPixels() {
+    cairo_surface_t* s = backend().page().surface();
+    cairo_surface_flush(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    int stride = cairo_image_surface_get_stride(s);
+    int marked = 0;
+    for (int y = 0; y < cairo_image_surface_get_height(s); ++y) {
+      const uint32_t* row = reinterpret_cast<const uint32_t*>(data + y * stride);
+      for (int x = 0; x < cairo_image_surface_get_width(s); ++x) {
+        if ((row[x] & 0xFFFFFF) != 0xFFFFFF) ++marked;
+      }
+    }
+    return marked;
+  }
+};
+
+// Drawing a shape again in the page colour must leave no trace of it, not
+// even the soft edge of the first drawing.
+TEST_F(ErasingTest, DrawingAgainInThePageColourLeavesNoGhost) {
+  StartUp();
+  PsCIRCLE_DISC(1064.3, 656.7, 4, 5);
+  PsLINE(100, 100, 300, 171.5, 3);
+  PsBOX_STEP(40.5, 650, 400, 40, 13, 12);
+  PsCIRCLE_ARC(500, 500, 37.2, 4, 0.1, 0.6);
+  ASSERT_GT(MarkedPixels(), 0);
+  PsCIRCLE_DISC(1064.3, 656.7, 4, 15);
+  PsLINE(100, 100, 300, 171.5, 15);
+  PsBOX_STEP(40.5, 650, 400, 40, 15, 15);
+  PsCIRCLE_ARC(500, 500, 37.2, 15, 0.1, 0.6);
+  EXPECT_EQ(MarkedPixels(), 0);
+}
+
+}  // namespace
