@@ -23,17 +23,9 @@ class FigureLabelTest : public HeadlessTest {
     MeasureMarkupWidth();
     return LLT;
   }
-  // The label prints on the page (the measuring prints lie below it).
-  std::vector<LoggedOp> Labels() {
-    std::vector<LoggedOp> out;
-    for (const LoggedOp& op : Ops("print")) {
-      if (op.nums[1] < 900) out.push_back(op);
-    }
-    return out;
-  }
   void ExpectLabelAt(const std::string& text, double x, double y, double colour,
                      const char* printer = "PrintMarkup") {
-    auto labels = Labels();
+    auto labels = PagePrints();
     ASSERT_EQ(labels.size(), 1u);
     EXPECT_EQ(labels[0].face, printer);
     EXPECT_EQ(labels[0].text, Utf8(text));
@@ -114,7 +106,7 @@ TEST_F(LabelTest, FractionLabelsStandTallerAndTheMarkIsSoughtByCharacter) {
     AAA_s = text;
     ClearLog();
     DrawLabelAtPoint();
-    return Labels().at(0).nums[1];
+    return PagePrints().at(0).nums[1];
   };
   EXPECT_NEAR(up("ﾀ1/2ﾀ"), 300 - 80, 0.05);
   EXPECT_EQ(DY, 40);
@@ -140,7 +132,7 @@ TEST_F(LabelTest, ShiftBoldAndTheResetsAfterEachLabel) {
   // A second call without settings: no text, nothing on the page.
   ClearLog();
   DrawLabelAtPoint();
-  EXPECT_TRUE(Labels().empty() || Labels()[0].text.empty());
+  EXPECT_TRUE(PagePrints().empty() || PagePrints()[0].text.empty());
   EXPECT_TRUE(Ops("text").empty());
 }
 
@@ -149,7 +141,7 @@ TEST_F(LabelTest, TallBracketModeSurvivesTheMeasuring) {
   // still be drawn in the mode the caller set, exactly as the printer draws it.
   KAKKO = 1;
   Label("(-3)", 0, 20);
-  const LoggedOp label = Labels().at(0);
+  const LoggedOp label = PagePrints().at(0);
   std::vector<std::string> drawn;
   bool on_page = false;
   for (const LoggedOp& op : Log()) {
@@ -342,7 +334,7 @@ TEST_F(DottedArcTest, CoincidingEndPointsAreTheDivisionError) {
     EXPECT_EQ(e.code, kDivisionByZero);
   }
   EXPECT_TRUE(Dots().empty());
-  EXPECT_TRUE(Labels().empty());
+  EXPECT_TRUE(PagePrints().empty());
 }
 
 }  // namespace

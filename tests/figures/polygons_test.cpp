@@ -10,14 +10,6 @@ namespace {
 
 class PolygonTest : public HeadlessTest {
  protected:
-  // The printer's notes of texts on the page; measuring prints below it.
-  std::vector<LoggedOp> PagePrints() {
-    std::vector<LoggedOp> out;
-    for (const auto& op : Ops("print")) {
-      if (op.nums[1] < 900) out.push_back(op);
-    }
-    return out;
-  }
   void SetUp() override {
     HeadlessTest::SetUp();
     StartUp();

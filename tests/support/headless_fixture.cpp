@@ -41,6 +41,14 @@ std::vector<std::string> HeadlessTest::Texts() {
   return out;
 }
 
+std::vector<LoggedOp> HeadlessTest::PagePrints() {
+  std::vector<LoggedOp> out;
+  for (const LoggedOp& op : Log()) {
+    if (op.name == "print" && op.nums[1] < kPageHeight) out.push_back(op);
+  }
+  return out;
+}
+
 std::string Utf8(const std::string& sjis) {
   return ToUtf8(sjis);
 }

@@ -28,6 +28,9 @@ class HeadlessTest : public ::testing::Test {
   std::vector<LoggedOp> Ops(const std::string& name);
   // The strings of the logged text operations, UTF-8, in order.
   std::vector<std::string> Texts();
+  // The printers' notes of texts put on the page; the measuring prints,
+  // which go below it, left out.
+  std::vector<LoggedOp> PagePrints();
 
  private:
   std::unique_ptr<HeadlessBackend> backend_;
