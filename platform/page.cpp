@@ -200,6 +200,26 @@ void Page::Polyline(const std::vector<double>& xy, int colour) {
   StrokeAtPen();
 }
 
+void Page::Polygon(const std::vector<double>& xy, int colour, int fill) {
+  LoggedOp op{
+      "polygon", {double(colour), double(fill), double(pen_width), double(xy.size() / 2)}, "", ""};
+  op.nums.insert(op.nums.end(), xy.begin(), xy.end());
+  Record(std::move(op));
+  for (size_t k = 0; k + 1 < xy.size(); k += 2) {
+    double x = Clamp(xy[k]), y = Clamp(xy[k + 1]);
+    if (k == 0) {
+      cairo_move_to(cr_, x, y);
+    } else {
+      cairo_line_to(cr_, x, y);
+    }
+  }
+  cairo_close_path(cr_);
+  SetColour(fill);
+  cairo_fill_preserve(cr_);
+  SetColour(colour);
+  StrokeAtPen();
+}
+
 void Page::Clear() {
   Record({"clear", {}, "", ""});
   cairo_save(cr_);

@@ -48,6 +48,7 @@ class Page {
   void Arc(double x, double y, double r, int colour, double start, double end);
   void Sector(double x, double y, double r, int colour, int fill, double start, double end);
   void Polyline(const std::vector<double>& xy, int colour);
+  void Polygon(const std::vector<double>& xy, int colour, int fill);
   void Clear();
   void Text(double x, double y, int hmag, int vmag, int colour, const std::string& sjis);
   void Note(const std::string& routine, double x, double y, double colour, const std::string& sjis);

@@ -130,6 +130,17 @@ void PsCONNECT(const std::vector<Pt>& points, double colour, Where where) {
   ThePage().Polyline(xy, Colour(colour, where));
 }
 
+void PsCONNECT_FILL(const std::vector<Pt>& points, double colour, double fill, Where where) {
+  NoteLine(where);
+  std::vector<double> xy;
+  xy.reserve(points.size() * 2);
+  for (const Pt& p : points) {
+    xy.push_back(Coord(p.x, where));
+    xy.push_back(Coord(p.y, where));
+  }
+  ThePage().Polygon(xy, Colour(colour, where), Colour(fill, where));
+}
+
 void PsCLS() {
   ThePage().Clear();
 }

@@ -67,6 +67,11 @@ inline void PsCONNECT(std::initializer_list<Pt> points, double colour,
   PsCONNECT(std::vector<Pt>(points), colour, where);
 }
 
+// A closed polygon through the points, filled in `fill`, outlined in
+// `colour` at the pen width.
+void PsCONNECT_FILL(const std::vector<Pt>& points, double colour, double fill,
+                    Where where = Where::current());
+
 // Clear the whole page to white.
 void PsCLS();
 

@@ -1,11 +1,12 @@
 // The number a given amount larger or smaller than another, on the number line.
 #include "introduction_topics.h"
+#include "number_line_steps_pages.h"
 #include "topic_submenu.h"
 
 void NumberLineStepsTopic() {
-  TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt, "①数直線で　②問6　③終了",
+  TopicEntry(TopicStart::kAsLeft, NumberLineStepsGoalPage, "①数直線で　②問6　③終了",
              {
-                 kNotBuilt,  // ①数直線で
-                 kNotBuilt,  // ②問6
+                 StepTasksPage,    // ①数直線で
+                 StepAnswersPage,  // ②問6
              });
 }

@@ -1,16 +1,23 @@
-// Absolute value and the order of numbers.
+// Absolute value and the order of numbers: the topic's entry, its goal page
+// and its submenu.
 #include "introduction_topics.h"
-#include "topic_submenu.h"
+#include "order_absolute_value_pages.h"
+#include "page_constructs.h"
+#include "shell.h"
+
+void OrderAbsoluteGoalPage() {
+  GoalPage(32, {{"1 絶対値の意味を理解しよう。"}, {"2 数直線を使って、数の大小関係を調べよう。"}});
+}
 
 void OrderAbsoluteValueTopic() {
-  TopicEntry(TopicStart::kClearContentArea, /*goal_page=*/kNotBuilt,
+  TopicEntry(TopicStart::kClearContentArea, OrderAbsoluteGoalPage,
              "①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了",
              {
-                 kNotBuilt,  // ①絶対値
-                 kNotBuilt,  // ②問１
-                 kNotBuilt,  // ③2数大小
-                 kNotBuilt,  // ④絶対値と大小
-                 kNotBuilt,  // ⑤問3
-                 kNotBuilt,  // ⑥３数
+                 AbsoluteValuePage,       // ①絶対値
+                 AbsoluteValueAnswers,    // ②問１
+                 TwoNumberOrderPage,      // ③2数大小
+                 AbsoluteValueOrderPage,  // ④絶対値と大小
+                 InequalityAnswers,       // ⑤問3
+                 ThreeNumberOrderPage,    // ⑥３数
              });
 }

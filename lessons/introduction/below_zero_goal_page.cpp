@@ -1,0 +1,10 @@
+// The aims of the numbers-below-zero topic.
+#include "below_zero_pages.h"
+#include "page_constructs.h"
+
+void BelowZeroGoalPage() {
+  GoalPage(40, {
+                   {"1 -のついた数は、どんなことを表しているか考えよう。"},
+                   {"2 負の数をふくめた数直線に数を表そう。"},
+               });
+}

@@ -1,0 +1,99 @@
+// The answer of textbook question 3: the books lent on five weekdays and
+// their difference from the target of 130, the last three differences shown
+// one key at a time.
+#include "figure_globals.h"
+#include "page_constructs.h"
+#include "shell.h"
+#include "signed_quantities_pages.h"
+
+namespace {
+
+// A one-line cell at (`X_a(column)`, `Y_a(row)`) as wide as its column.
+void TableCell(int column, int row, float height, float fill, const std::string& text) {
+  X = X_a(column);
+  Y = Y_a(row);
+  HABA = X_a(column + 1) - X_a(column);
+  TATE = height;
+  CCC1 = 0;
+  CCC2 = 3;
+  CCC3 = fill;
+  A_s = text;
+  DrawCellText();
+}
+
+// A label cell with two lines in the first column.
+void TwoLineLabel(int row, const std::string& upper, const std::string& lower) {
+  X = X_a(1);
+  Y = Y_a(row);
+  HABA = X_a(2) - X_a(1);
+  TATE = 90;
+  CCC1 = 0;
+  CCC2 = 3;
+  CCC3 = 13;
+  A1_s = upper;
+  A2_s = lower;
+  DrawTwoLineCell();
+}
+
+// A difference of the last row shown in its cell, in the answer colour.
+void RevealDifference(int day, const std::string& text) {
+  WaitAnyKey();
+  X = U(day);
+  Y = V(day);
+  HABA = 90;
+  TATE = 90;
+  CCC1 = 5;
+  CCC2 = 3;
+  CCC3 = 15;
+  A_s = text;
+  DrawCellText();
+}
+
+}  // namespace
+
+void LibraryLoansAnswers() {
+  TextbookAnswersPage("問3 解答", 40, 30);
+  XI0 = 40;
+  XI1 = 104;
+
+  // One label column 228 wide, five day columns 90 wide.
+  X_a(1) = XI1;
+  X_a(2) = X_a(1) + 228;
+  for (int k = 3; k <= 7; ++k) X_a(k) = X_a(k - 1) + 90;
+  Y_a(1) = YI1 + 80;
+  Y_a(2) = Y_a(1) + 50;
+  Y_a(3) = Y_a(2) + 90;
+
+  T_s(1) = "月";
+  T_s(2) = "火";
+  T_s(3) = "水";
+  T_s(4) = "木";
+  T_s(5) = "金";
+  TableCell(1, 1, 50, 13, "曜　日");
+  for (II = 1; II <= 5; II = II + 1) TableCell(II + 1, 1, 50, 13, T_s(II));
+
+  T_s(1) = "135";
+  T_s(2) = "112";
+  T_s(3) = "118";
+  T_s(4) = "133";
+  T_s(5) = "157";
+  TwoLineLabel(2, "貸し出した", "本の冊数(冊)");
+  for (II = 1; II <= 5; II = II + 1) TableCell(II + 1, 2, 90, 15, T_s(II));
+
+  T_s(1) = "+5";
+  T_s(2) = "-18";
+  T_s(3) = "";
+  T_s(4) = "";
+  T_s(5) = "";
+  TwoLineLabel(3, "目標(130冊)", "との違い");
+  for (II = 1; II <= 5; II = II + 1) {
+    U(II) = X_a(II + 1);
+    V(II) = Y_a(3);
+    TableCell(II + 1, 3, 90, 15, T_s(II));
+  }
+
+  RevealDifference(3, "-12");
+  RevealDifference(4, "+3");
+  RevealDifference(5, "+27");
+  WaitAnyKey();
+}

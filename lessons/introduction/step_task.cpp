@@ -1,0 +1,54 @@
+// One task of the number-line steps: the number a given signed amount away
+// from a start, found by walking the marker there on the steps number line.
+#include "figures.h"
+#include "number_line_steps.h"
+
+float JJ = 0;
+
+void StepTaskSetup() {
+  // The line drawn here is the introduction's, with its five labels, and the
+  // moves are redrawn with the start dot.
+  STEPS_LINE_ENDING = StepsLineEnding::kFiveLabels;
+  STEP_TWO_REDRAW = StepArrowSecond;
+
+  // The previous task's figure goes.
+  PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
+  X_a(3) = X_a(1) + X_a(2);
+  for (JJ = 1; JJ <= 3; JJ = JJ + 1) {
+    A_s = PfSTR244(X_a(JJ));
+    NormaliseNumberText();
+    X_sa(JJ) = A_s;
+  }
+  X_sa(4) = X_sa(3);
+
+  StepsNumberLine();
+  X_a(4) = X_a(1) + X_a(2);
+  X_a(3) = X_a(32) + 40 * X_a(1);
+  // The start point, over the start's tick at the marker level.
+  PsCIRCLE_DISC(X_a(32) + 40 * X_a(1), Y_a(34), 9, 7);
+
+  // Marker and arrow start on the start point; the target in drawing units.
+  X_a(22) = X_a(1);
+  X_a(2) = X_a(3);
+  X_a(1) = X_a(3);
+  X_a(3) = X_a(32) + 40 * X_a(4);
+  KAI = 2;
+  V_sa(1) = X_sa(2);
+  StepMoveLoop();
+
+  // The answer under the target's tick, coloured by its sign.
+  if (X_a(4) > 0) {
+    CCC1 = 3;
+    DX = 14;
+  } else if (X_a(4) < 0) {
+    CCC1 = 5;
+    DX = 27;
+  } else {
+    CCC1 = 7;
+    DX = 14;
+  }
+  X = X_a(32) + 40 * X_a(4) - DX;
+  Y = Y_a(31) + 9;
+  AA_s = X_sa(4);
+  PrintMarkup();
+}

@@ -1,0 +1,157 @@
+#include "lesson_walker.h"
+
+#include <deque>
+#include <memory>
+
+#include "backend.h"
+#include "globals.h"
+#include "string_ops.h"
+
+namespace {
+
+// The circled numbers ① to ⑳ begin with these UTF-8 bytes.
+int CountCircledNumbers(const std::string& utf8) {
+  int n = 0;
+  for (size_t i = 0; i + 2 < utf8.size(); ++i) {
+    unsigned char a = utf8[i], b = utf8[i + 1], c = utf8[i + 2];
+    if (a == 0xE2 && b == 0x91 && c >= 0xA0 && c <= 0xB3) ++n;
+  }
+  return n;
+}
+
+class WalkingLearner : public Backend {
+ public:
+  WalkingLearner(const ProgramDescription& program, std::string clock, WalkResult& result)
+      : program_(program), clock_(std::move(clock)), result_(result) {
+    page_ = std::make_unique<Page>(1.0);
+    page_->logging = true;
+  }
+
+  std::string PollKey() override {
+    if (keys_.empty()) Decide();
+    if (++result_.keys > kMostKeys) Stuck("more than " + std::to_string(kMostKeys) + " keys");
+    std::string key = keys_.front();
+    keys_.pop_front();
+    return key;
+  }
+  std::string Clock() override { return clock_; }
+  [[noreturn]] void WaitUntilClosed() override {
+    result_.error_screen = true;
+    throw HeadlessStop();
+  }
+
+ private:
+  static constexpr int kMostKeys = 20000;
+
+  [[noreturn]] void Stuck(const std::string& why) {
+    result_.stuck = why;
+    throw HeadlessStop();
+  }
+
+  void Type(const std::string& keys) {
+    for (char c : keys) keys_.push_back(std::string(1, c));
+  }
+
+  // The last prompt printed since the previous decision.
+  const LoggedOp* LastPrompt() {
+    const LoggedOp* last = nullptr;
+    auto& log = page_->log;
+    for (size_t i = seen_; i < log.size(); ++i) {
+      const LoggedOp& op = log[i];
+      if (op.name != "print" || op.face != "DrawPlainText" || op.text.empty()) continue;
+      if (op.text == ToUtf8("入力")) continue;  // the answer field's own label
+      last = &op;
+    }
+    seen_ = log.size();
+    // Keep the log small: the walk only reads what came since the last key.
+    if (log.size() > 100000) {
+      log.clear();
+      seen_ = 0;
+    }
+    return last;
+  }
+
+  void Decide() {
+    const LoggedOp* prompt = LastPrompt();
+    if (!prompt) {
+      // The same wait goes on (a refused Enter redraws nothing new).
+      if (notice_tries_ > 0) return Sweep();
+      Stuck("no prompt on the screen");
+    }
+    const std::string& text = prompt->text;
+    const float x = prompt->nums[0], y = prompt->nums[1];
+    if (text == ToUtf8("番号を入力して下さい。")) return MainMenuChoice();
+    if (text == ToUtf8("何かキーを押して下さい。")) return Type(" ");
+    if (text == ToUtf8("次のステップは１を入力。")) return Type("1\r");
+    if (x == 16 && y == 666) return SubmenuChoice(text);
+    if (x == 48 && y == 666) {
+      // A number-line notice: the same one again means Enter was refused.
+      if (text != notice_) {
+        notice_ = text;
+        notice_tries_ = 0;
+      }
+      return Sweep();
+    }
+    Stuck("unknown prompt: " + text);
+  }
+
+  // Enter where the marker stands; if it is refused, one step right and
+  // Enter again, up to the end of the line, then the same to the left.
+  void Sweep() {
+    int t = notice_tries_++;
+    if (t > 200) Stuck("no point on the line was accepted: " + notice_);
+    if (t % 2 == 0) return Type("\r");
+    int step = t / 2;
+    Type(step < 30 ? std::string(1, char(28)) : std::string(1, char(29)));
+  }
+
+  void MainMenuChoice() {
+    notice_tries_ = 0;
+    const int items = static_cast<int>(program_.items.size());
+    while (next_topic_ < items) {
+      int k = next_topic_++;
+      bool empty_item =
+          k - 1 < static_cast<int>(program_.dispatch.size()) && program_.dispatch[k - 1] == nullptr;
+      if (!empty_item) {
+        ++result_.topics_opened;
+        return Type(std::to_string(k) + "\r");
+      }
+    }
+    Type(std::to_string(items) + "\r");
+  }
+
+  void SubmenuChoice(const std::string& line) {
+    notice_tries_ = 0;
+    const int n = CountCircledNumbers(line);
+    if (n < 2) Stuck("a submenu without numbered items: " + line);
+    int& opened = result_.items_opened[line];
+    if (opened < n - 1) {
+      ++opened;
+      return Type(std::to_string(opened) + "\r");
+    }
+    Type(std::to_string(n) + "\r");
+  }
+
+  const ProgramDescription& program_;
+  std::string clock_;
+  WalkResult& result_;
+  std::deque<std::string> keys_;
+  size_t seen_ = 0;
+  int next_topic_ = 1;
+  std::string notice_;
+  int notice_tries_ = 0;
+};
+
+}  // namespace
+
+WalkResult WalkProgram(const ProgramDescription& program, const std::string& clock) {
+  WalkResult result;
+  WalkingLearner learner(program, clock, result);
+  InstallBackend(&learner);
+  try {
+    result.status = RunProgram(program);
+  } catch (const HeadlessStop&) {
+  }
+  InstallBackend(nullptr);
+  return result;
+}
