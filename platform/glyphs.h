@@ -4,7 +4,9 @@
 // cell s*h/2 wide, a double-byte one a cell s*h wide; both are s*v high with
 // a common baseline at 0.88*s*v below the top. A glyph is painted centred in
 // its cell and narrowed when it would not fit, so the advance of a text never
-// depends on the font.
+// depends on the font. The serif italic letters and the script l keep their
+// own proportions (they are not stretched with a wide magnification) and the
+// serif ones sit lower, on the line of the gothic digits beside them.
 #pragma once
 
 #include <cairo.h>

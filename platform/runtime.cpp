@@ -67,8 +67,8 @@ int FE_GETDRAWWIDTH() {
 
 void FE_SETDRAWWIDTH(double width, Where where) {
   int w = PbFstInt(width, where);
-  if (w < 1) RaiseError(kIllegalFunctionCall, where);
-  ThePage().pen_width = w;
+  if (w < 0) RaiseError(kIllegalFunctionCall, where);
+  ThePage().pen_width = w == 0 ? 1 : w;  // 0 is the thinnest pen
 }
 
 void PsLINE(double x1, double y1, double x2, double y2, double colour, Where where) {
