@@ -47,6 +47,10 @@ void StepArrow();
 // StepArrowSecond: also a colour-7 start dot at X(32) + 40 X(22) first;
 // ends in X11, X12, colour in IRO, and the distance text in T$(5).
 void StepArrowSecond();
+// The move alone as StepArrowSecond draws it (X11, X12, IRO, A$), on the
+// figure as it stands: no erasing, no start dot, T$(5) left alone. For a
+// program's own redraw of a second move that puts other marks first.
+void StepArrowSecondMove();
 
 // The arrow-key exercise: the prompt "←→キーで" + V$(1) + "の移動, ENTERで次へ",
 // the marker X(1) one unit per arrow key within the line, the figure redrawn

@@ -81,3 +81,7 @@ void StepArrowSecond() {
   PsCIRCLE_DISC(X_a(32) + 40 * X_a(22), Y_a(34), 9, 7);
   DrawMove(X11, X12, IRO, A_s, &T_s(5));
 }
+
+void StepArrowSecondMove() {
+  DrawMove(X11, X12, IRO, A_s, nullptr);
+}

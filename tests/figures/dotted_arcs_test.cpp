@@ -302,6 +302,24 @@ TEST_F(DottedArcTest, PartialArcAndItsLabel) {
   EXPECT_NEAR(ZX0, 200 - 100 * std::cos(30 * 3.14159 / 180), 0.01);
   EXPECT_NEAR(ZY0, 300 + 100 * std::sin(30 * 3.14159 / 180), 0.01);
   EXPECT_EQ(NAKA, 0);
+
+  // The other side: the first 60 degrees from P1, over the chord.
+  NAKA = 60;
+  Arc(100, 300, 300, 300, 100, -1, 2, "a");
+  dots = Dots();
+  ASSERT_EQ(dots.size(), 31u);  // 0 to 60 degrees
+  EXPECT_NEAR(dots[0].x, 300, 0.01);
+  EXPECT_NEAR(dots.back().x, 200 + 100 * std::cos(60 * 3.14159 / 180), 0.01);
+  EXPECT_NEAR(ZX0, 200 + 100 * std::cos(30 * 3.14159 / 180), 0.01);
+  EXPECT_NEAR(ZY0, 300 - 100 * std::sin(30 * 3.14159 / 180), 0.01);
+  EXPECT_EQ(NAKA, 0);
+
+  // HOUKOU 0 ignores NAKA: the whole half, as for -1.
+  NAKA = 60;
+  Arc(100, 300, 300, 300, 100, 0, 2);
+  EXPECT_EQ(Dots().size(), 91u);
+  EXPECT_NEAR(ZY0, 200, 0.01);
+  EXPECT_EQ(NAKA, 0);
 }
 
 TEST_F(DottedArcTest, HoukouZeroPutsTheLabelInsideTheArc) {

@@ -164,7 +164,8 @@ TEST_F(LadderTest, RowsAndWhereTheLadderStops) {
       {20, {"2: 20 -> 10", "2: 10 -> 5"}, 5},
       {54, {"2: 54 -> 27", "3: 27 -> 9", "3: 9 -> 3"}, 3},
       {8, {"2: 8 -> 4", "2: 4 -> 2"}, 2},
-      {116, {"2: 116 -> 58"}, 58},  // 29 is never tried
+      {116, {"2: 116 -> 58"}, 58},                       // 29 is never tried
+      {2431, {"11: 2431 -> 221", "13: 221 -> 17"}, 17},  // a two-digit divisor
       {1800,
        {"2: 1800 -> 900", "2: 900 -> 450", "2: 450 -> 225", "3: 225 -> 75", "3: 75 -> 25",
         "5: 25 -> 5"},
@@ -226,6 +227,13 @@ TEST_F(LadderTest, WorkedExampleWaitsAfterEveryBarAndQuotient) {
   NASI = 1;
   DrawShortDivision();
   EXPECT_EQ(backend().keys_left(), 1u);
+  EXPECT_EQ(NASI, 0);
+}
+
+TEST_F(LadderTest, OnlyNasiOneWaits) {
+  // No key is queued: a wait would stop the test.
+  Ladder(20, 840, 50, 2);
+  EXPECT_EQ(Bars().size(), 2u);
   EXPECT_EQ(NASI, 0);
 }
 

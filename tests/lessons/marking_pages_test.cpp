@@ -1,12 +1,17 @@
 // Items ④ to ⑧ of Almeno's first topic, driven through the player from the
 // main menu: every key wait until the page is back at its submenu, what the
 // page shows at its end, and the submenu again.
+#include "marking_pages.h"
+
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "globals.h"
 #include "headless_fixture.h"
+#include "shell.h"
 
 namespace {
 
@@ -106,11 +111,58 @@ TEST(MarkingPages, PositivePointsTriesUntilOneThenShowsTheTargets) {
 }
 
 TEST(MarkingPages, PositivePointsKeepsAHitInTheNextAttempt) {
-  ItemRun run = OpenItem(4, "Right Right Right Right Enter 0 Enter A Enter 1 Enter");
+  const std::string hit_then_miss = "Right Right Right Right Enter 0 Enter A Enter 1 Enter";
+  ItemRun run = OpenItem(4, hit_then_miss);
   EXPECT_TRUE(run.back_at_submenu);
   // The letter is ignored: one more prompt of the same attempt.
   EXPECT_EQ(run.waits,
             Join({Repeated(kMoveConfirm, 5), {kNextStep}, Repeated(kMoveConfirm, 2), {kNextStep}}));
+
+  // What the learner sees before the first key of an attempt: the found
+  // points' discs (radius 15) and labels on the line at y 240.
+  struct Picture {
+    std::vector<double> discs;
+    std::vector<std::string> labels;
+  };
+  std::vector<Picture> attempts;  // per visit and attempt, in order
+  bool drawing = false;
+  const PlayerRun player =
+      RunPlayer("almeno", "1 Enter 4 Enter " + hit_then_miss + " 4 Enter Enter 1 Enter");
+  for (const std::string& line : player.log) {
+    const std::vector<std::string> f = Fields(line);
+    if (f[0] == "print" && f.size() >= 6 && f[1] == "DrawPlainText") {
+      // An attempt starts after the page's heading or a next-step prompt
+      // and is shown until its first notice.
+      if (f[5] == Utf8(kNextStep)) {
+        attempts.push_back({});
+        drawing = true;
+      }
+      if (f[5] == Utf8(kMoveConfirm)) drawing = false;
+      continue;
+    }
+    if (f[0] == "print" && f.size() >= 6 && f[1] == "PrintMarkup" &&
+        f[5] == Utf8("復習　数直線上に,2,3.5を表す数をしるしましょう。")) {
+      attempts.push_back({});
+      drawing = true;
+      continue;
+    }
+    if (!drawing) continue;
+    if (f[0] == "disc" && f[2] == "240" && f[3] == "15")
+      attempts.back().discs.push_back(std::stod(f[1]));
+    if (f[0] == "print" && f[1] == "PrintMarkup" && f[3] == "150")
+      attempts.back().labels.push_back(f[5]);
+  }
+  // Visit 1: attempt 1, attempt 2, the closing pictures; visit 2: attempt 1.
+  ASSERT_EQ(attempts.size(), 5u);
+  // Nothing is found in the first attempt of each visit: every slot lies
+  // off the page (2400 right of 0).
+  for (const Picture* p : {&attempts[0], &attempts[3]}) {
+    EXPECT_EQ(p->discs, (std::vector<double>{3080, 3080}));
+  }
+  // The hit of 2 stays drawn and labelled in the next attempt.
+  EXPECT_EQ(attempts[1].discs, (std::vector<double>{840, 3080}));
+  ASSERT_FALSE(attempts[1].labels.empty());
+  EXPECT_EQ(attempts[1].labels[0], "2");
 }
 
 TEST(MarkingPages, NegativePointsOneTryThenTheFullLineAndTheTextbookLine) {
@@ -161,6 +213,117 @@ TEST(MarkingPages, PracticeAnswersEndWithTheNaturalNumbers) {
 TEST(MarkingPages, AScriptOneKeyShortNeverReachesTheSubmenu) {
   EXPECT_FALSE(OpenItem(6, "A A A").back_at_submenu);
   EXPECT_FALSE(OpenItem(5, "Enter A Enter").back_at_submenu);
+}
+
+// ---- the answer pages, step by step ---------------------------------------------
+
+class AnswerPagesTest : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    StartUp();
+  }
+  float Width(const std::string& sjis) {
+    A_s = sjis;
+    MeasureMarkupWidth();
+    return LLT;
+  }
+  static std::string Placed(float x, float y, float colour, const std::string& sjis) {
+    std::ostringstream s;
+    s << double(x) << "," << double(y) << "," << double(colour) << " " << Utf8(sjis);
+    return s.str();
+  }
+  // `sjis` centred over x with its top at y.
+  std::string Centred(float x, float y, float colour, const std::string& sjis) {
+    return Placed(x - Width(sjis) / 2, y, colour, sjis);
+  }
+  // The page's texts and key waits in order; the number line's own labels
+  // (25 below the line at y 320) left out.
+  std::vector<std::string> Steps() {
+    std::vector<std::string> out;
+    for (const LoggedOp& op : PagePrints()) {
+      if (op.text == Utf8("何かキーを押して下さい。")) out.push_back("key");
+      if (op.face != "PrintMarkup" || op.nums[1] == 345) continue;
+      std::ostringstream s;
+      s << op.nums[0] << "," << op.nums[1] << "," << op.nums[2] << " " << op.text;
+      out.push_back(s.str());
+    }
+    return out;
+  }
+};
+
+TEST_F(AnswerPagesTest, Question5ShowsTheLettersThenOneValueAKeyAboveThem) {
+  std::vector<std::string> want = {Placed(44, 30, 0, "問5　点A,B,Cにあたる数をいいなさい。"),
+                                   Centred(320, 230, 3, "A"), Centred(520, 230, 3, "B"),
+                                   Centred(680, 230, 3, "C")};
+  for (const auto& [x, value] :
+       {std::pair<float, const char*>{320, "-4"}, {520, "-1.5"}, {680, "0.5"}}) {
+    want.push_back("key");
+    want.push_back(Centred(x, 160, 5, value));
+  }
+  want.push_back("key");
+  want.push_back(Placed(44, 580, 7, "教科書 問6　をしなさい。"));
+  ClearLog();
+  Keys("A A A A");
+  Question5AnswersPage();
+  EXPECT_EQ(Steps(), want);
+  EXPECT_EQ(Y_a(31), 320);
+  std::vector<double> discs;
+  for (const LoggedOp& op : Ops("disc")) {
+    if (op.nums[1] == 320) discs.push_back(op.nums[0]);
+  }
+  EXPECT_EQ(discs, (std::vector<double>{320, 520, 680}));
+}
+
+TEST_F(AnswerPagesTest, Question6ListsTheNumbersThenPlacesThemOneAKey) {
+  // The list line: each number 40 after the comma before it.
+  std::vector<std::string> want = {Placed(40, 30, 3, "問6 解答")};
+  const char* const numbers[] = {"-3", "ﾀ7/2ﾀ", "+4.5", "-2.5"};
+  float x = 40;
+  for (int k = 0; k < 4; ++k) {
+    if (k > 0) {
+      want.push_back(Placed(x, 100, 0, ","));
+      x += Width(",") + 40;
+    }
+    want.push_back(Placed(x, 100, 3, numbers[k]));
+    x += Width(numbers[k]);
+  }
+  want.push_back("key");
+  want.push_back(Centred(400, 230, 3, "-3"));
+  want.push_back("key");
+  want.push_back(Centred(920, 230, 3, "ﾀ7/2ﾀ"));
+  want.push_back("key");
+  want.push_back(Centred(1000, 230, 3, "+4.5"));
+  want.push_back("key");
+  want.push_back(Centred(440, 180, 3, "-2.5"));  // 140 above the line, clear of -3
+  ClearLog();
+  Keys("A A A A");
+  Question6AnswersPage();
+  EXPECT_EQ(Steps(), want);
+}
+
+TEST_F(AnswerPagesTest, PracticeAnswersShowProblemOneAtOnceAndProblemTwoAKeyAPiece) {
+  const float title = Width("練習問題 解答"), one = Width("1"), two = Width("2");
+  std::vector<std::string> want = {Placed(90 + (484 - title) / 2, 32, 0, "練習問題 解答"),
+                                   Placed(40 + (44 - one) / 2, 120, 13, "1")};
+  float x = 90;
+  for (const char* piece :
+       {"(1)", "+18   ", "(2)", "-36   ", "(3)", "+ﾀ1/3ﾀ   ", "(4)", "-0.8   "}) {
+    want.push_back(Placed(x, 120, piece[0] == '(' ? 0 : 5, piece));
+    x += Width(piece);
+  }
+  want.push_back("key");
+  want.push_back(Placed(40 + (44 - two) / 2, 230, 13, "2"));
+  want.push_back(Placed(90, 230, 0, "負の数 "));
+  want.push_back("key");
+  want.push_back(Placed(90 + Width("負の数 "), 230, 5, "-3.2, -10, -ﾀ5/6ﾀ, -1, -0.1"));
+  want.push_back(Placed(90, 310, 0, "自然数 "));
+  want.push_back("key");
+  want.push_back(Placed(90 + Width("自然数 "), 310, 5, "+9,6"));
+  ClearLog();
+  Keys("A A A");
+  BelowZeroPracticeAnswers();
+  EXPECT_EQ(Steps(), want);
 }
 
 }  // namespace

@@ -245,6 +245,31 @@ TEST_F(StepsTest, FirstEntryHasNoStartDotAndLeavesTheDistanceAlone) {
   EXPECT_TRUE(Ops("line").empty());
 }
 
+TEST_F(StepsTest, TheMoveAloneForAProgramsOwnRedraw) {
+  LineAt(590);
+  T_s(5) = "keep";
+  X_a(22) = 5;  // not read
+  X_a(2) = 760;
+  X_a(1) = 640;
+  StepArrowSecondMove();
+  // Nothing erased and no start dot: the arrow, its 13 dots and the label.
+  EXPECT_TRUE(Ops("box").empty());
+  EXPECT_EQ(Ops("disc").size(), 13u);
+  EXPECT_EQ(Ops("line")[0].nums, Nums({760, 540, 640, 540, 5, 12}));
+  EXPECT_EQ(MarkupPrints(), (std::vector<std::string>{"686.5 519 0 3"}));
+  EXPECT_EQ(X11, 640);
+  EXPECT_EQ(X12, 760);
+  EXPECT_EQ(IRO, 5);
+  EXPECT_EQ(T_s(5), "keep");
+
+  // On the start: the dot alone.
+  ClearLog();
+  X_a(1) = 760;
+  StepArrowSecondMove();
+  ASSERT_EQ(Log().size(), 1u);
+  EXPECT_EQ(Log()[0].nums, Nums({760, 540, 9, 7, 12}));
+}
+
 // ---- the key exercise --------------------------------------------------------------
 
 int g_step_two_redraws = 0;
@@ -407,7 +432,8 @@ std::string Task(const std::string& walk, bool wait_before, bool wait_after) {
   return keys + " ";
 }
 
-TEST(NumberLineStepsPages, TheEightTasksAndTheSummary) {
+// From the main menu through item 1 to the submenu again.
+std::string EightTasksKeys() {
   std::string keys = "4 Enter 1 Enter ";
   keys += Task("Right Right Right", false, true);
   keys += Task("Right Right Right Right Right", false, true);
@@ -420,9 +446,12 @@ TEST(NumberLineStepsPages, TheEightTasksAndTheSummary) {
   keys += Task("Right Right Right Right", true, true);
   keys += Task("Right Right Right", true, true);
   keys += "a a a a a a a a a a";  // the summary
-  keys += " 3 Enter 7 Enter";     // back to the main menu, and the end
+  return keys;
+}
 
-  const PlayerRun run = RunPlayer("almeno", keys);
+TEST(NumberLineStepsPages, TheEightTasksAndTheSummary) {
+  // Back to the main menu, and the end.
+  const PlayerRun run = RunPlayer("almeno", EightTasksKeys() + " 3 Enter 7 Enter");
   EXPECT_EQ(run.exit_code, 0) << run.ending;
   EXPECT_EQ(KeyWaits(run), 37);
   // One prompt per key of the eight walks (refused keys included).
@@ -463,6 +492,79 @@ TEST(NumberLineStepsPages, TheEightTasksAndTheSummary) {
   ASSERT_NE(goal, -1);
   EXPECT_EQ(texts[goal + 1], Utf8("数直線を使って、ある数より大きい数や小さい数を求めよう。 0"));
   EXPECT_EQ(texts[goal + 2], Utf8("課題 次の数を求めなさい。 3"));
+}
+
+// The step tasks page as the learner sees it, from its heading on: "x y
+// colour text" of every text above the line and of the answer written under
+// it (its number labels and the distance labels left out), "KEY" for every
+// press-a-key wait.
+std::vector<std::string> StepTasksEvents(const PlayerRun& run) {
+  std::vector<std::string> out;
+  bool on_page = false;
+  for (const std::string& line : run.log) {
+    std::vector<std::string> f;
+    size_t start = 0;
+    for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
+      f.push_back(line.substr(start, tab - start));
+    }
+    f.push_back(line.substr(start));
+    if (f[0] != "print" || f.size() < 6) continue;
+    if (f[5] == Utf8("課題 次の数を求めなさい。")) on_page = true;
+    if (!on_page) continue;
+    if (f[1] == "DrawPlainText" && f[2] == "128" && f[3] == "666") out.push_back("KEY");
+    if (f[1] != "PrintMarkup" || std::stod(f[3]) >= 900 || f[3] == "519") continue;
+    if (f[3] == "599" && f[4] == "0") continue;  // the line's own labels
+    out.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
+  }
+  return out;
+}
+
+TEST(NumberLineStepsPages, StepTasksLayoutAndRevealOrder) {
+  const PlayerRun run = RunPlayer("almeno", EightTasksKeys());
+  // Left column: label at 40, question after it, the walk (its answer under
+  // the target's tick), a key, the answer 20 after the question, a key, the
+  // direction. No key between tasks (4) and (5), nor after (5)'s direction.
+  // Right column: label at 616, a key, the rewording at 697 one line lower,
+  // the walk, a key, the answer on the question's line 47 (task 6) or 50
+  // after the end of the rewording, a key, the direction.
+  const std::vector<std::vector<std::string>> tasks = {
+      {"40 30 3 課題 次の数を求めなさい。"},
+      {"40 90 3 (1)", "121 90 0  5より3大きい数", "866 599 3 8", "KEY", "426 90 5 8", "KEY",
+       "453 90 7  右へ3", "KEY"},
+      {"40 150 3 (2)", "121 150 0 -4より5大きい数", "586 599 3 1", "KEY", "426 150 5 1", "KEY",
+       "453 150 7  右へ5", "KEY"},
+      {"40 210 3 (3)", "121 210 0  5より7小さい数", "453 599 5 -2", "KEY", "426 210 5 -2", "KEY",
+       "480 210 7  左へ7", "KEY"},
+      {"40 270 3 (4)", "121 270 0 -4より2小さい数", "293 599 5 -6", "KEY", "426 270 5 -6", "KEY",
+       "480 270 7  左へ2"},
+      {"40 330 3 (5)", "121 330 0  5より-3大きい数", "626 599 3 2", "KEY", "453 330 5 2", "KEY",
+       "480 330 7  左へ3"},
+      {"94 380 3  なぜ？", "KEY", "94 380 0   5より", "243 380 3 3小さい数", "KEY"},
+      {"616 30 3 (6)", "697 30 0 -2より-3大きい数", "KEY", "697 80 0 -2より", "819 80 3 3小さい数",
+       "333 599 5 -5", "KEY", "1029 30 5 -5", "KEY", "1083 30 7  左へ3", "KEY"},
+      {"616 140 3 (7)", "697 140 0  5より-4小さい数", "KEY", "697 190 0  5より",
+       "819 190 3 4大きい数", "906 599 3 9", "KEY", "1032 140 5 9", "KEY", "1059 140 7  右へ4",
+       "KEY"},
+      {"616 250 3 (8)", "697 250 0 -2より-3小さい数", "KEY", "697 300 0 -2より",
+       "819 300 3 3大きい数", "586 599 3 1", "KEY", "1032 250 5 1", "KEY", "1059 250 7  右へ3",
+       "KEY"},
+      // The summary, where the number line stood.
+      {"40 440 5 <まとめ>", "KEY", "256 440 0 ① 3大きい→", "480 440 3 右へ3", "KEY",
+       "635 440 0 ② 3小さい→", "859 440 3 左へ3", "KEY"},
+      {"44 490 0 ③ -3大きい→", "KEY", "295 490 3 3小さい", "424 490 0 →", "KEY", "458 490 3 左へ3",
+       "KEY", "613 490 0 ④ -3小さい→", "KEY", "864 490 3 3大きい", "993 490 0 →", "KEY",
+       "1027 490 3 右へ3", "KEY"},
+      {"44 540 5 ※負の数の場合は、正の数を使ったことばで表してから求める。", "KEY",
+       "44 600 0 教科書 問6　をしなさい。"},
+  };
+  std::vector<std::string> want;
+  for (const auto& task : tasks) {
+    for (const std::string& e : task) want.push_back(Utf8(e));
+  }
+  EXPECT_EQ(StepTasksEvents(run), want);
+  // " なぜ？" is wiped by a white box before its answer takes the place.
+  EXPECT_NE(std::find(run.log.begin(), run.log.end(), "box\t94\t380\t394\t430\t15\t15\t15\t3"),
+            run.log.end());
 }
 
 TEST(NumberLineStepsPages, TheAnswersOfQuestion6) {

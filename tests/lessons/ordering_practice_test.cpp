@@ -101,6 +101,54 @@ TEST(OrderingPracticeAnswers, EachItemWaitsItsKeysThenAsksAgain) {
   }
 }
 
+TEST(OrderingPracticeAnswers, BothPagesLayoutAndRevealOrder) {
+  // Item 1: page 1, then page 2 without the submenu between them. Every text
+  // on the page, "x y colour text", "KEY" for each wait and "MENU" for the
+  // submenu's prompt.
+  const PlayerRun run = RunPlayer("almeno", Keys("5 Enter 1 Enter", 12));
+  std::vector<std::string> events;
+  bool on_page = false;
+  for (const std::string& line : run.log) {
+    const auto f = Split(line);
+    if (f[0] != "print" || f.size() < 6) continue;
+    if (f[1] == "DrawPlainText" && f[2] == "16" && f[3] == "666") {
+      if (on_page) events.push_back("MENU");
+      continue;
+    }
+    if (f[5] == Utf8("練習問題 解答")) on_page = true;
+    if (!on_page) continue;
+    if (f[1] == "DrawPlainText" && f[2] == "128" && f[3] == "666") events.push_back("KEY");
+    if (f[1] == "PrintMarkup" && std::stod(f[3]) < 900) {
+      events.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
+    }
+  }
+  // The title cell's text and the number cells' digits are centred in them;
+  // the line's own labels show where it stands (Y(31) 260, then 490).
+  const std::vector<std::vector<std::string>> steps = {
+      {"164.5 30 0 練習問題 解答"},
+      {"46.5 100 13 1", "82 100 0  ", "KEY", "109 100 5 -2,-1,0,1,2", "KEY"},
+      {"46.5 160 13 2", "82 160 5 　6個", "546 269 0 0", "746 269 0 5", "933 269 0 10",
+       "333 269 0 -5", "119 269 0 -10", "333 270 3 -5", "453 270 3 -2", "626 270 3 2",
+       "746 270 3 5", "409.5 186 7 3個", "649.5 186 7 3個", "KEY"},
+      {"46.5 360 13 3", "112 360 0 (1) -0.01", "357.5 360 5 >", "406 360 0 -0.1 ", "KEY"},
+      {"582 360 0 (2) -ﾀ1/2ﾀ", "770.5 360 5 <", "819 360 0 -ﾀ1/3ﾀ ", "KEY"},
+      {"112 430 0 (3) -1", "295.5 430 5 <", "344 430 0 -0.6 ", "KEY"},
+      // Page 2.
+      {"164.5 30 0 練習問題 解答"},
+      {"46.5 90 13 4", "112 90 0 小さい順…", "KEY", "282 90 5 -ﾀ8/5ﾀ,-1.2,-0.5,0,0.2,ﾀ3/5ﾀ",
+       "98 170 0 絶対値の小さい順…", "KEY", "404 170 5 0,0.2,-0.5,ﾀ3/5ﾀ,-1.2,-ﾀ8/5ﾀ", "KEY"},
+      {"46.5 270 13 5", "112 270 0 (1) -2より5大きい数は、", "608 270 5 ", "643 270 0 である。 ",
+       "112 340 0 (2) 5より", "355 340 5 ", "395 340 0 大きい数は-1である。", "546 499 0 0",
+       "746 499 0 5", "933 499 0 10", "333 499 0 -5", "119 499 0 -10", "KEY"},
+      {"594.5 270 5 3", "KEY", "755 340 3  6小さい数", "KEY", "328 340 5 -6", "MENU"},
+  };
+  std::vector<std::string> want;
+  for (const auto& step : steps) {
+    for (const std::string& e : step) want.push_back(Utf8(e));
+  }
+  EXPECT_EQ(events, want);
+}
+
 TEST(OrderingPracticeAnswers, NoGoalPageAndOtherNumbersAskAgain) {
   const PlayerRun run = RunPlayer("almeno", "5 Enter 0 Enter 4 Enter 3 Enter 7 Enter");
   EXPECT_EQ(run.exit_code, 0) << run.ending;

@@ -215,4 +215,31 @@ TEST(MainMenuChoices, CountByValueAndFallThroughWhereTheTableEnds) {
   }
 }
 
+TEST(MainMenuChoices, AnAcceptedChoiceWhitesOutThePageBeforeItsJump) {
+  // After the prompt strip is erased: a choice in range (a topic, the empty
+  // item, one past the table) whites out the whole page before it goes on; a
+  // number outside the items goes straight back to drawing the menu.
+  const std::string prompt_cleared = "box\t416\t640\t1472\t690\t15\t15\t15\t3";
+  const std::string white_out = "box\t0\t0\t1760\t1800\t15\t15\t15\t3";
+  const std::string content_cleared = "box\t0\t54\t1440\t900\t15\t15\t15\t3";
+  struct Case {
+    const char* program;
+    const char* keys;
+    bool whites_out;
+  };
+  const Case cases[] = {
+      {"pellith", "1 Enter", true},     {"pellith", "6 Enter", true}, {"quorrel", "7 Enter", true},
+      {"torvane", "7 . 5 Enter", true}, {"vindrel", "4 Enter", true}, {"pellith", "9 Enter", false},
+      {"almeno", "0 Enter", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.program) + ": " + c.keys);
+    PlayerRun run = RunPlayer(c.program, c.keys);
+    auto cleared = std::find(run.log.begin(), run.log.end(), prompt_cleared);
+    ASSERT_NE(cleared, run.log.end());
+    ASSERT_NE(cleared + 1, run.log.end());
+    EXPECT_EQ(*(cleared + 1), c.whites_out ? white_out : content_cleared);
+  }
+}
+
 }  // namespace

@@ -96,6 +96,19 @@ TEST_F(BuiltUpFractionTest, UnderATallRadicalTheFractionGetsOneOverbar) {
   EXPECT_EQ(HROOT, 0);
 }
 
+TEST_F(BuiltUpFractionTest, UnderATallRadicalTheBarGoesOnFromThePenAfterTheNumerator) {
+  // The parts draw no bar of their own; TXM follows their glyphs, so the next
+  // glyph's bar starts after the numerator as drawn (1 centred over 23).
+  Print("#ﾀ1/23ﾀ4ﾝ");
+  EXPECT_EQ(LogLines(OnPage(Ops("line"))), Expected({
+                                               "line 132 225 196 225 4 4",
+                                               "line 132 186 196 186 4 3",
+                                               "line 180 186 223 186 4 3",
+                                           }));
+  EXPECT_EQ(TBSIYAKX, 148);
+  EXPECT_EQ(X, 223);
+}
+
 TEST_F(BuiltUpFractionTest, DenominatorIsLoweredForRadicalsAndExponents) {
   const std::pair<const char*, float> cases[] = {
       {"ﾀ3/8ﾀ", 28},   {"ﾀ3/8^2ﾀ", 36}, {"ﾀ3/√2ﾀﾝ", 44}, {"ﾀ!3ﾝ/8ﾀ", 36},
