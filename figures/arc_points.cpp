@@ -6,9 +6,10 @@
 // dots.
 #include <cmath>
 
+#include "arc_geometry.h"
 #include "figures.h"
 
-void PointOnArc() {
+void LayDownChord() {
   ZX11 = ZX0;
   ZY11 = ZY0;
   ZX12 = ZX1;
@@ -20,7 +21,9 @@ void PointOnArc() {
   ZY2 = ZY0;
   SegmentAngle();
   H = HHP;
-  HH = static_cast<double>(KAKUDO) * PI / 180;
+}
+
+void ArcPoint() {
   ZX3 = ZX2 + static_cast<double>(RR) * std::cos(HH);
   // A chord of no length has no arc: the division is the runtime's error.
   ZY3 = ZY2 - static_cast<double>(Div(TAKASA, RR)) * RR * std::sin(HH);
@@ -30,4 +33,10 @@ void PointOnArc() {
   R = std::sqrt(static_cast<double>(PnFXy(ZX3 - ZX0, 2)) + PnFXy(ZY3 - ZY0, 2));
   ZX = ZX0 + static_cast<double>(R) * std::cos(static_cast<double>(H) + HHP);
   ZY = ZY0 - static_cast<double>(R) * std::sin(static_cast<double>(H) + HHP);
+}
+
+void PointOnArc() {
+  LayDownChord();
+  HH = static_cast<double>(KAKUDO) * PI / 180;
+  ArcPoint();
 }

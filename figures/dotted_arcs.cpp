@@ -12,26 +12,8 @@
 // (ZX2, ZY2) P1; AAA$ is "" and NAKA 0.
 #include <cmath>
 
+#include "arc_geometry.h"
 #include "figures.h"
-
-namespace {
-
-// The point at parameter angle HH (radians) of the arc: first on the arc
-// laid down from P0 towards increasing x, centred on (ZX2, ZY2), then turned
-// about P0 by the chord's direction H. Leaves it in (ZX, ZY).
-void ArcPoint() {
-  ZX3 = ZX2 + static_cast<double>(RR) * std::cos(HH);
-  // A chord of no length has no arc: the division is the runtime's error.
-  ZY3 = ZY2 - static_cast<double>(Div(TAKASA, RR)) * RR * std::sin(HH);
-  ZX1 = ZX3;
-  ZY1 = ZY3;
-  SegmentAngle();
-  R = std::sqrt(static_cast<double>(PnFXy(ZX3 - ZX0, 2)) + PnFXy(ZY3 - ZY0, 2));
-  ZX = ZX0 + static_cast<double>(R) * std::cos(static_cast<double>(H) + HHP);
-  ZY = ZY0 - static_cast<double>(R) * std::sin(static_cast<double>(H) + HHP);
-}
-
-}  // namespace
 
 void DrawDottedArc() {
   if (TAKASA > 0 && TAKASA < 16) {
@@ -39,17 +21,7 @@ void DrawDottedArc() {
   } else if (TAKASA < 0) {
     TAKASA = std::fabs(TAKASA);
   }
-  ZX11 = ZX0;
-  ZY11 = ZY0;
-  ZX12 = ZX1;
-  ZY12 = ZY1;
-  CX = ZX1 - ZX0;
-  CY = ZY1 - ZY0;
-  RR = std::sqrt(static_cast<double>(PnFXy(CX, 2)) + PnFXy(CY, 2)) / 2;
-  ZX2 = ZX0 + RR;
-  ZY2 = ZY0;
-  SegmentAngle();
-  H = HHP;
+  LayDownChord();
 
   // Parameter range in degrees: 180 to 360 is the clockwise-side half from
   // P0, 0 to 180 the other half from P1.

@@ -15,80 +15,74 @@ void CentreInset() {
   if (LT1 < 0) LT1 = 0;
 }
 
-// Measures A$ with the caller's tall-bracket flag left in force afterwards.
-void MeasureKeepingBrackets() {
+// Measures one text of the cell (kept in MOTOA$, its fraction mark found in
+// N1) with the caller's tall-bracket flag left in force afterwards.
+void MeasureCellText(const std::string& text) {
+  MOTOA_s = text;
+  A_s = text;
+  N1 = PfKINSTR(text, "ﾀ");
   MeasureMarkupWidth();
   KAKKO = KAKKO1;
   CentreInset();
 }
 
-}  // namespace
+// Prints the measured text centred in the cell, its top at y.
+void PrintCellText(float y) {
+  X = X1 + LT1;
+  Y = y;
+  AA_s = MOTOA_s;
+  PrintMarkup();
+}
 
-void DrawCellText() {
+// Keeps the cell's corner and the caller's tall-bracket flag.
+void BeginCell() {
   X1 = X;
   Y1 = Y;
   KAKKO1 = KAKKO;
-  MOTOA_s = A_s;
-  N1 = PfKINSTR(A_s, "ﾀ");
-  MeasureKeepingBrackets();
-  Y2 = N1 == 0 ? Y1 + PnFInt((TATE - 44) / 2) : Y1 + PnFInt((TATE - 50) / 2);
-  Y3 = Y1 + TATE;
-  PsBOX(X1, Y1, X1 + HABA, Y3, CCC2, CCC3);
-  X = X1 + LT1;
-  Y = Y2;
-  AA_s = MOTOA_s;
-  PrintMarkup();
+}
+
+// The pen goes on to the next cell of the row.
+void EndCell() {
   X = X1 + HABA;
   Y = Y1;
 }
 
+}  // namespace
+
+void DrawCellText() {
+  BeginCell();
+  MeasureCellText(A_s);
+  Y2 = N1 == 0 ? Y1 + PnFInt((TATE - 44) / 2) : Y1 + PnFInt((TATE - 50) / 2);
+  Y3 = Y1 + TATE;
+  PsBOX(X1, Y1, X1 + HABA, Y3, CCC2, CCC3);
+  PrintCellText(Y2);
+  EndCell();
+}
+
 void DrawCellTextPlain() {
-  X1 = X;
-  Y1 = Y;
-  KAKKO1 = KAKKO;
-  MOTOA_s = A_s;
-  N1 = PfKINSTR(A_s, "ﾀ");
-  MeasureKeepingBrackets();
+  BeginCell();
+  MeasureCellText(A_s);
   // Y is the text line; the box is placed around it.
   Y2 = Y1 - PnFInt((TATE - 44) / 2);
   Y3 = Y1 + TATE - PnFInt((TATE - 44) / 2);
   PsBOX(X1, Y2, X1 + HABA, Y3, CCC2, CCC3);
-  X = X1 + LT1;
-  Y = Y1;
-  AA_s = MOTOA_s;
-  PrintMarkup();
-  X = X1 + HABA;
-  Y = Y1;
+  PrintCellText(Y1);
+  EndCell();
 }
 
 void DrawTwoLineCell() {
-  X1 = X;
-  Y1 = Y;
-  KAKKO1 = KAKKO;
-  MOTOA_s = A1_s;
-  A_s = A1_s;
-  N1 = PfKINSTR(A1_s, "ﾀ");
-  MeasureKeepingBrackets();
+  BeginCell();
+  MeasureCellText(A1_s);
   // Each half of the cell counts TATE / 2.
   Y2 = N1 == 0 ? Y1 + PnFInt((TATE / 2 - 44) / 2) : Y1 + PnFInt((TATE / 2 - 50) / 2);
   Y3 = Y1 + TATE;
   PsBOX(X1, Y1, X1 + HABA, Y3, CCC2, CCC3);
   // An upper text alone stands lower in the cell.
   Y22 = A2_s.empty() ? Y2 + 25 : Y2;
-  X = X1 + LT1;
-  Y = Y22;
-  AA_s = A1_s;
-  PrintMarkup();
+  PrintCellText(Y22);
 
-  MOTOA_s = A2_s;
-  A_s = A2_s;
-  N1 = PfKINSTR(A2_s, "ﾀ");
-  MeasureKeepingBrackets();
+  MeasureCellText(A2_s);
   Y4 = N1 == 0 ? Y1 + 44 + PnFInt((TATE / 2 - 44) / 2) : Y1 + 50 + PnFInt((TATE / 2 - 50) / 2);
-  X = X1 + LT1;
-  Y = Y4;
-  AA_s = A2_s;
-  PrintMarkup();
-  X = X1 + HABA;
-  Y = Y1;
+  PrintCellText(Y4);
+  EndCell();
 }

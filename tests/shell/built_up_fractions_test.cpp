@@ -7,22 +7,7 @@
 
 namespace {
 
-class BuiltUpFractionTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    JYOU = JYOUK = HROOT = TXM = KAKKO = BUN = 0;
-    ClearLog();
-  }
-
-  void Print(const std::string& text, float x = 100, float y = 200) {
-    X = x;
-    Y = y;
-    AA_s = text;
-    PrintMarkup();
-  }
-};
+using BuiltUpFractionTest = MarkupTest;
 
 TEST_F(BuiltUpFractionTest, ThreeEighthsMeasuresItsPartsThenDrawsThem) {
   FE_SETDRAWWIDTH(2);

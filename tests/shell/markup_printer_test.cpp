@@ -7,22 +7,7 @@
 
 namespace {
 
-class MarkupPrinterTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    JYOU = JYOUK = HROOT = TXM = KAKKO = BUN = 0;
-    ClearLog();
-  }
-
-  void Print(const std::string& text, float x = 100, float y = 200) {
-    X = x;
-    Y = y;
-    AA_s = text;
-    PrintMarkup();
-  }
-};
+using MarkupPrinterTest = MarkupTest;
 
 TEST_F(MarkupPrinterTest, ExponentIsRaisedInPlaceAndPenEndsAt51) {
   Print("2^3");
@@ -93,14 +78,30 @@ TEST_F(MarkupPrinterTest, SmallRadicalBarGrowsGlyphByGlyph) {
 
 TEST_F(MarkupPrinterTest, AdvancesPerKindOfGlyph) {
   const std::pair<const char*, float> cases[] = {
-      {"", 0},          {"2^3", 51}, {"72=2^3*3^2", 215},  // 27 27 32 27 24 27 27 24
-      {"(-5)\\3", 132}, {"%", 12},   {"'", 12},           {".", 8},
-      {" ", 27},        {"^ ", 24},  // a pending exponent falls on the space
-      {"=", 32},        {"l", 32},   {"a", 27},           {"&", 36},
-      {"＃", 36},       {"!3", 55},  {"*", 27},           {"/", 27},
-      {"@", 27},        {"あ", 34},  {"ぢみ", 68},  // second bytes 0xC0 and 0xDD are not markup
-      {"ｱ", 27},        {"z", 27},   {"ﾀ3/8", 81},  // unclosed: the bracket is dropped, "/" is a
-                                                    // sign
+      {"", 0},
+      {"2^3", 51},
+      {"72=2^3*3^2", 215},  // 27 27 32 27 24 27 27 24
+      {"(-5)\\3", 132},
+      {"%", 12},
+      {"'", 12},
+      {".", 8},
+      {" ", 27},
+      {"^ ", 24},  // a pending exponent falls on the space
+      {"=", 32},
+      {"l", 32},
+      {"a", 27},
+      {"&", 36},
+      {"＃", 36},
+      {"!3", 55},
+      {"*", 27},
+      {"/", 27},
+      {"@", 27},
+      {"あ", 34},
+      {"ぢみ", 68},  // second bytes 0xC0 and 0xDD are not markup
+      {"ｱ", 27},
+      {"z", 27},
+      {"ﾀ3/8", 81},  // unclosed: the bracket is dropped, "/" is a
+                     // sign
       {"ﾝ\\^", 0},
   };
   for (auto [text, advance] : cases) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "shell.h"
 
 // Each logged operation as one line with blanks between its fields
 // ("text 100 200 3 3 4 16 1 0 ゴシック 2"), in UTF-8.
@@ -43,3 +44,22 @@ inline std::vector<LoggedOp> OnPage(const std::vector<LoggedOp>& log) {
   }
   return out;
 }
+
+// A fresh start-up page with the markup printer's state cleared, and a
+// print at a given pen.
+class MarkupTest : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    StartUp();
+    JYOU = JYOUK = HROOT = TXM = KAKKO = BUN = 0;
+    ClearLog();
+  }
+
+  void Print(const std::string& text, float x = 100, float y = 200) {
+    X = x;
+    Y = y;
+    AA_s = text;
+    PrintMarkup();
+  }
+};
