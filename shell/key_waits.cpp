@@ -11,37 +11,34 @@ void WaitForKey() {
   } while (I_s.empty());
 }
 
-}  // namespace
-
-void ShowNoticeWaitKey() {
+// The key-wait box: a box from x `left` to `right` on the bottom line
+// (border 13, fill 4, pen 3) with AA$ from `text_x` in colour 9; after a key
+// the strip up to (`erase_right`, `erase_bottom`) is erased, and the text
+// colour and the pen width are put back.
+void KeyWaitBox(float left, float right, float text_x, float erase_right, float erase_bottom) {
   CCC0 = CCC1;
   DR = FE_GETDRAWWIDTH();
   FE_SETDRAWWIDTH(3);
-  PsBOX_STEP(16, 657, 480, 36, 13, 4);
+  PsBOX(left, 657, right, 693, 13, 4);
   CCC1 = 9;
-  X = 48;
+  X = text_x;
   Y = 666;
   DrawPlainText();
   WaitForKey();
-  PsBOX(0, 657, 992, 720, 15, 15);
+  PsBOX(0, 657, erase_right, erase_bottom, 15, 15);
   CCC1 = CCC0;
   FE_SETDRAWWIDTH(DR);
 }
 
+}  // namespace
+
+void ShowNoticeWaitKey() {
+  KeyWaitBox(16, 496, 48, 992, 720);
+}
+
 void WaitAnyKey() {
-  CCC0 = CCC1;
-  DR = FE_GETDRAWWIDTH();
-  FE_SETDRAWWIDTH(3);
-  PsBOX(96, 657, 400, 693, 13, 4);
-  CCC1 = 9;
-  X = 128;
-  Y = 666;
   AA_s = "何かキーを押して下さい。";
-  DrawPlainText();
-  WaitForKey();
-  PsBOX(0, 657, 400, 693, 15, 15);
-  CCC1 = CCC0;
-  FE_SETDRAWWIDTH(DR);
+  KeyWaitBox(96, 400, 128, 400, 693);
 }
 
 void WaitKeyQuiet() {
