@@ -6,6 +6,19 @@
 
 namespace {
 
+// The title "＜" + TITLE$ + "　メニュー＞" at the pen in CCC1, in the markup's
+// glyphs; the program's name is printed as written, its "l" no script "ℓ"
+// and its "a" no italic letter.
+void PrintTitle() {
+  LogPrint("PrintTitle", X, Y, CCC1, "＜" + TITLE_s + "　メニュー＞");
+  A_s = "＜";
+  DrawMarkupRun();
+  A_s = TITLE_s;
+  DrawWrittenRun();
+  A_s = "　メニュー＞";
+  DrawMarkupRun();
+}
+
 // Fills the whole drawing space with the page colour.
 void WhiteOut() {
   PsBOX_STEP(0, 0, 1760, 1800, 15, 15);
@@ -18,8 +31,7 @@ void DrawMenu(const ProgramDescription& program) {
   CCC1 = 15;
   X = 264;
   Y = 30;
-  AA_s = "＜" + TITLE_s + "　メニュー＞";
-  PrintMarkup();
+  PrintTitle();
   // Items alternate colours 13 and 15, one row every 60 units.
   for (size_t k = 1; k <= program.items.size(); ++k) {
     CCC1 = k % 2 == 1 ? 13 : 15;

@@ -115,6 +115,16 @@ void PutSignLines(float bar_x, float bar_y, float bar_len, bool upright, float u
   TX = TX + advance;
 }
 
+// An ordinary character on the line: a double-byte one at 2 x 3, a
+// single-byte one at 3 x 3. TA2 holds its byte length.
+void PutOrdinary(float x, float y) {
+  if (TA2 == 2) {
+    Put(x, y, 2, 3, 34);
+  } else {
+    Put(x, y, 3, 3, 27);
+  }
+}
+
 bool IsItalicLetter(const std::string& c) {
   return c == "a" || c == "x" || c == "c";
 }
@@ -172,12 +182,10 @@ void DrawGlyph() {
     TX = TX + 27;
   } else if (TA2 == 2 && BUN == 1) {
     PutSized(11, x, y, 3, 3, 38);
-  } else if (TA2 == 2) {
-    Put(x, y, 2, 3, 34);
   } else if (BUN == 1) {
     Put(x, y, 4, 2, 32);
   } else {
-    Put(x, y, 3, 3, 27);
+    PutOrdinary(x, y);
   }
 }
 
@@ -200,9 +208,8 @@ void ExtendOverbar() {
   FE_SETDRAWWIDTH(3);
 }
 
-}  // namespace
-
-void DrawMarkupRun() {
+// A run starts at the pen in "ゴシック" 16 bold, with A$ as its text.
+void BeginRun() {
   TX = X;
   TY = Y;
   DR = FE_GETDRAWWIDTH();
@@ -211,6 +218,20 @@ void DrawMarkupRun() {
   FE_SETFONTNAME(kGothic);
   FE_SETFONTSIZE(16);
   FE_SETFONTBOLD(-1);
+}
+
+// The pen after the run; bold off and the draw width put back.
+void EndRun() {
+  X = TX;
+  Y = TY;
+  FE_SETFONTBOLD(0);
+  FE_SETDRAWWIDTH(DR);
+}
+
+}  // namespace
+
+void DrawMarkupRun() {
+  BeginRun();
   // An empty run (an empty numerator or denominator) draws nothing, does not
   // move the pen and leaves a pending exponent pending.
   for (I = 1; I <= NAG; I = I + 1) {
@@ -221,8 +242,15 @@ void DrawMarkupRun() {
     DrawGlyph();
     ExtendOverbar();
   }
-  X = TX;
-  Y = TY;
-  FE_SETFONTBOLD(0);
-  FE_SETDRAWWIDTH(DR);
+  EndRun();
+}
+
+void DrawWrittenRun() {
+  BeginRun();
+  for (I = 1; I <= NAG; I = I + 1) {
+    B_s = PfKMID24(R_s, I, 1);
+    TA2 = PfLEN(B_s);
+    PutOrdinary(TX, TY);
+  }
+  EndRun();
 }

@@ -28,6 +28,9 @@ void ClearPromptArea();
 // The markup printer: fractions, exponents, radicals and signs.
 void PrintMarkup();
 void DrawMarkupRun();
+// A$ drawn as written, in the glyphs of the markup's ordinary characters but
+// with none of its signs, marks and letter forms: a name is no formula.
+void DrawWrittenRun();
 void DrawFraction();
 
 // Measuring and table cells.

@@ -267,7 +267,7 @@ TEST(OrderAbsoluteTopic, GoalPageThenSubmenuThenBackToTheMainMenu) {
   for (const std::string& line : run.log) {
     std::vector<std::string> f = Fields(line);
     if (f.size() >= 6 && f[0] == "print" && f[3] != "1800" &&
-        (f[1] == "PrintMarkup" || f[5] == Utf8(kSubmenu))) {
+        (f[1] == "PrintMarkup" || f[1] == "PrintTitle" || f[5] == Utf8(kSubmenu))) {
       prints.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
     }
   }

@@ -89,7 +89,7 @@ std::string PrintLine(const char* routine, int x, int y, int colour, const std::
 }
 
 std::string TitleLine(const ProgramCase& p) {
-  return PrintLine("PrintMarkup", 264, 30, 15, std::string("＜") + p.title + "　メニュー＞");
+  return PrintLine("PrintTitle", 264, 30, 15, std::string("＜") + p.title + "　メニュー＞");
 }
 
 std::string SubmenuLine(const char* submenu) {
@@ -142,6 +142,36 @@ TEST_P(MainMenuTest, DrawsTheMenuAndPrompt) {
   // The panel: a colour-10 box under the title and items.
   EXPECT_NE(std::find(run.log.begin(), run.log.end(), "box\t22\t10\t1342\t610\t15\t10\t15\t3"),
             run.log.end());
+}
+
+// The title in the markup's glyphs, the program's name as it is written:
+// every letter upright in the title's face, size, colour and line, no script
+// "ℓ", no italic serif letter.
+TEST_P(MainMenuTest, TheTitleShowsTheNameAsWritten) {
+  const ProgramCase& p = GetParam();
+  PlayerRun run = RunPlayer(p.name, "");
+  auto glyph = [](double x, int hmag, const std::string& utf8) {
+    std::ostringstream s;
+    s << "text\t" << x << "\t30\t" << hmag << "\t3\t15\t16\t1\t0\t" << Utf8("ゴシック") << '\t'
+      << utf8;
+    return s.str();
+  };
+  std::vector<std::string> expected = {glyph(264, 2, Utf8("＜"))};
+  double x = 298;
+  for (char letter : std::string(p.title)) {
+    expected.push_back(glyph(x, 3, std::string(1, letter)));
+    x += 27;
+  }
+  for (const char* kana : {"　", "メ", "ニ", "ュ", "ー", "＞"}) {
+    expected.push_back(glyph(x, 2, Utf8(kana)));
+    x += 34;
+  }
+  std::vector<std::string> title;
+  for (const std::string& line : run.log) {
+    if (line.rfind("text\t", 0) == 0 && line.find("\t30\t") != std::string::npos)
+      title.push_back(line);
+  }
+  EXPECT_EQ(title, expected);
 }
 
 TEST_P(MainMenuTest, EveryTopicShowsItsSubmenuAndItsLastItemLeadsBack) {
