@@ -16,7 +16,9 @@ class Backend {
   virtual std::string PollKey() = 0;
   virtual std::string Clock() = 0;
   virtual void Maximize() {}
-  [[noreturn]] virtual void WaitUntilClosed() = 0;
+  // The error screen shows the error of `error_line` with `error_code`; the
+  // program goes no further.
+  [[noreturn]] virtual void WaitUntilClosed(unsigned error_line, int error_code) = 0;
 
  protected:
   std::unique_ptr<Page> page_;

@@ -50,14 +50,17 @@ std::string HeadlessBackend::PollKey() {
   if (!frame_dir_.empty()) {
     char name[32];
     std::snprintf(name, sizeof name, "/%04d.png", ++frame_);
-    page_->SavePng(frame_dir_ + name);
+    std::string path = frame_dir_ + name;
+    if (!page_->SavePng(path) && frame_not_written_.empty()) frame_not_written_ = path;
   }
   std::string key = keys_.front();
   keys_.pop_front();
   return key;
 }
 
-void HeadlessBackend::WaitUntilClosed() {
+void HeadlessBackend::WaitUntilClosed(unsigned error_line, int error_code) {
   error_screen_ = true;
+  error_line_ = error_line;
+  error_code_ = error_code;
   throw HeadlessStop();
 }

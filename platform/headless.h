@@ -22,23 +22,31 @@ class HeadlessBackend : public Backend {
 
   std::string PollKey() override;
   std::string Clock() override { return clock_; }
-  [[noreturn]] void WaitUntilClosed() override;
+  [[noreturn]] void WaitUntilClosed(unsigned error_line, int error_code) override;
 
   void AddKeys(const std::vector<std::string>& keys);
   void SetClock(const std::string& clock) { clock_ = clock; }
   // With a folder set, the page is saved as DIR/0001.png, 0002.png, ...
   // before every key is handed out.
   void SetFrameFolder(const std::string& dir) { frame_dir_ = dir; }
+  // The first frame that could not be written, "" when all were.
+  const std::string& frame_not_written() const { return frame_not_written_; }
 
   bool script_used_up() const { return used_up_; }
+  // Whether the run stopped at the error screen, and the error it showed.
   bool error_screen() const { return error_screen_; }
+  unsigned error_line() const { return error_line_; }
+  int error_code() const { return error_code_; }
   size_t keys_left() const { return keys_.size(); }
 
  private:
   std::deque<std::string> keys_;
   std::string clock_;
   std::string frame_dir_;
+  std::string frame_not_written_;
   int frame_ = 0;
   bool used_up_ = false;
   bool error_screen_ = false;
+  unsigned error_line_ = 0;
+  int error_code_ = 0;
 };

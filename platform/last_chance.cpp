@@ -1,6 +1,5 @@
 #include "last_chance.h"
 
-#include <SDL.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -13,14 +12,12 @@
 namespace {
 
 std::string g_name;
-bool g_box = false;
+LastChanceBox g_box = nullptr;
 
 [[noreturn]] void ShowAndEnd() {
   std::string message = LastChanceMessage(g_name, CurrentLine());
   std::fprintf(stderr, "%s\n", message.c_str());
-  if (g_box) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, g_name.c_str(), message.c_str(), nullptr);
-  }
+  if (g_box) g_box(g_name.c_str(), message.c_str());
   _exit(3);
 }
 
@@ -38,7 +35,7 @@ std::string LastChanceMessage(const std::string& name, unsigned line) {
   return buf;
 }
 
-void InstallLastChance(const std::string& name, bool box) {
+void InstallLastChance(const std::string& name, LastChanceBox box) {
   g_name = name;
   g_box = box;
   std::set_terminate([] { ShowAndEnd(); });

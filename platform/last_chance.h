@@ -5,9 +5,14 @@
 
 #include <string>
 
-// `name` in UTF-8. With `box`, the message comes in a message box as well as
-// on standard error.
-void InstallLastChance(const std::string& name, bool box);
+// Shows the message to the user as well, captioned `title` (UTF-8): the
+// window's message box. Called from the crash handler, so it must not return
+// to the program.
+using LastChanceBox = void (*)(const char* title, const char* message);
+
+// `name` in UTF-8. The message goes to standard error, and to `box` when one
+// is given.
+void InstallLastChance(const std::string& name, LastChanceBox box = nullptr);
 
 // The message the handler shows, in UTF-8.
 std::string LastChanceMessage(const std::string& name, unsigned line);

@@ -104,7 +104,16 @@ int Page::pixel_height() const {
 
 void Page::Record(LoggedOp op) {
   changed = true;
-  if (logging) log.push_back(std::move(op));
+  Keep(std::move(op));
+}
+
+void Page::Keep(LoggedOp op) {
+  if (!logging) return;
+  if (log_sink) {
+    log_sink(op);
+  } else {
+    log.push_back(std::move(op));
+  }
 }
 
 void Page::SetColour(int colour) {
@@ -242,7 +251,7 @@ void Page::Text(double x, double y, int hmag, int vmag, int colour, const std::s
 
 void Page::Note(const std::string& routine, double x, double y, double colour,
                 const std::string& sjis) {
-  if (logging) log.push_back({"print", {x, y, colour}, routine, ToUtf8(sjis)});
+  Keep({"print", {x, y, colour}, routine, ToUtf8(sjis)});
 }
 
 bool Page::SavePng(const std::string& path) const {

@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,13 +58,19 @@ class Page {
   // has shown the page.
   bool changed = true;
 
+  // With logging on, every operation is kept in `log`, or, with a sink set,
+  // handed to the sink as it happens and not kept.
   bool logging = false;
   std::vector<LoggedOp> log;
+  std::function<void(const LoggedOp&)> log_sink;
 
   bool SavePng(const std::string& path) const;
 
  private:
+  // Logs a drawing operation: the page has changed.
   void Record(LoggedOp op);
+  // Logs any operation, drawing or note.
+  void Keep(LoggedOp op);
   void SetColour(int colour);
   void StrokeAtPen();
 

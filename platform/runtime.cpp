@@ -171,7 +171,7 @@ void PsEND() {
   throw ProgramEnded(0);
 }
 
-void WaitUntilClosed() {
-  CurrentBackend().WaitUntilClosed();
+void WaitUntilClosed(unsigned error_line, int error_code) {
+  CurrentBackend().WaitUntilClosed(error_line, error_code);
   std::abort();  // a backend never comes back from it
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <deque>
@@ -34,23 +35,27 @@ class SdlBackend : public Backend {
     page_ = std::make_unique<Page>(scale);
 
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
+    // The window stays hidden until it can be drawn to: making it ready may
+    // replace it by a new one, and whatever acted on the one replaced (a
+    // close from the window manager among them) would be lost.
     window_ = SDL_CreateWindow(
         title_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
         std::max(320, int(kPageWidth * scale)), std::max(200, int(kPageHeight * scale)),
-        SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
+        SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(SDL_GetError());
-    if (SDL_Surface* icon = MakeWindowIcon(title_sjis)) {
-      SDL_SetWindowIcon(window_, icon);
-      SDL_FreeSurface(icon);
-    }
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) throw std::runtime_error(SDL_GetError());
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                  page_->pixel_width(), page_->pixel_height());
     if (!texture_) throw std::runtime_error(SDL_GetError());
+    if (SDL_Surface* icon = MakeWindowIcon(title_sjis)) {
+      SDL_SetWindowIcon(window_, icon);
+      SDL_FreeSurface(icon);
+    }
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     SDL_StartTextInput();
+    SDL_ShowWindow(window_);
     Present();
   }
 
@@ -86,7 +91,7 @@ class SdlBackend : public Backend {
 
   void Maximize() override { SDL_MaximizeWindow(window_); }
 
-  void WaitUntilClosed() override {
+  void WaitUntilClosed(unsigned, int) override {
     for (;;) {
       Present();
       SDL_Event e;
@@ -192,19 +197,57 @@ class SdlBackend : public Backend {
   bool needs_present_ = true;
 };
 
+// Without a display SDL falls back to a driver that draws off screen, and the
+// program would wait at its menu for ever, unseen. Only the displays that the
+// environment names are tried (a choice in SDL_VIDEODRIVER is kept). Returns
+// why no window can be opened, or nullptr.
+const char* ChooseVideoDrivers() {
+  if (std::getenv("SDL_VIDEODRIVER")) return nullptr;
+  auto set = [](const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v;
+  };
+  const bool x11 = set("DISPLAY"), wayland = set("WAYLAND_DISPLAY");
+  if (!x11 && !wayland) return "no display (DISPLAY is not set)";
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, x11 && wayland ? "x11,wayland" : x11 ? "x11" : "wayland");
+  return nullptr;
+}
+
+// An off-screen or dummy driver shows nothing.
+bool IsRealDisplay(const char* driver) {
+  return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
+}
+
+// The last-chance message in a message box of its own.
+void ShowCrashBox(const char* title, const char* message) {
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, message, nullptr);
+}
+
 }  // namespace
 
 int RunInWindow(const std::string& title, const std::function<int()>& program) {
   std::string title_utf8 = ToUtf8(title);
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), SDL_GetError());
+  auto cannot = [&](const std::string& why) {
+    std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), why.c_str());
     return 1;
+  };
+  if (const char* none = ChooseVideoDrivers()) return cannot(none);
+  // Cairo draws the page; the window only shows it, through its own frame
+  // buffer. No OpenGL driver is loaded for that: the start is quicker, and the
+  // window is never replaced to suit one.
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) return cannot(SDL_GetError());
+  if (!IsRealDisplay(SDL_GetCurrentVideoDriver())) {
+    std::string driver = SDL_GetCurrentVideoDriver();
+    SDL_Quit();
+    return cannot("no display (video driver " + driver + ")");
   }
   int status = 1;
   try {
     SdlBackend backend(title_utf8, title);
     InstallBackend(&backend);
-    InstallLastChance(title_utf8, true);
+    InstallLastChance(title_utf8, ShowCrashBox);
     try {
       status = program();
     } catch (const WindowClosed&) {

@@ -9,5 +9,5 @@ void ErrorHandler(unsigned line, int code) {
   B_s = PfSTR244(B);
   PsSYMBOL40(288, 432, 1, 1, 13,
              A_s + "," + B_s + "エラーが発生しました。マウスで×をクリックして下さい。");
-  WaitUntilClosed();
+  WaitUntilClosed(line, code);
 }

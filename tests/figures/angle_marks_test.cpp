@@ -139,7 +139,7 @@ TEST_F(AngleMarksTest, CornerMarkClosesARhombusInTheCorner) {
   ZX2 = 100 + 50, ZY2 = 100 - 50 * std::sqrt(3.0f);
   NAGASA = 12;
   DrawCornerMark();
-  const auto& r = Ops("polyline")[0].nums;
+  const std::vector<double> r = Ops("polyline")[0].nums;
   const double rhombus[] = {112, 100, 118, 100 - 6 * std::sqrt(3.0), 106, 100 - 6 * std::sqrt(3.0)};
   for (int k = 0; k < 6; ++k) EXPECT_NEAR(r[3 + k], rhombus[k], 1e-3) << k;
   EXPECT_EQ(NAGASA, 12);

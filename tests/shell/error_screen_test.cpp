@@ -28,6 +28,8 @@ TEST_F(ErrorScreenTest, ClearsThePageAndShowsLineCodeAndMessage) {
     EXPECT_THROW(ErrorHandler(e.line, e.code), HeadlessStop);
   }
   EXPECT_TRUE(backend().error_screen());
+  EXPECT_EQ(backend().error_line(), static_cast<unsigned>(A));
+  EXPECT_EQ(backend().error_code(), kSubscriptOutOfRange);
   ASSERT_EQ(Log().size(), 2u);
   EXPECT_EQ(Log()[0].name, "clear");
   const LoggedOp& text = Log()[1];

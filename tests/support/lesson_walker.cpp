@@ -35,7 +35,7 @@ class WalkingLearner : public Backend {
     return key;
   }
   std::string Clock() override { return clock_; }
-  [[noreturn]] void WaitUntilClosed() override {
+  [[noreturn]] void WaitUntilClosed(unsigned, int) override {
     result_.error_screen = true;
     throw HeadlessStop();
   }

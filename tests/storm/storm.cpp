@@ -1,0 +1,274 @@
+// Key storms: a program run headless on a long random key script, started
+// again each time it ends through its end item, until the script is used up.
+// A storm fails when a run crashes, hangs (asks for no key within the bound)
+// or reaches the error screen; it then prints the seed and the keys of the
+// failing run as a player command that replays it.
+//
+//   storm PROGRAM [--seed N] [--keys COUNT] [--bound SECONDS]
+//
+// The same seed gives the same keys and the same clock, so a storm is
+// repeatable; STORM_SEED in the environment overrides the seed given.
+#include <poll.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "errors.h"
+#include "headless.h"
+#include "program.h"
+#include "programs.h"
+
+namespace {
+
+// The keys a storm types, with their weights. Digits and Enter come most
+// often, so that menus and next-step prompts are answered and the storm gets
+// deep into the lessons; the rest probe what the pages must ignore.
+struct WeightedKey {
+  const char* token;
+  int weight;
+};
+const std::vector<WeightedKey>& StormKeys() {
+  static const std::vector<WeightedKey> keys = [] {
+    std::vector<WeightedKey> k;
+    static const char* digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    for (const char* d : digits) k.push_back({d, 4});
+    k.push_back({"1", 4});  // the next-step prompts go on at 1
+    k.push_back({"Enter", 26});
+    for (const char* t : {"Left", "Right"}) k.push_back({t, 4});
+    k.push_back({"Backspace", 2});
+    k.push_back({"Delete", 1});
+    k.push_back({"Space", 2});
+    for (const char* t : {"-", ".", "/"}) k.push_back({t, 2});
+    static const char* letters[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I",
+                                    "J", "K", "L", "M", "N", "O", "P", "Q", "R",
+                                    "S", "T", "U", "V", "W", "X", "Y", "Z"};
+    for (const char* l : letters) k.push_back({l, 1});
+    return k;
+  }();
+  return keys;
+}
+
+std::vector<std::string> StormTokens(std::mt19937_64& rng, int count) {
+  int total = 0;
+  for (const WeightedKey& k : StormKeys()) total += k.weight;
+  std::vector<std::string> tokens;
+  tokens.reserve(count);
+  for (int i = 0; i < count; ++i) {
+    int pick = static_cast<int>(rng() % static_cast<unsigned>(total));
+    for (const WeightedKey& k : StormKeys()) {
+      if (pick < k.weight) {
+        tokens.push_back(k.token);
+        break;
+      }
+      pick -= k.weight;
+    }
+  }
+  return tokens;
+}
+
+std::string Join(const std::vector<std::string>& tokens, size_t from, size_t to) {
+  std::string s;
+  for (size_t i = from; i < to && i < tokens.size(); ++i) {
+    if (!s.empty()) s += ' ';
+    s += tokens[i];
+  }
+  return s;
+}
+
+// Keys handed out by the run in the child, seen by the parent while it waits.
+struct Progress {
+  std::atomic<int> keys_used;
+};
+
+// A headless page whose key polls are counted where the parent can see them.
+class CountingBackend : public HeadlessBackend {
+ public:
+  CountingBackend(std::vector<std::string> keys, std::string clock, Progress* progress)
+      : HeadlessBackend(std::move(keys), std::move(clock)), progress_(progress) {
+    page().logging = false;
+  }
+  std::string PollKey() override {
+    std::string key = HeadlessBackend::PollKey();
+    progress_->keys_used.fetch_add(1);
+    return key;
+  }
+
+ private:
+  Progress* progress_;
+};
+
+// How a run ended, as the child reports it through the pipe.
+struct RunReport {
+  enum Kind : int { kEnded, kUsedUp, kErrorScreen } kind;
+  int keys_used;
+  int status;
+  unsigned error_line;
+  int error_code;
+};
+
+[[noreturn]] void RunChild(const ProgramDescription& program, std::vector<std::string> keys,
+                           const std::string& clock, Progress* progress, int out) {
+  CountingBackend backend(std::move(keys), clock, progress);
+  InstallBackend(&backend);
+  RunReport report{};
+  try {
+    report.status = RunProgram(program);
+    report.kind = RunReport::kEnded;
+  } catch (const HeadlessStop&) {
+    report.kind = backend.error_screen() ? RunReport::kErrorScreen : RunReport::kUsedUp;
+    report.error_line = backend.error_line();
+    report.error_code = backend.error_code();
+  }
+  report.keys_used = progress->keys_used.load();
+  ssize_t written = write(out, &report, sizeof report);
+  _exit(written == sizeof report ? 0 : 1);
+}
+
+double Seconds() {
+  timespec t;
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return double(t.tv_sec) + t.tv_nsec / 1e9;
+}
+
+struct Options {
+  std::string program;
+  unsigned long long seed = 1;
+  int keys = 3000;
+  int bound_seconds = 20;
+};
+
+int Usage() {
+  std::fprintf(stderr, "usage: storm PROGRAM [--seed N] [--keys COUNT] [--bound SECONDS]\n");
+  return 2;
+}
+
+bool ParseOptions(int argc, char** argv, Options& o) {
+  if (argc < 2) return false;
+  o.program = argv[1];
+  for (int i = 2; i + 1 < argc; i += 2) {
+    std::string opt = argv[i];
+    char* end = nullptr;
+    unsigned long long v = std::strtoull(argv[i + 1], &end, 10);
+    if (*end != '\0' || end == argv[i + 1]) return false;
+    if (opt == "--seed") {
+      o.seed = v;
+    } else if (opt == "--keys" && v > 0 && v <= 1000000) {
+      o.keys = static_cast<int>(v);
+    } else if (opt == "--bound" && v > 0 && v <= 3600) {
+      o.bound_seconds = static_cast<int>(v);
+    } else {
+      return false;
+    }
+  }
+  if (argc % 2 != 0) return false;
+  if (const char* env = std::getenv("STORM_SEED")) o.seed = std::strtoull(env, nullptr, 10);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (!ParseOptions(argc, argv, o)) return Usage();
+  const ProgramDescription* program = FindProgram(o.program);
+  if (!program) return Usage();
+
+  std::mt19937_64 rng(o.seed);
+  char clock[16];
+  std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", int(rng() % 24), int(rng() % 60),
+                int(rng() % 60));
+  const std::vector<std::string> tokens = StormTokens(rng, o.keys);
+  const std::vector<std::string> keys = ParseKeyScript(Join(tokens, 0, tokens.size()));
+  std::printf("storm %s: seed %llu, clock %s, %d keys\n", o.program.c_str(), o.seed, clock, o.keys);
+  std::fflush(stdout);
+
+  auto* progress = static_cast<Progress*>(
+      mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+  if (progress == MAP_FAILED) {
+    std::perror("storm: mmap");
+    return 1;
+  }
+
+  size_t used = 0;
+  int runs = 0;
+  while (used < keys.size()) {
+    ++runs;
+    progress->keys_used.store(0);
+    int fds[2];
+    if (pipe(fds) != 0) {
+      std::perror("storm: pipe");
+      return 1;
+    }
+    pid_t child = fork();
+    if (child < 0) {
+      std::perror("storm: fork");
+      return 1;
+    }
+    if (child == 0) {
+      close(fds[0]);
+      RunChild(*program, std::vector<std::string>(keys.begin() + used, keys.end()), clock, progress,
+               fds[1]);
+    }
+    close(fds[1]);
+
+    // Wait for the report; a run that asks for no key within the bound hangs.
+    RunReport report{};
+    bool got_report = false;
+    std::string failure;
+    int last_keys = -1;
+    double last_change = Seconds();
+    for (;;) {
+      pollfd p{fds[0], POLLIN, 0};
+      int ready = poll(&p, 1, 200);
+      if (ready > 0) {
+        got_report = read(fds[0], &report, sizeof report) == sizeof report;
+        break;
+      }
+      int now_keys = progress->keys_used.load();
+      double now = Seconds();
+      if (now_keys != last_keys) {
+        last_keys = now_keys;
+        last_change = now;
+      } else if (now - last_change > o.bound_seconds) {
+        kill(child, SIGKILL);
+        failure = "hang: no key asked for in " + std::to_string(o.bound_seconds) + " s";
+        break;
+      }
+    }
+    close(fds[0]);
+    int wait_status = 0;
+    waitpid(child, &wait_status, 0);
+    if (failure.empty() && !got_report) {
+      failure = WIFSIGNALED(wait_status)
+                    ? "crash: signal " + std::to_string(WTERMSIG(wait_status))
+                    : "crash: exit status " + std::to_string(WEXITSTATUS(wait_status));
+    }
+    if (failure.empty() && report.kind == RunReport::kErrorScreen) {
+      failure = "error screen: " + std::to_string(report.error_line) + "," +
+                std::to_string(report.error_code);
+    }
+    const int run_keys = got_report ? report.keys_used : progress->keys_used.load();
+    if (!failure.empty()) {
+      std::printf("FAILED run %d (keys %zu to %zu of the storm): %s\n", runs, used + 1,
+                  used + run_keys, failure.c_str());
+      std::printf("replay: %s %s '%s' out.png --time %s\n", PLAYER_PATH, o.program.c_str(),
+                  Join(tokens, used, used + run_keys).c_str(), clock);
+      std::printf("storm again: STORM_SEED=%llu %s %s --keys %d\n", o.seed, argv[0],
+                  o.program.c_str(), o.keys);
+      return 1;
+    }
+    // A run that ends as soon as it starts would loop for ever on no keys.
+    used += std::max(run_keys, 1);
+  }
+  std::printf("storm %s: %d runs, no crash, no hang, no error screen\n", o.program.c_str(), runs);
+  return 0;
+}
