@@ -4,29 +4,17 @@
 #include "cancelling.h"
 #include "construct_globals.h"
 #include "page_constructs.h"
+#include "random_draws.h"
 #include "reciprocal_fraction_pages.h"
 #include "shell.h"
 
 namespace pellith {
 namespace {
 
-// The remainder of a whole-number division.
-float Remainder(float a, float b) {
-  return a - PnFInt(a / b) * b;
-}
-
-// A sign, 1 or -1, each as likely.
-float RandomSign() {
-  const float sign = PnFInt(PaRnd() * 2 + 1);
-  return sign == 2 ? -1 : sign;
-}
-
 // Takes one of X(2) to X(4) and closes the gap up to X(4); X(5) stays.
 float TakeSmallPrime() {
   P = PnFInt(PaRnd() * 3 + 2);
-  const float prime = X_a(P);
-  for (int i = PbFstInt(P); i <= 4; ++i) X_a(i) = X_a(i + 1);
-  return prime;
+  return TakeFromTable(5);
 }
 
 // The two fractions: T(32)/T(31) and T(34)/T(33), their product in lowest
@@ -71,8 +59,8 @@ void DrawTwoFractions() {
   T(2) = DS;
 
   TablesToTextAndKeyChoice();
-  for (int i = 1; i <= 6; ++i) F_sa(i) = F(i) == 1 ? "+" : "-";
-  F_sa(1) = F(6) == 1 ? "" : "-";
+  for (int i = 1; i <= 6; ++i) F_sa(i) = SignText(F(i));
+  F_sa(1) = MinusText(F(6));
 }
 
 // The example area blanked and the cursor at its corner.

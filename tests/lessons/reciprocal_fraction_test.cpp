@@ -18,70 +18,53 @@ using namespace pellith_test;
 const char* const kSubmenu = "①例6　②問6　③逆数　④問7　⑤説明　⑥例8　⑦問8　⑧終了";
 
 TEST(ReciprocalFractionTopic, GoalPageThenTheSubmenuWithoutAKey) {
-  const PlayerRun run = RunPlayer("pellith", "3 Enter");
-  EXPECT_EQ(Missing(run, {"44 240 3 <めあて>", "76 305 0 1　分数をふくむ乗法の計算をしよう。",
-                          "76 370 0 2　逆数を使って、除法の計算をしよう。"}),
-            std::vector<std::string>{});
-  EXPECT_EQ(KeyWaits(run), 0);
-  EXPECT_EQ(Submenus(run, kSubmenu), 1);
+  ExpectGoalPage("3", kSubmenu, "1　分数をふくむ乗法の計算をしよう。",
+                 "2　逆数を使って、除法の計算をしよう。");
 }
 
 TEST(ReciprocalFractionTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
-  struct Case {
-    const char* item;
-    std::string keys;  // after the item is chosen
-    int waits;
-    std::vector<std::string> prints;  // "x y colour text"
-  };
-  const Case cases[] = {
-      {"1",
-       AnyKeys(6) + " 1 Enter",
-       6,
-       {"40 30 3 例6 次の計算をしなさい。", "40 390 3 ① 符号を決める。",
-        "40 440 3 ② 分母どうし，分子どうしをかける。", "40 490 3 ③ 約分できれば約分する。",
-        "160 600 7 教科書 問6　をしなさい。"}},
-      {"2",
-       "",
-       0,
-       {"40 30 3 教科書　問6の答", "40 110 3 (1)", "121 110 0 ﾀ6/5ﾀ*(-ﾀ10/3ﾀ)",
-        "94 190 0 =-ﾀ6*10/5*3ﾀ", "158 270 7 -ﾀ2*2/1*1ﾀ", "94 324 5 =-4", "360 110 3 (2)",
-        "478 270 7 +(ﾀ1/3ﾀ*ﾀ11/1ﾀ)", "854 324 5 =-ﾀ4/3ﾀ"}},
-      {"3",
-       AnyKeys(15),
-       15,
-       {"40 30 0 問　次の数の逆数を求めなさい。", "40 105 0 ① ", "720 30 5 <逆数>",
-        "720 80 7 その数の逆数はかけて1になる数", "40 185 3 ① ", "40 265 3 ② ", "40 505 3 ⑤ ",
-        "720 160 3 整数の逆数…", "780 240 0 1/(-2)=-ﾀ1/2ﾀ", "720 320 3 分数の逆数…",
-        "720 370 5 分母と分子を入れかえた数", "780 450 0 -ﾀ3/4ﾀ → -ﾀ4/3ﾀ",
-        "720 530 3 0の逆数はない", "160 600 7 教科書 問7　をしなさい。"}},
-      {"4", "", 0, {"40 30 3 問7 解答", "40 130 3 (1)", "121 130 3 -ﾀ2/5ﾀ", "40 330 3 (3)"}},
-      {"5",
-       AnyKeys(5),
-       5,
-       {"40 30 0 問 次の計算をしなさい。", "40 105 3 (1)", "121 105 0 10/(-2)=", "40 180 3 (2)",
-        "121 180 0 10*(-ﾀ1/2ﾀ)=", "40 260 0 この結果からわかること",
-        "40 340 3  10/(-2)=10*(-ﾀ1/2ﾀ)", "40 420 3    <除法を乗法に>",
-        "94 470 5 除法は逆数をかければよい。"}},
-      {"6",
-       AnyKeys(7) + " 1 Enter" + AnyKeys(1),
-       8,
-       {"40 30 3 例8 次の計算をしなさい。", "600 100 3 ① 逆数をかける。",
-        "600 250 3 ④ 約分できれば約分する。", "160 600 7 教科書 問8　をしなさい。"}},
-      {"7",
-       "",
-       0,
-       {"40 30 3 教科書 問8解答", "40 105 3 (1)", "94 105 0  ﾀ5/4ﾀ/(-15)", "454 330 5 =-4",
-        "800 105 3 (3)", "854 330 5 =ﾀ2/3ﾀ"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.item);
-    const PlayerRun run =
-        RunPlayer("pellith", std::string("3 Enter ") + c.item + " Enter" + c.keys);
-    EXPECT_EQ(run.ending, "script used up");
-    EXPECT_EQ(KeyWaits(run), c.waits);
-    EXPECT_EQ(Submenus(run, kSubmenu), 2);
-    EXPECT_EQ(Missing(run, c.prints), std::vector<std::string>{});
-  }
+  ExpectEveryItem(
+      "3", kSubmenu,
+      {
+          {"1",
+           AnyKeys(6) + " 1 Enter",
+           6,
+           {"40 30 3 例6 次の計算をしなさい。", "40 390 3 ① 符号を決める。",
+            "40 440 3 ② 分母どうし，分子どうしをかける。", "40 490 3 ③ 約分できれば約分する。",
+            "160 600 7 教科書 問6　をしなさい。"}},
+          {"2",
+           "",
+           0,
+           {"40 30 3 教科書　問6の答", "40 110 3 (1)", "121 110 0 ﾀ6/5ﾀ*(-ﾀ10/3ﾀ)",
+            "94 190 0 =-ﾀ6*10/5*3ﾀ", "158 270 7 -ﾀ2*2/1*1ﾀ", "94 324 5 =-4", "360 110 3 (2)",
+            "478 270 7 +(ﾀ1/3ﾀ*ﾀ11/1ﾀ)", "854 324 5 =-ﾀ4/3ﾀ"}},
+          {"3",
+           AnyKeys(15),
+           15,
+           {"40 30 0 問　次の数の逆数を求めなさい。", "40 105 0 ① ", "720 30 5 <逆数>",
+            "720 80 7 その数の逆数はかけて1になる数", "40 185 3 ① ", "40 265 3 ② ", "40 505 3 ⑤ ",
+            "720 160 3 整数の逆数…", "780 240 0 1/(-2)=-ﾀ1/2ﾀ", "720 320 3 分数の逆数…",
+            "720 370 5 分母と分子を入れかえた数", "780 450 0 -ﾀ3/4ﾀ → -ﾀ4/3ﾀ",
+            "720 530 3 0の逆数はない", "160 600 7 教科書 問7　をしなさい。"}},
+          {"4", "", 0, {"40 30 3 問7 解答", "40 130 3 (1)", "121 130 3 -ﾀ2/5ﾀ", "40 330 3 (3)"}},
+          {"5",
+           AnyKeys(5),
+           5,
+           {"40 30 0 問 次の計算をしなさい。", "40 105 3 (1)", "121 105 0 10/(-2)=", "40 180 3 (2)",
+            "121 180 0 10*(-ﾀ1/2ﾀ)=", "40 260 0 この結果からわかること",
+            "40 340 3  10/(-2)=10*(-ﾀ1/2ﾀ)", "40 420 3    <除法を乗法に>",
+            "94 470 5 除法は逆数をかければよい。"}},
+          {"6",
+           AnyKeys(7) + " 1 Enter" + AnyKeys(1),
+           8,
+           {"40 30 3 例8 次の計算をしなさい。", "600 100 3 ① 逆数をかける。",
+            "600 250 3 ④ 約分できれば約分する。", "160 600 7 教科書 問8　をしなさい。"}},
+          {"7",
+           "",
+           0,
+           {"40 30 3 教科書 問8解答", "40 105 3 (1)", "94 105 0  ﾀ5/4ﾀ/(-15)", "454 330 5 =-4",
+            "800 105 3 (3)", "854 330 5 =ﾀ2/3ﾀ"}},
+      });
 }
 
 TEST(ReciprocalFractionTopic, TheUnclosedFractionMarkOfTheSecondReciprocalShowsTwo) {
@@ -99,62 +82,6 @@ TEST(ReciprocalFractionTopic, TheUnclosedFractionMarkOfTheSecondReciprocalShowsT
 }
 
 // ---- random examples -------------------------------------------------------------------
-
-struct Fraction {
-  long num, den;
-};
-Fraction Reduced(long num, long den) {
-  const long g = std::gcd(num < 0 ? -num : num, den);
-  return {num / g, den / g};
-}
-
-// Checks every stroke of the run: it runs from 4 right of the first digit of
-// a whole number of the last product fraction to the end of its last digit,
-// within the digits' line.
-void ExpectStrokesOnTheirNumbers(const PlayerRun& run, int strokes_expected) {
-  struct Glyph {
-    double x, y;
-    std::string text;
-  };
-  std::vector<Glyph> glyphs;
-  bool in_product = false;
-  int strokes = 0;
-  const std::string ta = Utf8("ﾀ");
-  for (const std::string& line : run.log) {
-    const auto f = Fields(line);
-    if (f[0] == "print" && std::stod(f[3]) < 900) {  // measuring prints go below the page
-      in_product =
-          f[1] == "PrintMarkup" && f[5].rfind(ta, 0) == 0 && f[5].find('*') != std::string::npos;
-      if (in_product) glyphs.clear();
-    } else if (f[0] == "text" && in_product && std::stod(f[2]) < 900) {
-      glyphs.push_back({std::stod(f[1]), std::stod(f[2]), f[10]});
-    } else if (f[0] == "line" && f[5] == "3" && f[1] != f[3] && f[2] != f[4]) {
-      // A slanted line: a stroke (the signs' bars are level or upright).
-      ++strokes;
-      const double x1 = std::stod(f[1]), y1 = std::stod(f[2]), x2 = std::stod(f[3]),
-                   y2 = std::stod(f[4]);
-      SCOPED_TRACE(line);
-      EXPECT_EQ(f[6], "5");
-      EXPECT_LT(x1, x2);
-      EXPECT_LT(y2, y1);  // rising to the right
-      std::string struck;
-      for (const Glyph& g : glyphs) {
-        if (g.y > y2 || y1 > g.y + 32) continue;  // another line of the fraction
-        const bool inside = g.x >= x1 - 4 && g.x + 32 <= x2;
-        const bool touches = g.x < x2 && g.x + 32 > x1 - 4;
-        if (inside) struck += g.text;
-        // Any glyph the stroke touches is one of its number's digits.
-        if (touches) {
-          EXPECT_TRUE(inside && isdigit(g.text[0])) << g.text << " at " << g.x;
-        }
-        if (inside && g.x == x1 - 4) struck = g.text;
-      }
-      EXPECT_FALSE(struck.empty());
-      EXPECT_EQ(struck.size() * 32, x2 - x1 + 4) << struck;
-    }
-  }
-  EXPECT_EQ(strokes, strokes_expected);
-}
 
 TEST(ReciprocalFractionTopic, RandomProductsAndQuotientsAreRightAndEveryStrokeSitsOnItsNumber) {
   const std::string ta = Utf8("ﾀ");
