@@ -11,6 +11,7 @@
 #include "headless_fixture.h"
 #include "layout_cursor.h"
 #include "number_line_keys.h"
+#include "page_faces.h"
 #include "practice_answers.h"
 #include "practice_layouts.h"
 #include "shell.h"
@@ -230,6 +231,35 @@ TEST_F(PageConstructsTest, MarkerKeysAreTheArrowsAndEnterAndNothingElse) {
   int notices = 0;
   for (const LoggedOp& op : PagePrints()) notices += op.text == Utf8(notice);
   EXPECT_EQ(notices, 5);
+}
+
+TEST_F(PageConstructsTest, CentredLabelsStandOnTheirMiddleWhateverTheirWidth) {
+  for (const char* label : {"5", "-10", "ﾀ1/2ﾀ"}) {
+    ClearLog();
+    CentredLabel(label, 560, 300, 3);
+    const std::vector<Print> prints = Prints();
+    ASSERT_EQ(prints.size(), 1u) << label;
+    EXPECT_GT(LLT, 0) << label;
+    EXPECT_FLOAT_EQ(prints[0].x + LLT / 2, 560) << label;
+    EXPECT_EQ(prints[0].y, 300);
+    EXPECT_EQ(prints[0].colour, 3);
+  }
+}
+
+TEST_F(PageConstructsTest, CellFacesDrawTheirBoxAndCentredText) {
+  Cell(100, 200, 90, 50, 5, 3, 13, "12");
+  const std::vector<LoggedOp> boxes = Ops("box");
+  ASSERT_FALSE(boxes.empty());
+  // The cell's box from its corner, border 3 and fill 13.
+  EXPECT_EQ(boxes[0].nums[0], 100);
+  EXPECT_EQ(boxes[0].nums[1], 200);
+  EXPECT_EQ(boxes[0].nums[4], 3);
+  EXPECT_EQ(boxes[0].nums[5], 13);
+  bool text_inside = false;
+  for (const LoggedOp& op : PagePrints()) {
+    text_inside |= op.text == "12" && op.nums[0] > 100 && op.nums[0] < 190 && op.nums[2] == 5;
+  }
+  EXPECT_TRUE(text_inside);
 }
 
 }  // namespace
