@@ -1,8 +1,9 @@
 // Examples 9 and 10 fill one screen: a loop of examples at the left, then,
 // once the learner leaves it, a second loop at the right beside the last one.
 #include "construct_globals.h"
+#include "example_loop.h"
+#include "explanation_page.h"
 #include "laws_mixed_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
 
 namespace pellith {

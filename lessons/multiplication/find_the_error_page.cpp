@@ -1,8 +1,8 @@
 // A wrong working of (-36)÷(-3)×2 for a class discussion: what is wrong, and
 // two right workings, revealed key by key.
 #include "construct_globals.h"
+#include "explanation_page.h"
 #include "laws_mixed_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
 
 namespace pellith {

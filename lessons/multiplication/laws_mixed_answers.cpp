@@ -3,8 +3,8 @@
 #include "answer_columns.h"
 #include "construct_globals.h"
 #include "laws_mixed_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace pellith {
 namespace {

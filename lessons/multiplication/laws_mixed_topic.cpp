@@ -1,9 +1,10 @@
 // The laws of multiplication and mixed multiplication and division.
+#include "goal_page.h"
 #include "laws_mixed_pages.h"
 #include "multiplication_topics.h"
-#include "page_constructs.h"
 #include "topic_submenu.h"
 
+namespace pellith {
 namespace {
 
 void LawsMixedGoalPage() {
@@ -14,12 +15,12 @@ void LawsMixedGoalPage() {
 // Examples 9 and 10 fill one screen in two halves: the first half returns
 // when the learner leaves it, and the second half goes on beside it.
 void Example9() {
-  pellith::SeveralFactorsSignPage();
-  pellith::ProductsWithFractionsPage();
+  SeveralFactorsSignPage();
+  ProductsWithFractionsPage();
 }
 void Example10() {
-  pellith::MixedMulDivExamplePage();
-  pellith::MixedFractionsPage();
+  MixedMulDivExamplePage();
+  MixedFractionsPage();
 }
 
 }  // namespace
@@ -28,12 +29,14 @@ void LawsMixedTopic() {
   TopicEntry(TopicStart::kAsLeft, LawsMixedGoalPage,
              "①交換、結合　②問9,10　③例9　④問11　⑤例10　⑥問12　⑦話しあおう　⑧終了",
              {
-                 pellith::MultiplicationLawsPage,     // ①交換、結合
-                 pellith::Question9And10AnswersPage,  // ②問9,10
-                 Example9,                            // ③例9
-                 pellith::Question11AnswersPage,      // ④問11
-                 Example10,                           // ⑤例10
-                 pellith::Question12AnswersPage,      // ⑥問12
-                 pellith::FindTheErrorPage,           // ⑦話しあおう
+                 MultiplicationLawsPage,     // ①交換、結合
+                 Question9And10AnswersPage,  // ②問9,10
+                 Example9,                   // ③例9
+                 Question11AnswersPage,      // ④問11
+                 Example10,                  // ⑤例10
+                 Question12AnswersPage,      // ⑥問12
+                 FindTheErrorPage,           // ⑦話しあおう
              });
 }
+
+}  // namespace pellith

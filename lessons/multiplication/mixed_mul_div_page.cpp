@@ -4,7 +4,7 @@
 #include "cancelling.h"
 #include "construct_globals.h"
 #include "laws_mixed_pages.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "random_draws.h"
 #include "shell.h"
 
@@ -63,8 +63,7 @@ void ShowMixedWholeNumbers() {
 }  // namespace
 
 void MixedMulDivExamplePage() {
-  LeftHalfExamples(1300, "例10 次の計算をしなさい。", DrawMixedWholeNumbers,
-                   ShowMixedWholeNumbers);
+  LeftHalfExamples(1300, "例10 次の計算をしなさい。", DrawMixedWholeNumbers, ShowMixedWholeNumbers);
 }
 
 }  // namespace pellith

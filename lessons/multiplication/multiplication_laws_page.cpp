@@ -1,8 +1,8 @@
 // The associative and the commutative law of multiplication, shown on three
 // worked calculations whose first products are underlined key by key.
 #include "construct_globals.h"
+#include "explanation_page.h"
 #include "laws_mixed_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
 
 namespace pellith {

@@ -2,8 +2,8 @@
 // fractions and quotients of fractions in three columns, reciprocals in
 // three rows.
 #include "answer_columns.h"
-#include "page_constructs.h"
 #include "reciprocal_fraction_pages.h"
+#include "textbook_answers.h"
 
 namespace pellith {
 namespace {

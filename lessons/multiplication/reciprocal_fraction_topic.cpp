@@ -1,9 +1,10 @@
 // Reciprocals, division as multiplication, products and quotients of fractions.
+#include "goal_page.h"
 #include "multiplication_topics.h"
-#include "page_constructs.h"
 #include "reciprocal_fraction_pages.h"
 #include "topic_submenu.h"
 
+namespace pellith {
 namespace {
 
 void ReciprocalFractionGoalPage() {
@@ -17,12 +18,14 @@ void ReciprocalFractionTopic() {
   TopicEntry(TopicStart::kAsLeft, ReciprocalFractionGoalPage,
              "①例6　②問6　③逆数　④問7　⑤説明　⑥例8　⑦問8　⑧終了",
              {
-                 pellith::FractionProductsPage,    // ①例6
-                 pellith::Question6AnswersPage,    // ②問6
-                 pellith::ReciprocalsPage,         // ③逆数
-                 pellith::Question7AnswersPage,    // ④問7
-                 pellith::DivideByReciprocalPage,  // ⑤説明
-                 pellith::FractionQuotientsPage,   // ⑥例8
-                 pellith::Question8AnswersPage,    // ⑦問8
+                 FractionProductsPage,    // ①例6
+                 Question6AnswersPage,    // ②問6
+                 ReciprocalsPage,         // ③逆数
+                 Question7AnswersPage,    // ④問7
+                 DivideByReciprocalPage,  // ⑤説明
+                 FractionQuotientsPage,   // ⑥例8
+                 Question8AnswersPage,    // ⑦問8
              });
 }
+
+}  // namespace pellith

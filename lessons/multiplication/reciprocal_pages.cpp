@@ -1,9 +1,9 @@
 // The reciprocal of a number, and division as multiplication by the
 // reciprocal: two explanation pages revealed key by key.
 #include "construct_globals.h"
-#include "page_constructs.h"
 #include "reciprocal_fraction_pages.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace pellith {
 namespace {

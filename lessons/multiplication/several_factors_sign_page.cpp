@@ -2,8 +2,8 @@
 // three negative factors, then random products of three whole numbers, the
 // last of them -5, worked through the sign and a pair that makes a ten.
 #include "construct_globals.h"
+#include "explanation_page.h"
 #include "laws_mixed_pages.h"
-#include "page_constructs.h"
 #include "random_draws.h"
 #include "shell.h"
 

@@ -4,10 +4,11 @@
 // steps down to a quotient of two primes.
 #include "cancelling.h"
 #include "construct_globals.h"
+#include "example_loop.h"
 #include "laws_mixed_pages.h"
-#include "page_constructs.h"
 #include "random_draws.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace pellith {
 

@@ -3,10 +3,11 @@
 // worked out step by step with the common factors struck out crosswise.
 #include "cancelling.h"
 #include "construct_globals.h"
-#include "page_constructs.h"
+#include "example_loop.h"
 #include "random_draws.h"
 #include "reciprocal_fraction_pages.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace pellith {
 namespace {
