@@ -3,6 +3,7 @@
 // return, and examples 9 and 10 in both halves under two clocks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
@@ -211,6 +212,22 @@ TEST(LawsMixedTopic, ExamplesNineAndTenInBothHalvesAreRightAndNeverRepeatTheirFi
     // Two strokes per example of example 10's first half, six per second half.
     ExpectStrokesOnTheirNumbers(run, 2 * examples + 6 * 2 * examples);
   }
+}
+
+int LinesStarting(const PlayerRun& run, const std::string& head) {
+  return static_cast<int>(std::count_if(
+      run.log.begin(), run.log.end(), [&](const std::string& l) { return l.rfind(head, 0) == 0; }));
+}
+
+TEST(LawsMixedTopic, NarrowClearsAndThePenWidthTheLawsPageLeaves) {
+  // The laws page and the first screen of example 9 clear only 1320 wide.
+  for (const char* item : {"1", "3"}) {
+    const PlayerRun run = RunPlayer("pellith", std::string("4 Enter ") + item + " Enter");
+    EXPECT_EQ(LinesStarting(run, "box\t0\t0\t1320\t1300\t15\t15\t"), 1) << item;
+  }
+  // The laws page leaves pen width 8: the next page clears with it.
+  const PlayerRun run = RunPlayer("pellith", "4 Enter 1 Enter" + AnyKeys(14) + " 2 Enter");
+  EXPECT_EQ(LinesStarting(run, "box\t0\t0\t1760\t1300\t15\t15\t15\t8"), 1);
 }
 
 }  // namespace

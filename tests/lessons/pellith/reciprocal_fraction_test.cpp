@@ -3,6 +3,7 @@
 // examples under two clocks worked out right with every stroke on its number.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <regex>
 #include <string>
@@ -67,8 +68,15 @@ TEST(ReciprocalFractionTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
       });
 }
 
-TEST(ReciprocalFractionTopic, TheUnclosedFractionMarkOfTheSecondReciprocalShowsTwo) {
+TEST(ReciprocalFractionTopic,
+     ReciprocalsPageClearsNarrowAndTheUnclosedMarkOfItsSecondAnswerShowsTwo) {
   const PlayerRun run = RunPlayer("pellith", "3 Enter 3 Enter" + AnyKeys(5));
+  // The reciprocals page clears only 1320 wide.
+  EXPECT_EQ(std::count_if(run.log.begin(), run.log.end(),
+                          [](const std::string& l) {
+                            return l.rfind("box\t0\t0\t1320\t1300\t15\t15\t", 0) == 0;
+                          }),
+            1);
   // The answer is printed right after its reason; the stray mark is dropped.
   bool shown = false;
   for (size_t i = 0; i + 1 < run.log.size(); ++i) {
