@@ -3,6 +3,7 @@
 // point; then the decimal quotients beside them.
 #include <cmath>
 
+#include "decimal_examples.h"
 #include "division_pages.h"
 #include "figure_globals.h"
 #include "multiplication_globals.h"
@@ -30,22 +31,7 @@ void GenerateProduct() {
     first = SignedWhole(28);
     second = SignedWhole(8);
   } while (std::fabs(first) == 10 || std::fabs(first) == 20);
-  F(1) = PnFInt(PaRnd() * 2 + 1);
-  T(1) = Decimal(first, F(1));
-  T(2) = Decimal(second, 1);
-  F(2) = F(1) + 1;
-  // The product from the whole numbers, so that its text has exactly the
-  // decimal places of the factors together.
-  T(3) = Decimal(first * second, F(2));
-  for (int i = 4; i <= 6; ++i) T(i) = std::fabs(T(i - 3));
-
-  TablesToTextAndKeyChoice();
-  for (II = 4; II <= 6; II = II + 1) T_s(II) = WithLeadingZero(T_s(II));
-  for (II = 1; II <= 2; II = II + 1) {
-    T_s(II) = (T(II) > 0 ? "(+" : "(-") + T_s(II + 3) + ")";
-  }
-  F_s = T(3) < 0 ? "-" : "+";
-  T_s(3) = T(3) < 0 ? "-" + T_s(6) : T_s(6);
+  MakeDecimalProduct(first, second, PnFInt(PaRnd() * 2 + 1));
 }
 
 void ShowProduct() {
@@ -64,6 +50,25 @@ void ShowProduct() {
 }
 
 }  // namespace
+
+void MakeDecimalProduct(float first, float second, float places) {
+  F(1) = places;
+  T(1) = Decimal(first, F(1));
+  T(2) = Decimal(second, 1);
+  F(2) = F(1) + 1;
+  // The product from the whole numbers, so that its text has exactly the
+  // decimal places of the factors together.
+  T(3) = Decimal(first * second, F(2));
+  for (int i = 4; i <= 6; ++i) T(i) = std::fabs(T(i - 3));
+
+  TablesToTextAndKeyChoice();
+  for (II = 4; II <= 6; II = II + 1) T_s(II) = WithLeadingZero(T_s(II));
+  for (II = 1; II <= 2; II = II + 1) {
+    T_s(II) = (T(II) > 0 ? "(+" : "(-") + T_s(II + 3) + ")";
+  }
+  F_s = std::string(T(3) < 0 ? "-" : "+");
+  T_s(3) = T(3) < 0 ? "-" + T_s(6) : T_s(6);
+}
 
 void DecimalProductsExample() {
   BlankPage(1760, 1800);

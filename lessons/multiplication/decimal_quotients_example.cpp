@@ -1,6 +1,7 @@
 // ⑤例5, second half: random quotients of signed decimals that come out
 // exactly, the sign put before the quotient of the absolute values, both
 // decimal points moved when the divisor is a decimal.
+#include "decimal_examples.h"
 #include "division_pages.h"
 #include "figure_globals.h"
 #include "page_constructs.h"
@@ -17,33 +18,17 @@ float SignDraw() {
 }
 
 void GenerateQuotient() {
-  // The digits of the quotient and the divisor; the dividend is their
-  // product, so the division comes out exactly.
-  T(1) = PnFInt(PaRnd() * 8 + 2);
-  T(2) = PnFInt(PaRnd() * 8 + 2);
-  T(3) = T(1) * T(2);
-  F(1) = PnFInt(PaRnd() * 2);
-  F(2) = PnFInt(PaRnd() * 2);
-  if (F(1) == 0 && F(2) == 0) F(2) = 1;
-  F(3) = F(1) + F(2);
-  for (int i = 1; i <= 3; ++i) T(i + 3) = T(i);
-  for (int i = 1; i <= 3; ++i) T(i) = Decimal(T(i), F(i));
-  // The dividend with its point moved as far as the divisor's.
-  T(6) = Decimal(T(6), F(1));
-  // Never two positive numbers: a positive quotient has both negative.
-  F(4) = SignDraw();
-  F(5) = SignDraw();
-  if (F(4) == 1) F(5) = -1;
-  F(6) = F(4) * F(5);
-
-  TablesToTextAndKeyChoice();
-  for (II = 1; II <= 6; II = II + 1) T_s(II) = WithLeadingZero(T_s(II));
-  for (II = 1; II <= 3; II = II + 1) T_s(II + 10) = T_s(II);
-  for (II = 2; II <= 3; II = II + 1) {
-    if (F(II + 3) == -1) T_s(II) = "(-" + T_s(II) + ")";
-  }
-  F_sa(4) = F(4) == -1 ? "-" : "+";
-  F_sa(7) = F(4) == -1 ? "-" : "";
+  // The digits of the quotient and the divisor, their decimal places, then
+  // the signs of the quotient and the divisor.
+  const float quotient = PnFInt(PaRnd() * 8 + 2);
+  const float divisor = PnFInt(PaRnd() * 8 + 2);
+  const float quotient_places = PnFInt(PaRnd() * 2);
+  float divisor_places = PnFInt(PaRnd() * 2);
+  if (quotient_places == 0 && divisor_places == 0) divisor_places = 1;
+  const float quotient_sign = SignDraw();
+  const float divisor_sign = SignDraw();
+  MakeDecimalQuotient(quotient, divisor, quotient_places, divisor_places, quotient_sign,
+                      divisor_sign);
 }
 
 void ShowQuotient() {
@@ -71,6 +56,35 @@ void ShowQuotient() {
 }
 
 }  // namespace
+
+void MakeDecimalQuotient(float quotient, float divisor, float quotient_places, float divisor_places,
+                         float quotient_sign, float divisor_sign) {
+  // The dividend is the product of the quotient and the divisor, so the
+  // division comes out exactly.
+  T(1) = quotient;
+  T(2) = divisor;
+  T(3) = T(1) * T(2);
+  F(1) = quotient_places;
+  F(2) = divisor_places;
+  F(3) = F(1) + F(2);
+  for (int i = 1; i <= 3; ++i) T(i + 3) = T(i);
+  for (int i = 1; i <= 3; ++i) T(i) = Decimal(T(i), F(i));
+  // The dividend with its point moved as far as the divisor's.
+  T(6) = Decimal(T(6), F(1));
+  // Never two positive numbers: a positive quotient has both negative.
+  F(4) = quotient_sign;
+  F(5) = F(4) == 1 ? -1 : divisor_sign;
+  F(6) = F(4) * F(5);
+
+  TablesToTextAndKeyChoice();
+  for (II = 1; II <= 6; II = II + 1) T_s(II) = WithLeadingZero(T_s(II));
+  for (II = 1; II <= 3; II = II + 1) T_s(II + 10) = T_s(II);
+  for (II = 2; II <= 3; II = II + 1) {
+    if (F(II + 3) == -1) T_s(II) = "(-" + T_s(II) + ")";
+  }
+  F_sa(4) = F(4) == -1 ? "-" : "+";
+  F_sa(7) = F(4) == -1 ? "-" : "";
+}
 
 void DecimalQuotientsExample() {
   RandomExampleLoop(GenerateQuotient, ShowQuotient, LoopEntry::kFreshStart);

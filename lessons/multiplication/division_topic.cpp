@@ -9,8 +9,8 @@ void DivisionTopic() {
              "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了",
              {
                  DivisionTaskPage,
-                 kNotBuilt,  // ②除法規則
-                 kNotBuilt,  // ③ドリル
+                 QuotientSignRulesPage,
+                 QuotientDrill,
                  Question4AnswersPage,
                  DecimalProductsExample,
                  Question5AnswersPage,

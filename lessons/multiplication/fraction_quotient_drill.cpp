@@ -30,19 +30,7 @@ void GenerateFractionQuotient() {
   T(1) = DrawPrime(true);
   T(2) = DrawPrime(false);
   ResultDrillSigns();
-  T(11) = T(1) * Y_a(1);
-  T(12) = T(2) * Y_a(1);
-  T(3) = T(1) * T(2);
-  T(4) = std::fabs(T(11));
-  T(5) = std::fabs(T(12));
-  DB = T(12);
-  DS = T(11);
-  ReduceFraction();
-  X_sa(1) = A2_s;
-  TablesToTextAndKeyChoice();
-  F_sa(1) = std::string(T(3) < 0 ? "-" : "+");
-  if (T(11) < 0) T_s(11) = "(" + T_s(11) + ")";
-  if (T(12) < 0) T_s(12) = "(" + T_s(12) + ")";
+  MakeFractionQuotient();
 }
 
 void ShowFractionQuotient() {
@@ -59,6 +47,22 @@ void ShowFractionQuotient() {
 }
 
 }  // namespace
+
+void MakeFractionQuotient() {
+  T(11) = T(1) * Y_a(1);
+  T(12) = T(2) * Y_a(1);
+  T(3) = T(1) * T(2);
+  T(4) = std::fabs(T(11));
+  T(5) = std::fabs(T(12));
+  DB = T(12);
+  DS = T(11);
+  ReduceFraction();
+  X_sa(1) = A2_s;
+  TablesToTextAndKeyChoice();
+  F_sa(1) = std::string(T(3) < 0 ? "-" : "+");
+  if (T(11) < 0) T_s(11) = "(" + T_s(11) + ")";
+  if (T(12) < 0) T_s(12) = "(" + T_s(12) + ")";
+}
 
 void FractionQuotientDrill() {
   RandomExampleLoop(GenerateFractionQuotient, ShowFractionQuotient, LoopEntry::kFreshStart);

@@ -11,8 +11,8 @@ void MultiplicationTopic() {
                  RepeatedAdditionPage,
                  PositiveByNegativePage,
                  NegativeByNegativePage,
-                 kNotBuilt,  // ④計算規則
-                 kNotBuilt,  // ⑤練習
+                 ProductSignRulePage,
+                 ProductDrill,
                  MinusOneProductsPage,
                  OneAndZeroProductsPage,
              });

@@ -1,6 +1,7 @@
 #include "signed_draws.h"
 
 #include "globals.h"
+#include "shell.h"
 
 namespace pellith {
 
@@ -16,6 +17,20 @@ void ResultDrillSigns() {
   if (F(1) == 2) T(1) = -T(1);
   F(2) = PnFInt(PaRnd() * 2 + 1);
   if (F(1) == 1 || F(2) == 2) T(2) = -T(2);
+}
+
+void DrawSignedPair() {
+  T(1) = SignedDigit();
+  T(2) = SignedDigit();
+  T(3) = T(1) * T(2);
+}
+
+void DrawResultPair() {
+  T(1) = PnFInt(PaRnd() * 9 + 1);
+  T(2) = PnFInt(PaRnd() * 9 + 1);
+  ResultDrillSigns();
+  T(3) = T(1) * T(2);
+  TablesToTextAndKeyChoice();
 }
 
 float Decimal(float whole, float places) {

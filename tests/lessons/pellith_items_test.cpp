@@ -135,6 +135,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "40 530 3 (1)", "121 530 0 (-4)*(-9)", "364 530 5 =36", "485 530 3 (2)",
                   "566 530 0 (-8)*(-7)", "809 530 5 =56", "40 580 3 (3)", "121 580 0 (-10)*(-10)",
                   "418 580 5 =100"}},
+        // The empty table, then one key before each of the eight answers.
+        ItemCase{"ProductSignRule",
+                 "4 Enter" + AnyKeys(8),
+                 8,
+                 0,
+                 {"558.5 368 5 -", "700 368 5 2*3=6"}},  // the last row's answers
+        // One example of each of the three parts, with a second of the first.
+        ItemCase{"ProductDrill", "5 Enter a 2 Enter a 1 Enter a 1 Enter a 1 Enter", 4, 4, {}},
         ItemCase{"MinusOneProducts",
                  "6 Enter" + AnyKeys(9),
                  9,
