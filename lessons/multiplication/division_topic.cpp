@@ -3,6 +3,8 @@
 #include "multiplication_topics.h"
 #include "topic_submenu.h"
 
+namespace pellith {
+
 void DivisionTopic() {
   using namespace pellith;
   TopicEntry(TopicStart::kAsLeft, DivisionGoalPage,
@@ -16,3 +18,5 @@ void DivisionTopic() {
                  Question5AnswersPage,
              });
 }
+
+}  // namespace pellith

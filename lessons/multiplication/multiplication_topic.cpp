@@ -3,6 +3,8 @@
 #include "multiplication_topics.h"
 #include "topic_submenu.h"
 
+namespace pellith {
+
 void MultiplicationTopic() {
   using namespace pellith;
   TopicEntry(TopicStart::kAsLeft, MultiplicationGoalPage,
@@ -17,3 +19,5 @@ void MultiplicationTopic() {
                  OneAndZeroProductsPage,
              });
 }
+
+}  // namespace pellith
