@@ -2,10 +2,16 @@
 // calculation of two signed numbers.
 #include "sign_abs_result_drill.h"
 
-#include "page_constructs.h"
+#include "answer_reveal.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace {
+
+// The answer boxes: the sign's, and the absolute value's twice as wide.
+constexpr float kSignBox = 44, kAbsoluteValueBox = 88;
 
 // The drill that runs and the example its part drew last: the example
 // loop's routines take no arguments.

@@ -5,9 +5,11 @@
 
 #include "decimal_examples.h"
 #include "division_pages.h"
+#include "example_loop.h"
+#include "explanation_page.h"
 #include "figure_globals.h"
+#include "layout_cursor.h"
 #include "multiplication_globals.h"
-#include "page_constructs.h"
 #include "shell.h"
 #include "signed_draws.h"
 

@@ -3,10 +3,12 @@
 // decimal points moved when the divisor is a decimal.
 #include "decimal_examples.h"
 #include "division_pages.h"
+#include "example_loop.h"
 #include "figure_globals.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "shell.h"
 #include "signed_draws.h"
+#include "textbook_answers.h"
 
 namespace pellith {
 

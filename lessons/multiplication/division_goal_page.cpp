@@ -1,6 +1,6 @@
 // The division topic's goal page.
 #include "division_pages.h"
-#include "page_constructs.h"
+#include "goal_page.h"
 
 namespace pellith {
 

@@ -1,7 +1,8 @@
 // ①課題: 6÷3=2 as the number that gives 6 when multiplied by 3 (□×3=6),
 // then the four quotients of ±6 by ±3, each through its box equation.
 #include "division_pages.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace pellith {

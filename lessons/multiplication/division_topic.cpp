@@ -6,7 +6,6 @@
 namespace pellith {
 
 void DivisionTopic() {
-  using namespace pellith;
   TopicEntry(TopicStart::kAsLeft, DivisionGoalPage,
              "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了",
              {

@@ -1,6 +1,6 @@
 #include "exercise_column.h"
 
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace pellith {

@@ -1,11 +1,13 @@
 // The quotient drill's fourth part: quotients that reduce to a fraction.
 #include <cmath>
 
+#include "example_loop.h"
 #include "figures.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "quotient_drill.h"
 #include "shell.h"
 #include "signed_draws.h"
+#include "textbook_answers.h"
 
 namespace pellith {
 

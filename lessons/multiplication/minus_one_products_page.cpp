@@ -1,7 +1,7 @@
 // ⑥-1との積: multiplying by -1 changes the sign; -(-3) read as (-1)×(-3).
 #include "exercise_column.h"
+#include "explanation_page.h"
 #include "multiplication_pages.h"
-#include "page_constructs.h"
 
 namespace pellith {
 

@@ -1,6 +1,6 @@
 // The multiplication topic's goal page.
+#include "goal_page.h"
 #include "multiplication_pages.h"
-#include "page_constructs.h"
 
 namespace pellith {
 

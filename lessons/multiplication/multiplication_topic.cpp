@@ -6,7 +6,6 @@
 namespace pellith {
 
 void MultiplicationTopic() {
-  using namespace pellith;
   TopicEntry(TopicStart::kAsLeft, MultiplicationGoalPage,
              "①正×正　②正×負　③負×負　④計算規則　⑤練習　⑥-1との積　⑦0,1との積　⑧終了",
              {

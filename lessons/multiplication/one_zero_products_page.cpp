@@ -1,7 +1,7 @@
 // ⑦0,1との積: a product with 1 is the other factor, a product with 0 is 0.
 #include "exercise_column.h"
+#include "explanation_page.h"
 #include "multiplication_pages.h"
-#include "page_constructs.h"
 
 namespace pellith {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "figures.h"
-#include "number_line_steps.h"
-#include "page_constructs.h"
+#include "page_faces.h"
+#include "pellith_steps_line.h"
 
 namespace pellith {
 
@@ -15,8 +15,7 @@ namespace {
 void ValueLabel(float value, float x) {
   A_s = PfSTR244(value);
   NormaliseNumberText();
-  MeasureMarkupWidth();
-  PrintAt(A_s, x - LLT / 2, Y_a(31) + 9, IRO1);
+  CentredLabel(A_s, x, Y_a(31) + 9, IRO1);
 }
 
 // The thick arrow from the origin to x, 20 above the axis, in `IRO1`; a dot
@@ -28,15 +27,8 @@ void ArrowFromOrigin(float x) {
     return;
   }
   FE_SETDRAWWIDTH(12);
-  ZX0 = X_a(32);
-  ZY0 = Y_a(32);
-  ZX = x;
-  ZY = Y_a(32);
-  MUKI = 1;
   YA = 1;
-  NAGASA = 16;
-  CCC2 = IRO1;
-  DrawArrow();
+  ArrowTo(X_a(32), Y_a(32), x, Y_a(32), IRO1, 16);
 }
 
 // The value `value` at x: its colour, its arrow and its label.
@@ -65,12 +57,6 @@ void Multiples(float step, float count) {
 
 }  // namespace
 
-void RepeatedAdditionAxis() {
-  STEPS_LINE_ENDING = StepsLineEnding::kZeroOnly;
-  StepsNumberLine();
-  Y_a(35) = Y_a(34) - 35;
-}
-
 void RepeatedAdditionArrows() {
   Multiples(T(1), T(2));
   ArrowSteps(T(2));
@@ -94,17 +80,16 @@ void ProductPatternStep() {
   // and no arc.
   if (T(1) != 3 && X_a(11) != X_a(12)) {
     FE_SETDRAWWIDTH(5);
-    ZX0 = X_a(12);
-    ZY0 = Y_a(31);
-    ZX1 = X_a(11);
-    ZY1 = Y_a(31);
-    TAKASA = 20;
-    HABA = 5;
-    NAKA = 0;
-    CCC2 = 3;
-    CCC1 = 3;
-    AAA_s = "";
-    DrawDottedArc();
+    DottedArc({.x0 = X_a(12),
+               .y0 = Y_a(31),
+               .x1 = X_a(11),
+               .y1 = Y_a(31),
+               .side = HOUKOU,
+               .step = 5,
+               .bulge = 20,
+               .colour = 3,
+               .label_colour = 3,
+               .label = ""});
   }
   IRO1 = X_a(11) >= X_a(32) ? 3 : 5;
   ValueLabel(X_a(1), X_a(11));

@@ -2,8 +2,8 @@
 // repeated additions, as a pattern of products one row at a time, and as a
 // number followed by its opposite added again and again.
 //
-// Each is drawn on the axis of the steps number line with "0" alone under
-// it, drawn first at Y(31); the values of a figure are written under the
+// Each is drawn on Pellith's steps number line (StepsNumberLine, "0" alone
+// under the axis), drawn first at Y(31); the values of a figure are written under the
 // axis, centred on their points. A value right of the origin is drawn in
 // colour 3, one left of it (or on it) in colour 5; a zero value has no arrow
 // but a colour-7 dot on the origin.
@@ -11,9 +11,6 @@
 
 namespace pellith {
 
-// The axis of the figures: Y(31) the line (0 selects 240); leaves its
-// geometry in X(31) to X(33), Y(31) to Y(35) and draw width 3.
-void RepeatedAdditionAxis();
 // T(2) arrows from 0 to T(1), 2 T(1), ... T(2) T(1), each with its value
 // under its end and a key wait after it; draw width 12 afterwards.
 void RepeatedAdditionArrows();

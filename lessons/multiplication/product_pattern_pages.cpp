@@ -5,9 +5,11 @@
 #include <array>
 #include <string>
 
+#include "explanation_page.h"
 #include "figures.h"
+#include "layout_cursor.h"
 #include "multiplication_pages.h"
-#include "page_constructs.h"
+#include "pellith_steps_line.h"
 #include "product_figures.h"
 #include "shell.h"
 #include "textbook_question_lines.h"
@@ -93,7 +95,7 @@ void PatternPageSteps(const PatternPage& page) {
     Continue(page.rows[row].answer, 5);
     if (row == 0) {
       Y_a(31) = 280;
-      RepeatedAdditionAxis();
+      StepsNumberLine();
     }
     F(1) = page.multiplicand;
     T(1) = 3 - row;
@@ -105,7 +107,7 @@ void PatternPageSteps(const PatternPage& page) {
   PsBOX_STEP(X_a(31) - 60, Y_a(31) - 50, 2000, 400, 15, 15);
   T(1) = page.multiplicand;
   T(2) = -3;
-  RepeatedAdditionAxis();
+  StepsNumberLine();
   OppositeAdditionArrows();
   WaitAnyKey();
 

@@ -1,6 +1,7 @@
 // ④計算規則: the sign rule of products as a table to fill in.
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "multiplication_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
 #include "sign_rule_tables.h"
 

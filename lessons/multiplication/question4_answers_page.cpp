@@ -1,8 +1,8 @@
 // ④問4: the worked answers of textbook question 4, six quotients in two
 // columns, one per key.
 #include "division_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+#include "textbook_answers.h"
 #include "worked_answers.h"
 
 namespace pellith {

@@ -1,8 +1,8 @@
 // ⑥問5: the worked answers of textbook question 5, two products and two
 // quotients of decimals in two columns, one per key.
 #include "division_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+#include "textbook_answers.h"
 #include "worked_answers.h"
 
 namespace pellith {

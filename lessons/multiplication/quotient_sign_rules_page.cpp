@@ -1,7 +1,8 @@
 // ②除法規則: the sign rule of quotients as a table to fill in, then 0
 // divided by a number and why 3 cannot be divided by 0.
 #include "division_pages.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 #include "sign_rule_tables.h"
 

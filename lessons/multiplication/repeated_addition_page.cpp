@@ -1,9 +1,11 @@
 // ①正×正: 2×3, (-2)×3 and (-4)×4 read as repeated additions, the first two
 // drawn as arrows on one number line; the rule for a positive multiplier and
 // the answers of textbook question 1.
+#include "explanation_page.h"
 #include "figures.h"
+#include "layout_cursor.h"
 #include "multiplication_pages.h"
-#include "page_constructs.h"
+#include "pellith_steps_line.h"
 #include "product_figures.h"
 #include "shell.h"
 #include "textbook_question_lines.h"
@@ -16,7 +18,7 @@ namespace {
 void AdditionFigure(float added) {
   T(1) = added;
   T(2) = 3;
-  RepeatedAdditionAxis();
+  StepsNumberLine();
   RepeatedAdditionArrows();
 }
 

@@ -1,6 +1,6 @@
 #include "textbook_question_lines.h"
 
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace pellith {

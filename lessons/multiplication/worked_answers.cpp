@@ -1,6 +1,6 @@
 #include "worked_answers.h"
 
-#include "page_constructs.h"
+#include "layout_cursor.h"
 
 namespace pellith {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "construct_globals.h"
 #include "globals.h"
 #include "headless_fixture.h"
-#include "page_constructs.h"
 #include "shell.h"
 
 namespace {

@@ -1,7 +1,9 @@
 // The repeated-addition figures of the multiplication pages against the
-// operation log: the axis with "0" alone, arrows and their centred values,
+// operation log: arrows and their centred values,
 // the pattern rows with their arcs, and the figures whose two points would
 // coincide.
+#include "product_figures.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +12,7 @@
 
 #include "figures.h"
 #include "headless_fixture.h"
-#include "product_figures.h"
+#include "pellith_steps_line.h"
 #include "shell.h"
 
 namespace {
@@ -18,7 +20,6 @@ namespace {
 using pellith::OppositeAdditionArrows;
 using pellith::ProductPatternStep;
 using pellith::RepeatedAdditionArrows;
-using pellith::RepeatedAdditionAxis;
 
 class ProductFiguresTest : public HeadlessTest {
  protected:
@@ -26,7 +27,7 @@ class ProductFiguresTest : public HeadlessTest {
     HeadlessTest::SetUp();
     StartUp();
     Y_a(31) = 280;
-    RepeatedAdditionAxis();
+    pellith::StepsNumberLine();
     ClearLog();
   }
   // The values written under the axis, "x colour text", in order.
@@ -71,22 +72,6 @@ class ProductFiguresTest : public HeadlessTest {
     return s;
   }
 };
-
-TEST_F(ProductFiguresTest, AxisAtItsLevelWithZeroAlone) {
-  ClearLog();
-  Y_a(31) = 0;
-  RepeatedAdditionAxis();
-  EXPECT_EQ(Y_a(31), 240);
-  EXPECT_EQ(Ops("line")[0].nums, (std::vector<double>{60, 240, 1060, 240, 0, 5}));
-  EXPECT_EQ(Ops("line").size(), 26u);  // the axis and 25 ticks
-  std::vector<std::string> texts;
-  for (const LoggedOp& op : PagePrints()) texts.push_back(op.text);
-  EXPECT_EQ(texts, (std::vector<std::string>{"0"}));
-  EXPECT_EQ(X_a(32), 560);
-  EXPECT_EQ(Y_a(32), 220);
-  EXPECT_EQ(Y_a(35), Y_a(34) - 35);
-  EXPECT_EQ(FE_GETDRAWWIDTH(), 3);
-}
 
 TEST_F(ProductFiguresTest, RepeatedAdditionOneArrowPerKeyEachFromTheOrigin) {
   Keys("a a a");

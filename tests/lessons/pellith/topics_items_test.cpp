@@ -3,11 +3,11 @@
 // submenu, the goal pages and the submenus' range checks.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "headless_fixture.h"
+#include "page_reader.h"
 
 namespace {
 
@@ -17,13 +17,11 @@ const char* const kMultiplicationItems =
     "①正×正　②正×負　③負×負　④計算規則　⑤練習　⑥-1との積　⑦0,1との積　⑧終了";
 const char* const kDivisionItems = "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了";
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> out;
-  std::stringstream in(line);
-  std::string field;
-  while (std::getline(in, field, '\t')) out.push_back(field);
-  if (!line.empty() && line.back() == '\t') out.push_back("");
-  return out;
+std::string Num(double v) {
+  std::string s = std::to_string(v);
+  s.erase(s.find_last_not_of('0') + 1);
+  if (s.back() == '.') s.pop_back();
+  return s;
 }
 
 // A run of one topic: the prompts put up, the goal page's texts and the texts
@@ -41,19 +39,16 @@ struct TopicRun {
 TopicRun RunTopic(const char* submenu, const std::string& keys) {
   TopicRun r;
   r.run = RunPlayer("pellith", keys);
-  for (const std::string& line : r.run.log) {
-    const std::vector<std::string> f = Fields(line);
-    if (f.size() < 6 || f[0] != "print") continue;
-    const std::string& text = f[5];
-    if (f[1] == "DrawPlainText") {
-      r.key_waits += text == Utf8(kWaitAnyKey);
-      r.next_steps += text == Utf8(kNextStep);
-      r.submenus += text == Utf8(submenu);
+  for (const Print& p : PrintsOf(r.run)) {
+    if (p.routine == "DrawPlainText") {
+      r.key_waits += p.text == Utf8(kWaitAnyKey);
+      r.next_steps += p.text == Utf8(kNextStep);
+      r.submenus += p.text == Utf8(submenu);
       continue;
     }
-    if (f[1] != "PrintMarkup" || std::stod(f[3]) >= 900) continue;
-    if (text == Utf8("＜Pellith　メニュー＞")) ++r.main_menus;
-    const std::string placed = f[2] + " " + f[3] + " " + f[4] + " " + text;
+    if (p.routine != "PrintMarkup") continue;
+    if (p.text == Utf8("＜Pellith　メニュー＞")) ++r.main_menus;
+    const std::string placed = Num(p.x) + " " + Num(p.y) + " " + Num(p.colour) + " " + p.text;
     if (r.submenus == 0) r.goal_texts.push_back(placed);
     if (r.submenus == 1) r.page_texts.push_back(placed);
   }
@@ -70,10 +65,10 @@ std::vector<std::string> Tail(const std::vector<std::string>& v, size_t n) {
   return n > v.size() ? v : std::vector<std::string>(v.end() - n, v.end());
 }
 
+// " a a ... a": n keys after the item's number.
 std::string AnyKeys(int n) {
-  std::string keys;
-  for (int i = 0; i < n; ++i) keys += " a";
-  return keys;
+  const std::string keys = Repeat("a", n);
+  return " " + keys.substr(0, keys.size() - 1);
 }
 
 struct ItemCase {
