@@ -17,6 +17,7 @@
 #include "multiplication_globals.h"
 #include "page_reader.h"
 #include "shell.h"
+#include "signed_draws.h"
 
 namespace {
 
@@ -42,6 +43,13 @@ class DecimalExamplesTest : public HeadlessTest {
     StartUp();
   }
 };
+
+TEST(DecimalTexts, ZeroGoesOnlyBeforeAPoint) {
+  const std::pair<const char*, const char*> cases[] = {
+      {".25", "0.25"}, {"-.5", "-0.5"}, {"0", "0"}, {"1", "1"}, {"2.1", "2.1"}, {"-3", "-3"},
+  };
+  for (const auto& [text, shown] : cases) EXPECT_EQ(pellith::WithLeadingZero(text), shown);
+}
 
 TEST_F(DecimalExamplesTest, ProductsOfThePartsExamples) {
   struct Case {
