@@ -3,8 +3,8 @@
 // optional closing note in colour 5.
 #pragma once
 
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace pellith {
 
@@ -21,8 +21,8 @@ struct ExerciseColumnData {
   float left;
   std::string heading;
   float heading_colour;
-  std::initializer_list<ExerciseRow> rows;  // up to 4, 60 apart below the heading
-  std::string note;                         // empty: none
+  std::vector<ExerciseRow> rows;  // up to 4, 60 apart below the heading
+  std::string note;               // empty: none
   bool ends_with_key;
 };
 
