@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "addition_pages.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace torvane {
 

@@ -1,7 +1,8 @@
 // The sign rule of addition: eight worked sums, then the table of the sign
 // and the absolute value of a sum filled in one cell per key.
 #include "addition_pages.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "sign_rule_table.h"
 
 namespace torvane {

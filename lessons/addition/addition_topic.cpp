@@ -1,7 +1,7 @@
 // Addition on the number line and its rules.
 #include "addition_pages.h"
 #include "addition_topics.h"
-#include "page_constructs.h"
+#include "goal_page.h"
 #include "topic_submenu.h"
 
 namespace torvane {
@@ -10,10 +10,7 @@ void AdditionGoalPage() {
   GoalPage(32, {{"数直線を使って、正負の数の加法を調べよう。"}, {"※加法…たし算のこと"}});
 }
 
-}  // namespace torvane
-
 void AdditionTopic() {
-  using namespace torvane;
   TopicEntry(TopicStart::kClearContentArea, AdditionGoalPage,
              "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了",
              {
@@ -26,3 +23,5 @@ void AdditionTopic() {
                  AdditionAnswersQ3Page,   // ⑦問3
              });
 }
+
+}  // namespace torvane

@@ -2,7 +2,7 @@
 // with their points aligned, added or the smaller taken from the larger, the
 // result row written digit by digit under them.
 #include "decimal_sums.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace torvane {

@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "addition_pages.h"
-#include "page_constructs.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace torvane {

@@ -1,7 +1,8 @@
 // The worked answers of question 4 of the textbook: two decimal sums and four
 // fraction sums in two columns, all at once.
 #include "addition_pages.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace torvane {

@@ -1,7 +1,7 @@
 // Addition of decimals and fractions.
 #include "addition_pages.h"
 #include "addition_topics.h"
-#include "page_constructs.h"
+#include "goal_page.h"
 #include "topic_submenu.h"
 
 namespace torvane {
@@ -10,10 +10,7 @@ void DecimalsFractionsGoalPage() {
   GoalPage(32, {{"小数や分数の加法を考えよう。"}});
 }
 
-}  // namespace torvane
-
 void DecimalsFractionsTopic() {
-  using namespace torvane;
   // Items 2 to 4 share one label in the item line.
   TopicEntry(TopicStart::kClearContentArea, DecimalsFractionsGoalPage,
              "①小数の計算　②～④分数の計算　⑤問4　⑥終了",
@@ -25,3 +22,5 @@ void DecimalsFractionsTopic() {
                  DecimalsFractionsAnswersPage  // ⑤問4
              });
 }
+
+}  // namespace torvane

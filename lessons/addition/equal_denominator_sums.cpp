@@ -1,7 +1,8 @@
 // Worked example 2: a sum of two fractions with one denominator, the sign
 // first, then the numerators, then the reduction shown as a cancelling.
 #include "addition_pages.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace torvane {

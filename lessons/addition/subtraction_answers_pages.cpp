@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "addition_pages.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace torvane {

@@ -1,7 +1,11 @@
 // The subtraction drill: random subtractions of two signed one-digit numbers,
 // first rewritten as the addition of the opposite, then worked out.
+#include "addition_layouts.h"
 #include "addition_pages.h"
-#include "page_constructs.h"
+#include "answer_reveal.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace torvane {

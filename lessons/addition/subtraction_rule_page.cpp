@@ -2,7 +2,8 @@
 // read as the number so much smaller, then as the number the opposite amount
 // larger, then rewritten; then the rule.
 #include "addition_pages.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace torvane {

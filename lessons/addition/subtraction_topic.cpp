@@ -1,7 +1,8 @@
 // Subtraction, rewritten as addition.
 #include "addition_pages.h"
 #include "addition_topics.h"
-#include "page_constructs.h"
+#include "goal_page.h"
+#include "layout_cursor.h"
 #include "topic_submenu.h"
 
 namespace torvane {
@@ -22,10 +23,7 @@ void Pieces(float x, float y, std::initializer_list<Piece> pieces) {
   }
 }
 
-}  // namespace torvane
-
 void SubtractionTopic() {
-  using namespace torvane;
   TopicEntry(TopicStart::kClearContentArea, SubtractionGoalPage,
              "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了",
              {
@@ -37,3 +35,5 @@ void SubtractionTopic() {
                  SubtractionAnswers6Page,  // ⑥問6
              });
 }
+
+}  // namespace torvane

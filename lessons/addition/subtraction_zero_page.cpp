@@ -1,7 +1,8 @@
 // Subtraction with 0: three worked subtractions in which 0 is the first or
 // the second number, and the two rules they show.
 #include "addition_pages.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace torvane {

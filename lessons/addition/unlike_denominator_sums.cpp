@@ -4,7 +4,9 @@
 // alternate two by two; the signs rotate from a random start.
 #include "addition_pages.h"
 #include "decimal_sums.h"
-#include "page_constructs.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace torvane {

@@ -7,7 +7,6 @@
 
 #include "globals.h"
 #include "headless_fixture.h"
-#include "page_constructs.h"
 #include "shell.h"
 
 namespace {
