@@ -44,10 +44,10 @@ void ShowSignExample() {
   const SignAbsResultLayout& layout = *drill_layout;
   BeginExample(0, "問①　符号をいいなさい。");
   XI2 = XI2 + layout.box_gap;
-  EmptyAnswerBox(kSignBox, layout.box_border);
+  EmptyAnswerBox(kDrillSignBox, layout.box_border);
   Say(drill_example.absolute, XI2 + layout.given_gap, YI1, 3);
   WaitAnyKey();
-  FillAnswerBox(kSignBox, drill_example.sign, layout.box_border);
+  FillAnswerBox(kDrillSignBox, drill_example.sign, layout.box_border);
 }
 
 // The sign is given after the "="; the absolute value is asked.
@@ -56,9 +56,9 @@ void ShowAbsoluteExample() {
   BeginExample(1, "問②　絶対値をいいなさい。");
   Continue(drill_example.sign, 3);
   XI2 = XI2 + layout.sign_gap;
-  EmptyAnswerBox(kAbsoluteValueBox, layout.box_border);
+  EmptyAnswerBox(kDrillAbsoluteBox, layout.box_border);
   WaitAnyKey();
-  FillAnswerBox(kAbsoluteValueBox, drill_example.absolute, layout.box_border);
+  FillAnswerBox(kDrillAbsoluteBox, drill_example.absolute, layout.box_border);
 }
 
 // The answer after a key, right after the "=".

@@ -50,3 +50,7 @@ struct SignAbsResultParts {
 // with 1, the page as it stands. Each part begins with `AINP` = 3 and so
 // shows at least one example; the boxes are drawn with the pen width in force.
 void SignAbsResultDrill(const SignAbsResultLayout& layout, const SignAbsResultParts& parts);
+
+// The answer boxes are 46 high: 44 wide for the sign, 88 for the absolute
+// value (two digits).
+inline constexpr float kDrillSignBox = 44, kDrillAbsoluteBox = 88;
