@@ -10,9 +10,6 @@
 
 namespace {
 
-// The answer boxes: the sign's, and the absolute value's twice as wide.
-constexpr float kSignBox = 44, kAbsoluteValueBox = 88;
-
 // The drill that runs and the example its part drew last: the example
 // loop's routines take no arguments.
 const SignAbsResultLayout* drill_layout = nullptr;

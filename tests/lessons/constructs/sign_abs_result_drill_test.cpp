@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "construct_globals.h"
 #include "globals.h"
 #include "headless_fixture.h"
 #include "shell.h"
