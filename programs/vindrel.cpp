@@ -6,8 +6,8 @@ const ProgramDescription& VindrelProgram() {
       .title = "Vindrel",
       .items = {"1　同じ数の積", "2　四則をふくむ式の計算", "3　練習問題", "4　数の世界のひろがり",
                 "5　", "6　終了"},
-      .dispatch = {PowersTopic, OrderOfOperationsTopic, MixedPracticeAnswers, NumberSetsTopic,
-                   nullptr},
+      .dispatch = {vindrel::PowersTopic, vindrel::OrderOfOperationsTopic,
+                   vindrel::MixedPracticeAnswers, vindrel::NumberSetsTopic, nullptr},
   };
   return program;
 }
