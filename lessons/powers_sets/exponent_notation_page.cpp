@@ -1,9 +1,10 @@
 // Exponent notation: 5 squared and (-5) cubed with their readings, the
 // words for the exponent, the square and the cube, an exercise answered in
 // place, and the answers of textbook question 1 in a right-hand column.
-#include "page_constructs.h"
+#include "explanation_page.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace vindrel {
 

@@ -1,6 +1,6 @@
 // Example 1: (-2)^4 against -2^4 and 2×3^2 against (2×3)^2. The four
 // problems first, then each line continued with its expansion and its value.
-#include "page_constructs.h"
+#include "explanation_page.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
 

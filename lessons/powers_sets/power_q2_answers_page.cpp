@@ -2,7 +2,7 @@
 // equalities down the page, three in the left column and two in the right.
 #include <initializer_list>
 
-#include "page_constructs.h"
+#include "explanation_page.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
 

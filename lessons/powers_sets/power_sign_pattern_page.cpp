@@ -1,6 +1,6 @@
 // When is a power of -2 positive, when negative? The powers (-2)^1 to
 // (-2)^8, each from the one before times (-2), then the two answers.
-#include "page_constructs.h"
+#include "explanation_page.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
 

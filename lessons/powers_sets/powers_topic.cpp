@@ -1,5 +1,5 @@
 // Powers and their signs.
-#include "page_constructs.h"
+#include "goal_page.h"
 #include "powers_sets_pages.h"
 #include "powers_sets_topics.h"
 #include "topic_submenu.h"

@@ -2,9 +2,11 @@
 // in the left column, then quotients of two such powers in the right one.
 // The second exponent never repeats the one shown just before, whichever
 // column showed it.
-#include "page_constructs.h"
+#include "example_loop.h"
+#include "explanation_page.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace vindrel {
 
