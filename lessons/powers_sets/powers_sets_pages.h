@@ -13,6 +13,16 @@ namespace vindrel {
 // 0 at start, never reset.
 extern float FMAESU;
 
+// ---- pages of random examples ---------------------------------------------------
+
+// The head of a page of random examples: blanked 1760 wide and `height`
+// high, the margins `XI0` = 40 and `XI1` = 74, the pen width 5, `title` at
+// (40, 30) and the example area from (40, 90) in `U(31)`, `V(31)`.
+void RandomExamplePage(float height, const std::string& title);
+// The example area from `U(31)`, `V(31)` erased for the next example, whose
+// first line is `V(31)`.
+void EraseExampleArea();
+
 // ---- powers ----------------------------------------------------------------
 
 // "<めあて>" and the aim of the topic on powers; returns at once.

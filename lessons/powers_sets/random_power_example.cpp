@@ -21,8 +21,7 @@ void BracketsAndExponentTexts(int i) {
 }
 
 void ShowPowerProduct() {
-  YI1 = V(31);
-  PsBOX_STEP(U(31), V(31), 1320, 2000, 15, 15);
+  EraseExampleArea();
   Say("① " + T_s(1) + "^" + F_sa(1) + "*" + T_s(2) + "^" + F_sa(2), XI0, YI1, 0);
   WaitAnyKey();
   Say("=" + T_s(3) + "*" + T_s(4), XI1, YI1 + 80, 0);
@@ -31,8 +30,7 @@ void ShowPowerProduct() {
 }
 
 void ShowPowerQuotient() {
-  YI1 = V(31);
-  PsBOX_STEP(U(31), V(31), 1320, 2000, 15, 15);
+  EraseExampleArea();
   Say("② " + T_s(11) + "^" + F_sa(11) + "/" + T_s(12) + "^" + F_sa(12), XI0, YI1 + 10, 0);
   WaitAnyKey();
   Say("=" + T_s(13) + "/" + T_s(14), XI1, YI1 + 80, 0);
@@ -83,14 +81,7 @@ void PowerQuotientNumbers() {
 }
 
 void RandomPowerExample() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 34;
-  YI1 = 30;
-  FE_SETDRAWWIDTH(5);
-  Say("例2 次の計算をしなさい。", XI0, YI1, 3);
-  U(31) = XI0;
-  V(31) = YI1 + 60;
+  RandomExamplePage(1300, "例2 次の計算をしなさい。");
   RandomExampleLoop(PowerProductNumbers, ShowPowerProduct, LoopEntry::kFreshStart);
 
   // What is computed first in the last example.
