@@ -1,7 +1,7 @@
 // Example 4 with random numbers: a-{b+(c+d)}×e worked from the innermost
 // brackets outwards, then the rule for brackets.
 #include "example_loop.h"
-#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
 #include "textbook_answers.h"

@@ -1,8 +1,8 @@
 // Example 3 with random numbers: a×b-c÷d worked multiplication and division
 // first in the left column, then a³-b÷c³ worked powers first in the right one.
 #include "example_loop.h"
-#include "explanation_page.h"
 #include "figures.h"
+#include "layout_cursor.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
 #include "textbook_answers.h"

@@ -3,7 +3,7 @@
 // The second exponent never repeats the one shown just before, whichever
 // column showed it.
 #include "example_loop.h"
-#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
 #include "textbook_answers.h"
