@@ -52,6 +52,16 @@ const Walk kWalks[] = {
          {"①数直線で　②問6　③終了", 2},
          {"練習問題 ①1,2,3　②4,5　③終了", 2},
      }},
+    {"vindrel",
+     vindrel::Program,
+     4,
+     200,
+     {
+         {"①指数　②例１　③例２　④問２　⑤説明しよう　⑥終了", 5},
+         {"①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了", 7},
+         {"練習問題 　①,②,③解答　　　④終了", 3},
+         {"①P44ひろげよう　②P45ひろげよう　③終了", 2},
+     }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramWalk, ::testing::ValuesIn(kWalks),
