@@ -76,6 +76,23 @@ TEST(NumberSetsTopic, ClosureMarksOneAKeyInReadingOrderWithThePenLeftAt5) {
   EXPECT_EQ(boxes_at_5, 5 + 3 * 5 + 12 + 3 + 3);
 }
 
+TEST(NumberSetsTopic, TypedPairsOnThePageNeverReachTheErrorScreen) {
+  // 5/0 and 100 are asked again; 0.1 and 0.9 give the quotient 1/9; then a
+  // whole pair, 8 and 6, gives 4/3 in the same rows.
+  const ItemRun r = RunItem(kSubmenu, "4 Enter 1 Enter " + Repeat("a", 16) +
+                                          "5 / 0 Enter 0 . 1 Enter 1 0 0 Enter 0 . 9 Enter " +
+                                          Repeat("a", 4) + "2 Enter 8 Enter 6 Enter " +
+                                          Repeat("a", 4) + "1 Enter " + Repeat("a", 9));
+  EXPECT_EQ(r.run.ending, "script used up");
+  EXPECT_EQ(r.submenus, 2);
+  EXPECT_EQ(r.next_steps, 2);
+  std::vector<std::string> quotients;
+  for (const Print& p : PrintsOf(r.run)) {
+    if (p.routine == "PrintMarkup" && p.x >= 1099 && p.y == 215) quotients.push_back(p.text);
+  }
+  EXPECT_EQ(quotients, Utf8All({"③", "ﾀ5/2ﾀ", "③", "ﾀ2/5ﾀ", "③", "ﾀ1/9ﾀ", "③", "ﾀ4/3ﾀ"}));
+}
+
 // ---- the rows of the four operations, in-process -----------------------------
 
 class OperationRows : public HeadlessTest {
