@@ -48,6 +48,10 @@ void BlankPage(float width, float height);
 // An explanation page begins: blanked to the given size, the margin `XI1` =
 // `left` and the line `YI1` = `top`.
 void ExplanationPage(float width, float height, float left, float top);
+// A white box from (0, `top`), `width` x `height`: the band of one example,
+// or of a second example loop below the last example of the first, which
+// stays on the page above it.
+void BlankBand(float top, float width, float height);
 
 // ---- answer boxes -----------------------------------------------------------------
 
@@ -58,6 +62,8 @@ inline constexpr float kSignBox = 44, kAbsoluteValueBox = 88, kRewriteBox = 132;
 // border `border`); its corner is kept in `X11`, `Y11` and the cursor moves
 // after it, so the question may go on beside it.
 void EmptyAnswerBox(float width, float border = 3);
+// The same empty box with its corner at (x, y), kept in `X11`, `Y11`.
+void EmptyAnswerBoxAt(float x, float y, float width, float border = 3);
 // The same box again at `X11`, `Y11`, now with `answer` in colour 5.
 void FillAnswerBox(float width, const std::string& answer, float border = 3);
 // The whole reveal: the empty box, a key, the box with the answer.
@@ -81,6 +87,13 @@ enum class LoopEntry { kAsSubmenuLeft, kFreshStart };
 // `AskNextStep`. `NO` counts the finished examples, from 0 on every entry.
 void RandomExampleLoop(Routine generate, Routine show, LoopEntry entry = LoopEntry::kAsSubmenuLeft);
 
+// ---- signed expression texts -----------------------------------------------------
+
+// After `TablesToTextAndKeyChoice`: the texts `T$(first)` to `T$(last)` of
+// positive numbers get a "+" in front, so that texts set side by side read
+// as one signed expression ("3" "+5" "-2"). Zero and negative texts stay.
+void PlusSignTexts(int first, int last);
+
 // ---- textbook lines and answer pages -----------------------------------------------
 
 // The line in colour 7 that names the textbook question to do now.
@@ -99,6 +112,14 @@ struct PracticeAnswersLayout {
   float xi0, xi1;                   // outer and text margin
   float title_width, title_height;  // the title cell
   float number_gap;                 // number cell beside the title, this far right of it
+  // The same pages with other margins (a page or screen whose columns
+  // stand elsewhere).
+  constexpr PracticeAnswersLayout WithMargins(float outer, float text) const {
+    PracticeAnswersLayout moved = *this;
+    moved.xi0 = outer;
+    moved.xi1 = text;
+    return moved;
+  }
 };
 inline constexpr PracticeAnswersLayout kPellithQuorrelAnswers{1760, 1300, true, 40,
                                                               94,   240,  46,   44};

@@ -80,6 +80,38 @@ TEST_F(PageConstructsTest, ExplanationPageBlanksItsSizeAndSetsTheMargins) {
   EXPECT_EQ(XI1, 40);
 }
 
+TEST_F(PageConstructsTest, BandBlanksOnlyBelowItsTop) {
+  BlankBand(268, 1320, 2000);
+  EXPECT_EQ(Ops("box").front().nums, (std::vector<double>{0, 268, 1320, 2268, 15, 15, 15, 3}));
+}
+
+TEST_F(PageConstructsTest, AnswerBoxAtAGivenCornerIsFilledThere) {
+  Say("-", 44, 258, 3);
+  EmptyAnswerBoxAt(XI2 + 10, 258, kAbsoluteValueBox);
+  const float corner = X11;
+  EXPECT_EQ(Y11, 258);
+  EXPECT_EQ(XI2, corner + 88);
+  EXPECT_EQ(YI1, 258);
+  Keys("a");
+  WaitAnyKey();
+  FillAnswerBox(kAbsoluteValueBox, "12");
+  std::vector<double> corners;
+  for (const LoggedOp& op : Ops("box")) {
+    if (op.nums[5] == 13) corners.push_back(op.nums[0]);
+  }
+  EXPECT_EQ(corners, (std::vector<double>{corner, corner}));
+  EXPECT_EQ(Prints().back(), (Print{Prints().back().x, 259, 5, "12"}));  // centred in 46
+}
+
+TEST_F(PageConstructsTest, PlusSignsGoOnlyBeforePositiveTextsInTheRange) {
+  const float values[] = {3, -5, 0, 7, 8};
+  for (int i = 1; i <= 5; ++i) T(i) = values[i - 1];
+  TablesToTextAndKeyChoice();
+  PlusSignTexts(2, 4);
+  EXPECT_EQ((std::vector<std::string>{T_s(1), T_s(2), T_s(3), T_s(4), T_s(5)}),
+            (std::vector<std::string>{"3", "-5", "0", "+7", "8"}));
+}
+
 TEST_F(PageConstructsTest, AnswerBoxIsFilledWhereItWasDrawnEmptyEvenWithTextAfterIt) {
   XI1 = 44;
   Say("(1) -5", 44, 100, 0);
@@ -208,6 +240,15 @@ TEST_F(PageConstructsTest, PracticeAnswersPagesFollowTheirProgramsLayout) {
   boxes = Ops("box");
   EXPECT_EQ(boxes.back().nums[0], 84 + 396 + 44);
   EXPECT_EQ(boxes.back().nums[1], 30);
+  // Moved margins move the title and the number cell with them.
+  constexpr PracticeAnswersLayout moved = kTorvaneAnswers.WithMargins(40, 121);
+  PracticeAnswersPage(moved, "練習問題");
+  EXPECT_EQ(XI0, 40);
+  EXPECT_EQ(XI1, 121);
+  ProblemNumberCellBesideTitle(moved, "2");
+  boxes = Ops("box");
+  EXPECT_EQ(boxes[boxes.size() - 2].nums[0], 121);
+  EXPECT_EQ(boxes.back().nums[0], 121 + 396 + 44);
 }
 
 TEST_F(PageConstructsTest, MarkerKeysAreTheArrowsAndEnterAndNothingElse) {

@@ -1,0 +1,9 @@
+// Number texts set side by side as a signed expression.
+#include "page_constructs.h"
+#include "shell.h"
+
+void PlusSignTexts(int first, int last) {
+  for (int i = first; i <= last; ++i) {
+    if (T(i) > 0) T_s(i) = "+" + T_s(i);
+  }
+}
