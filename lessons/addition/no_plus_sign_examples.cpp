@@ -1,6 +1,6 @@
 // Item ①: the eight sums and differences of 3 and 4, each with its signs
 // and brackets written out, rewritten without "+" and then computed.
-#include "page_constructs.h"
+#include "explanation_page.h"
 #include "shell.h"
 #include "terms_pages.h"
 

@@ -2,7 +2,7 @@
 // each of two columns, one answer a key.
 #include <initializer_list>
 
-#include "page_constructs.h"
+#include "explanation_page.h"
 #include "shell.h"
 #include "terms_pages.h"
 

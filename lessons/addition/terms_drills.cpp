@@ -2,7 +2,8 @@
 // The first drill asks for all the terms; when the learner leaves it, the
 // second asks for the positive and the negative terms in the band below,
 // while the first drill's last example stays above it.
-#include "page_constructs.h"
+#include "example_loop.h"
+#include "explanation_page.h"
 #include "shell.h"
 #include "signed_draws.h"
 #include "terms_pages.h"

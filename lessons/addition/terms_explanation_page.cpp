@@ -1,6 +1,6 @@
 // Item ⑤: 12-15+8 rewritten as a sum and computed from the left, why that
 // may be done, and its terms.
-#include "page_constructs.h"
+#include "explanation_page.h"
 #include "shell.h"
 #include "terms_pages.h"
 

@@ -1,9 +1,12 @@
 // Items ② and ③: generated sums of two signed numbers, first with the second
 // number in brackets after "+" or "-", then written without brackets.
-#include "page_constructs.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "expression_texts.h"
 #include "shell.h"
 #include "signed_draws.h"
 #include "terms_pages.h"
+#include "textbook_answers.h"
 
 namespace torvane {
 

@@ -1,6 +1,6 @@
 // Sums written without plus signs, and terms.
 #include "addition_topics.h"
-#include "page_constructs.h"
+#include "goal_page.h"
 #include "terms_pages.h"
 #include "topic_submenu.h"
 
@@ -13,10 +13,7 @@ void TermsGoalPage() {
                });
 }
 
-}  // namespace torvane
-
 void TermsTopic() {
-  using namespace torvane;
   TopicEntry(TopicStart::kAsLeft, TermsGoalPage,
              "①+なし例　②練習　③練習()なし　④問7　⑤項　⑥項練習　⑦終了",
              {
@@ -28,3 +25,5 @@ void TermsTopic() {
                  TermsPractice,            // ⑥項練習
              });
 }
+
+}  // namespace torvane

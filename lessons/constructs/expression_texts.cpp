@@ -1,5 +1,7 @@
 // Number texts set side by side as a signed expression.
-#include "page_constructs.h"
+#include "expression_texts.h"
+
+#include "globals.h"
 #include "shell.h"
 
 void PlusSignTexts(int first, int last) {
