@@ -151,4 +151,63 @@ inline std::vector<std::string> Texts(const std::vector<Shown>& shown) {
   return out;
 }
 
+// How many press-a-key prompts came before the first log line `line` (its
+// fields joined by blanks), counted from the first print of `submenu`; -1
+// when there is no such line after it.
+inline int KeysBefore(const PlayerRun& run, const std::string& submenu, const std::string& line) {
+  int keys = 0;
+  bool in_topic = false;
+  for (const std::string& logged : run.log) {
+    if (logged.find(Utf8(submenu)) != std::string::npos) in_topic = true;
+    if (!in_topic) continue;
+    if (logged.find(Utf8("何かキーを押して下さい。")) != std::string::npos) ++keys;
+    std::string blanks = logged;
+    for (char& c : blanks) {
+      if (c == '\t') c = ' ';
+    }
+    if (blanks == line) return keys;
+  }
+  return -1;
+}
+
+// The same key script without its last key.
+inline std::string WithoutLastKey(std::string keys) {
+  while (!keys.empty() && keys.back() == ' ') keys.pop_back();
+  return keys.substr(0, keys.rfind(' '));
+}
+
+// A straight line an item draws (the log line, fields joined by blanks)
+// and how many key waits of the item come before it.
+struct LineWant {
+  int keys_before;
+  std::string line;
+};
+
+// An item with fixed content: its keys from the submenu (its number and
+// every key it takes), all it shows from the submenu before it to the one
+// after it, and the lines it draws besides its texts.
+struct FixedItem {
+  const char* name;
+  std::string keys;
+  std::vector<Want> page;
+  std::vector<LineWant> lines = {};
+};
+
+// Runs the item from the main menu (`topic`: the topic's number) and checks
+// it; one key fewer must leave it still waiting.
+inline void ExpectFixedItem(const std::string& topic, const char* submenu, const FixedItem& item) {
+  const TopicRun r = RunTopic(topic + " Enter " + item.keys, submenu);
+  EXPECT_EQ(r.run.ending, "script used up");
+  ExpectShown(r.shown, item.page);
+  for (const LineWant& line : item.lines) {
+    EXPECT_EQ(KeysBefore(r.run, submenu, line.line), line.keys_before) << line.line;
+  }
+  const TopicRun shorter = RunTopic(topic + " Enter " + WithoutLastKey(item.keys), submenu);
+  EXPECT_EQ(shorter.Count("MENU"), 1);
+}
+
+inline void PrintTo(const FixedItem& item, std::ostream* out) {
+  *out << item.name;
+}
+
 }  // namespace topic_pages
