@@ -177,19 +177,11 @@ std::vector<int> Terms(const std::string& expression) {
   return terms;
 }
 
-// The texts of each example: from its heading to its next-step prompt.
-std::vector<std::vector<Shown>> Examples(const std::vector<Shown>& shown, const char* heading) {
-  std::vector<std::vector<Shown>> examples;
-  bool in_example = false;
-  for (const Shown& s : shown) {
-    if (s.text == Utf8(heading)) {
-      examples.emplace_back();
-      in_example = true;
-    }
-    if (s.text == "NEXT") in_example = false;
-    if (in_example && !s.IsPrompt()) examples.back().push_back(s);
-  }
-  return examples;
+// The texts of each example, from its heading on.
+std::vector<std::vector<Shown>> ExampleTexts(const std::vector<Shown>& shown, const char* heading) {
+  std::vector<std::vector<Shown>> out;
+  for (const auto& e : Examples(shown, heading)) out.push_back(WithoutPrompts(e));
+  return out;
 }
 
 TEST(TermsTopic, BracketedSumsAreRewrittenAndComputed) {
@@ -201,7 +193,7 @@ TEST(TermsTopic, BracketedSumsAreRewrittenAndComputed) {
     EXPECT_EQ(r.Count("NEXT"), 4);
     EXPECT_EQ(r.Count("KEY"), 8);
     EXPECT_EQ(r.Count("MENU"), 2);
-    const auto examples = Examples(r.shown, "Q1　次の計算をしなさい。");
+    const auto examples = ExampleTexts(r.shown, "Q1　次の計算をしなさい。");
     ASSERT_EQ(examples.size(), 4u);
     static const std::regex question(R"((-?\d+)([+-])\(([+-]\d+)\))");
     static const std::regex rewritten(R"(=(-?\d+)([+-]\d+))");
@@ -226,10 +218,7 @@ TEST(TermsTopic, BracketedSumsAreRewrittenAndComputed) {
   }
   // The band of the examples is blanked for each one.
   const TopicRun r = RunTerms("2 Enter a a 2 Enter a a 1 Enter");
-  int bands = 0;
-  for (const std::string& line : r.run.log)
-    bands += line.rfind("box\t0\t150\t1320\t390\t15\t15", 0) == 0;
-  EXPECT_EQ(bands, 2);
+  EXPECT_EQ(CountStarting(r.run, "box\t0\t150\t1320\t390\t15\t15\t"), 2);
 }
 
 TEST(TermsTopic, ShortSumsShowTheirResultThenTheTaskLine) {
@@ -238,7 +227,7 @@ TEST(TermsTopic, ShortSumsShowTheirResultThenTheTaskLine) {
     const TopicRun r = RunTerms("3 Enter a a 2 Enter a a - 1 Enter a a 1 Enter", clock);
     EXPECT_EQ(r.Count("NEXT"), 3);
     EXPECT_EQ(r.Count("KEY"), 3);
-    const auto examples = Examples(r.shown, "Q2　次の計算をしなさい。");
+    const auto examples = ExampleTexts(r.shown, "Q2　次の計算をしなさい。");
     ASSERT_EQ(examples.size(), 3u);
     static const std::regex question(R"((-?\d+)([+-]\d+)=)");
     for (const auto& e : examples) {
@@ -292,8 +281,8 @@ TEST(TermsTopic, TermsDrillsListAllTermsThenThePositiveAndNegativeOnesBelow) {
     const TopicRun r = RunTerms("6 Enter " + three + " " + three, clock);
     EXPECT_EQ(r.Count("NEXT"), 6);
     EXPECT_EQ(r.Count("MENU"), 2);
-    const auto lists = Examples(r.shown, "Q1 ");
-    const auto signs = Examples(r.shown, "Q2 ");
+    const auto lists = ExampleTexts(r.shown, "Q1 ");
+    const auto signs = ExampleTexts(r.shown, "Q2 ");
     ASSERT_EQ(lists.size(), 3u);
     ASSERT_EQ(signs.size(), 3u);
     for (const auto& e : lists) {
@@ -341,13 +330,8 @@ TEST(TermsTopic, TermsDrillsListAllTermsThenThePositiveAndNegativeOnesBelow) {
     }
     // The second drill blanks only its band: the first drill's last example
     // stays above Y 268.
-    int page_blanks = 0, band_blanks = 0;
-    for (const std::string& line : r.run.log) {
-      page_blanks += line.rfind("box\t0\t0\t1320\t2000\t15\t15", 0) == 0;
-      band_blanks += line.rfind("box\t0\t268\t1320\t2268\t15\t15", 0) == 0;
-    }
-    EXPECT_EQ(page_blanks, 3);
-    EXPECT_EQ(band_blanks, 3);
+    EXPECT_EQ(CountStarting(r.run, "box\t0\t0\t1320\t2000\t15\t15\t"), 3);
+    EXPECT_EQ(CountStarting(r.run, "box\t0\t268\t1320\t2268\t15\t15\t"), 3);
   }
   // Among these examples: all terms negative, all positive, and no sum form.
   EXPECT_TRUE(none_positive);

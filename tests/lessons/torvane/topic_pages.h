@@ -99,8 +99,9 @@ inline double Advance(const std::string& utf8) {
 inline constexpr double kAfter = -1;
 struct Want {
   double x = 0, y = 0, colour = 0;
-  const char* text;  // Shift-JIS
+  const char* text;  // Shift-JIS, or UTF-8 when `utf8`
   double gap = 0;
+  bool utf8 = false;
 };
 inline Want Key() {
   return {0, 0, 0, "KEY"};
@@ -123,10 +124,10 @@ inline void ExpectShown(const std::vector<Shown>& shown, const std::vector<Want>
     return -1.0;
   };
   for (size_t i = 0; i < want.size(); ++i) {
-    ASSERT_LT(i, shown.size()) << "missing from line " << i << ": " << Utf8(want[i].text);
+    ASSERT_LT(i, shown.size()) << "missing from line " << i;
     const Shown& s = shown[i];
     const Want& w = want[i];
-    EXPECT_EQ(s.text, Utf8(w.text)) << "line " << i;
+    EXPECT_EQ(s.text, w.utf8 ? std::string(w.text) : Utf8(w.text)) << "line " << i;
     if (s.IsPrompt()) continue;
     double x = w.x, y = w.y;
     if (w.x == kAfter) {
@@ -168,6 +169,45 @@ inline int KeysBefore(const PlayerRun& run, const std::string& submenu, const st
     if (blanks == line) return keys;
   }
   return -1;
+}
+
+// Each generated example: what was shown from a text that begins with
+// `start` (Shift-JIS) up to and with the next-step prompt after it.
+inline std::vector<std::vector<Shown>> Examples(const std::vector<Shown>& shown,
+                                                const char* start) {
+  std::vector<std::vector<Shown>> examples;
+  bool in_example = false;
+  for (const Shown& s : shown) {
+    if (s.text.rfind(Utf8(start), 0) == 0) {
+      examples.emplace_back();
+      in_example = true;
+    }
+    if (in_example) examples.back().push_back(s);
+    if (s.text == "NEXT") in_example = false;
+  }
+  return examples;
+}
+
+// The texts of what was shown, the prompts left out.
+inline std::vector<Shown> WithoutPrompts(const std::vector<Shown>& shown) {
+  std::vector<Shown> out;
+  for (const Shown& s : shown) {
+    if (!s.IsPrompt()) out.push_back(s);
+  }
+  return out;
+}
+
+// How many log lines begin with `head` (fields joined by tabs).
+inline int CountStarting(const PlayerRun& run, const std::string& head) {
+  int n = 0;
+  for (const std::string& line : run.log) n += line.rfind(head, 0) == 0;
+  return n;
+}
+
+// A number's text in an expression: with "+" when positive unless it is
+// the first term.
+inline std::string Signed(int n) {
+  return (n > 0 ? "+" : "") + std::to_string(n);
 }
 
 // The same key script without its last key.
