@@ -6,7 +6,6 @@
 #include "expression_texts.h"
 #include "mixed_add_sub_pages.h"
 #include "shell.h"
-#include "signed_draws.h"
 #include "textbook_answers.h"
 
 namespace torvane {

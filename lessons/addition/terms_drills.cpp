@@ -5,7 +5,6 @@
 #include "example_loop.h"
 #include "explanation_page.h"
 #include "shell.h"
-#include "signed_draws.h"
 #include "terms_pages.h"
 
 namespace torvane {

@@ -4,7 +4,6 @@
 #include "explanation_page.h"
 #include "expression_texts.h"
 #include "shell.h"
-#include "signed_draws.h"
 #include "terms_pages.h"
 #include "textbook_answers.h"
 

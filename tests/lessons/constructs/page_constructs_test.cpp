@@ -113,6 +113,27 @@ TEST_F(PageConstructsTest, AnswerBoxAtAGivenCornerIsFilledThere) {
   EXPECT_EQ(Prints().back(), (Print{Prints().back().x, 259, 5, "12"}));  // centred in 46
 }
 
+TEST_F(PageConstructsTest, SignedNumbersTakeTheirSizeThenTheirSignDraw) {
+  for (float largest : {9.0f, 12.0f}) {
+    PaRandomize(7);
+    std::vector<float> draws;
+    for (int i = 0; i < 2000; ++i) draws.push_back(PaRnd());
+    PaRandomize(7);
+    int negative = 0;
+    for (int i = 0; i < 1000; ++i) {
+      float sign_draw = 0;
+      const float n = DrawSignedNumber(largest, sign_draw);
+      const float size = PnFInt(draws[2 * i] * largest + 1);
+      EXPECT_EQ(sign_draw, PnFInt(draws[2 * i + 1] * 2 + 1));
+      EXPECT_EQ(n, sign_draw == 1 ? -size : size);
+      EXPECT_TRUE(size >= 1 && size <= largest);
+      negative += n < 0;
+    }
+    EXPECT_GT(negative, 400);
+    EXPECT_LT(negative, 600);
+  }
+}
+
 TEST_F(PageConstructsTest, PlusSignsGoOnlyBeforePositiveTextsInTheRange) {
   const float values[] = {3, -5, 0, 7, 8};
   for (int i = 1; i <= 5; ++i) T(i) = values[i - 1];
