@@ -15,7 +15,6 @@ namespace {
 using namespace topic_pages;
 
 const char* const kSubmenu = "①()のない式への変形　②計算　③例７　④問１０　⑤終了";
-const char* const kClocks[] = {"12:00:00", "07:31:59", "23:59:58", "00:00:01"};
 
 TopicRun RunMixed(const std::string& keys, const std::string& clock = "12:00:00") {
   return RunTopic("6 Enter " + keys, kSubmenu, clock);

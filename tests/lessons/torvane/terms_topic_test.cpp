@@ -15,7 +15,6 @@ namespace {
 using namespace topic_pages;
 
 const char* const kSubmenu = "①+なし例　②練習　③練習()なし　④問7　⑤項　⑥項練習　⑦終了";
-const char* const kClocks[] = {"12:00:00", "07:31:59", "23:59:58", "00:00:01"};
 
 TopicRun RunTerms(const std::string& keys, const std::string& clock = "12:00:00") {
   return RunTopic("4 Enter " + keys, kSubmenu, clock);

@@ -14,6 +14,9 @@
 
 namespace topic_pages {
 
+// The clocks (and so the random seeds) the generated examples are run under.
+inline const char* const kClocks[] = {"12:00:00", "07:31:59", "23:59:58", "00:00:01"};
+
 // One thing shown: a markup text at (x, y) in a colour, or a prompt (`text`
 // "KEY" for the press-a-key box, "NEXT" for the next-step box, "MENU" for
 // the topic's submenu line; x, y and colour then 0).
