@@ -7,6 +7,7 @@
 #include "answer_reveal.h"
 #include "example_loop.h"
 #include "explanation_page.h"
+#include "expression_texts.h"
 #include "globals.h"
 #include "goal_page.h"
 #include "headless_fixture.h"
@@ -88,6 +89,59 @@ TEST_F(PageConstructsTest, ExplanationPageBlanksItsSizeAndSetsTheMargins) {
   EXPECT_EQ(Ops("box").front().nums, (std::vector<double>{0, 0, 1760, 1300, 15, 15, 15, 3}));
   EXPECT_EQ(Prints(), (std::vector<Print>{{40, 30, 3, Utf8("問6 解答")}}));
   EXPECT_EQ(XI1, 40);
+}
+
+TEST_F(PageConstructsTest, BandBlanksOnlyBelowItsTop) {
+  BlankBand(268, 1320, 2000);
+  EXPECT_EQ(Ops("box").front().nums, (std::vector<double>{0, 268, 1320, 2268, 15, 15, 15, 3}));
+}
+
+TEST_F(PageConstructsTest, AnswerBoxAtAGivenCornerIsFilledThere) {
+  Say("-", 44, 258, 3);
+  EmptyAnswerBoxAt(XI2 + 10, 258, 88);
+  const float corner = X11;
+  EXPECT_EQ(Y11, 258);
+  EXPECT_EQ(XI2, corner + 88);
+  EXPECT_EQ(YI1, 258);
+  Keys("a");
+  WaitAnyKey();
+  FillAnswerBox(88, "12");
+  std::vector<double> corners;
+  for (const LoggedOp& op : Ops("box")) {
+    if (op.nums[5] == 13) corners.push_back(op.nums[0]);
+  }
+  EXPECT_EQ(corners, (std::vector<double>{corner, corner}));
+  EXPECT_EQ(Prints().back(), (Print{Prints().back().x, 259, 5, "12"}));  // centred in 46
+}
+
+TEST_F(PageConstructsTest, SignedNumbersTakeTheirSizeThenTheirSignDraw) {
+  for (float largest : {9.0f, 12.0f}) {
+    PaRandomize(7);
+    std::vector<float> draws;
+    for (int i = 0; i < 2000; ++i) draws.push_back(PaRnd());
+    PaRandomize(7);
+    int negative = 0;
+    for (int i = 0; i < 1000; ++i) {
+      float sign_draw = 0;
+      const float n = DrawSignedNumber(largest, sign_draw);
+      const float size = PnFInt(draws[2 * i] * largest + 1);
+      EXPECT_EQ(sign_draw, PnFInt(draws[2 * i + 1] * 2 + 1));
+      EXPECT_EQ(n, sign_draw == 1 ? -size : size);
+      EXPECT_TRUE(size >= 1 && size <= largest);
+      negative += n < 0;
+    }
+    EXPECT_GT(negative, 400);
+    EXPECT_LT(negative, 600);
+  }
+}
+
+TEST_F(PageConstructsTest, PlusSignsGoOnlyBeforePositiveTextsInTheRange) {
+  const float values[] = {3, -5, 0, 7, 8};
+  for (int i = 1; i <= 5; ++i) T(i) = values[i - 1];
+  TablesToTextAndKeyChoice();
+  PlusSignTexts(2, 4);
+  EXPECT_EQ((std::vector<std::string>{T_s(1), T_s(2), T_s(3), T_s(4), T_s(5)}),
+            (std::vector<std::string>{"3", "-5", "0", "+7", "8"}));
 }
 
 TEST_F(PageConstructsTest, AnswerBoxIsFilledWhereItWasDrawnEmptyEvenWithTextAfterIt) {
@@ -218,6 +272,15 @@ TEST_F(PageConstructsTest, PracticeAnswersPagesFollowTheirProgramsLayout) {
   boxes = Ops("box");
   EXPECT_EQ(boxes.back().nums[0], 84 + 396 + 44);
   EXPECT_EQ(boxes.back().nums[1], 30);
+  // Moved margins move the title and the number cell with them.
+  constexpr PracticeAnswersLayout moved = torvane::kPracticeAnswers.WithMargins(40, 121);
+  PracticeAnswersPage(moved, "練習問題");
+  EXPECT_EQ(XI0, 40);
+  EXPECT_EQ(XI1, 121);
+  ProblemNumberCellBesideTitle(moved, "2");
+  boxes = Ops("box");
+  EXPECT_EQ(boxes[boxes.size() - 2].nums[0], 121);
+  EXPECT_EQ(boxes.back().nums[0], 121 + 396 + 44);
 }
 
 TEST_F(PageConstructsTest, MarkerKeysAreTheArrowsAndEnterAndNothingElse) {
