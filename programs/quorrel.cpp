@@ -7,8 +7,9 @@ const ProgramDescription& QuorrelProgram() {
       .items = {"1　素因数分解", "2　素因数分解と約数・倍数", "3　練習問題",
                 "4　正の数・負の数の利用", "5　学びをたしかめよう", "6　学びを身につけよう", "7　",
                 "8　終了"},
-      .dispatch = {PrimeFactorisationTopic, DivisorsMultiplesTopic, FactorPracticeAnswers,
-                   SignedNumbersUseTopic, ReviewCheckTopic, ReviewMasterTopic, nullptr},
+      .dispatch = {quorrel::PrimeFactorisationTopic, quorrel::DivisorsMultiplesTopic,
+                   quorrel::FactorPracticeAnswers, quorrel::SignedNumbersUseTopic,
+                   quorrel::ReviewCheckTopic, quorrel::ReviewMasterTopic, nullptr},
   };
   return program;
 }
