@@ -2,9 +2,12 @@
 // their differences from a provisional mean of 45: the four blanks filled
 // one by one, then the mean of the classes from the differences.
 #include "construct_globals.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
+#include "page_faces.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"
+#include "textbook_answers.h"
 
 namespace quorrel {
 
@@ -18,7 +21,7 @@ float Width(int column) {
 
 // The answer of a blank: a new cell over it, its text in colour 5.
 void FillBlank(int column, int row, const char* answer) {
-  TableCell(X_a(column), Y_a(row), Width(column), kRowHeight, answer, 5, 15);
+  Cell(X_a(column), Y_a(row), Width(column), kRowHeight, 5, 3, 15, answer);
 }
 
 }  // namespace
@@ -36,7 +39,7 @@ void ClassRecordsQuestions() {
 
   const char* const classes[] = {"1組", "2組", "3組", "4組", "5組"};
   for (int i = 1; i <= 5; ++i) X_sa(i) = classes[i - 1];
-  for (int i = 1; i <= 5; ++i) TableCell(X_a(i), Y_a(0), Width(i), kRowHeight, X_sa(i), 0, 13);
+  for (int i = 1; i <= 5; ++i) Cell(X_a(i), Y_a(0), Width(i), kRowHeight, 0, 3, 13, X_sa(i));
   const char* const records[] = {"跳べた回数(回)", "①", "40", "③", "55", "42"};
   const char* const differences[] = {"仮平均との違い(回)", "+6", "②", "-8", "④", "-3"};
   for (int i = 0; i <= 5; ++i) {
@@ -44,8 +47,8 @@ void ClassRecordsQuestions() {
     T_s(i) = differences[i];
   }
   for (int i = 0; i <= 5; ++i) {
-    TableCell(X_a(i), Y_a(1), Width(i), kRowHeight, X_sa(i), 0, i == 0 ? 13 : 15);
-    TableCell(X_a(i), Y_a(2), Width(i), kRowHeight, T_s(i), 0, i == 0 ? 13 : 15);
+    Cell(X_a(i), Y_a(1), Width(i), kRowHeight, 0, 3, i == 0 ? 13 : 15, X_sa(i));
+    Cell(X_a(i), Y_a(2), Width(i), kRowHeight, 0, 3, i == 0 ? 13 : 15, T_s(i));
   }
 
   Say("問3", XI1, YI1, 7);

@@ -2,7 +2,8 @@
 // again from 20 = 4 × 5, and to the list of the divisors of 20. Many keys
 // fall in the middle of a sentence, so that its next word comes on the key.
 #include "construct_globals.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "prime_factorisation_pages.h"
 #include "shell.h"
 #include "text_runs.h"

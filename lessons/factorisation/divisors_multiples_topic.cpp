@@ -1,7 +1,7 @@
 // Divisors and multiples through prime factorisation.
 #include "divisors_multiples_pages.h"
 #include "factorisation_topics.h"
-#include "page_constructs.h"
+#include "goal_page.h"
 #include "topic_submenu.h"
 
 namespace quorrel {

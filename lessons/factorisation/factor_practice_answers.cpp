@@ -2,7 +2,8 @@
 // of division ladders, each revealed one key at a time.
 #include "factorisation_topics.h"
 #include "ladder_pages.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
+#include "practice_answers.h"
 #include "shell.h"
 
 namespace quorrel {

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "construct_globals.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "prime_factorisation_pages.h"
 #include "shell.h"
 

@@ -2,7 +2,7 @@
 #include "construct_globals.h"
 #include "figures.h"
 #include "ladder_pages.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 
 namespace quorrel {
 

@@ -3,9 +3,11 @@
 // off.
 #include "construct_globals.h"
 #include "divisors_multiples_pages.h"
+#include "explanation_page.h"
 #include "ladder_pages.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace quorrel {
 

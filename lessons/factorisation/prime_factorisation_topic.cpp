@@ -1,6 +1,6 @@
 // Divisors and multiples, primes and prime factorisation.
 #include "factorisation_topics.h"
-#include "page_constructs.h"
+#include "goal_page.h"
 #include "prime_factorisation_pages.h"
 #include "topic_submenu.h"
 

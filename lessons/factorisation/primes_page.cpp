@@ -2,7 +2,8 @@
 // definition, examples and a textbook task; then the sieve of Eratosthenes
 // answers how many primes there are up to 100.
 #include "construct_globals.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "prime_factorisation_pages.h"
 #include "shell.h"
 

@@ -1,9 +1,9 @@
 // Item ⑤: the answers of textbook question 3, the factorisations of 20, 54
 // and 126 side by side, each with its ladder under it.
 #include "ladder_pages.h"
-#include "page_constructs.h"
 #include "prime_factorisation_pages.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace quorrel {
 

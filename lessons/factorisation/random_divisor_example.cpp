@@ -5,9 +5,11 @@
 // Each stage runs until the learner types 1.
 #include "construct_globals.h"
 #include "divisors_multiples_pages.h"
+#include "example_loop.h"
+#include "explanation_page.h"
 #include "figures.h"
 #include "ladder_pages.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 namespace quorrel {

@@ -2,11 +2,14 @@
 // one division at a time, then the number as a product of prime powers.
 // Examples follow until the learner types 1; then textbook question 3.
 #include "construct_globals.h"
+#include "example_loop.h"
+#include "explanation_page.h"
 #include "figures.h"
 #include "ladder_pages.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "prime_factorisation_pages.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace quorrel {
 

@@ -3,8 +3,6 @@
 // returns to the topic's submenu with its last screen left standing.
 #pragma once
 
-#include <string>
-
 namespace quorrel {
 
 // The aims of the topic, below "<めあて>"; returns at once.
@@ -25,10 +23,5 @@ void WeekdaySalesAnswer();
 // `T(10w - 4)` and its mean in `T(10w - 3)`; then every text of `T()` and
 // `F()` is made afresh.
 void JumpRopeRecords();
-
-// A table cell with its top left at (x, y), border colour 3: `text` in
-// `colour` on `fill`. The pen moves one cell right.
-void TableCell(float x, float y, float width, float height, const std::string& text, float colour,
-               float fill);
 
 }  // namespace quorrel

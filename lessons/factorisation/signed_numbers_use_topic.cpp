@@ -1,6 +1,7 @@
 // Using signed numbers: averages with a provisional mean.
 #include "factorisation_topics.h"
-#include "page_constructs.h"
+#include "goal_page.h"
+#include "page_faces.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"
 #include "topic_submenu.h"
@@ -36,19 +37,6 @@ void JumpRopeRecords() {
     T(base + 7) = T(base + 6) / 5;
   }
   TablesToTextAndKeyChoice();
-}
-
-void TableCell(float x, float y, float width, float height, const std::string& text, float colour,
-               float fill) {
-  X = x;
-  Y = y;
-  HABA = width;
-  TATE = height;
-  A_s = text;
-  CCC1 = colour;
-  CCC2 = 3;
-  CCC3 = fill;
-  DrawCellText();
 }
 
 }  // namespace quorrel

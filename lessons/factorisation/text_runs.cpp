@@ -1,7 +1,7 @@
 // Lines of Quorrel's pages that change colour word by word.
 #include "text_runs.h"
 
-#include "page_constructs.h"
+#include "layout_cursor.h"
 
 namespace quorrel {
 

@@ -3,8 +3,9 @@
 #include "divisors_multiples_pages.h"
 #include "figure_globals.h"
 #include "ladder_pages.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace quorrel {
 

@@ -2,7 +2,8 @@
 // the provisional mean 35: the differences entered one by one in the table
 // beside a bar graph of the week, added, divided by 5 and added to 35.
 #include "construct_globals.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"
 #include "week_tables.h"

@@ -1,7 +1,9 @@
 // Item ①: the story of three weeks of jump-rope practice, the fifteen
 // records in a table, and three comparisons that lead to the mean.
 #include "construct_globals.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
+#include "page_faces.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"
 
@@ -28,13 +30,13 @@ void WeekRecordsComparison() {
   for (int i = 0; i <= 5; ++i) X_sa(i) = headings[i];
   // The heading row and the week titles on fill 13; only "記録" in colour 7.
   for (int i = 0; i <= 5; ++i) {
-    TableCell(X_a(i), Y_a(0), X_a(i + 1) - X_a(i), 50, X_sa(i), i == 0 ? 7 : 0, 13);
+    Cell(X_a(i), Y_a(0), X_a(i + 1) - X_a(i), 50, i == 0 ? 7 : 0, 3, 13, X_sa(i));
   }
   const char* const weeks[] = {"1週目", "2週目", "3週目"};
   for (int week = 1; week <= 3; ++week) {
-    TableCell(X_a(0), Y_a(week), X_a(1) - X_a(0), 50, weeks[week - 1], 0, 13);
+    Cell(X_a(0), Y_a(week), X_a(1) - X_a(0), 50, 0, 3, 13, weeks[week - 1]);
     for (int i = 1; i <= 5; ++i) {
-      TableCell(X_a(i), Y_a(week), X_a(i + 1) - X_a(i), 50, T_s(10 * (week - 1) + i), 0, 15);
+      Cell(X_a(i), Y_a(week), X_a(i + 1) - X_a(i), 50, 0, 3, 15, T_s(10 * (week - 1) + i));
     }
   }
 

@@ -4,6 +4,7 @@
 
 #include "bar_graph.h"
 #include "figures.h"
+#include "page_faces.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"
 
@@ -31,18 +32,18 @@ void WeekTableFrame() {
   for (int i = 2; i <= 6; ++i) X_a(i) = X_a(i - 1) + 90;
   WeekRowTops();
   for (int i = 1; i <= 5; ++i) X_sa(i) = kDays[i - 1];
-  for (int i = 1; i <= 5; ++i) TableCell(X_a(i), Y_a(0), Width(i), kRowHeight, X_sa(i), 0, 13);
+  for (int i = 1; i <= 5; ++i) Cell(X_a(i), Y_a(0), Width(i), kRowHeight, 0, 3, 13, X_sa(i));
 }
 
 void WeekRow(const char* title, int base, bool with_differences) {
   for (int i = 0; i <= 5; ++i) {
     if (i == 0) {
-      TableCell(X_a(0), Y_a(1), Width(0), kRowHeight, title, 0, 13);
+      Cell(X_a(0), Y_a(1), Width(0), kRowHeight, 0, 3, 13, title);
     } else {
-      TableCell(X_a(i), Y_a(1), Width(i), kRowHeight, T_s(base + i), 0, 15);
+      Cell(X_a(i), Y_a(1), Width(i), kRowHeight, 0, 3, 15, T_s(base + i));
     }
     if (!with_differences) continue;
-    TableCell(X_a(i), Y_a(2), Width(i), kRowHeight, i == 0 ? "違い" : "", 0, i == 0 ? 13 : 15);
+    Cell(X_a(i), Y_a(2), Width(i), kRowHeight, 0, 3, i == 0 ? 13 : 15, i == 0 ? "違い" : "");
   }
 }
 
@@ -71,7 +72,7 @@ void WeekDifference(int base, int day, float kari) {
   A_s = PfSTR244(difference);
   NormaliseNumberText();
   if (difference > 0) A_s = "+" + A_s;
-  TableCell(X_a(day), Y_a(2), Width(day), kRowHeight, A_s, 5, 15);
+  Cell(X_a(day), Y_a(2), Width(day), kRowHeight, 5, 3, 15, A_s);
 }
 
 }  // namespace quorrel

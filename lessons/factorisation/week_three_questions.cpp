@@ -2,7 +2,8 @@
 // differences entered in the table beside the week's bar graph, then the
 // mean from them.
 #include "construct_globals.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"
 #include "week_tables.h"

@@ -1,7 +1,8 @@
 // Item ⑤: the practice problem on a week's sales given as differences from
 // 150 cups: the mean by the provisional mean, then the total of the week.
 #include "construct_globals.h"
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"
 

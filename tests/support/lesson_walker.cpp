@@ -1,7 +1,9 @@
 #include "lesson_walker.h"
 
+#include <algorithm>
 #include <deque>
 #include <memory>
+#include <optional>
 
 #include "backend.h"
 #include "globals.h"
@@ -9,12 +11,14 @@
 
 namespace {
 
-// The circled numbers ① to ⑳ begin with these UTF-8 bytes.
+// The number of items of a submenu line: its largest circled number (a line
+// may name a range, "①～⑥解答　⑦終了"). The circled numbers ① to ⑳ are
+// these UTF-8 bytes.
 int CountCircledNumbers(const std::string& utf8) {
   int n = 0;
   for (size_t i = 0; i + 2 < utf8.size(); ++i) {
     unsigned char a = utf8[i], b = utf8[i + 1], c = utf8[i + 2];
-    if (a == 0xE2 && b == 0x91 && c >= 0xA0 && c <= 0xB3) ++n;
+    if (a == 0xE2 && b == 0x91 && c >= 0xA0 && c <= 0xB3) n = std::max(n, c - 0xA0 + 1);
   }
   return n;
 }
@@ -52,8 +56,9 @@ class WalkingLearner : public Backend {
     for (char c : keys) keys_.push_back(std::string(1, c));
   }
 
-  // The last prompt printed since the previous decision.
-  const LoggedOp* LastPrompt() {
+  // The last prompt printed since the previous decision, copied: the log may
+  // be cleared below.
+  std::optional<LoggedOp> LastPrompt() {
     const LoggedOp* last = nullptr;
     auto& log = page_->log;
     for (size_t i = seen_; i < log.size(); ++i) {
@@ -62,17 +67,19 @@ class WalkingLearner : public Backend {
       if (op.text == ToUtf8("入力")) continue;  // the answer field's own label
       last = &op;
     }
+    std::optional<LoggedOp> prompt;
+    if (last) prompt = *last;
     seen_ = log.size();
     // Keep the log small: the walk only reads what came since the last key.
     if (log.size() > 100000) {
       log.clear();
       seen_ = 0;
     }
-    return last;
+    return prompt;
   }
 
   void Decide() {
-    const LoggedOp* prompt = LastPrompt();
+    const std::optional<LoggedOp> prompt = LastPrompt();
     if (!prompt) {
       // The same wait goes on (a refused Enter redraws nothing new).
       if (notice_tries_ > 0) return Sweep();

@@ -1,12 +1,20 @@
-#include "page_constructs.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "addition_layouts.h"
+#include "answer_reveal.h"
+#include "example_loop.h"
+#include "explanation_page.h"
 #include "globals.h"
+#include "goal_page.h"
 #include "headless_fixture.h"
+#include "layout_cursor.h"
+#include "number_line_keys.h"
+#include "practice_answers.h"
+#include "practice_layouts.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace {
 
@@ -84,7 +92,7 @@ TEST_F(PageConstructsTest, AnswerBoxIsFilledWhereItWasDrawnEmptyEvenWithTextAfte
   XI1 = 44;
   Say("(1) -5", 44, 100, 0);
   const float corner = XI2;
-  EmptyAnswerBox(kSignBox);
+  EmptyAnswerBox(torvane::kSignBox);
   EXPECT_EQ(X11, corner);
   EXPECT_EQ(Y11, 100);
   EXPECT_EQ(XI2, corner + 44);
@@ -92,7 +100,7 @@ TEST_F(PageConstructsTest, AnswerBoxIsFilledWhereItWasDrawnEmptyEvenWithTextAfte
   Keys("Space");
   WaitAnyKey();
   ClearLog();
-  FillAnswerBox(kSignBox, "-");
+  FillAnswerBox(torvane::kSignBox, "-");
   const std::vector<LoggedOp> boxes = Ops("box");
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].nums[0], corner);
@@ -109,7 +117,7 @@ TEST_F(PageConstructsTest, AnswerBoxIsFilledWhereItWasDrawnEmptyEvenWithTextAfte
 TEST_F(PageConstructsTest, RevealAnswerBoxWaitsOneKeyBetweenEmptyAndFilled) {
   Say("3の絶対値は", 44, 100, 0);
   Keys("Enter");
-  RevealAnswerBox(kAbsoluteValueBox, "3");
+  RevealAnswerBox(torvane::kAbsoluteValueBox, "3");
   EXPECT_EQ(KeyWaits(), 1);
   std::vector<double> corners;
   for (const LoggedOp& op : Ops("box")) {
@@ -180,7 +188,7 @@ TEST_F(PageConstructsTest, ExampleLoopAfterAnotherPartStartsFreshOnlyWhenAsked) 
 }
 
 TEST_F(PageConstructsTest, PracticeAnswersPagesFollowTheirProgramsLayout) {
-  PracticeAnswersPage(kAlmenoBelowZeroAnswers, "練習問題 解答");
+  PracticeAnswersPage(almeno::kBelowZeroAnswers, "練習問題 解答");
   std::vector<LoggedOp> boxes = Ops("box");
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].nums, (std::vector<double>{0, 0, 1760, 1800, 15, 15, 15, 3}));
@@ -200,11 +208,11 @@ TEST_F(PageConstructsTest, PracticeAnswersPagesFollowTheirProgramsLayout) {
 
   ClearLog();
   XI0 = 1;
-  PracticeAnswersPage(kAlmenoOrderingAnswers, "練習問題 解答");
+  PracticeAnswersPage(almeno::kOrderingAnswers, "練習問題 解答");
   EXPECT_EQ(XI0, 1);  // not used there
   EXPECT_EQ(XI1, 38);
-  PracticeAnswersPage(kTorvaneAnswers, "練習問題");
-  ProblemNumberCellBesideTitle(kTorvaneAnswers, "1");
+  PracticeAnswersPage(torvane::kPracticeAnswers, "練習問題");
+  ProblemNumberCellBesideTitle(torvane::kPracticeAnswers, "1");
   boxes = Ops("box");
   EXPECT_EQ(boxes.back().nums[0], 84 + 396 + 44);
   EXPECT_EQ(boxes.back().nums[1], 30);
