@@ -2,7 +2,7 @@
 #include "answer_columns.h"
 
 #include "construct_globals.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 
 void AnswerColumn(float left, float indent, float top) {
   XI0 = left;
