@@ -19,6 +19,12 @@ void RandomFactorExample();
 // Item ⑤: the factorisations of 20, 54 and 126 (textbook question 3).
 void Question3AnswersPage();
 
+// The number of the factorisation example from its exponents of 2, 3 and 5
+// in `F(1)`..`F(3)`: fewer than three prime factors get a factor 5 (`F(3)` =
+// 1); the number in `F(4)`, its factorisation as markup in `T_s(4)`
+// ("2^3*3*5": a power 1 unwritten, a power 0 left out).
+void FactorNumberFromExponents();
+
 // The grid of the numbers 1 to 100 under its title, every cell open but 1;
 // its corner in `X_a(31)`, `Y_a(31)` (40, 70).
 void SieveGrid();

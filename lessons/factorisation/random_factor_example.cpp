@@ -16,17 +16,7 @@ namespace quorrel {
 // The example's reference point.
 float XI, YI;
 
-namespace {
-
-// The exponents a (1 to 3), b and c (0 to 2) in `F(1)`..`F(3)`, the number
-// in `F(4)`, and its factorisation as markup in `T_s(4)`.
-void NewFactorNumber() {
-  P = PnFInt(PaRnd() * 3 + 1);
-  F(1) = P;
-  P = PnFInt(PaRnd() * 3);
-  F(2) = P;
-  P = PnFInt(PaRnd() * 3);
-  F(3) = P;
+void FactorNumberFromExponents() {
   // A number of fewer than three prime factors gets a factor 5.
   if (F(1) + F(2) + F(3) < 3) F(3) = 1;
   F(4) = PnFXy(2, F(1)) * PnFXy(3, F(2)) * PnFXy(5, F(3));
@@ -36,6 +26,19 @@ void NewFactorNumber() {
   T_s(2) = F(2) == 0 ? "" : F(2) == 1 ? "*3" : "*3^" + F_sa(2);
   T_s(3) = F(3) == 0 ? "" : F(3) == 1 ? "*5" : "*5^" + F_sa(3);
   T_s(4) = T_s(1) + T_s(2) + T_s(3);
+}
+
+namespace {
+
+// The exponents a (1 to 3), b and c (0 to 2) in `F(1)`..`F(3)`.
+void NewFactorNumber() {
+  P = PnFInt(PaRnd() * 3 + 1);
+  F(1) = P;
+  P = PnFInt(PaRnd() * 3);
+  F(2) = P;
+  P = PnFInt(PaRnd() * 3);
+  F(3) = P;
+  FactorNumberFromExponents();
 }
 
 void ShowFactorNumber() {
