@@ -78,6 +78,8 @@ class WalkingLearner : public Backend {
     return prompt;
   }
 
+  const std::string kAskedFor = ToUtf8("を入力して下さい。");
+
   void Decide() {
     const std::optional<LoggedOp> prompt = LastPrompt();
     if (!prompt) {
@@ -98,6 +100,12 @@ class WalkingLearner : public Backend {
         notice_tries_ = 0;
       }
       return Sweep();
+    }
+    // A number asked for beside the answer field: one that any such
+    // question takes.
+    if (y == 648 && text.size() > kAskedFor.size() &&
+        text.compare(text.size() - kAskedFor.size(), kAskedFor.size(), kAskedFor) == 0) {
+      return Type("7\r");
     }
     Stuck("unknown prompt: " + text);
   }

@@ -1,0 +1,23 @@
+// One worked answer of a textbook question on an answer page: its label, the
+// question on the label's line, the working lines one below the other and
+// the value in colour 5 under them.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+namespace pellith {
+
+// A column of answers starts on the heading's line 30, its labels at
+// `XI0` = left and its working lines 54 right of it (`XI1`).
+void AnswerColumn(float left);
+
+// The label at (`XI0`, y) in `label_colour`, the question 16 right of the
+// working margin `XI1` in colour 0, each working line 54 lower at `XI1` in
+// colour 0, and the value below the last line in colour 5: 54 lower, or 80
+// lower under a line with a built-up fraction. `YI1` ends on the value.
+void WorkedAnswer(const std::string& label, float label_colour, float y,
+                  const std::string& question, std::initializer_list<std::string> working,
+                  const std::string& value);
+
+}  // namespace pellith
