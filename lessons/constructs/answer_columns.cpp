@@ -15,6 +15,7 @@ namespace {
 void ShowWorkedAnswer(const WorkedAnswer& answer) {
   Say(answer.label, XI0, YI1 + answer.gap, answer.label_colour);
   for (const AnswerLine& line : answer.lines) {
+    if (line.tall_brackets) KAKKO = 1;
     if (line.beside) {
       Say(line.text, XI2 + line.shift, YI1, line.colour);
     } else {

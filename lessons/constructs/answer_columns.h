@@ -23,6 +23,8 @@ struct AnswerLine {
   float step = 0;
   float shift = 0;
   bool beside = false;
+  // The first pair of brackets of the line drawn tall (round fractions).
+  bool tall_brackets = false;
 };
 
 // A line under the one before.
@@ -32,6 +34,11 @@ inline AnswerLine Below(std::string text, float step, float colour = 0, float sh
 // A line that goes on after the text before it, `gap` further right.
 inline AnswerLine Beside(std::string text, float colour, float gap = 0) {
   return {std::move(text), colour, 0, gap, true};
+}
+// The same line with its first pair of brackets drawn tall.
+inline AnswerLine TallBrackets(AnswerLine line) {
+  line.tall_brackets = true;
+  return line;
 }
 // The problem on its label's line, 27 right of the working margin.
 inline AnswerLine Problem(std::string text, float colour = 0) {
