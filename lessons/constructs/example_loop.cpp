@@ -1,0 +1,24 @@
+// Loops of randomly generated examples, and the signed random numbers
+// their examples are drawn with.
+#include "example_loop.h"
+
+#include "shell.h"
+
+void RandomExampleLoop(Routine generate, Routine show, LoopEntry entry) {
+  if (entry == LoopEntry::kFreshStart) AINP = 3;
+  NO = 0;
+  // Only exactly 1 leaves; any other number (0 for an empty entry) gives a
+  // new example.
+  while (AINP != 1) {
+    if (generate) generate();
+    show();
+    AskNextStep();
+    NO = NO + 1;
+  }
+}
+
+float DrawSignedNumber(float largest, float& sign_draw) {
+  const float size = PnFInt(PaRnd() * largest + 1);
+  sign_draw = PnFInt(PaRnd() * 2 + 1);
+  return sign_draw == 1 ? -size : size;
+}

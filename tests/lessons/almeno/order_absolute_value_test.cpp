@@ -1,0 +1,520 @@
+// The topic on absolute value and order: every item driven through the
+// player from the main menu, and the figures of its pages against the
+// operation log.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "figure_globals.h"
+#include "globals.h"
+#include "goal_page.h"
+#include "headless_fixture.h"
+#include "order_absolute_value_pages.h"
+#include "page_reader.h"
+#include "shell.h"
+
+namespace almeno {
+
+namespace {
+
+const char* const kSubmenu = "①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了";
+const char* const kAnyKey = "何かキーを押して下さい。";
+
+// A key script of `n` keys of every kind: any key turns the page.
+std::string AnyKeys(int n) {
+  static const char* const kinds[] = {"Enter", "a", "5", "Space", "Left", "Right", "-"};
+  std::string keys;
+  for (int i = 0; i < n; ++i) keys += std::string(" ") + kinds[i % 7];
+  return keys;
+}
+
+// One item of the topic opened from the main menu, as the learner sees it:
+// after the submenu has been asked the first time, every text the printer
+// puts on the page ("x y colour text"), "KEY" for every key wait and "MENU"
+// for the submenu line. The number line's labels (at `line_y` + 25) are
+// left out: its own test checks them.
+struct ItemRun {
+  std::string ending;
+  std::vector<std::string> events;
+  int key_waits = 0;
+};
+
+ItemRun RunItem(int item, int keys, int line_y) {
+  PlayerRun run = RunPlayer("almeno", "3 Enter " + std::to_string(item) + " Enter" + AnyKeys(keys));
+  ItemRun out{run.ending, {}, 0};
+  static const std::set<std::string> labels = {"-7", "-6", "-5", "-4", "-3", "-2", "-1", "0",
+                                               "1",  "2",  "3",  "4",  "5",  "6",  "7"};
+  bool after_first_menu = false;
+  for (const std::string& line : run.log) {
+    std::vector<std::string> f = Fields(line);
+    if (f.size() < 6 || f[0] != "print" || f[5].empty()) continue;
+    if (f[5] == Utf8(kSubmenu)) {
+      if (after_first_menu) out.events.push_back("MENU");
+      after_first_menu = true;
+      continue;
+    }
+    if (!after_first_menu) continue;
+    if (f[5] == Utf8(kAnyKey)) {
+      out.events.push_back("KEY");
+      ++out.key_waits;
+      continue;
+    }
+    if (f[1] != "PrintMarkup" || std::stod(f[3]) >= 900) continue;
+    if (std::stod(f[3]) == line_y + 25 && labels.count(f[5])) continue;
+    out.events.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
+  }
+  return out;
+}
+
+// The expected events, Shift-JIS in the source; "*" stands for any field
+// (the X of a text that continues its line, the place of an arc's label).
+void ExpectEvents(const std::vector<std::string>& seen, const std::vector<std::string>& expected) {
+  ASSERT_EQ(seen.size(), expected.size());
+  for (size_t i = 0; i < seen.size(); ++i) {
+    const std::string want = Utf8(expected[i]);
+    std::vector<std::string> a, b;
+    std::stringstream sa(seen[i]), sb(want);
+    for (std::string w; std::getline(sa, w, ' ') && a.size() < 3;) a.push_back(w);
+    for (std::string w; std::getline(sb, w, ' ') && b.size() < 3;) b.push_back(w);
+    if (b.size() < 3 || a.size() < 3) {
+      EXPECT_EQ(seen[i], want) << "event " << i;
+      continue;
+    }
+    // The text is the rest of the line after three fields.
+    auto rest = [](const std::string& s) {
+      size_t p = 0;
+      for (int k = 0; k < 3; ++k) p = s.find(' ', p) + 1;
+      return s.substr(p);
+    };
+    for (int k = 0; k < 3; ++k) {
+      if (b[k] != "*") {
+        EXPECT_EQ(a[k], b[k]) << "event " << i << ": " << seen[i];
+      }
+    }
+    EXPECT_EQ(rest(seen[i]), rest(want)) << "event " << i;
+  }
+}
+
+struct ItemCase {
+  int item;
+  int key_waits;
+  int line_y;  // 0: no number line on the page
+  std::vector<std::string> events;
+};
+
+const ItemCase kItems[] = {
+    {1,
+     37,
+     260,
+     {// The sign change.
+      "30 20 7 Q ", "* 20 0 +3の符号を変えた数をいいなさい。", "KEY", "* 20 5 -3", "KEY",
+      "30 80 5 符号を変える", "KEY", "* 80 3 …+,-の符号をとりかえた数をつくること", "KEY",
+      "30 140 7 ① ", "* 140 0 -4の符号を変えた数をいいなさい。", "KEY", "* 140 5 +4", "KEY",
+      "30 200 7 ② ", "* 200 0 3の符号を変えた数をいいなさい。", "KEY", "* 200 5 -3", "KEY",
+      "* 140 5 (4でもよい)", "KEY", "30 260 7 ③ ", "* 260 0 -1.5の符号を変えた数をいいなさい。",
+      "KEY", "* 260 5 1.5",
+      // The absolute value, on its own screen.
+      "KEY", "30 20 0 Q ", "* 20 3 3,-3,-4,4,-1.5,1.5 ", "* 20 0 を数直線上に表しなさい。", "KEY",
+      "KEY", "KEY", "KEY", "KEY", "KEY", "KEY", "60 80 3 3,-4,-1.5 ",
+      "* 80 0 とその符号を変えた数との関係は?", "KEY", "* * 7 3", "KEY", "* * 7 3", "KEY",
+      "* * 3 4", "KEY", "* * 3 4", "KEY", "* * 9 1.5", "KEY", "* * 9 1.5", "KEY",
+      "* 80 3 0からの距離が等しい", "KEY", "60 380 3 絶対値", "* 380 0 …0からある数までの距離",
+      "* 380 5 (符号はつけない)", "KEY", "60 455 0 3の絶対値…", "KEY", "* 455 3 3　　", "KEY",
+      "* 455 0 -4の絶対値…", "KEY", "* 455 3 4　　", "KEY", "60 525 0 +1.5の絶対値…", "KEY",
+      "* 525 3 1.5　　", "KEY", "* 525 0 -ﾀ1/2ﾀの絶対値…", "KEY", "* 525 3 ﾀ1/2ﾀ　　", "KEY",
+      "* 525 0 0の絶対値…", "KEY", "* 525 3 0　　", "KEY", "40 585 7 教科書 問1 をしなさい。",
+      "MENU"}},
+    {2,
+     10,
+     0,
+     {"48 18 3 問1　解答",
+      "92 88 0 (1)-5 (2)+8 (3)-3.5 (4)ﾀ3/4ﾀ",
+      "KEY",
+      "44 148 3 絶対値",
+      "KEY",
+      "92 208 0 (1)",
+      "* 208 5 5",
+      "KEY",
+      "* 208 0  (2)",
+      "* 208 5 8",
+      "KEY",
+      "* 208 0  (3)",
+      "* 208 5 3.5",
+      "KEY",
+      "* 208 0  (4)",
+      "* 208 5 ﾀ3/4ﾀ",
+      "KEY",
+      "44 268 3 符号を変えた数",
+      "KEY",
+      "92 328 0 (1)",
+      "* 328 5 +5",
+      "KEY",
+      "* 328 0  (2)",
+      "* 328 5 -8",
+      "KEY",
+      "* 328 0  (3)",
+      "* 328 5 +3.5",
+      "KEY",
+      "* 328 0  (4)",
+      "* 328 5 -ﾀ3/4ﾀ",
+      "MENU"}},
+    {3,
+     15,
+     300,
+     {"30 20 0 復習　1,3の大小を不等号で表しなさい。",
+      "KEY",
+      "KEY",
+      "44 80 0 解答…",
+      "* 80 3 1<3",
+      "KEY",
+      "* 80 5 （数直線上で右にある数ほど大きい）",
+      "KEY",
+      "30 140 0 問題　-1,-3の大小を不等号で表しなさい。",
+      "KEY",
+      "KEY",
+      "44 200 0 解答…",
+      "* 200 3 -3<-1  (-1>-3)",
+      "KEY",
+      "980 390 3 大きい",
+      "KEY",
+      "194 390 3 小さい",
+      "KEY",
+      "40 440 7 教科書 問2 をしなさい。",
+      "30 490 0 (1)-4と3   (2)-5と-2",
+      "KEY",
+      "44 550 3 大きい数",
+      "KEY",
+      "* 550 0 (1)",
+      "* 550 5 3",
+      "KEY",
+      "* 550 0  (2)",
+      "* 550 5 -2",
+      "KEY",
+      "* 550 3 絶対値が大きい数",
+      "KEY",
+      "* 550 0 (1)",
+      "* 550 5 -4",
+      "KEY",
+      "* 550 0  (2)",
+      "* 550 5 -5",
+      "MENU"}},
+    {4,
+     7,
+     270,
+     {"48 18 0 問　絶対値が2,5である正の数をいいなさい。", "KEY", "KEY", "44 93 0 解答…",
+      "* 93 3 +2,+5", "KEY", "* 93 5 ①正の数は0より大きい",
+      "* 143 5 ②正の数は絶対値が大きいほど大きい",
+      "48 383 0 問2　絶対値が2,5である負の数をいいなさい。", "KEY", "KEY", "44 443 0 解答…",
+      "* 443 3 -2,-5", "KEY", "* 443 5 ①負の数は0より小さい",
+      "* 493 5 ②負の数は絶対値が大きいほど小さい", "KEY", "44 553 7 教科書 問3 をしなさい。",
+      "MENU"}},
+    {5, 4, 0, {"40 30 3 問3　解答",   "40 100 0 (1) 4",
+               "* 100 5 ①",           "* 100 0 5",
+               "40 170 0 (2) -3",     "* 170 5 ②",
+               "* 170 0 -7",          "40 240 0 (3) -1.6",
+               "* 240 5 ③",           "* 240 0 -0.6",
+               "40 310 0 (4) -ﾀ3/8ﾀ", "* 310 5 ④",
+               "* 310 0 -ﾀ5/8ﾀ",      "KEY",
+               "* 100 5 <",           "KEY",
+               "* 170 5 >",           "KEY",
+               "* 240 5 <",           "KEY",
+               "* 310 5 >",           "MENU"}},
+    {6,
+     6,
+     280,
+     {"48 18 0 問題　0,-3,2の大小を不等号で表しなさい。", "KEY", "KEY", "44 93 0 解答…",
+      "* 93 3 -3<0<2", "KEY", "* 93 3   (2>0>-3)", "KEY",
+      "48 168 5 注…小さい順か、大きい順に並べて書く。", "KEY", "626 370 3 0", "992 370 3 正の数",
+      "156 370 3 負の数", "KEY", "48 445 5 注…正の数は０より大きく、負の数は０より小さい", "MENU"}},
+};
+
+class OrderAbsoluteItems : public ::testing::TestWithParam<ItemCase> {};
+
+TEST_P(OrderAbsoluteItems, RevealsStepByStepAndReturnsToTheSubmenu) {
+  const ItemCase& c = GetParam();
+  ItemRun run = RunItem(c.item, c.key_waits, c.line_y);
+  EXPECT_EQ(run.key_waits, c.key_waits);
+  ExpectEvents(run.events, c.events);
+  // Back in the submenu, whose next choice ends the script.
+  EXPECT_EQ(run.ending, "script used up");
+  ASSERT_FALSE(run.events.empty());
+  EXPECT_EQ(run.events.back(), "MENU");
+}
+
+TEST_P(OrderAbsoluteItems, OneKeyTooFewLeavesThePageWaiting) {
+  const ItemCase& c = GetParam();
+  ItemRun run = RunItem(c.item, c.key_waits - 1, c.line_y);
+  EXPECT_EQ(run.key_waits, c.key_waits);
+  ASSERT_FALSE(run.events.empty());
+  EXPECT_EQ(run.events.back(), "KEY");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryItem, OrderAbsoluteItems, ::testing::ValuesIn(kItems),
+                         [](const auto& info) { return "Item" + std::to_string(info.param.item); });
+
+TEST(OrderAbsoluteTopic, GoalPageThenSubmenuThenBackToTheMainMenu) {
+  PlayerRun run = RunPlayer("almeno", "3 Enter 0 Enter 8 Enter 7 Enter 7 Enter");
+  EXPECT_EQ(run.exit_code, 0);
+  std::vector<std::string> prints;
+  for (const std::string& line : run.log) {
+    std::vector<std::string> f = Fields(line);
+    if (f.size() >= 6 && f[0] == "print" && f[3] != "1800" &&
+        (f[1] == "PrintMarkup" || f[1] == "PrintTitle" || f[5] == Utf8(kSubmenu))) {
+      prints.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
+    }
+  }
+  auto goal = std::find(prints.begin(), prints.end(), Utf8("44 240 3 <めあて>"));
+  ASSERT_NE(goal, prints.end());
+  ASSERT_GE(prints.end() - goal, 6);
+  EXPECT_EQ(goal[1], Utf8("76 305 0 1 絶対値の意味を理解しよう。"));
+  EXPECT_EQ(goal[2], Utf8("76 370 0 2 数直線を使って、数の大小関係を調べよう。"));
+  // 0 and 8 ask again; 7 goes back to the main menu, whose 7 ends.
+  const std::string menu = "16 666 0 " + Utf8(kSubmenu);
+  EXPECT_EQ(goal[3], menu);
+  EXPECT_EQ(goal[4], menu);
+  EXPECT_EQ(goal[5], menu);
+  EXPECT_EQ(std::count(goal, prints.end(), menu), 3);
+  EXPECT_NE(std::find(goal, prints.end(), Utf8("264 30 15 ＜Almeno　メニュー＞")), prints.end());
+}
+
+// ---- the figures, against the operation log -------------------------------------
+
+class OrderAbsoluteFigures : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    StartUp();
+    ClearLog();
+  }
+  std::vector<std::string> Lines(const std::string& name) {
+    std::vector<std::string> out;
+    for (const LoggedOp& op : Ops(name)) {
+      std::string line;
+      for (double v : op.nums) line += (line.empty() ? "" : " ") + Num(v);
+      out.push_back(line);
+    }
+    return out;
+  }
+  static std::string Num(double v) {
+    std::ostringstream s;
+    s << v;
+    return s.str();
+  }
+};
+
+TEST_F(OrderAbsoluteFigures, NumberLineFromMinus7To7) {
+  Y_a(31) = 260;
+  FE_SETDRAWWIDTH(2);  // as a page that set 2 leaves it
+  AbsoluteValueNumberLine();
+  EXPECT_EQ(X_a(31), 80);
+  EXPECT_EQ(X_a(32), 640);
+  EXPECT_EQ(X_a(33), 1200);
+  EXPECT_EQ(Y_a(31), 260);
+  for (int i = 1; i <= 15; ++i) EXPECT_EQ(F_sa(i), std::to_string(i - 8)) << i;
+
+  std::vector<std::string> lines = Lines("line");
+  ASSERT_GE(lines.size(), 29u + 1 + 15);
+  // 29 half-unit ticks at the width in force, every 40 from -7 to 7.
+  for (int i = 0; i < 29; ++i) {
+    EXPECT_EQ(lines[i], Num(80 + 40 * i) + " 250 " + Num(80 + 40 * i) + " 270 0 2") << i;
+  }
+  // The axis at width 4, 20 beyond the end ticks.
+  EXPECT_EQ(lines[29], "60 260 1220 260 0 4");
+  // The whole-number ticks over them at width 4: the printer puts back the
+  // width it found after the minus of a label.
+  std::vector<std::string> long_ticks;
+  for (const std::string& l : lines) {
+    if (l.find(" 245 ") != std::string::npos) long_ticks.push_back(l);
+  }
+  ASSERT_EQ(long_ticks.size(), 15u);
+  for (int i = 0; i < 15; ++i) {
+    EXPECT_EQ(long_ticks[i], Num(80 + 80 * i) + " 245 " + Num(80 + 80 * i) + " 275 0 4") << i;
+  }
+  // Labels by the fixed offsets: 27 left of the tick for "-7" to "-1", 14
+  // for "0" to "7", their tops 25 below the line; no other text.
+  std::vector<LoggedOp> prints = PagePrints();
+  ASSERT_EQ(prints.size(), 15u);
+  for (int i = 0; i < 15; ++i) {
+    const double tick = 80 + 80 * i;
+    EXPECT_EQ(prints[i].nums[0], tick - (i < 7 ? 27 : 14)) << i;
+    EXPECT_EQ(prints[i].nums[1], 285) << i;
+    EXPECT_EQ(prints[i].nums[2], 0) << i;
+    EXPECT_EQ(prints[i].text, std::to_string(i - 7)) << i;
+  }
+  EXPECT_EQ(FE_GETDRAWWIDTH(), 3);
+  EXPECT_EQ(CCC1, 0);
+  EXPECT_EQ(Y, 285);
+}
+
+TEST_F(OrderAbsoluteFigures, NumberLineAt240WhenNoHeightIsGiven) {
+  Y_a(31) = 0;
+  XI1 = 11;
+  XI2 = 22;
+  YI1 = 33;
+  AbsoluteValueNumberLine();
+  EXPECT_EQ(Y_a(31), 240);
+  EXPECT_EQ(Lines("line")[29], "60 240 1220 240 0 4");
+  // The page's layout cursor is not the figure's.
+  EXPECT_EQ(XI1, 11);
+  EXPECT_EQ(XI2, 22);
+  EXPECT_EQ(YI1, 33);
+}
+
+// The filled discs a page draws, "x y r colour", in order.
+std::vector<std::string> Discs(const std::vector<LoggedOp>& log) {
+  std::vector<std::string> out;
+  for (const LoggedOp& op : log) {
+    if (op.name != "disc" || op.nums[2] != 15) continue;
+    std::ostringstream s;
+    s << op.nums[0] << " " << op.nums[1] << " " << op.nums[3];
+    out.push_back(s.str());
+  }
+  return out;
+}
+
+// The small dots of the dotted arcs, by colour: how many, and the highest.
+struct ArcDots {
+  int count = 0;
+  double top = 1e9, left = 1e9, right = -1e9;
+};
+std::map<int, ArcDots> DotsByColour(const std::vector<LoggedOp>& log) {
+  std::map<int, ArcDots> out;
+  for (const LoggedOp& op : log) {
+    if (op.name != "disc" || op.nums[2] != 0.5) continue;
+    ArcDots& d = out[static_cast<int>(op.nums[3])];
+    ++d.count;
+    d.top = std::min(d.top, op.nums[1]);
+    d.left = std::min(d.left, op.nums[0]);
+    d.right = std::max(d.right, op.nums[0]);
+  }
+  return out;
+}
+
+TEST_F(OrderAbsoluteFigures, AbsoluteValuePointsAndDistanceArcs) {
+  Keys(AnyKeys(37));
+  AbsoluteValuePage();
+  EXPECT_EQ(Discs(Log()), (std::vector<std::string>{"880 260 7", "400 260 7", "320 260 3",
+                                                    "960 260 3", "520 260 9", "760 260 9"}));
+  // The stored points, 0 first.
+  const float values[] = {0, 3, -3, -4, 4, -1.5, 1.5};
+  for (int m = 0; m <= 6; ++m) {
+    EXPECT_EQ(X_a(m), 640 + 80 * values[m]) << m;
+    EXPECT_EQ(Y_a(m), 260) << m;
+  }
+  // Pairs of arcs above the line, one each side of 0: 3 (50 high, a dot
+  // every 2 degrees), 4 (60 high, every degree), 1.5 (15 high).
+  std::map<int, ArcDots> dots = DotsByColour(Log());
+  EXPECT_EQ(dots[7].count, 2 * 91);
+  EXPECT_NEAR(dots[7].top, 210, 0.5);
+  EXPECT_NEAR(dots[7].left, 400, 0.5);
+  EXPECT_NEAR(dots[7].right, 880, 0.5);
+  EXPECT_EQ(dots[3].count, 2 * 181);
+  EXPECT_NEAR(dots[3].top, 200, 0.5);
+  EXPECT_NEAR(dots[3].left, 320, 0.5);
+  EXPECT_NEAR(dots[3].right, 960, 0.5);
+  EXPECT_EQ(dots[9].count, 2 * 91);
+  EXPECT_NEAR(dots[9].top, 245, 0.5);
+  // The note on line ① stands 20 behind "+4"; the pen after "+4" is kept.
+  bool found = false;
+  for (const LoggedOp& op : PagePrints()) {
+    if (op.text == Utf8("(4でもよい)")) {
+      found = true;
+      EXPECT_EQ(op.nums[0], U(1) + 20);
+      EXPECT_EQ(op.nums[1], 140);
+      EXPECT_EQ(V(1), 140);
+    }
+  }
+  EXPECT_TRUE(found);
+}
+
+TEST_F(OrderAbsoluteFigures, AbsoluteValueOrderArcsRiseFromZero) {
+  Keys(AnyKeys(7));
+  AbsoluteValueOrderPage();
+  EXPECT_EQ(Discs(Log()),
+            (std::vector<std::string>{"800 270 7", "1040 270 9", "480 270 7", "240 270 9"}));
+  std::map<int, ArcDots> dots = DotsByColour(Log());
+  // One dot a degree; 2 and -2 rise 24, 5 and -5 rise 48, all from 640.
+  EXPECT_EQ(dots[7].count, 2 * 181);
+  EXPECT_NEAR(dots[7].top, 270 - 24, 0.5);
+  EXPECT_NEAR(dots[7].left, 480, 0.5);
+  EXPECT_NEAR(dots[7].right, 800, 0.5);
+  EXPECT_EQ(dots[9].count, 2 * 181);
+  EXPECT_NEAR(dots[9].top, 270 - 48, 0.5);
+  EXPECT_NEAR(dots[9].left, 240, 0.5);
+  EXPECT_NEAR(dots[9].right, 1040, 0.5);
+  // The rules stand 40 behind the last answer.
+  EXPECT_EQ(V(1), 443);
+  EXPECT_EQ(Y_a(31), 270);
+}
+
+// The lines drawn at width 12: the thick arrows, "x1 y1 x2 y2 colour".
+std::vector<std::string> ThickLines(const std::vector<LoggedOp>& log) {
+  std::vector<std::string> out;
+  for (const LoggedOp& op : log) {
+    if (op.name != "line" || op.nums[5] != 12) continue;
+    std::ostringstream s;
+    s << std::lround(op.nums[0]) << " " << std::lround(op.nums[1]) << " " << std::lround(op.nums[2])
+      << " " << std::lround(op.nums[3]) << " " << op.nums[4];
+    out.push_back(s.str());
+  }
+  return out;
+}
+
+TEST_F(OrderAbsoluteFigures, TwoNumbersDiscsAndArrows) {
+  Keys(AnyKeys(15));
+  TwoNumberOrderPage();
+  // The larger of each pair in colour 9, the smaller in 5.
+  EXPECT_EQ(Discs(Log()),
+            (std::vector<std::string>{"720 300 5", "880 300 9", "560 300 9", "400 300 5"}));
+  // Shaft, then the two strokes of the head at the tip (32 back, 16 aside).
+  EXPECT_EQ(ThickLines(Log()), (std::vector<std::string>{
+                                   "800 410 960 410 3", "928 426 960 410 3", "928 394 960 410 3",
+                                   "480 410 320 410 5", "352 394 320 410 5", "352 426 320 410 5"}));
+  EXPECT_EQ(Y_a(31), 300);
+  EXPECT_EQ(MUKI, 0);
+  // The page leaves the thin pen it set after the arrows.
+  EXPECT_EQ(FE_GETDRAWWIDTH(), 2);
+}
+
+TEST_F(OrderAbsoluteFigures, ThreeNumbersDiscsArrowsAndPenWidth) {
+  Keys(AnyKeys(6));
+  ThreeNumberOrderPage();
+  EXPECT_EQ(Discs(Log()), (std::vector<std::string>{"400 280 5", "640 280 9", "800 280 7"}));
+  EXPECT_EQ(ThickLines(Log()), (std::vector<std::string>{
+                                   "662 390 970 390 3", "938 406 970 390 3", "938 374 970 390 3",
+                                   "618 390 310 390 5", "342 374 310 390 5", "342 406 310 390 5"}));
+  EXPECT_EQ(FE_GETDRAWWIDTH(), 3);
+  EXPECT_EQ(MUKI, 0);
+  EXPECT_EQ(Y_a(31), 280);
+}
+
+TEST_F(OrderAbsoluteFigures, InequalityCellsKeepTheirPlace) {
+  Keys(AnyKeys(4));
+  InequalityAnswers();
+  // Every cell twice (the circled digit, then the sign), 60 x 50 from 3
+  // above its text line; the second exactly over the first.
+  std::vector<LoggedOp> boxes;
+  for (const LoggedOp& op : Ops("box")) {
+    if (op.nums[4] == 3 && op.nums[5] == 13) boxes.push_back(op);
+  }
+  ASSERT_EQ(boxes.size(), 8u);
+  const double lines_y[] = {100, 170, 240, 310};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(boxes[k].nums, boxes[4 + k].nums) << k;
+    EXPECT_EQ(boxes[k].nums[0], T(k + 1));
+    EXPECT_EQ(boxes[k].nums[1], lines_y[k] - 3);
+    EXPECT_EQ(boxes[k].nums[2] - boxes[k].nums[0], 60);
+    EXPECT_EQ(boxes[k].nums[3] - boxes[k].nums[1], 50);
+    EXPECT_EQ(F(k + 1), lines_y[k]);
+  }
+  EXPECT_EQ(HABA, 60);
+  EXPECT_EQ(TATE, 50);
+}
+
+}  // namespace
+
+}  // namespace almeno
