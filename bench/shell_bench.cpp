@@ -29,7 +29,7 @@ class MenuFixture {
 // One whole pass of the menu: panel, title, eight items and prompt, then the
 // end item typed into the answer field.
 void BM_MainMenuDraw(benchmark::State& state) {
-  MenuFixture fixture(QuorrelProgram());
+  MenuFixture fixture(quorrel::Program());
   const std::vector<std::string> end_item = ParseKeyScript("8 Enter");
   for (auto _ : state) {
     fixture.backend().AddKeys(end_item);
@@ -43,7 +43,7 @@ BENCHMARK(BM_MainMenuDraw);
 
 // A topic's submenu line in plain text, character by character.
 void BM_PlainTextLine(benchmark::State& state) {
-  MenuFixture fixture(QuorrelProgram());
+  MenuFixture fixture(quorrel::Program());
   for (auto _ : state) {
     CCC1 = 0;
     X = 16;

@@ -1,4 +1,4 @@
-// Removes every half-width "(", ")" and "+" from A$, so that a signed number
+// Removes every half-width "(", ")" and "+" from A_s, so that a signed number
 // written for display, "(-3)" or "+7", becomes a plain number text again.
 // The three characters are single bytes below 64, which no trail byte of a
 // double-byte character can be, so a byte-wise cut never splits one; the
@@ -7,7 +7,7 @@
 
 namespace {
 
-// Deletes every occurrence of the one-byte text `mark` from A$, leaving the
+// Deletes every occurrence of the one-byte text `mark` from A_s, leaving the
 // byte position of the last one removed in `where`.
 void RemoveEvery(const char* mark, float& where) {
   for (int at = PfINSTR(A_s, mark); at > 0; at = PfINSTR(A_s, mark)) {

@@ -137,7 +137,7 @@ void DrawCoordinatePlane() {
 namespace {
 
 // The value v = count * value per square at a fifth line, as its whole part
-// in P1$ (with "-" for a negative value) and its tenths digit in P2$. The
+// in P1_s (with "-" for a negative value) and its tenths digit in P2_s. The
 // value is brought to its nearest tenth first, so that 5 * 0.7, which single
 // precision holds just below 3.5, still reads 3.5.
 void SplitScaleValue(float count, float per_square) {

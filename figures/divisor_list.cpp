@@ -1,4 +1,4 @@
-// Every divisor of the whole number DY in ascending order in X(1) to X(P),
+// Every divisor of the whole number DY in ascending order in X_a(1) to X_a(P),
 // each with its co-divisor DY / X(k) in Y(k). Entries beyond P keep what
 // they held. More divisors than the tables hold is the runtime's
 // subscript error.

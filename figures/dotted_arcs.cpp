@@ -1,5 +1,5 @@
 // A dotted half-ellipse over the chord from P0 (ZX0, ZY0) to P1 (ZX1, ZY1),
-// with the label AAA$ beside its middle, outside the arc.
+// with the label AAA_s beside its middle, outside the arc.
 //   TAKASA: the arc's height across the chord. A value between 0 and 16 is
 //   taken in sixteenths (multiplied by 16), a negative one by its size; the
 //   corrected value stays in TAKASA.
@@ -9,7 +9,7 @@
 //   NAKA > 0: only that many degrees of the half.
 //   CCC2 the dots, CCC1 the label, AAAX, AAAY its extra shift, MU_DO bold.
 // Afterwards (ZX0, ZY0) and (ZX, ZY) hold the arc's middle, (ZX1, ZY1) P0,
-// (ZX2, ZY2) P1; AAA$ is "" and NAKA 0.
+// (ZX2, ZY2) P1; AAA_s is "" and NAKA 0.
 #include <cmath>
 
 #include "arc_geometry.h"

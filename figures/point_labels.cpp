@@ -3,7 +3,7 @@
 // label is pushed NAGASA along the angle's bisector to its anchor and then
 // shifted by its own width and height so that it lies beyond the anchor,
 // plus AAAX, AAAY. It is drawn in colour CCC1 by the markup printer, or by
-// the bold printer with MU_DO 1. ITI, AAA$, AAAX, AAAY, NAGASA and MU_DO
+// the bold printer with MU_DO 1. ITI, AAA_s, AAAX, AAAY, NAGASA and MU_DO
 // are back at 0 or "" afterwards.
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // A closed polygon through the vertices in G() (row 1 x, row 2 y, vertices 1
 // to KAKU) and, on request, a label beside every vertex: consecutive letters
-// from the first character of AAA$, or the texts X$(1) to X$(KAKU) when
-// AAA$ is "1". Each label goes on the bisector of the turn from the vertex
+// from the first character of AAA_s, or the texts X_sa(1) to X_sa(KAKU) when
+// AAA_s is "1". Each label goes on the bisector of the turn from the vertex
 // after next round to the next vertex, which lies outside the figure when
 // the vertices run counter-clockwise on the screen.
 #include "figures.h"

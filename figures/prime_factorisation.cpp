@@ -41,7 +41,7 @@ void PrimeFactorise() {
     return;
   }
 
-  P = 1;  // the trial prime R(P)
+  P = 1;  // the trial prime R_a(P)
   Q = 1;  // the slot being filled
   for (;;) {
     if (P == 10) {

@@ -1,16 +1,16 @@
 // The square root of a whole number brought into the form a√b, written as
 // markup texts: "!" opens the root sign, "ﾝ" ends its overbar.
-//   R1A$  the factor taken out ("1" when the whole root is 1)
-//   R1A1$ "!" and the number left under the root ("" when none is left)
-//   RAB$  the simplified root, RABM$ the unsimplified one with "=" after it
-//   R1B$  the root part closed with "ﾝ"
+//   R1A_s  the factor taken out ("1" when the whole root is 1)
+//   R1A1_s "!" and the number left under the root ("" when none is left)
+//   RAB_s  the simplified root, RABM_s the unsimplified one with "=" after it
+//   R1B_s  the root part closed with "ﾝ"
 #include "figures.h"
 
 std::string RAB_s;
 
 namespace {
 
-// Takes the blanks out of `text` through A$.
+// Takes the blanks out of `text` through A_s.
 void Normalise(std::string& text) {
   A_s = text;
   NormaliseNumberText();

@@ -1,7 +1,9 @@
 #include "introduction_topics.h"
 #include "programs.h"
 
-const ProgramDescription& AlmenoProgram() {
+namespace almeno {
+
+const ProgramDescription& Program() {
   static const ProgramDescription program{
       .title = "Almeno",
       .items = {"1　0より小さい数", "2　正の数・負の数で量を表すこと", "3　数の大小",
@@ -13,3 +15,5 @@ const ProgramDescription& AlmenoProgram() {
   };
   return program;
 }
+
+}  // namespace almeno

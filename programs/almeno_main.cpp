@@ -2,6 +2,6 @@
 #include "sdl_backend.h"
 
 int main() {
-  const ProgramDescription& program = AlmenoProgram();
+  const ProgramDescription& program = almeno::Program();
   return RunInWindow(program.title, [&] { return RunProgram(program); });
 }

@@ -1,10 +1,10 @@
 #include "programs.h"
 
 const ProgramDescription* FindProgram(const std::string& name) {
-  if (name == "almeno") return &AlmenoProgram();
-  if (name == "torvane") return &TorvaneProgram();
-  if (name == "pellith") return &PellithProgram();
-  if (name == "vindrel") return &VindrelProgram();
-  if (name == "quorrel") return &QuorrelProgram();
+  if (name == "almeno") return &almeno::Program();
+  if (name == "torvane") return &torvane::Program();
+  if (name == "pellith") return &pellith::Program();
+  if (name == "vindrel") return &vindrel::Program();
+  if (name == "quorrel") return &quorrel::Program();
   return nullptr;
 }

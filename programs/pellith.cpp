@@ -1,7 +1,9 @@
 #include "multiplication_topics.h"
 #include "programs.h"
 
-const ProgramDescription& PellithProgram() {
+namespace pellith {
+
+const ProgramDescription& Program() {
   static const ProgramDescription program{
       .title = "Pellith",
       .items = {"1　乗法", "2　除法", "3　逆数と除法、分数の乗除", "4　交換、結合、乗除混合",
@@ -11,3 +13,5 @@ const ProgramDescription& PellithProgram() {
   };
   return program;
 }
+
+}  // namespace pellith

@@ -2,6 +2,6 @@
 #include "sdl_backend.h"
 
 int main() {
-  const ProgramDescription& program = PellithProgram();
+  const ProgramDescription& program = pellith::Program();
   return RunInWindow(program.title, [&] { return RunProgram(program); });
 }

@@ -5,11 +5,22 @@
 
 #include "program.h"
 
-const ProgramDescription& AlmenoProgram();
-const ProgramDescription& TorvaneProgram();
-const ProgramDescription& PellithProgram();
-const ProgramDescription& VindrelProgram();
-const ProgramDescription& QuorrelProgram();
+// Each program's title, menu items and dispatch table, in its own namespace.
+namespace almeno {
+const ProgramDescription& Program();
+}
+namespace torvane {
+const ProgramDescription& Program();
+}
+namespace pellith {
+const ProgramDescription& Program();
+}
+namespace vindrel {
+const ProgramDescription& Program();
+}
+namespace quorrel {
+const ProgramDescription& Program();
+}
 
 // The program of that executable name ("almeno", ...); nullptr when none.
 const ProgramDescription* FindProgram(const std::string& name);

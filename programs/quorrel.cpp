@@ -1,7 +1,9 @@
 #include "factorisation_topics.h"
 #include "programs.h"
 
-const ProgramDescription& QuorrelProgram() {
+namespace quorrel {
+
+const ProgramDescription& Program() {
   static const ProgramDescription program{
       .title = "Quorrel",
       .items = {"1　素因数分解", "2　素因数分解と約数・倍数", "3　練習問題",
@@ -12,3 +14,5 @@ const ProgramDescription& QuorrelProgram() {
   };
   return program;
 }
+
+}  // namespace quorrel

@@ -2,6 +2,6 @@
 #include "sdl_backend.h"
 
 int main() {
-  const ProgramDescription& program = QuorrelProgram();
+  const ProgramDescription& program = quorrel::Program();
   return RunInWindow(program.title, [&] { return RunProgram(program); });
 }

@@ -1,7 +1,9 @@
 #include "addition_topics.h"
 #include "programs.h"
 
-const ProgramDescription& TorvaneProgram() {
+namespace torvane {
+
+const ProgramDescription& Program() {
   static const ProgramDescription program{
       .title = "Torvane",
       .items = {"1　加法", "2　小数、分数", "3　減法", "4　正の数に符号をつけない計算、項",
@@ -13,3 +15,5 @@ const ProgramDescription& TorvaneProgram() {
   };
   return program;
 }
+
+}  // namespace torvane

@@ -2,6 +2,6 @@
 #include "sdl_backend.h"
 
 int main() {
-  const ProgramDescription& program = TorvaneProgram();
+  const ProgramDescription& program = torvane::Program();
   return RunInWindow(program.title, [&] { return RunProgram(program); });
 }

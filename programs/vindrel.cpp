@@ -1,7 +1,9 @@
 #include "powers_sets_topics.h"
 #include "programs.h"
 
-const ProgramDescription& VindrelProgram() {
+namespace vindrel {
+
+const ProgramDescription& Program() {
   static const ProgramDescription program{
       .title = "Vindrel",
       .items = {"1　同じ数の積", "2　四則をふくむ式の計算", "3　練習問題", "4　数の世界のひろがり",
@@ -11,3 +13,5 @@ const ProgramDescription& VindrelProgram() {
   };
   return program;
 }
+
+}  // namespace vindrel

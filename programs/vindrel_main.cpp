@@ -2,6 +2,6 @@
 #include "sdl_backend.h"
 
 int main() {
-  const ProgramDescription& program = VindrelProgram();
+  const ProgramDescription& program = vindrel::Program();
   return RunInWindow(program.title, [&] { return RunProgram(program); });
 }

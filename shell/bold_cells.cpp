@@ -5,7 +5,7 @@
 
 namespace {
 
-// The left inset that centres A$ as the bold printer draws it.
+// The left inset that centres A_s as the bold printer draws it.
 void MeasureAndCentre() {
   MeasureBoldWidth();
   LT1 = (HABA - LLT) / 2;

@@ -104,7 +104,7 @@ void ReduceFraction() {
     A2_s = Frac("", DS1_s, DA1_s);
     A21_s = Frac("+", DS1_s, DA1_s);
   }
-  // A zero denominator leaves A2$ and A21$ as they were.
+  // A zero denominator leaves A2_s and A21_s as they were.
 
   FDS1_s = std::string(YAK1 == 1 ? "+" : "");
   if (YAK == 3) {

@@ -12,7 +12,7 @@ void WaitForKey() {
 }
 
 // The key-wait box: a box from x `left` to `right` on the bottom line
-// (border 13, fill 4, pen 3) with AA$ from `text_x` in colour 9; after a key
+// (border 13, fill 4, pen 3) with AA_s from `text_x` in colour 9; after a key
 // the strip up to (`erase_right`, `erase_bottom`) is erased, and the text
 // colour and the pen width are put back.
 void KeyWaitBox(float left, float right, float text_x, float erase_right, float erase_bottom) {

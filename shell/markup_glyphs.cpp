@@ -28,7 +28,7 @@ void SubstituteSign() {
   if (B_s == "!") B_s = "√";
 }
 
-// Stage b: marks that only set a flag. True when B$ was one.
+// Stage b: marks that only set a flag. True when B_s was one.
 bool TakeControlMark() {
   if (B_s == "^") {
     JYOU = 1;
@@ -43,7 +43,7 @@ bool TakeControlMark() {
 }
 
 // Stage c: the small radical sign and the two parallelograms, drawn as one
-// polyline each. True when B$ was one of them.
+// polyline each. True when B_s was one of them.
 bool DrawLineSign() {
   const float x = TX, y = TY;
   if (B_s == "√" && BUN == 1) {

@@ -27,7 +27,7 @@ void PrintMarkup() {
       if (N == 0) continue;
       A_s = PfKLEFT24(AA_s, N - 1);
       // The fraction routine measures its parts through this printer, which
-      // empties AA$: the rest of the line waits in AA_A$.
+      // empties AA_s: the rest of the line waits in AA_A_s.
       AA_A_s = PfKRIGHT24(AA_s, LEM - N - 1);
       DrawFraction();
       AA_s = AA_A_s;

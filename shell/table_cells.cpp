@@ -15,7 +15,7 @@ void CentreInset() {
   if (LT1 < 0) LT1 = 0;
 }
 
-// Measures one text of the cell (kept in MOTOA$, its fraction mark found in
+// Measures one text of the cell (kept in MOTOA_s, its fraction mark found in
 // N1) with the caller's tall-bracket flag left in force afterwards.
 void MeasureCellText(const std::string& text) {
   MOTOA_s = text;

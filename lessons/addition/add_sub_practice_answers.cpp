@@ -2,6 +2,8 @@
 #include "addition_topics.h"
 #include "topic_submenu.h"
 
+namespace torvane {
+
 void AddSubPracticeAnswers() {
   TopicSubmenu("練習問題  ①,②,③解答　　④終了",
                {
@@ -10,3 +12,5 @@ void AddSubPracticeAnswers() {
                    kNotBuilt,  // ③
                });
 }
+
+}  // namespace torvane

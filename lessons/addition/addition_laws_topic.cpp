@@ -2,6 +2,8 @@
 #include "addition_topics.h"
 #include "topic_submenu.h"
 
+namespace torvane {
+
 void AdditionLawsTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①計算法則　②③計算の工夫　④まとめ　⑤問9　⑥終了",
@@ -13,3 +15,5 @@ void AdditionLawsTopic() {
                  kNotBuilt,  // ⑤問9
              });
 }
+
+}  // namespace torvane

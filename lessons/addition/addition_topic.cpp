@@ -2,6 +2,8 @@
 #include "addition_topics.h"
 #include "topic_submenu.h"
 
+namespace torvane {
+
 void AdditionTopic() {
   TopicEntry(TopicStart::kClearContentArea, /*goal_page=*/kNotBuilt,
              "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了",
@@ -15,3 +17,5 @@ void AdditionTopic() {
                  kNotBuilt,  // ⑦問3
              });
 }
+
+}  // namespace torvane

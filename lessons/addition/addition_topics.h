@@ -2,6 +2,8 @@
 // until its last item, "終了", is chosen, then returns to the menu.
 #pragma once
 
+namespace torvane {
+
 // Addition on the number line and its rules.
 void AdditionTopic();
 // Addition of decimals and fractions.
@@ -16,3 +18,5 @@ void AdditionLawsTopic();
 void MixedAddSubTopic();
 // The answers to the practice problems of addition and subtraction.
 void AddSubPracticeAnswers();
+
+}  // namespace torvane

@@ -2,6 +2,8 @@
 #include "addition_topics.h"
 #include "topic_submenu.h"
 
+namespace torvane {
+
 void DecimalsFractionsTopic() {
   TopicEntry(TopicStart::kClearContentArea, /*goal_page=*/kNotBuilt,
              "①小数の計算　②～④分数の計算　⑤問4　⑥終了",
@@ -13,3 +15,5 @@ void DecimalsFractionsTopic() {
                  kNotBuilt,  // ⑤問4
              });
 }
+
+}  // namespace torvane

@@ -2,6 +2,8 @@
 #include "addition_topics.h"
 #include "topic_submenu.h"
 
+namespace torvane {
+
 void MixedAddSubTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①()のない式への変形　②計算　③例７　④問１０　⑤終了",
@@ -12,3 +14,5 @@ void MixedAddSubTopic() {
                  kNotBuilt,  // ④問１０
              });
 }
+
+}  // namespace torvane

@@ -2,6 +2,8 @@
 #include "addition_topics.h"
 #include "topic_submenu.h"
 
+namespace torvane {
+
 void SubtractionTopic() {
   TopicEntry(TopicStart::kClearContentArea, /*goal_page=*/kNotBuilt,
              "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了",
@@ -14,3 +16,5 @@ void SubtractionTopic() {
                  kNotBuilt,  // ⑥問6
              });
 }
+
+}  // namespace torvane

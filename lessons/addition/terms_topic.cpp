@@ -2,6 +2,8 @@
 #include "addition_topics.h"
 #include "topic_submenu.h"
 
+namespace torvane {
+
 void TermsTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①+なし例　②練習　③練習()なし　④問7　⑤項　⑥項練習　⑦終了",
@@ -14,3 +16,5 @@ void TermsTopic() {
                  kNotBuilt,  // ⑥項練習
              });
 }
+
+}  // namespace torvane

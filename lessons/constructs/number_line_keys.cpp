@@ -1,6 +1,7 @@
 // The key of a number-line exercise: the arrows move the marker, Enter
 // confirms, every other key is ignored by the exercise.
-#include "page_constructs.h"
+#include "number_line_keys.h"
+
 #include "shell.h"
 
 MarkerKey ReadMarkerKey(const std::string& notice) {

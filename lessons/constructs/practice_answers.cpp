@@ -1,7 +1,10 @@
 // Practice-answer topics and their pages: a title cell, a number cell for
 // each problem and the answers beside the sub-questions.
-#include "page_constructs.h"
+#include "practice_answers.h"
+
+#include "explanation_page.h"
 #include "shell.h"
+#include "topic_submenu.h"
 
 void PracticeAnswersTopic(const std::string& items, std::initializer_list<Routine> pages) {
   TopicSubmenu(items, pages);

@@ -2,6 +2,8 @@
 #include "factorisation_topics.h"
 #include "topic_submenu.h"
 
+namespace quorrel {
+
 void DivisorsMultiplesTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt, "①約数　②例2　③問４　④問５　⑤終了",
              {
@@ -11,3 +13,5 @@ void DivisorsMultiplesTopic() {
                  kNotBuilt,  // ④問５
              });
 }
+
+}  // namespace quorrel

@@ -2,6 +2,8 @@
 #include "factorisation_topics.h"
 #include "topic_submenu.h"
 
+namespace quorrel {
+
 void FactorPracticeAnswers() {
   TopicSubmenu("練習問題 　①,②,③解答　　　④終了",
                {
@@ -10,3 +12,5 @@ void FactorPracticeAnswers() {
                    kNotBuilt,  // ③
                });
 }
+
+}  // namespace quorrel

@@ -2,6 +2,8 @@
 // until its last item, "終了", is chosen, then returns to the menu.
 #pragma once
 
+namespace quorrel {
+
 // Divisors and multiples, primes and prime factorisation.
 void PrimeFactorisationTopic();
 // Divisors and multiples through prime factorisation.
@@ -14,3 +16,5 @@ void SignedNumbersUseTopic();
 void ReviewCheckTopic();
 // The chapter review "学びを身につけよう" with its worked answers.
 void ReviewMasterTopic();
+
+}  // namespace quorrel

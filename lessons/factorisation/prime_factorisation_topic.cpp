@@ -2,6 +2,8 @@
 #include "factorisation_topics.h"
 #include "topic_submenu.h"
 
+namespace quorrel {
+
 void PrimeFactorisationTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①約数と倍数　②素数説明　③素因数分解　④例１　⑤問３　⑥終了",
@@ -13,3 +15,5 @@ void PrimeFactorisationTopic() {
                  kNotBuilt,  // ⑤問３
              });
 }
+
+}  // namespace quorrel

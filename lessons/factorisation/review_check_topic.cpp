@@ -2,6 +2,8 @@
 #include "factorisation_topics.h"
 #include "topic_submenu.h"
 
+namespace quorrel {
+
 void ReviewCheckTopic() {
   TopicSubmenu("学びをたしかめよう  ①1～6　②7　③8　④9　⑤10　⑥11,12　⑦終了",
                {
@@ -13,3 +15,5 @@ void ReviewCheckTopic() {
                    kNotBuilt,  // ⑥
                });
 }
+
+}  // namespace quorrel

@@ -2,6 +2,8 @@
 #include "factorisation_topics.h"
 #include "topic_submenu.h"
 
+namespace quorrel {
+
 void ReviewMasterTopic() {
   TopicSubmenu("学びを身につけよう　①～⑥解答　　　⑦終了",
                {
@@ -13,3 +15,5 @@ void ReviewMasterTopic() {
                    kNotBuilt,  // ⑥
                });
 }
+
+}  // namespace quorrel

@@ -2,6 +2,8 @@
 #include "factorisation_topics.h"
 #include "topic_submenu.h"
 
+namespace quorrel {
+
 void SignedNumbersUseTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①P49　②1,2週平均　③問1,2　④問3,4　⑤練習問題　⑥終了",
@@ -13,3 +15,5 @@ void SignedNumbersUseTopic() {
                  kNotBuilt,  // ⑤練習問題
              });
 }
+
+}  // namespace quorrel

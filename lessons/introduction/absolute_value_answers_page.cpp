@@ -1,8 +1,11 @@
 // Item ②: the answers of textbook question 1, the absolute value and the
 // sign-changed number of -5, +8, -3.5 and 3/4, one answer a key.
+#include "layout_cursor.h"
 #include "order_absolute_value_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
@@ -34,3 +37,5 @@ void AbsoluteValueAnswers() {
   Say("符号を変えた数", 44, YI1 + 60, 3);
   AnswerLine(answers_x, YI1 + 60, {"+5", "-8", "+3.5", "-ﾀ3/4ﾀ"});
 }
+
+}  // namespace almeno

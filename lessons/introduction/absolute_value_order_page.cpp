@@ -1,11 +1,16 @@
 // Item ④: the positive and the negative numbers whose absolute values are 2
 // and 5, with arcs that measure their distance from 0, and the rules of
 // order they show.
+#include "explanation_page.h"
 #include "figure_globals.h"
 #include "figures.h"
+#include "layout_cursor.h"
 #include "order_absolute_value_pages.h"
-#include "page_constructs.h"
+#include "page_faces.h"
 #include "shell.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
@@ -13,21 +18,17 @@ namespace {
 // sixteenths high; no label.
 void PointWithDistance(float value, float colour, float bulge) {
   DiscOnLine(value, colour);
-  ZX0 = X_a(32);
-  ZY0 = Y_a(31);
-  ZX1 = X_a(32) + 80 * value;
-  ZY1 = Y_a(31);
-  CCC1 = 3;
-  CCC2 = colour;
   // Right of 0 the arc lies left of its chord, left of 0 right of it: above.
-  HOUKOU = value > 0 ? -1 : 1;
-  HABA = 1;
-  TAKASA = bulge;
-  AAA_s = "";
-  NAKA = 0;
-  AAAX = 0;
-  AAAY = 0;
-  DrawDottedArc();
+  DottedArc({.x0 = X_a(32),
+             .y0 = Y_a(31),
+             .x1 = X_a(32) + 80 * value,
+             .y1 = Y_a(31),
+             .side = value > 0 ? -1.0f : 1.0f,
+             .step = 1,
+             .bulge = bulge,
+             .colour = colour,
+             .label_colour = 3,
+             .label = ""});
 }
 
 // The answer in colour 3 behind "解答…", then the two rules it shows, 40
@@ -65,3 +66,5 @@ void AbsoluteValueOrderPage() {
   WaitAnyKey();
   TextbookTaskLine("教科書 問3 をしなさい。", 44, YI1 + 60);
 }
+
+}  // namespace almeno

@@ -1,10 +1,15 @@
 // Item ①: what changing the sign of a number means (first screen), and the
 // absolute value as the distance from 0 on the number line (second screen).
+#include "explanation_page.h"
 #include "figure_globals.h"
 #include "figures.h"
+#include "layout_cursor.h"
 #include "order_absolute_value_pages.h"
-#include "page_constructs.h"
+#include "page_faces.h"
 #include "shell.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
@@ -43,7 +48,7 @@ void SignChangeScreen() {
   Continue("1.5", 5);
 }
 
-// The points of 0, 3, -3, -4, 4, -1.5 and 1.5 as X(0)..X(6), Y(0)..Y(6).
+// The points of 0, 3, -3, -4, 4, -1.5 and 1.5 as X_a(0)..X_a(6), Y_a(0)..Y_a(6).
 void StorePoints() {
   static const float kValues[] = {0, 3, -3, -4, 4, -1.5, 1.5};
   for (int m = 0; m <= 6; ++m) {
@@ -56,20 +61,16 @@ void StorePoints() {
 // with the distance, dots and label in `colour`.
 void DistanceArc(int b, float colour, float side, float step, float bulge,
                  const std::string& label) {
-  ZX0 = X_a(0);
-  ZY0 = Y_a(0);
-  ZX1 = X_a(b);
-  ZY1 = Y_a(b);
-  CCC1 = colour;
-  CCC2 = colour;
-  HOUKOU = side;
-  HABA = step;
-  TAKASA = bulge;
-  AAA_s = label;
-  NAKA = 0;
-  AAAX = 0;
-  AAAY = 0;
-  DrawDottedArc();
+  DottedArc({.x0 = X_a(0),
+             .y0 = Y_a(0),
+             .x1 = X_a(b),
+             .y1 = Y_a(b),
+             .side = side,
+             .step = step,
+             .bulge = bulge,
+             .colour = colour,
+             .label_colour = colour,
+             .label = label});
 }
 
 void DistanceScreen() {
@@ -148,3 +149,5 @@ void AbsoluteValuePage() {
   WaitAnyKey();
   DistanceScreen();
 }
+
+}  // namespace almeno

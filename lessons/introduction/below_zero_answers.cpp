@@ -5,9 +5,12 @@
 
 #include "figure_globals.h"
 #include "globals.h"
+#include "layout_cursor.h"
 #include "marking_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
@@ -79,3 +82,5 @@ void Question6AnswersPage() {
     if (k < 4) WaitAnyKey();
   }
 }
+
+}  // namespace almeno

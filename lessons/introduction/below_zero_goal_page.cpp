@@ -1,6 +1,8 @@
 // The aims of the numbers-below-zero topic.
 #include "below_zero_pages.h"
-#include "page_constructs.h"
+#include "goal_page.h"
+
+namespace almeno {
 
 void BelowZeroGoalPage() {
   GoalPage(40, {
@@ -8,3 +10,5 @@ void BelowZeroGoalPage() {
                    {"2 負の数をふくめた数直線に数を表そう。"},
                });
 }
+
+}  // namespace almeno

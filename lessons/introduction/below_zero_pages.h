@@ -6,6 +6,8 @@
 // `X_a(31)`.. and `Y_a(31)`.., and their label texts in `F_sa(1)`.. .
 #pragma once
 
+namespace almeno {
+
 // ---- pages (each returns to the topic's submenu) ---------------------------------
 
 // The aims of the topic, below "<めあて>"; returns at once.
@@ -36,3 +38,5 @@ void SignsScaleFigure();
 // `F_sa(1)`..`F_sa(8)` = "0".."7". Draws over what is there. Leaves the draw
 // width at 2, `CCC1` = 0 and the pen after the label "7".
 void PositiveNumberLine();
+
+}  // namespace almeno

@@ -1,11 +1,14 @@
 // The answers of the numbers-below-zero topic's two practice problems.
 #include "globals.h"
+#include "layout_cursor.h"
 #include "marking_pages.h"
-#include "page_constructs.h"
+#include "practice_layouts.h"
 #include "shell.h"
 
+namespace almeno {
+
 void BelowZeroPracticeAnswers() {
-  PracticeAnswersPage(kAlmenoBelowZeroAnswers, "練習問題 解答");
+  PracticeAnswersPage(kBelowZeroAnswers, "練習問題 解答");
 
   ProblemNumberCell("1", XI0, YI1 + 90);
   Say("(1)", XI1, YI1, 0);
@@ -26,3 +29,5 @@ void BelowZeroPracticeAnswers() {
   WaitAnyKey();
   Continue("+9,6", 5);
 }
+
+}  // namespace almeno

@@ -4,6 +4,8 @@
 #include "marking_pages.h"
 #include "topic_submenu.h"
 
+namespace almeno {
+
 void BelowZeroTopic() {
   TopicEntry(TopicStart::kAsLeft, BelowZeroGoalPage,
              "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了",
@@ -18,3 +20,5 @@ void BelowZeroTopic() {
                  BelowZeroPracticeAnswers,  // ⑧練習問題
              });
 }
+
+}  // namespace almeno

@@ -1,11 +1,16 @@
 // Item ③: the order of two numbers written with "<" and ">": the number
 // further right on the number line is the larger. Ends with the answers of
 // textbook question 2.
+#include "explanation_page.h"
 #include "figure_globals.h"
+#include "layout_cursor.h"
 #include "marking_pages.h"
 #include "order_absolute_value_pages.h"
-#include "page_constructs.h"
+#include "page_faces.h"
 #include "shell.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 void TwoNumberOrderPage() {
   ExplanationPage(1760, 1800, 30, 20);
@@ -62,3 +67,5 @@ void TwoNumberOrderPage() {
   Continue(" (2)", 0);
   Continue("-5", 5);
 }
+
+}  // namespace almeno

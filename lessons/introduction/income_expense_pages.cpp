@@ -1,8 +1,13 @@
 // Income as a positive and expense as a negative amount of yen: a worked
 // example, then random amounts until the learner types 1.
-#include "page_constructs.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 #include "signed_quantities_pages.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 std::string P_s;
 
@@ -25,7 +30,7 @@ void IncomeExpenseNumbers() {
 
 namespace {
 
-// One example below the worked one, which stays on screen above Y(33).
+// One example below the worked one, which stays on screen above Y_a(33).
 void ShowIncomeExpenseExample() {
   PsBOX_STEP(0, Y_a(33), 1320, 1300, 15, 15);
   XI1 = 44;
@@ -62,3 +67,5 @@ void IncomeExpensePage() {
   WaitAnyKey();
   Say("-500円", XI1, YI1 + 50, 5);
 }
+
+}  // namespace almeno

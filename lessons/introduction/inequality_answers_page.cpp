@@ -1,8 +1,11 @@
 // Item ⑤: the answers of textbook question 3: four pairs of numbers with a
 // cell between them that shows "<" or ">" on a key.
+#include "layout_cursor.h"
 #include "order_absolute_value_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
@@ -49,3 +52,5 @@ void InequalityAnswers() {
     AnswerCell(kPairs[k - 1].answer);
   }
 }
+
+}  // namespace almeno

@@ -2,6 +2,8 @@
 // until its last item, "終了", is chosen, then returns to the menu.
 #pragma once
 
+namespace almeno {
+
 // Numbers below zero: the thermometer, signs and integers, points on the number line.
 void BelowZeroTopic();
 // Quantities expressed with signed numbers: heights, income, years, differences from a base.
@@ -12,3 +14,5 @@ void OrderAbsoluteValueTopic();
 void NumberLineStepsTopic();
 // The answers to the practice problems of the signed-number introduction.
 void OrderingPracticeAnswers();
+
+}  // namespace almeno

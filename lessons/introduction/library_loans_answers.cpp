@@ -2,23 +2,18 @@
 // their difference from the target of 130, the last three differences shown
 // one key at a time.
 #include "figure_globals.h"
-#include "page_constructs.h"
+#include "page_faces.h"
 #include "shell.h"
 #include "signed_quantities_pages.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
 // A one-line cell at (`X_a(column)`, `Y_a(row)`) as wide as its column.
 void TableCell(int column, int row, float height, float fill, const std::string& text) {
-  X = X_a(column);
-  Y = Y_a(row);
-  HABA = X_a(column + 1) - X_a(column);
-  TATE = height;
-  CCC1 = 0;
-  CCC2 = 3;
-  CCC3 = fill;
-  A_s = text;
-  DrawCellText();
+  Cell(X_a(column), Y_a(row), X_a(column + 1) - X_a(column), height, 0, 3, fill, text);
 }
 
 // A label cell with two lines in the first column.
@@ -38,15 +33,7 @@ void TwoLineLabel(int row, const std::string& upper, const std::string& lower) {
 // A difference of the last row shown in its cell, in the answer colour.
 void RevealDifference(int day, const std::string& text) {
   WaitAnyKey();
-  X = U(day);
-  Y = V(day);
-  HABA = 90;
-  TATE = 90;
-  CCC1 = 5;
-  CCC2 = 3;
-  CCC3 = 15;
-  A_s = text;
-  DrawCellText();
+  Cell(U(day), V(day), 90, 90, 5, 3, 15, text);
 }
 
 }  // namespace
@@ -97,3 +84,5 @@ void LibraryLoansAnswers() {
   RevealDifference(5, "+27");
   WaitAnyKey();
 }
+
+}  // namespace almeno

@@ -7,11 +7,13 @@
 #include <cmath>
 
 #include "below_zero_pages.h"
+#include "construct_globals.h"
 #include "figure_globals.h"
 #include "globals.h"
 #include "marking_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+
+namespace almeno {
 
 namespace {
 
@@ -109,3 +111,5 @@ void ShowSignedTargetPoints() {
   DrawFoundPointPair(1, "+2", "+3.5");
   DrawFoundPointPair(3, "-2", "-3.5");
 }
+
+}  // namespace almeno

@@ -5,9 +5,13 @@
 #include "marking_pages.h"
 
 #include "below_zero_pages.h"
+#include "explanation_page.h"
 #include "globals.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "shell.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
@@ -73,3 +77,5 @@ void MarkNegativePointsPage() {
   WaitAnyKey();
   TextbookTaskLine("教科書 問5　をしなさい。", 44, 580);
 }
+
+}  // namespace almeno

@@ -10,6 +10,8 @@
 
 #include <string>
 
+namespace almeno {
+
 // ---- pages of the numbers-below-zero topic (each returns to its submenu) ----
 
 // Item ④: mark 2 and 3.5 on the line from 0 to 7, attempt after attempt.
@@ -58,3 +60,5 @@ void ShowSignedTargetPoints();
 // each as a disc with its label centred above it, on the line drawn last.
 void DrawFoundPointPair(int first_slot, const std::string& first_label,
                         const std::string& second_label);
+
+}  // namespace almeno

@@ -4,6 +4,8 @@
 
 #include "construct_globals.h"
 
+namespace almeno {
+
 // "<めあて>" and the topic's aim; returns at once.
 void NumberLineStepsGoalPage();
 // Eight tasks walked on the number line with the arrow keys, then the
@@ -11,3 +13,5 @@ void NumberLineStepsGoalPage();
 void StepTasksPage();
 // Textbook question 6: eight questions, the answers one per key.
 void StepAnswersPage();
+
+}  // namespace almeno

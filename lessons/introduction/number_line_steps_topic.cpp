@@ -3,6 +3,8 @@
 #include "number_line_steps_pages.h"
 #include "topic_submenu.h"
 
+namespace almeno {
+
 void NumberLineStepsTopic() {
   TopicEntry(TopicStart::kAsLeft, NumberLineStepsGoalPage, "①数直線で　②問6　③終了",
              {
@@ -10,3 +12,5 @@ void NumberLineStepsTopic() {
                  StepAnswersPage,  // ②問6
              });
 }
+
+}  // namespace almeno

@@ -4,12 +4,14 @@
 // submenu with its last screen left standing.
 #pragma once
 
+namespace almeno {
+
 // The topic's two aims under "<めあて>"; returns at once.
 void OrderAbsoluteGoalPage();
 
-// The number line from -7 to 7 on Y(31) (0 selects 240), 80 units a unit:
-// X(31) = 80 (-7), X(32) = 640 (0), X(33) = 1200 (7); labels "-7" to "7"
-// in F$(1) to F$(15). The half-unit ticks take the pen width in force; the
+// The number line from -7 to 7 on Y_a(31) (0 selects 240), 80 units a unit:
+// X_a(31) = 80 (-7), X_a(32) = 640 (0), X_a(33) = 1200 (7); labels "-7" to "7"
+// in F_sa(1) to F_sa(15). The half-unit ticks take the pen width in force; the
 // pen width is 3 afterwards.
 void AbsoluteValueNumberLine();
 
@@ -31,8 +33,7 @@ void ThreeNumberOrderPage();
 // ---- marks on the number line drawn last ---------------------------------------
 
 // A filled disc of radius 15 in `colour` at the point of `value`
-// (X(32) + 80 value, Y(31)).
+// (X_a(32) + 80 value, Y_a(31)).
 void DiscOnLine(float value, float colour);
-// A straight arrow from (x0, y0) to its single head at (x, y), head 32
-// long, in `colour` at the pen width in force.
-void ArrowTo(float x0, float y0, float x, float y, float colour);
+
+}  // namespace almeno

@@ -1,9 +1,12 @@
 // Absolute value and the order of numbers: the topic's entry, its goal page
 // and its submenu.
+#include "goal_page.h"
 #include "introduction_topics.h"
 #include "order_absolute_value_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+#include "topic_submenu.h"
+
+namespace almeno {
 
 void OrderAbsoluteGoalPage() {
   GoalPage(32, {{"1 絶対値の意味を理解しよう。"}, {"2 数直線を使って、数の大小関係を調べよう。"}});
@@ -21,3 +24,5 @@ void OrderAbsoluteValueTopic() {
                  ThreeNumberOrderPage,    // ⑥３数
              });
 }
+
+}  // namespace almeno

@@ -1,9 +1,13 @@
 // Item ⑥: three numbers in one chain of inequality signs, and arrows from 0:
 // positive numbers to the right, negative numbers to the left.
+#include "explanation_page.h"
 #include "figure_globals.h"
+#include "layout_cursor.h"
 #include "order_absolute_value_pages.h"
-#include "page_constructs.h"
+#include "page_faces.h"
 #include "shell.h"
+
+namespace almeno {
 
 void ThreeNumberOrderPage() {
   ExplanationPage(1760, 1800, 48, 18);
@@ -38,3 +42,5 @@ void ThreeNumberOrderPage() {
   WaitAnyKey();
   Say("注…正の数は０より大きく、負の数は０より小さい", XI1, YI1 + 75, 5);
 }
+
+}  // namespace almeno

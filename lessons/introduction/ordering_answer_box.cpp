@@ -1,8 +1,10 @@
 // The answer box of the practice pages on order: a white box with a colour-3
 // border around its answer in colour 5, standing on the text line of its row.
+#include "layout_cursor.h"
 #include "ordering_practice_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+
+namespace almeno {
 
 void OrderingAnswerBox(const std::string& text, float x, float y, float width) {
   X = x;
@@ -16,3 +18,5 @@ void OrderingAnswerBox(const std::string& text, float x, float y, float width) {
   DrawCellTextPlain();
   KeepCursor();
 }
+
+}  // namespace almeno

@@ -1,12 +1,15 @@
 // Practice answers, problems 1 to 3: the integers between two numbers, the
 // integers whose absolute value lies between two bounds shown on the number
 // line, and three comparisons with their signs.
+#include "almeno_steps_line.h"
 #include "construct_globals.h"
 #include "figures.h"
-#include "number_line_steps.h"
+#include "layout_cursor.h"
 #include "ordering_practice_pages.h"
-#include "page_constructs.h"
+#include "practice_layouts.h"
 #include "shell.h"
+
+namespace almeno {
 
 namespace {
 
@@ -14,7 +17,6 @@ namespace {
 // "3個" over each group of three integers, -4 to -2 and 2 to 4.
 void AbsoluteValueBoundsFigure() {
   Y_a(31) = YI1 + 100;
-  STEPS_LINE_ENDING = StepsLineEnding::kFiveLabels;
   StepsNumberLine();
   // Kept: every circle, arc and box after this on the page is drawn 5 wide.
   FE_SETDRAWWIDTH(5);
@@ -68,7 +70,7 @@ void Comparison(const std::string& left, float x, float y, const std::string& si
 }  // namespace
 
 void OrderingAnswersProblems1To3() {
-  PracticeAnswersPage(kAlmenoOrderingAnswers, "練習問題 解答");
+  PracticeAnswersPage(kOrderingAnswers, "練習問題 解答");
 
   ProblemNumberCell("1", XI1, YI1 + 70);
   Continue(" ", 0);
@@ -91,3 +93,5 @@ void OrderingAnswersProblems1To3() {
 
   OrderingAnswersProblems4And5();
 }
+
+}  // namespace almeno

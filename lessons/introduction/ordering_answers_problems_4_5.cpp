@@ -1,14 +1,17 @@
 // Practice answers, problems 4 and 5: six numbers in order and by absolute
 // value, then the number 5 larger than -2 and the amount by which -1 is
 // larger than 5, filled into their boxes key by key.
+#include "almeno_steps_line.h"
 #include "construct_globals.h"
-#include "number_line_steps.h"
+#include "layout_cursor.h"
 #include "ordering_practice_pages.h"
-#include "page_constructs.h"
+#include "practice_layouts.h"
 #include "shell.h"
 
+namespace almeno {
+
 void OrderingAnswersProblems4And5() {
-  PracticeAnswersPage(kAlmenoOrderingAnswers, "練習問題 解答");
+  PracticeAnswersPage(kOrderingAnswers, "練習問題 解答");
 
   ProblemNumberCell("4", XI1, YI1 + 60);
   Say("小さい順…", XI2 + 30, YI1, 0);
@@ -35,7 +38,6 @@ void OrderingAnswersProblems4And5() {
   Y_a(3) = Y;
 
   Y_a(31) = YI1 + 150;
-  STEPS_LINE_ENDING = StepsLineEnding::kFiveLabels;
   StepsNumberLine();
   WaitAnyKey();
 
@@ -45,3 +47,5 @@ void OrderingAnswersProblems4And5() {
   WaitAnyKey();
   OrderingAnswerBox("-6", X_a(2), Y_a(2), 60);
 }
+
+}  // namespace almeno

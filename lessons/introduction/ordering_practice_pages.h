@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace almeno {
+
 // Problems 1 to 3: integers between, how many, comparisons; then runs on
 // into the page of problems 4 and 5.
 void OrderingAnswersProblems1To3();
@@ -14,3 +16,5 @@ void OrderingAnswersProblems4And5();
 // border 3 on white, with `y` the text line of its row. The cursor moves
 // after it.
 void OrderingAnswerBox(const std::string& text, float x, float y, float width = 50);
+
+}  // namespace almeno

@@ -9,8 +9,10 @@
 #include "figure_globals.h"
 #include "globals.h"
 #include "marking_pages.h"
-#include "page_constructs.h"
+#include "number_line_keys.h"
 #include "shell.h"
+
+namespace almeno {
 
 namespace {
 
@@ -53,3 +55,5 @@ void PointMoveLoopLeftOfPositiveLine() {
 void PointMoveLoopOnSignedLine() {
   PointMoveLoop({SignedNumberLine, true, true, "点を ←→で動かす。Enterキーで終了"});
 }
+
+}  // namespace almeno

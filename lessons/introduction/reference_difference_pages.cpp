@@ -1,9 +1,14 @@
 // A quantity written as its difference from a reference: "+" above the
 // target, "-" below it. A worked example with a target of 10 points, then
 // random scores against a target of 80 until the learner types 1.
-#include "page_constructs.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 #include "signed_quantities_pages.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 void ReferenceDifferenceNumbers() {
   T(1) = PnFInt(80 * PaRnd() + 20);
@@ -48,3 +53,5 @@ void ReferenceDifferencePage() {
 
   TextbookTaskLine("教科書 問3 をしなさい。", 40, YI1 + 100);
 }
+
+}  // namespace almeno

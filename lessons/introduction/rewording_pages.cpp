@@ -1,8 +1,13 @@
 // Quantities said again with the opposite word: four questions with the
 // missing words revealed one per key, and the answers of textbook question 4.
-#include "page_constructs.h"
+#include "answer_reveal.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 #include "signed_quantities_pages.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 void RewordingPage() {
   ExplanationPage(1760, 1300, 44, 30);
@@ -51,3 +56,5 @@ void RewordingAnswers() {
   WaitAnyKey();
   Continue("-10円余る", 5);
 }
+
+}  // namespace almeno

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "figures.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "signed_quantities_pages.h"
+
+namespace almeno {
 
 namespace {
 
@@ -31,7 +33,7 @@ void SeaLevelFigure() {
   Y_a(32) = Y_a(31) + 120;     // sea level
   Y_a(33) = Y_a(32) - 113.28;  // 3776 m
   Y_a(34) = Y_a(32) + 293.4;   // -9780 m
-  Y_a(35) = Y_a(34) - 60;      // sea floor at X(38)
+  Y_a(35) = Y_a(34) - 60;      // sea floor at X_a(38)
   Y_a(36) = Y_a(35) - 24;      // sea floor at the right edge
   Y_a(37) = Y_a(32) + 300;     // -10000 m, the bottom edge
 
@@ -91,3 +93,5 @@ void SeaLevelFigure() {
   DrawDottedArc();
   FE_SETDRAWWIDTH(3);
 }
+
+}  // namespace almeno

@@ -1,8 +1,11 @@
 // Heights above sea level as positive and below it as negative numbers, read
 // on the cross-section from Mount Fuji down to the Ogasawara trench.
-#include "page_constructs.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 #include "signed_quantities_pages.h"
+
+namespace almeno {
 
 void SeaLevelPage() {
   BlankPage(1760, 1300);
@@ -40,3 +43,5 @@ void SeaLevelPage() {
   Say("解答…", 40, YI1 + 90, 0);
   Continue("最深部が海面より9780m低いこと", 5);
 }
+
+}  // namespace almeno

@@ -11,6 +11,8 @@
 
 #include <string>
 
+namespace almeno {
+
 // The sign of a generated example as text, "-" or "+" (with `P` its value).
 extern std::string P_s;
 
@@ -64,3 +66,5 @@ void TimeLineFigure();
 // future, 5 into the past), then the time line again. A point beyond either
 // end is moved to now, and a point at now gets no arrow.
 void TimeLineArrow();
+
+}  // namespace almeno

@@ -1,8 +1,10 @@
 // Quantities expressed with signed numbers: heights, income, years, differences from a base.
+#include "goal_page.h"
 #include "introduction_topics.h"
-#include "page_constructs.h"
 #include "signed_quantities_pages.h"
 #include "topic_submenu.h"
+
+namespace almeno {
 
 void SignedQuantitiesGoalPage() {
   GoalPage(32, {
@@ -25,3 +27,5 @@ void SignedQuantitiesTopic() {
                  RewordingAnswers,         // ⑦問4
              });
 }
+
+}  // namespace almeno

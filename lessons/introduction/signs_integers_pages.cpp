@@ -1,10 +1,14 @@
 // Items ② and ③: positive and negative numbers with their signs, and the
 // integers; each closes with the answers of a textbook question.
 #include "below_zero_pages.h"
+#include "explanation_page.h"
 #include "figure_globals.h"
 #include "figures.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "shell.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
@@ -97,3 +101,5 @@ void IntegersPage() {
   WaitAnyKey();
   Continue("4,+12", 5);
 }
+
+}  // namespace almeno

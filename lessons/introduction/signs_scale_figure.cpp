@@ -3,7 +3,9 @@
 #include "below_zero_pages.h"
 #include "figure_globals.h"
 #include "figures.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
+
+namespace almeno {
 
 namespace {
 
@@ -65,3 +67,5 @@ void SignsScaleFigure() {
   PrintAt("の", x, Y_a(31) + 138, 3);
   PrintAt("数", x, Y_a(31) + 184, 3);
 }
+
+}  // namespace almeno

@@ -2,11 +2,14 @@
 // smaller than another, two questions to a row over the number line, each
 // answer printed after its question one key at a time; a negative amount is
 // said again with the opposite word under its answer.
+#include "almeno_steps_line.h"
 #include "construct_globals.h"
-#include "number_line_steps.h"
+#include "layout_cursor.h"
 #include "number_line_steps_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
@@ -37,7 +40,6 @@ void StepAnswersPage() {
 
   TextbookAnswersPage("教科書　問6の解答", 74, 30);
   XI1 = 114;
-  STEPS_LINE_ENDING = StepsLineEnding::kFiveLabels;
   Y_a(31) = 520;
   StepsNumberLine();
 
@@ -63,3 +65,5 @@ void StepAnswersPage() {
     if (i < 7) WaitAnyKey();
   }
 }
+
+}  // namespace almeno

@@ -1,16 +1,13 @@
 // One task of the number-line steps: the number a given signed amount away
 // from a start, found by walking the marker there on the steps number line.
+#include "almeno_steps_line.h"
 #include "figures.h"
-#include "number_line_steps.h"
+
+namespace almeno {
 
 float JJ = 0;
 
 void StepTaskSetup() {
-  // The line drawn here is the introduction's, with its five labels, and the
-  // moves are redrawn with the start dot.
-  STEPS_LINE_ENDING = StepsLineEnding::kFiveLabels;
-  STEP_TWO_REDRAW = StepArrowSecond;
-
   // The previous task's figure goes.
   PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
   X_a(3) = X_a(1) + X_a(2);
@@ -34,7 +31,8 @@ void StepTaskSetup() {
   X_a(3) = X_a(32) + 40 * X_a(4);
   KAI = 2;
   V_sa(1) = X_sa(2);
-  StepMoveLoop();
+  // The moves are redrawn with the start dot.
+  StepMoveLoop(StepsNumberLine, StepArrowSecond);
 
   // The answer under the target's tick, coloured by its sign.
   if (X_a(4) > 0) {
@@ -52,3 +50,5 @@ void StepTaskSetup() {
   AA_s = X_sa(4);
   PrintMarkup();
 }
+
+}  // namespace almeno

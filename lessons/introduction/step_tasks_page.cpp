@@ -1,11 +1,14 @@
 // Eight tasks "the number b larger / smaller than a", each walked on the
 // number line with the arrow keys, then the summary: a negative amount turns
 // larger into smaller and back.
+#include "almeno_steps_line.h"
 #include "construct_globals.h"
-#include "number_line_steps.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "number_line_steps_pages.h"
-#include "page_constructs.h"
 #include "shell.h"
+
+namespace almeno {
 
 namespace {
 
@@ -127,3 +130,5 @@ void StepTasksPage() {
   YI1 = YI1 + 50;
   Summary();
 }
+
+}  // namespace almeno

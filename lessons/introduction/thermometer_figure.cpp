@@ -1,11 +1,13 @@
 // The thermometer of the temperature exercise and its mercury column.
 #include "below_zero_pages.h"
 #include "figure_globals.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
+
+namespace almeno {
 
 void ThermometerFigure() {
   // Tube, ticks and panel, 15 units a degree: +17 at the top of the scale,
-  // 0 at Y(32), -17 at the bulb's neck.
+  // 0 at Y_a(32), -17 at the bulb's neck.
   X_a(31) = 640;
   X_a(32) = X_a(31) + 96;
   X_a(33) = X_a(32) + 32;
@@ -53,3 +55,5 @@ void MercuryLevel() {
   Y_a(35) = Y_a(32) - 15 * T(3);
   PsBOX(X_a(33), Y_a(33), X_a(34), Y_a(35), 5, 5);
 }
+
+}  // namespace almeno

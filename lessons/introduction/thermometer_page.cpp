@@ -3,8 +3,13 @@
 #include <cmath>
 
 #include "below_zero_pages.h"
-#include "page_constructs.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
@@ -66,3 +71,5 @@ void ThermometerPage() {
   WaitAnyKey();
   Continue("-1℃ ", 5);
 }
+
+}  // namespace almeno

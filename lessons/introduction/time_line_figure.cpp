@@ -1,10 +1,12 @@
 // The time line of the years-before-and-after page: the present in the
 // middle, the past to the left, the future to the right, one tick a year; and
 // the thick arrow from the present to a point of it.
+#include "almeno_steps_line.h"
 #include "figures.h"
-#include "number_line_steps.h"
-#include "page_constructs.h"
+#include "layout_cursor.h"
 #include "signed_quantities_pages.h"
+
+namespace almeno {
 
 void TimeLineFigure() {
   X_a(31) = 60;    // 7 years before
@@ -47,3 +49,5 @@ void TimeLineArrow() {
   }
   TimeLineFigure();
 }
+
+}  // namespace almeno

@@ -1,9 +1,14 @@
 // Years after now as positive, years before now as negative numbers, shown
 // as arrows on the time line: a worked example, then random times until the
 // learner types 1.
-#include "page_constructs.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 #include "signed_quantities_pages.h"
+#include "textbook_answers.h"
+
+namespace almeno {
 
 namespace {
 
@@ -91,3 +96,5 @@ void YearsBeforeAfterPage() {
   WaitAnyKey();
   Continue("-50分", 5);
 }
+
+}  // namespace almeno

@@ -2,6 +2,8 @@
 #include "multiplication_topics.h"
 #include "topic_submenu.h"
 
+namespace pellith {
+
 void DivisionTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了",
@@ -14,3 +16,5 @@ void DivisionTopic() {
                  kNotBuilt,  // ⑥問5
              });
 }
+
+}  // namespace pellith

@@ -2,6 +2,8 @@
 #include "multiplication_topics.h"
 #include "topic_submenu.h"
 
+namespace pellith {
+
 void LawsMixedTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①交換、結合　②問9,10　③例9　④問11　⑤例10　⑥問12　⑦話しあおう　⑧終了",
@@ -15,3 +17,5 @@ void LawsMixedTopic() {
                  kNotBuilt,  // ⑦話しあおう
              });
 }
+
+}  // namespace pellith

@@ -2,6 +2,8 @@
 #include "multiplication_topics.h"
 #include "topic_submenu.h"
 
+namespace pellith {
+
 void MulDivPracticeAnswers() {
   TopicSubmenu("練習問題 　①,②,③,④解答　　　⑤終了",
                {
@@ -11,3 +13,5 @@ void MulDivPracticeAnswers() {
                    kNotBuilt,  // ④
                });
 }
+
+}  // namespace pellith

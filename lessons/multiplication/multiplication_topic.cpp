@@ -2,6 +2,8 @@
 #include "multiplication_topics.h"
 #include "topic_submenu.h"
 
+namespace pellith {
+
 void MultiplicationTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①正×正　②正×負　③負×負　④計算規則　⑤練習　⑥-1との積　⑦0,1との積　⑧終了",
@@ -15,3 +17,5 @@ void MultiplicationTopic() {
                  kNotBuilt,  // ⑦
              });
 }
+
+}  // namespace pellith

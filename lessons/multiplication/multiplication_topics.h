@@ -2,6 +2,8 @@
 // until its last item, "終了", is chosen, then returns to the menu.
 #pragma once
 
+namespace pellith {
+
 // The rules of multiplication; products with -1, 0 and 1.
 void MultiplicationTopic();
 // The rules of division.
@@ -12,3 +14,5 @@ void ReciprocalFractionTopic();
 void LawsMixedTopic();
 // The answers to the practice problems of multiplication and division.
 void MulDivPracticeAnswers();
+
+}  // namespace pellith

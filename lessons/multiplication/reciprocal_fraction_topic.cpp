@@ -2,6 +2,8 @@
 #include "multiplication_topics.h"
 #include "topic_submenu.h"
 
+namespace pellith {
+
 void ReciprocalFractionTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①例6　②問6　③逆数　④問7　⑤説明　⑥例8　⑦問8　⑧終了",
@@ -15,3 +17,5 @@ void ReciprocalFractionTopic() {
                  kNotBuilt,  // ⑦問8
              });
 }
+
+}  // namespace pellith

@@ -2,6 +2,8 @@
 #include "powers_sets_topics.h"
 #include "topic_submenu.h"
 
+namespace vindrel {
+
 void MixedPracticeAnswers() {
   TopicSubmenu("練習問題 　①,②,③解答　　　④終了",
                {
@@ -10,3 +12,5 @@ void MixedPracticeAnswers() {
                    kNotBuilt,  // ③
                });
 }
+
+}  // namespace vindrel

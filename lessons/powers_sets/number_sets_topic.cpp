@@ -2,6 +2,8 @@
 #include "powers_sets_topics.h"
 #include "topic_submenu.h"
 
+namespace vindrel {
+
 void NumberSetsTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt, "①P44ひろげよう　②P45ひろげよう　③終了",
              {
@@ -9,3 +11,5 @@ void NumberSetsTopic() {
                  kNotBuilt,  // ②P45ひろげよう
              });
 }
+
+}  // namespace vindrel

@@ -2,6 +2,8 @@
 #include "powers_sets_topics.h"
 #include "topic_submenu.h"
 
+namespace vindrel {
+
 void OrderOfOperationsTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了",
@@ -15,3 +17,5 @@ void OrderOfOperationsTopic() {
                  kNotBuilt,  // ⑦説明しよう
              });
 }
+
+}  // namespace vindrel

@@ -2,6 +2,8 @@
 // until its last item, "終了", is chosen, then returns to the menu.
 #pragma once
 
+namespace vindrel {
+
 // Powers and their signs.
 void PowersTopic();
 // Expressions with the four operations and brackets; the distributive law.
@@ -10,3 +12,5 @@ void OrderOfOperationsTopic();
 void MixedPracticeAnswers();
 // Natural numbers, integers and all numbers, and the four operations on them.
 void NumberSetsTopic();
+
+}  // namespace vindrel

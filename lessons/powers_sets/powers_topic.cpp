@@ -2,6 +2,8 @@
 #include "powers_sets_topics.h"
 #include "topic_submenu.h"
 
+namespace vindrel {
+
 void PowersTopic() {
   TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
              "①指数　②例１　③例２　④問２　⑤説明しよう　⑥終了",
@@ -13,3 +15,5 @@ void PowersTopic() {
                  kNotBuilt,  // ⑤説明しよう
              });
 }
+
+}  // namespace vindrel

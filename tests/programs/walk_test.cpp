@@ -1,6 +1,9 @@
 // A learner walks through every topic and every item of a program, from the
-// main menu to the end item.
+// main menu to the end item, under two clocks (and so two random seeds).
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string>
 
 #include "headless_fixture.h"
 #include "lesson_walker.h"
@@ -8,25 +11,52 @@
 
 namespace {
 
-TEST(ProgramWalk, AlmenoEveryTopicAndEveryItemThenTheEndItem) {
+struct Walk {
+  const char* name;
+  const ProgramDescription& (*program)();
+  int topics;
+  int min_keys;
+  // Each submenu line (Shift-JIS) and how many of its items the walk opens:
+  // all but the last, "終了".
+  std::map<std::string, int> items;
+};
+
+class ProgramWalk : public ::testing::TestWithParam<Walk> {};
+
+TEST_P(ProgramWalk, EveryTopicAndEveryItemThenTheEndItem) {
+  const Walk& w = GetParam();
+  std::map<std::string, int> want;
+  for (const auto& [line, count] : w.items) want[Utf8(line)] = count;
   for (const char* clock : {"12:00:00", "07:31:59"}) {
     SCOPED_TRACE(clock);
-    WalkResult walk = WalkProgram(AlmenoProgram(), clock);
+    WalkResult walk = WalkProgram(w.program(), clock);
     EXPECT_EQ(walk.stuck, "");
     EXPECT_FALSE(walk.error_screen);
     EXPECT_EQ(walk.status, 0);
-    EXPECT_EQ(walk.topics_opened, 5);
-    EXPECT_GT(walk.keys, 300);
-    // Every item of every submenu but its last, "終了".
-    std::map<std::string, int> want = {
-        {Utf8("①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了"), 8},
-        {Utf8("①標高　②収入　③年後前　④基準との違い　⑤問3　⑥言い換え　⑦問4　⑧終了"), 7},
-        {Utf8("①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了"), 6},
-        {Utf8("①数直線で　②問6　③終了"), 2},
-        {Utf8("練習問題 ①1,2,3　②4,5　③終了"), 2},
-    };
+    EXPECT_EQ(walk.topics_opened, w.topics);
+    EXPECT_GT(walk.keys, w.min_keys);
     EXPECT_EQ(walk.items_opened, want);
   }
 }
+
+// One line per program whose topics are built.
+const Walk kWalks[] = {
+    {"almeno",
+     almeno::Program,
+     5,
+     300,
+     {
+         {"①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了", 8},
+         {"①標高　②収入　③年後前　④基準との違い　⑤問3　⑥言い換え　⑦問4　⑧終了", 7},
+         {"①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了", 6},
+         {"①数直線で　②問6　③終了", 2},
+         {"練習問題 ①1,2,3　②4,5　③終了", 2},
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Programs, ProgramWalk, ::testing::ValuesIn(kWalks),
+                         [](const ::testing::TestParamInfo<Walk>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace

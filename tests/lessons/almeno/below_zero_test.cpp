@@ -10,9 +10,12 @@
 #include "below_zero_pages.h"
 #include "figure_globals.h"
 #include "globals.h"
+#include "goal_page.h"
 #include "headless_fixture.h"
-#include "page_constructs.h"
+#include "page_reader.h"
 #include "shell.h"
+
+namespace almeno {
 
 namespace {
 
@@ -20,32 +23,6 @@ const char* const kSubmenu =
     "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了";
 const char* const kUsedUp = "script used up";
 
-// One print of the log: who printed what where.
-struct Print {
-  std::string routine;
-  double x, y, colour;
-  std::string text;
-};
-std::vector<Print> PrintsOf(const PlayerRun& run) {
-  std::vector<Print> out;
-  for (const std::string& line : run.log) {
-    if (line.rfind("print\t", 0) != 0) continue;
-    std::istringstream in(line);
-    std::string name, x, y, colour;
-    Print p;
-    std::getline(in, name, '\t');
-    std::getline(in, p.routine, '\t');
-    std::getline(in, x, '\t');
-    std::getline(in, y, '\t');
-    std::getline(in, colour, '\t');
-    std::getline(in, p.text);
-    p.x = std::stod(x);
-    p.y = std::stod(y);
-    p.colour = std::stod(colour);
-    if (p.y < kPageHeight) out.push_back(p);
-  }
-  return out;
-}
 // The texts printed by the markup printer, as "x,y,colour text".
 std::vector<std::string> MarkupSince(const std::vector<Print>& prints, size_t from) {
   std::vector<std::string> out;
@@ -78,12 +55,6 @@ std::string AnyKeys(int n) {
   for (int i = 0; i < n; ++i) out += std::string(kinds[i % 6]) + " ";
   return out;
 }
-std::string Repeat(const std::string& token, int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += token + " ";
-  return out;
-}
-
 // ---- the topic entry ---------------------------------------------------------------
 
 TEST(BelowZeroTopic, GoalPageThenSubmenuWhichAsksAgainOutsideItsItemsAndLeavesOnNine) {
@@ -434,3 +405,5 @@ TEST(BelowZeroPages, SignsAndIntegersReturnToTheSubmenuAfterTheirLastAnswer) {
 }
 
 }  // namespace
+
+}  // namespace almeno

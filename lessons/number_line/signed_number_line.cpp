@@ -1,20 +1,12 @@
 // The number line from -7 to 7: ticks every half unit, a thicker axis, unit
 // ticks with their labels beneath. One unit is 80 units of the page, so v
 // stands at X_a(32) + 80 v on the height Y_a(31).
+#include "signed_number_line.h"
+
 #include "figure_globals.h"
-#include "globals.h"
-#include "marking_pages.h"
-#include "order_absolute_value_pages.h"
 #include "shell.h"
 
-namespace {
-
-enum class LabelPlace {
-  kCentred,  // each label centred under its tick by its measured width
-  kFixed,    // 27 left of the tick for "-7" to "-1", 14 for "0" to "7"
-};
-
-void MinusSevenToSevenLine(LabelPlace place) {
+void DrawSignedNumberLine(SignedLineLabels place) {
   if (Y_a(31) == 0) Y_a(31) = 240;
   X_a(31) = 80;
   X_a(32) = X_a(31) + 560;
@@ -34,7 +26,7 @@ void MinusSevenToSevenLine(LabelPlace place) {
   for (II = 1; II <= 15; ++II) {
     const float x = X_a(31) + 80 * (II - 1);
     PsLINE(x, Y_a(31) - 15, x, Y_a(31) + 15, 0);
-    if (place == LabelPlace::kCentred) {
+    if (place == SignedLineLabels::kCentred) {
       A_s = F_sa(II);
       MeasureMarkupWidth();
       ITI = LLT / 2;
@@ -48,15 +40,4 @@ void MinusSevenToSevenLine(LabelPlace place) {
     PrintMarkup();
   }
   FE_SETDRAWWIDTH(3);
-}
-
-}  // namespace
-
-void SignedNumberLine() {
-  MinusSevenToSevenLine(LabelPlace::kCentred);
-}
-
-// The line of the pages on absolute value and order.
-void AbsoluteValueNumberLine() {
-  MinusSevenToSevenLine(LabelPlace::kFixed);
 }

@@ -1,6 +1,7 @@
 // Answer boxes drawn empty beside a question and filled after a key, and
 // answers shown later at places kept while the questions were printed.
-#include "page_constructs.h"
+#include "answer_reveal.h"
+
 #include "shell.h"
 
 namespace {
@@ -15,14 +16,18 @@ void AnswerCell(float width, const std::string& text, float border) {
   DrawCellText();
 }
 
-// The kept place of answer 1 to 4.
-float& PlaceX(int slot) {
-  static float* const xs[] = {&X11, &X12, &X13, &X14};
-  return *xs[detail::CheckedIndex(slot - 1, 3, Where::current())];
+// The kept place of answer 1 to 4; any other slot is a subscript error.
+int SlotIndex(int slot, Where where) {
+  if (slot < 1 || slot > 4) RaiseError(kSubscriptOutOfRange, where);
+  return slot - 1;
 }
-float& PlaceY(int slot) {
+float& PlaceX(int slot, Where where = Where::current()) {
+  static float* const xs[] = {&X11, &X12, &X13, &X14};
+  return *xs[SlotIndex(slot, where)];
+}
+float& PlaceY(int slot, Where where = Where::current()) {
   static float* const ys[] = {&Y11, &Y12, &Y13, &Y14};
-  return *ys[detail::CheckedIndex(slot - 1, 3, Where::current())];
+  return *ys[SlotIndex(slot, where)];
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // The steps number line: -12 to 12, 40 units to one, long colour-7 ticks at
-// the multiples of 5, the ending each program chose under the axis.
-#include "figures.h"
-#include "number_line_steps.h"
+// the multiples of 5, the ending the program asks for under the axis.
+#include "steps_number_line.h"
 
-StepsLineEnding STEPS_LINE_ENDING = StepsLineEnding::kFiveLabels;
+#include "figures.h"
+
 float IRO = 0;
 
 namespace {
@@ -19,7 +19,7 @@ void LabelUnderAxis(const char* text, float x, float shift) {
 
 }  // namespace
 
-void StepsNumberLine() {
+void DrawStepsNumberLine(StepsLineEnding ending) {
   if (Y_a(31) == 0) Y_a(31) = 240;
   X_a(31) = 80;
   X_a(32) = X_a(31) + 480;
@@ -44,7 +44,7 @@ void StepsNumberLine() {
   }
 
   // Each label is centred under its tick: 27 per half-width character.
-  switch (STEPS_LINE_ENDING) {
+  switch (ending) {
     case StepsLineEnding::kFiveLabels:
       LabelUnderAxis("0", X_a(32), 14);
       LabelUnderAxis("5", X_a(32) + 200, 14);

@@ -1,12 +1,12 @@
-// The arrow of a move on the steps number line: from the start X(2) to the
-// marker X(1) at the marker level, coloured by direction, with the number of
+// The arrow of a move on the steps number line: from the start X_a(2) to the
+// marker X_a(1) at the marker level, coloured by direction, with the number of
 // units written above its middle. The caller draws the line again afterwards,
 // over the arrow.
 #include <cmath>
 
 #include "construct_globals.h"
 #include "figures.h"
-#include "number_line_steps.h"
+#include "steps_number_line.h"
 
 float IRO1 = 0;
 
@@ -17,11 +17,11 @@ void EraseFigureArea() {
   PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
 }
 
-// The move from X(2) to X(1): its left and right ends and its colour (3 to
+// The move from X_a(2) to X_a(1): its left and right ends and its colour (3 to
 // the right, 5 otherwise) into the given globals; then the arrow and its
 // distance label, or a dot when the marker stands on the start. The distance
 // text is made in `text` and also kept in `*kept` before the label is drawn
-// (the arc uses A$ as scratch).
+// (the arc uses A_s as scratch).
 void DrawMove(float& left, float& right, float& colour, std::string& text, std::string* kept) {
   if (X_a(1) > X_a(2)) {
     left = X_a(2);

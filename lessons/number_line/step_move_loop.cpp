@@ -1,15 +1,15 @@
 // The arrow-key exercise of the steps number line: the learner walks the
-// marker X(1) one unit per key from the start X(2) and confirms with Enter,
-// which counts only on the target X(3). Every other key, and Enter anywhere
+// marker X_a(1) one unit per key from the start X_a(2) and confirms with
+// Enter, which counts only on the target X_a(3). Every other key, and Enter anywhere
 // else, brings the prompt back without a word.
-#include "number_line_steps.h"
-#include "page_constructs.h"
+#include "step_move_loop.h"
+
+#include "number_line_keys.h"
 
 float KAI = 0;
 Array1<std::string, 20> V_sa;
-Routine STEP_TWO_REDRAW = StepArrowSecond;
 
-void StepMoveLoop() {
+void StepMoveLoop(Routine line, Routine second_redraw) {
   for (;;) {
     const MarkerKey key = ReadMarkerKey("←→キーで" + V_sa(1) + "の移動, ENTERで次へ");
     if (key == MarkerKey::kOther) continue;
@@ -24,9 +24,9 @@ void StepMoveLoop() {
     if (KAI == 1) {
       StepArrow();
     } else {
-      STEP_TWO_REDRAW();
+      second_redraw();
     }
-    StepsNumberLine();
+    line();
     if (key == MarkerKey::kEnter && X_a(1) == X_a(3)) return;
   }
 }

@@ -7,31 +7,14 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "page_reader.h"
+
+namespace almeno {
 
 namespace {
 
 const char* const kSubmenu = "練習問題 ①1,2,3　②4,5　③終了";
 
-std::vector<std::string> Split(const std::string& line) {
-  std::vector<std::string> f;
-  size_t start = 0;
-  for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-    f.push_back(line.substr(start, tab - start));
-  }
-  f.push_back(line.substr(start));
-  return f;
-}
-
-// The texts of one routine's prints at (x, y).
-std::vector<std::string> PrintsAt(const PlayerRun& run, const std::string& routine, int x, int y) {
-  std::vector<std::string> out;
-  const std::string head =
-      "print\t" + routine + "\t" + std::to_string(x) + "\t" + std::to_string(y) + "\t";
-  for (const std::string& line : run.log) {
-    if (line.rfind(head, 0) == 0) out.push_back(line.substr(line.rfind('\t') + 1));
-  }
-  return out;
-}
 int KeyWaits(const PlayerRun& run) {
   return static_cast<int>(PrintsAt(run, "DrawPlainText", 128, 666).size());
 }
@@ -44,7 +27,7 @@ std::vector<std::string> MarkupPrints(const PlayerRun& run) {
   std::vector<std::string> out;
   for (const std::string& line : run.log) {
     if (line.rfind("print\tPrintMarkup\t", 0) != 0) continue;
-    const auto f = Split(line);
+    const auto f = Fields(line);
     if (std::stod(f[3]) >= 900) continue;  // measuring
     out.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
   }
@@ -109,7 +92,7 @@ TEST(OrderingPracticeAnswers, BothPagesLayoutAndRevealOrder) {
   std::vector<std::string> events;
   bool on_page = false;
   for (const std::string& line : run.log) {
-    const auto f = Split(line);
+    const auto f = Fields(line);
     if (f[0] != "print" || f.size() < 6) continue;
     if (f[1] == "DrawPlainText" && f[2] == "16" && f[3] == "666") {
       if (on_page) events.push_back("MENU");
@@ -123,7 +106,7 @@ TEST(OrderingPracticeAnswers, BothPagesLayoutAndRevealOrder) {
     }
   }
   // The title cell's text and the number cells' digits are centred in them;
-  // the line's own labels show where it stands (Y(31) 260, then 490).
+  // the line's own labels show where it stands (Y_a(31) 260, then 490).
   const std::vector<std::vector<std::string>> steps = {
       {"164.5 30 0 練習問題 解答"},
       {"46.5 100 13 1", "82 100 0  ", "KEY", "109 100 5 -2,-1,0,1,2", "KEY"},
@@ -202,3 +185,5 @@ TEST(OrderingPracticeAnswers, FirstPageFigureAndComparisons) {
 }
 
 }  // namespace
+
+}  // namespace almeno

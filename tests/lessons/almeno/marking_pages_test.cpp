@@ -11,7 +11,10 @@
 
 #include "globals.h"
 #include "headless_fixture.h"
+#include "page_reader.h"
 #include "shell.h"
+
+namespace almeno {
 
 namespace {
 
@@ -31,17 +34,6 @@ struct ItemRun {
   bool back_at_submenu = false;
   std::string ending;
 };
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> out;
-  size_t start = 0;
-  for (;;) {
-    size_t tab = line.find('\t', start);
-    out.push_back(line.substr(start, tab - start));
-    if (tab == std::string::npos) return out;
-    start = tab + 1;
-  }
-}
 
 // Opens item `item` of the topic and runs `keys` on it.
 ItemRun OpenItem(int item, const std::string& keys) {
@@ -327,3 +319,5 @@ TEST_F(AnswerPagesTest, PracticeAnswersShowProblemOneAtOnceAndProblemTwoAKeyAPie
 }
 
 }  // namespace
+
+}  // namespace almeno

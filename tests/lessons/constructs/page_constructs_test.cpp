@@ -1,12 +1,21 @@
-#include "page_constructs.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "addition_layouts.h"
+#include "answer_reveal.h"
+#include "example_loop.h"
+#include "explanation_page.h"
 #include "globals.h"
+#include "goal_page.h"
 #include "headless_fixture.h"
+#include "layout_cursor.h"
+#include "number_line_keys.h"
+#include "page_faces.h"
+#include "practice_answers.h"
+#include "practice_layouts.h"
 #include "shell.h"
+#include "textbook_answers.h"
 
 namespace {
 
@@ -84,7 +93,7 @@ TEST_F(PageConstructsTest, AnswerBoxIsFilledWhereItWasDrawnEmptyEvenWithTextAfte
   XI1 = 44;
   Say("(1) -5", 44, 100, 0);
   const float corner = XI2;
-  EmptyAnswerBox(kSignBox);
+  EmptyAnswerBox(torvane::kSignBox);
   EXPECT_EQ(X11, corner);
   EXPECT_EQ(Y11, 100);
   EXPECT_EQ(XI2, corner + 44);
@@ -92,7 +101,7 @@ TEST_F(PageConstructsTest, AnswerBoxIsFilledWhereItWasDrawnEmptyEvenWithTextAfte
   Keys("Space");
   WaitAnyKey();
   ClearLog();
-  FillAnswerBox(kSignBox, "-");
+  FillAnswerBox(torvane::kSignBox, "-");
   const std::vector<LoggedOp> boxes = Ops("box");
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].nums[0], corner);
@@ -109,7 +118,7 @@ TEST_F(PageConstructsTest, AnswerBoxIsFilledWhereItWasDrawnEmptyEvenWithTextAfte
 TEST_F(PageConstructsTest, RevealAnswerBoxWaitsOneKeyBetweenEmptyAndFilled) {
   Say("3の絶対値は", 44, 100, 0);
   Keys("Enter");
-  RevealAnswerBox(kAbsoluteValueBox, "3");
+  RevealAnswerBox(torvane::kAbsoluteValueBox, "3");
   EXPECT_EQ(KeyWaits(), 1);
   std::vector<double> corners;
   for (const LoggedOp& op : Ops("box")) {
@@ -180,7 +189,7 @@ TEST_F(PageConstructsTest, ExampleLoopAfterAnotherPartStartsFreshOnlyWhenAsked) 
 }
 
 TEST_F(PageConstructsTest, PracticeAnswersPagesFollowTheirProgramsLayout) {
-  PracticeAnswersPage(kAlmenoBelowZeroAnswers, "練習問題 解答");
+  PracticeAnswersPage(almeno::kBelowZeroAnswers, "練習問題 解答");
   std::vector<LoggedOp> boxes = Ops("box");
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].nums, (std::vector<double>{0, 0, 1760, 1800, 15, 15, 15, 3}));
@@ -200,11 +209,11 @@ TEST_F(PageConstructsTest, PracticeAnswersPagesFollowTheirProgramsLayout) {
 
   ClearLog();
   XI0 = 1;
-  PracticeAnswersPage(kAlmenoOrderingAnswers, "練習問題 解答");
+  PracticeAnswersPage(almeno::kOrderingAnswers, "練習問題 解答");
   EXPECT_EQ(XI0, 1);  // not used there
   EXPECT_EQ(XI1, 38);
-  PracticeAnswersPage(kTorvaneAnswers, "練習問題");
-  ProblemNumberCellBesideTitle(kTorvaneAnswers, "1");
+  PracticeAnswersPage(torvane::kPracticeAnswers, "練習問題");
+  ProblemNumberCellBesideTitle(torvane::kPracticeAnswers, "1");
   boxes = Ops("box");
   EXPECT_EQ(boxes.back().nums[0], 84 + 396 + 44);
   EXPECT_EQ(boxes.back().nums[1], 30);
@@ -222,6 +231,35 @@ TEST_F(PageConstructsTest, MarkerKeysAreTheArrowsAndEnterAndNothingElse) {
   int notices = 0;
   for (const LoggedOp& op : PagePrints()) notices += op.text == Utf8(notice);
   EXPECT_EQ(notices, 5);
+}
+
+TEST_F(PageConstructsTest, CentredLabelsStandOnTheirMiddleWhateverTheirWidth) {
+  for (const char* label : {"5", "-10", "ﾀ1/2ﾀ"}) {
+    ClearLog();
+    CentredLabel(label, 560, 300, 3);
+    const std::vector<Print> prints = Prints();
+    ASSERT_EQ(prints.size(), 1u) << label;
+    EXPECT_GT(LLT, 0) << label;
+    EXPECT_FLOAT_EQ(prints[0].x + LLT / 2, 560) << label;
+    EXPECT_EQ(prints[0].y, 300);
+    EXPECT_EQ(prints[0].colour, 3);
+  }
+}
+
+TEST_F(PageConstructsTest, CellFacesDrawTheirBoxAndCentredText) {
+  Cell(100, 200, 90, 50, 5, 3, 13, "12");
+  const std::vector<LoggedOp> boxes = Ops("box");
+  ASSERT_FALSE(boxes.empty());
+  // The cell's box from its corner, border 3 and fill 13.
+  EXPECT_EQ(boxes[0].nums[0], 100);
+  EXPECT_EQ(boxes[0].nums[1], 200);
+  EXPECT_EQ(boxes[0].nums[4], 3);
+  EXPECT_EQ(boxes[0].nums[5], 13);
+  bool text_inside = false;
+  for (const LoggedOp& op : PagePrints()) {
+    text_inside |= op.text == "12" && op.nums[0] > 100 && op.nums[0] < 190 && op.nums[2] == 5;
+  }
+  EXPECT_TRUE(text_inside);
 }
 
 }  // namespace

@@ -12,7 +12,10 @@
 #include "globals.h"
 #include "headless_fixture.h"
 #include "marking_pages.h"
+#include "page_reader.h"
 #include "shell.h"
+
+namespace almeno {
 
 namespace {
 
@@ -60,13 +63,6 @@ class MarkingTest : public HeadlessTest {
     return out;
   }
 };
-
-// A key repeated n times.
-std::string Repeat(const std::string& key, int n) {
-  std::string keys;
-  for (int i = 0; i < n; ++i) keys += key + " ";
-  return keys;
-}
 
 // ---- the number line from -7 to 7 ----------------------------------------------
 
@@ -457,3 +453,5 @@ TEST_F(MarkingTest, ATryAtEitherEndIsReadAtTheSameEndOfTheFullLine) {
 }
 
 }  // namespace
+
+}  // namespace almeno

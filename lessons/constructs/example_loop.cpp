@@ -1,6 +1,7 @@
 // Loops of randomly generated examples, left by typing 1 at the next-step
 // prompt.
-#include "page_constructs.h"
+#include "example_loop.h"
+
 #include "shell.h"
 
 void RandomExampleLoop(Routine generate, Routine show, LoopEntry entry) {

@@ -1,9 +1,11 @@
 // The number line from 0 to 7 that the marking exercises move their marker on.
-#include "below_zero_pages.h"
-#include "figure_globals.h"
-#include "page_constructs.h"
+#include "positive_number_line.h"
 
-void PositiveNumberLine() {
+#include "figure_globals.h"
+#include "layout_cursor.h"
+#include "shell.h"
+
+void DrawPositiveNumberLine() {
   X_a(31) = 120;
   X_a(32) = X_a(31) + 560;
   X_a(33) = X_a(31) + 1120;

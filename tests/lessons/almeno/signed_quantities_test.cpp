@@ -8,25 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "almeno_steps_line.h"
 #include "figures.h"
 #include "headless_fixture.h"
-#include "number_line_steps.h"
+#include "page_reader.h"
 #include "signed_quantities_pages.h"
+
+namespace almeno {
 
 namespace {
 
 const char* const kWaitAnyKey = "何かキーを押して下さい。";
 const char* const kNextStep = "次のステップは１を入力。";
 const char* const kSubmenu = "①標高　②収入　③年後前　④基準との違い　⑤問3　⑥言い換え　⑦問4　⑧終了";
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> out;
-  std::stringstream in(line);
-  std::string field;
-  while (std::getline(in, field, '\t')) out.push_back(field);
-  if (!line.empty() && line.back() == '\t') out.push_back("");
-  return out;
-}
 
 // A run of the topic: how often each prompt was put up, and the texts the
 // item printed on the page ("x y colour text"), from its opening to the
@@ -257,12 +251,6 @@ std::vector<Example> Examples(const ItemRun& r, const std::string& x, const std:
   return out;
 }
 
-std::string Repeat(const std::string& s, int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += s;
-  return out;
-}
-
 const char* const kClocks[] = {"12:00:00", "08:15:42", "23:59:59", "00:00:01", "17:31:07"};
 
 TEST(SignedQuantitiesExamples, IncomeAndExpenseAmountsAndSigns) {
@@ -271,8 +259,8 @@ TEST(SignedQuantitiesExamples, IncomeAndExpenseAmountsAndSigns) {
     SCOPED_TRACE(clock);
     // Twelve examples: 0, 2, -1 and an empty entry each give another one.
     const ItemRun r =
-        RunTopic("2 Enter 2 Enter a a " + Repeat("a 0 Enter a 2 Enter a - 1 Enter ", 3) +
-                     Repeat("a Enter ", 2) + "a 1 Enter a a",
+        RunTopic("2 Enter 2 Enter a a " + Repeat("a 0 Enter a 2 Enter a - 1 Enter", 3) +
+                     Repeat("a Enter", 2) + "a 1 Enter a a",
                  clock);
     EXPECT_EQ(r.submenus, 2);
     const std::vector<Example> examples = Examples(r, "44", "395");
@@ -299,7 +287,7 @@ TEST(SignedQuantitiesExamples, YearsBeforeAndAfterNow) {
   for (const char* clock : kClocks) {
     SCOPED_TRACE(clock);
     const ItemRun r = RunTopic(
-        "2 Enter 3 Enter a a a a a a " + Repeat("a a 0 Enter ", 7) + "a a 1 Enter a", clock);
+        "2 Enter 3 Enter a a a a a a " + Repeat("a a 0 Enter", 7) + "a a 1 Enter a", clock);
     EXPECT_EQ(r.submenus, 2);
     const std::vector<Example> examples = Examples(r, "44", "439");
     ASSERT_EQ(examples.size(), 8u);
@@ -321,7 +309,7 @@ TEST(SignedQuantitiesExamples, ScoresAgainstTheTargetOf80) {
   for (const char* clock : kClocks) {
     SCOPED_TRACE(clock);
     const ItemRun r =
-        RunTopic("2 Enter 4 Enter a a " + Repeat("a 3 Enter ", 9) + "a 1 Enter", clock);
+        RunTopic("2 Enter 4 Enter a a " + Repeat("a 3 Enter", 9) + "a 1 Enter", clock);
     EXPECT_EQ(r.submenus, 2);
     const std::vector<Example> examples = Examples(r, "114", "405");
     ASSERT_EQ(examples.size(), 10u);
@@ -476,7 +464,7 @@ TEST_F(SignedQuantitiesFigures, TimeLineLeavesWidth5AndItsGeometry) {
 
 struct ArrowCase {
   float point;
-  float kept;  // X(1) afterwards
+  float kept;  // X_a(1) afterwards
   int colour;  // of the arrow, 0 for none
 };
 
@@ -519,3 +507,5 @@ TEST_F(SignedQuantitiesFigures, TimeLineArrowFromNowToThePoint) {
 }
 
 }  // namespace
+
+}  // namespace almeno

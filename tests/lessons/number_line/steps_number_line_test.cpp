@@ -1,18 +1,20 @@
 // The steps number line, the arrow of a move with its distance, the arrow-key
 // exercise and one step task against the operation log; then the topic's
 // pages driven through the player from the main menu.
-#include "number_line_steps.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "almeno_steps_line.h"
 #include "construct_globals.h"
 #include "figures.h"
 #include "headless_fixture.h"
+#include "page_reader.h"
+#include "pellith_steps_line.h"
 #include "shell.h"
+#include "torvane_steps_line.h"
 
 namespace {
 
@@ -21,19 +23,12 @@ class StepsTest : public HeadlessTest {
   void SetUp() override {
     HeadlessTest::SetUp();
     StartUp();
-    STEPS_LINE_ENDING = StepsLineEnding::kFiveLabels;
-    STEP_TWO_REDRAW = StepArrowSecond;
     ClearLog();
-  }
-  void TearDown() override {
-    STEPS_LINE_ENDING = StepsLineEnding::kFiveLabels;
-    STEP_TWO_REDRAW = StepArrowSecond;
-    HeadlessTest::TearDown();
   }
   // The line at y, then a clean log.
   void LineAt(float y) {
     Y_a(31) = y;
-    StepsNumberLine();
+    almeno::StepsNumberLine();
     ClearLog();
   }
   // The markup prints on the page as "x y colour text".
@@ -78,7 +73,7 @@ std::vector<double> Nums(std::initializer_list<double> v) {
 TEST_F(StepsTest, LineAtTheStepTasksLevel) {
   FE_SETDRAWWIDTH(9);
   Y_a(31) = 590;
-  StepsNumberLine();
+  almeno::StepsNumberLine();
 
   // The axis and 25 ticks; the lines after them draw the labels' minus signs.
   auto lines = Ops("line");
@@ -113,7 +108,7 @@ TEST_F(StepsTest, LineAtTheStepTasksLevel) {
 
 TEST_F(StepsTest, LevelZeroSelects240) {
   Y_a(31) = 0;
-  StepsNumberLine();
+  almeno::StepsNumberLine();
   EXPECT_EQ(Y_a(31), 240);
   EXPECT_EQ(Ops("line")[0].nums, Nums({60, 240, 1060, 240, 0, 5}));
   EXPECT_EQ(Y_a(34), 190);
@@ -121,22 +116,21 @@ TEST_F(StepsTest, LevelZeroSelects240) {
 
 TEST_F(StepsTest, EachProgramsEndingOfTheLine) {
   struct Case {
-    StepsLineEnding ending;
+    Routine line;
     std::vector<std::vector<double>> discs;
     std::vector<std::string> labels;
   };
   const Case cases[] = {
-      {StepsLineEnding::kFiveLabels,
+      {almeno::StepsNumberLine,
        {},
        {"546 529 0 0", "746 529 0 5", "933 529 0 10", "333 529 0 -5", "119 529 0 -10"}},
-      {StepsLineEnding::kOriginDotAndZero, {{560, 520, 9, 7, 5}}, {"546 529 0 0"}},
-      {StepsLineEnding::kZeroOnly, {}, {"546 529 0 0"}},
+      {torvane::StepsNumberLine, {{560, 520, 9, 7, 5}}, {"546 529 0 0"}},
+      {pellith::StepsNumberLine, {}, {"546 529 0 0"}},
   };
   for (const Case& c : cases) {
-    STEPS_LINE_ENDING = c.ending;
     Y_a(31) = 520;
     ClearLog();
-    StepsNumberLine();
+    c.line();
     std::vector<std::vector<double>> discs;
     for (const LoggedOp& op : Ops("disc")) discs.push_back(op.nums);
     EXPECT_EQ(discs, c.discs);
@@ -287,7 +281,7 @@ TEST_F(StepsTest, MarkerStaysOnTheLineAndEnterCountsOnlyOnTheTarget) {
   KAI = 2;
   V_sa(1) = "-1";
   Keys("Right Enter a Left Enter");
-  StepMoveLoop();
+  StepMoveLoop(almeno::StepsNumberLine, StepArrowSecond);
   EXPECT_EQ(X_a(1), 1000);
   EXPECT_EQ(I_s, "\r");
   EXPECT_EQ(Notices(), 5);
@@ -301,20 +295,19 @@ TEST_F(StepsTest, MarkerStaysOnTheLineAndEnterCountsOnlyOnTheTarget) {
   X_a(1) = X_a(2) = 80;
   X_a(3) = 120;
   Keys("Left Enter Right Right Left Enter");
-  StepMoveLoop();
+  StepMoveLoop(almeno::StepsNumberLine, StepArrowSecond);
   EXPECT_EQ(X_a(1), 120);
   EXPECT_EQ(FigureWipes(), 6);
 }
 
 TEST_F(StepsTest, KaiChoosesTheRedraw) {
   LineAt(590);
-  STEP_TWO_REDRAW = CountingRedraw;
   g_step_two_redraws = 0;
   X_a(1) = X_a(2) = 560;
   X_a(3) = 600;
   KAI = 1;  // the first move of a sum: the arrow without a start dot
   Keys("Right Enter");
-  StepMoveLoop();
+  StepMoveLoop(almeno::StepsNumberLine, CountingRedraw);
   EXPECT_EQ(g_step_two_redraws, 0);
   EXPECT_EQ(FigureWipes(), 2);
 
@@ -322,7 +315,7 @@ TEST_F(StepsTest, KaiChoosesTheRedraw) {
   X_a(3) = 520;
   KAI = 2;
   Keys("Left Left Enter");
-  StepMoveLoop();
+  StepMoveLoop(almeno::StepsNumberLine, CountingRedraw);
   EXPECT_EQ(g_step_two_redraws, 3);
 }
 
@@ -359,7 +352,7 @@ TEST_F(StepsTest, StepTasks) {
     X_a(2) = c.move;
     Keys(c.keys);
     ClearLog();
-    StepTaskSetup();
+    almeno::StepTaskSetup();
 
     // The previous figure erased first, the start dot drawn after the line.
     EXPECT_EQ(Log()[0].Line(), c.erased);
@@ -378,23 +371,13 @@ TEST_F(StepsTest, StepTasks) {
     EXPECT_EQ(X_sa(4), std::string(c.answer).substr(std::string(c.answer).rfind(' ') + 1));
     EXPECT_EQ(T_s(5), c.distance);
     EXPECT_EQ(KAI, 2);
-    EXPECT_EQ(JJ, 4);
+    EXPECT_EQ(almeno::JJ, 4);
     EXPECT_EQ(Y, 599);
   }
 }
 
 // ---- the topic's pages through the player ---------------------------------------
 
-// The player's log lines of one routine's prints at (x, y), their texts.
-std::vector<std::string> PrintsAt(const PlayerRun& run, const std::string& routine, int x, int y) {
-  std::vector<std::string> out;
-  const std::string head =
-      "print\t" + routine + "\t" + std::to_string(x) + "\t" + std::to_string(y) + "\t";
-  for (const std::string& line : run.log) {
-    if (line.rfind(head, 0) == 0) out.push_back(line.substr(line.rfind('\t') + 1));
-  }
-  return out;
-}
 int KeyWaits(const PlayerRun& run) {
   return static_cast<int>(PrintsAt(run, "DrawPlainText", 128, 666).size());
 }

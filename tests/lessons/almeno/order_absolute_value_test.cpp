@@ -11,22 +11,18 @@
 
 #include "figure_globals.h"
 #include "globals.h"
+#include "goal_page.h"
 #include "headless_fixture.h"
 #include "order_absolute_value_pages.h"
-#include "page_constructs.h"
+#include "page_reader.h"
 #include "shell.h"
+
+namespace almeno {
 
 namespace {
 
 const char* const kSubmenu = "①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了";
 const char* const kAnyKey = "何かキーを押して下さい。";
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::stringstream in(line);
-  for (std::string f; std::getline(in, f, '\t');) fields.push_back(f);
-  return fields;
-}
 
 // A key script of `n` keys of every kind: any key turns the page.
 std::string AnyKeys(int n) {
@@ -55,7 +51,7 @@ ItemRun RunItem(int item, int keys, int line_y) {
   bool after_first_menu = false;
   for (const std::string& line : run.log) {
     std::vector<std::string> f = Fields(line);
-    if (f.size() < 6 || f[0] != "print") continue;
+    if (f.size() < 6 || f[0] != "print" || f[5].empty()) continue;
     if (f[5] == Utf8(kSubmenu)) {
       if (after_first_menu) out.events.push_back("MENU");
       after_first_menu = true;
@@ -520,3 +516,5 @@ TEST_F(OrderAbsoluteFigures, InequalityCellsKeepTheirPlace) {
 }
 
 }  // namespace
+
+}  // namespace almeno

@@ -1,0 +1,15 @@
+// The loop of random examples a page shows until the learner goes on.
+#pragma once
+
+#include "construct_globals.h"
+#include "program.h"
+
+// How a loop begins. Entered from a submenu, the `AINP` = 10 the submenu left
+// shows the first example; a loop that follows another part of the same page
+// sets `AINP` = 3 first.
+enum class LoopEntry { kAsSubmenuLeft, kFreshStart };
+// Examples until the learner types exactly 1 at the next-step prompt: each
+// pass calls `generate` (random numbers into `T()`, `F()` and their texts; may
+// be null) and `show` (blank, draw and reveal the example), then asks
+// `AskNextStep`. `NO` counts the finished examples, from 0 on every entry.
+void RandomExampleLoop(Routine generate, Routine show, LoopEntry entry = LoopEntry::kAsSubmenuLeft);

@@ -1,0 +1,26 @@
+// The layout cursor: markup texts placed one after another.
+#include "layout_cursor.h"
+
+#include "shell.h"
+
+void PrintAt(const std::string& text, float x, float y, float colour) {
+  AA_s = text;
+  X = x;
+  Y = y;
+  CCC1 = colour;
+  PrintMarkup();
+}
+
+void Say(const std::string& text, float x, float y, float colour) {
+  PrintAt(text, x, y, colour);
+  KeepCursor();
+}
+
+void Continue(const std::string& text, float colour) {
+  Say(text, XI2, YI1, colour);
+}
+
+void KeepCursor() {
+  XI2 = X;
+  YI1 = Y;
+}

@@ -1,0 +1,30 @@
+// Practice-answer topics and their pages: a title cell, a number cell for
+// each problem and the answers beside the sub-questions. Each program passes
+// its own layout.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "layout_cursor.h"
+#include "program.h"
+
+// How a program's practice-answer pages are laid out.
+struct PracticeAnswersLayout {
+  float width, height;              // the blanking box
+  bool uses_xi0;                    // whether `XI0` is set
+  float xi0, xi1;                   // outer and text margin
+  float title_width, title_height;  // the title cell
+  float number_gap;                 // number cell beside the title, this far right of it
+};
+
+// A practice-answers topic has no goal page: its entry is its submenu.
+void PracticeAnswersTopic(const std::string& items, std::initializer_list<Routine> pages);
+// A practice-answers page begins: blanked, margins set, `YI1` = 30 and the
+// title cell at (`XI1`, 30); the cursor stands after the title cell.
+void PracticeAnswersPage(const PracticeAnswersLayout& layout, const std::string& title);
+// The 44 x 44 cell with a problem's number at (x, y); the cursor moves to
+// its line, after it.
+void ProblemNumberCell(const std::string& number, float x, float y);
+// The same cell on the title's line, the layout's gap right of the title.
+void ProblemNumberCellBesideTitle(const PracticeAnswersLayout& layout, const std::string& number);

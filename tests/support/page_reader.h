@@ -1,0 +1,27 @@
+// Reading what a page did from the player's operation log: the fields of a
+// line, the printers' notes, and key scripts with repeated keys.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "headless_fixture.h"
+
+// The tab-separated fields of one log line, empty ones kept.
+std::vector<std::string> Fields(const std::string& line);
+
+// `token` n times, each followed by a blank: a key script piece.
+std::string Repeat(const std::string& token, int n);
+
+// One printer's note ("print ROUTINE X Y COLOUR TEXT"): who printed what where.
+struct Print {
+  std::string routine;
+  double x, y, colour;
+  std::string text;  // UTF-8
+};
+// The notes of texts put on the page, in order; the measuring prints below
+// it left out.
+std::vector<Print> PrintsOf(const PlayerRun& run);
+
+// The texts of one routine's prints at exactly (x, y), in order.
+std::vector<std::string> PrintsAt(const PlayerRun& run, const std::string& routine, int x, int y);
