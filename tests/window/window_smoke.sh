@@ -44,6 +44,39 @@ run() {
               xdotool windowfocus --sync "$window" 2>/dev/null
               xdotool type --delay 50 "${action#idle:}"
               xdotool key Return ;;
+      look:*) # The menu's cursor blinks and nothing else changes; the idle
+              # program takes well under 1 % of a core over 20 s (the blink
+              # wakes it twice a second); a resized window shows the whole
+              # page; then the keys.
+              sleep 1
+              "$bin_dir/../tests/window_look" blink "$window" || {
+                echo "FAIL $program: the cursor does not blink as it should"
+                failures=$((failures + 1))
+              }
+              local hz before after
+              hz=$(getconf CLK_TCK)
+              before=$(awk '{print $14 + $15}' /proc/$pid/stat)
+              sleep 20
+              after=$(awk '{print $14 + $15}' /proc/$pid/stat)
+              echo "idle at the menu: $((after - before)) ticks of $((hz * 20)) in 20 s" \
+                   "($(awk "BEGIN {printf \"%.2f\", 100 * $((after - before)) / ($hz * 20)}") % of a core)"
+              if [ $((after - before)) -gt $((hz * 20 / 100)) ]; then
+                echo "FAIL $program: busy while idle"
+                failures=$((failures + 1))
+              fi
+              "$bin_dir/../tests/window_look" fit "$window" || {
+                echo "FAIL $program: the page does not fill the window"
+                failures=$((failures + 1))
+              }
+              xdotool windowsize "$window" 900 760
+              sleep 1
+              "$bin_dir/../tests/window_look" fit "$window" || {
+                echo "FAIL $program: the resized window does not show the whole page"
+                failures=$((failures + 1))
+              }
+              xdotool windowfocus --sync "$window" 2>/dev/null
+              xdotool type --delay 50 "${action#look:}"
+              xdotool key Return ;;
       keys:*) xdotool windowfocus --sync "$window" 2>/dev/null
               xdotool type --delay 50 "${action#keys:}"
               xdotool key Return ;;
@@ -76,6 +109,7 @@ run quorrel Quorrel keys:8
 run almeno Almeno close
 run quorrel Quorrel close
 run torvane Torvane idle:8
+run almeno Almeno look:7
 
-echo "$((8 - failures)) passed, $failures failed"
+echo "$((9 - failures)) passed, $failures failed"
 [ $failures -eq 0 ]
