@@ -15,10 +15,12 @@ shift
 dirs=("$build/programs" "$@")
 runs=${RUNS:-3}
 for size in 1920x1080 3840x2160; do
-  display=:$((500 + RANDOM % 400))
-  Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
   xvfb=$!
-  export DISPLAY=$display
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+  export DISPLAY=:$(head -n 1 "$display_file")
+  rm -f "$display_file"
   for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
   for dir in "${dirs[@]}"; do
     for run in $(seq "$runs"); do
