@@ -1,19 +1,38 @@
 // Subtraction, rewritten as addition.
+#include "addition_pages.h"
 #include "addition_topics.h"
+#include "goal_page.h"
+#include "layout_cursor.h"
 #include "topic_submenu.h"
 
 namespace torvane {
 
+void SubtractionGoalPage() {
+  GoalPage(32, {{"正負の数の減法の計算のしかたを考えよう。"}, {"※減法…ひき算のこと"}});
+}
+
+void Pieces(float x, float y, std::initializer_list<Piece> pieces) {
+  bool first = true;
+  for (const Piece& piece : pieces) {
+    if (first) {
+      Say(piece.text, x, y, piece.colour);
+      first = false;
+    } else {
+      Continue(piece.text, piece.colour);
+    }
+  }
+}
+
 void SubtractionTopic() {
-  TopicEntry(TopicStart::kClearContentArea, /*goal_page=*/kNotBuilt,
+  TopicEntry(TopicStart::kClearContentArea, SubtractionGoalPage,
              "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了",
              {
-                 kNotBuilt,  // ①導入
-                 kNotBuilt,  // ②加法へ、計算規則
-                 kNotBuilt,  // ③練習
-                 kNotBuilt,  // ④０
-                 kNotBuilt,  // ⑤問5
-                 kNotBuilt,  // ⑥問6
+                 kNotBuilt,                // ①導入
+                 SubtractionRulePage,      // ②加法へ、計算規則
+                 SubtractionDrill,         // ③練習
+                 SubtractionZeroPage,      // ④０
+                 SubtractionAnswers5Page,  // ⑤問5
+                 SubtractionAnswers6Page,  // ⑥問6
              });
 }
 

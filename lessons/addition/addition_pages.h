@@ -1,0 +1,55 @@
+// The pages of Torvane's topics on addition, on decimals and fractions and on
+// subtraction. Each item page is entered from its topic's submenu and returns
+// to it with its last screen left under the submenu prompt.
+#pragma once
+
+#include <initializer_list>
+
+namespace torvane {
+
+// Addition.
+void AdditionGoalPage();
+void NumberLineAdditionPage();
+void AdditionSignRuleTable();
+void AdditionDrill();
+void OppositesSumPage();
+void AddZeroPage();
+void AdditionAnswersQ12Page();
+void AdditionAnswersQ3Page();
+// A random signed one-digit number: its size 1 to 9, then a coin `P` that
+// makes it negative on 1.
+float SignedDigit();
+// The drill's example: two signed one-digit terms whose sum is never 0, in
+// T(1) to T(4), their texts in T$() and the sum's sign in F$.
+void GenerateSumExample();
+
+// Decimals and fractions.
+void DecimalsFractionsGoalPage();
+void DecimalSumExamples();
+void EqualDenominatorSums();
+void UnlikeDenominatorSums();
+void MultipleDenominatorSums();
+void DecimalsFractionsAnswersPage();
+
+// Subtraction.
+void SubtractionGoalPage();
+void SubtractionNumberLinePage();
+void SubtractionRulePage();
+void SubtractionDrill();
+void SubtractionZeroPage();
+void SubtractionAnswers5Page();
+void SubtractionAnswers6Page();
+// The subtraction drill's example: T(1) - T(2), never 0, rewritten as
+// T(3) + T(4); T$(1) to T$(4) in brackets with their signs, T$(5) the
+// difference with its sign.
+void RandomSubtractionPair();
+
+// A line of coloured pieces: the first at (x, y), each next one where the
+// one before ended; the cursor follows.
+struct Piece {
+  const char* text;
+  float colour;
+};
+void Pieces(float x, float y, std::initializer_list<Piece> pieces);
+
+}  // namespace torvane

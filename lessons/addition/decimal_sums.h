@@ -1,0 +1,33 @@
+// Sums of signed decimals, worked by the sign rule on the left of the page
+// and in a column figure of the absolute values on the right.
+#pragma once
+
+#include <string>
+
+namespace torvane {
+
+// The sign rotation of the worked examples: a random start, one step an example.
+extern float FMAESU;
+// The sign of the sum and the operation on the absolute values.
+extern std::string T1_s, T2_s;
+// The column figure's left edge and the row it wrote last.
+extern float XII1, YII1;
+
+// One example in T(1) to T(3) (the addends and the sum), T(11) to T(13)
+// (their absolute values) and T$() (their texts, signed, with a "0" before
+// the point of a number below 1), the column digits in F() and F$(), and
+// T1$, T2$. `number` counts the examples of the visit from 1.
+void DecimalSumExample(float number);
+
+// The column figure of the absolute values in F$(1), F$(2) with its result
+// row in F$(15) to F$(17), revealed in five keys; ends with pen width 2.
+// For addends of equal sign:
+void DecimalColumnFigure();
+// For addends of opposite sign: the smaller taken from the larger.
+void DecimalColumnDifferenceFigure();
+
+// "." and "-." begin the texts of numbers below 1 in size: "0" goes in
+// before the point.
+std::string WithLeadingZero(const std::string& text);
+
+}  // namespace torvane

@@ -1,0 +1,81 @@
+// The three-part drill on the sign, the absolute value and the answer of a
+// calculation of two signed numbers.
+#include "sign_abs_result_drill.h"
+
+#include "answer_reveal.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "layout_cursor.h"
+#include "shell.h"
+
+namespace {
+
+// The drill that runs and the example its part drew last: the example
+// loop's routines take no arguments.
+const SignAbsResultLayout* drill_layout = nullptr;
+DrillExampleMaker drill_maker = nullptr;
+DrillExample drill_example;
+
+void DrawExample() {
+  drill_example = drill_maker();
+}
+
+// An example of `part` (0 to 2) begins: its band blanked, its heading on the
+// band's top line and the question below it; the cursor stands after the "=".
+void BeginExample(int part, const char* heading) {
+  const SignAbsResultLayout& layout = *drill_layout;
+  const float top = layout.band_tops[part];
+  XI1 = layout.margin;
+  YI1 = top;
+  if (part == 0) {
+    BlankPage(1320, 1300);
+  } else {
+    PsBOX_STEP(0, top, 1320, layout.band_height, 15, 15);
+  }
+  Say(heading, layout.heading_x, top, 0);
+  Say(drill_example.question, XI1 + layout.question_dx, top + layout.question_dy, 0);
+}
+
+// The absolute value is given beside the box; the sign is asked.
+void ShowSignExample() {
+  const SignAbsResultLayout& layout = *drill_layout;
+  BeginExample(0, "問①　符号をいいなさい。");
+  XI2 = XI2 + layout.box_gap;
+  EmptyAnswerBox(kDrillSignBox, layout.box_border);
+  Say(drill_example.absolute, XI2 + layout.given_gap, YI1, 3);
+  WaitAnyKey();
+  FillAnswerBox(kDrillSignBox, drill_example.sign, layout.box_border);
+}
+
+// The sign is given after the "="; the absolute value is asked.
+void ShowAbsoluteExample() {
+  const SignAbsResultLayout& layout = *drill_layout;
+  BeginExample(1, "問②　絶対値をいいなさい。");
+  Continue(drill_example.sign, 3);
+  XI2 = XI2 + layout.sign_gap;
+  EmptyAnswerBox(kDrillAbsoluteBox, layout.box_border);
+  WaitAnyKey();
+  FillAnswerBox(kDrillAbsoluteBox, drill_example.absolute, layout.box_border);
+}
+
+// The answer after a key, right after the "=".
+void ShowResultExample() {
+  BeginExample(2, "問③　次の計算をしなさい。");
+  WaitAnyKey();
+  Continue(drill_example.result, 5);
+  if (drill_example.plus_note) Say("答の + は書かない。", XI2 + 100, YI1, 3);
+}
+
+void RunPart(DrillExampleMaker maker, Routine show) {
+  drill_maker = maker;
+  RandomExampleLoop(DrawExample, show, LoopEntry::kFreshStart);
+}
+
+}  // namespace
+
+void SignAbsResultDrill(const SignAbsResultLayout& layout, const SignAbsResultParts& parts) {
+  drill_layout = &layout;
+  RunPart(parts.sign, ShowSignExample);
+  RunPart(parts.absolute, ShowAbsoluteExample);
+  RunPart(parts.result, ShowResultExample);
+}
