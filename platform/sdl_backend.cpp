@@ -16,6 +16,7 @@
 #include "last_chance.h"
 #include "runtime.h"
 #include "window_icon.h"
+#include "x_errors.h"
 
 namespace {
 
@@ -298,6 +299,7 @@ class SdlBackend : public Backend {
 
 int RunInWindow(const std::string& title, const std::function<int()>& program) {
   std::string title_utf8 = ToUtf8(title);
+  IgnoreMessagesToClosedWindows();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), SDL_GetError());
     return 1;
