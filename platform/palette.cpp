@@ -11,7 +11,7 @@ namespace {
 //   on the white page: text 0, 3, 4, 5, 7, 9, 11 and 13 (the error message);
 //   the main menu: title 15 and items 13 on the panel colour 10;
 //   prompt boxes: text 9 on fill 4 and on fill 12;
-//   cells: text 5 on fill 13, text 13 on fill 3.
+//   cells: text 5 on fill 13 and on fill 11, text 13 on fill 3.
 // Colour 4 (the default text) therefore sits between the dark colours 9 and
 // the white page, and 13 is a strong pink that reads on white and on the
 // dark fills 3 and 10 alike.
@@ -27,7 +27,7 @@ constexpr Rgb kPalette[kPaletteSize] = {
     {0x80, 0x80, 0x80},  // 8 grey
     {0x0A, 0x1E, 0x78},  // 9 navy: the moving point, prompt text
     {0x0A, 0x4A, 0x22},  // 10 dark green: the main-menu panel
-    {0x00, 0x7F, 0xA0},  // 11 cyan: thermometer labels
+    {0x00, 0x96, 0xD0},  // 11 light blue: thermometer labels; cell fill
     {0xFF, 0xB4, 0xA8},  // 12 salmon: prompt fill
     {0xF0, 0x50, 0x9F},  // 13 pink: menu items, the error message, cell fill
     {0xC8, 0x9B, 0x00},  // 14 gold
