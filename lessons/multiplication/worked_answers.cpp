@@ -4,12 +4,6 @@
 
 namespace pellith {
 
-void AnswerColumn(float left) {
-  XI0 = left;
-  XI1 = XI0 + 54;
-  YI1 = 30;
-}
-
 void WorkedAnswer(const std::string& label, float label_colour, float y,
                   const std::string& question, std::initializer_list<std::string> working,
                   const std::string& value) {

@@ -6,11 +6,10 @@
 #include <initializer_list>
 #include <string>
 
-namespace pellith {
+// A column of answers begins with `AnswerColumn(left)` (answer_columns.h).
+#include "answer_columns.h"
 
-// A column of answers starts on the heading's line 30, its labels at
-// `XI0` = left and its working lines 54 right of it (`XI1`).
-void AnswerColumn(float left);
+namespace pellith {
 
 // The label at (`XI0`, y) in `label_colour`, the question 16 right of the
 // working margin `XI1` in colour 0, each working line 54 lower at `XI1` in
