@@ -7,8 +7,8 @@ namespace {
 // Every text colour the lessons draw, on the background it is drawn on.
 TEST(Palette, EveryTextAndBackgroundPairReadsClearly) {
   const std::pair<int, int> pairs[] = {
-      {0, 15},  {3, 15},  {4, 15},  {5, 15}, {7, 15}, {9, 15}, {11, 15},
-      {13, 15}, {15, 10}, {13, 10}, {9, 4},  {9, 12}, {5, 13}, {13, 3},
+      {0, 15}, {3, 15}, {4, 15}, {5, 15}, {7, 15}, {9, 15}, {11, 15}, {13, 15}, {15, 10}, {13, 10},
+      {9, 4},  {9, 12}, {5, 13}, {5, 11}, {13, 3}, {13, 6}, {13, 8},  {15, 6},  {15, 8},
   };
   for (auto [text, background] : pairs) {
     EXPECT_GE(ContrastRatio(text, background), 3.0) << "text " << text << " on " << background;
