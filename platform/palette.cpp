@@ -14,8 +14,9 @@ namespace {
 //   cells: text 5 on fill 13 and on fill 11, text 13 on fill 3 and on fill 8;
 //   the sets figure: names 13 and members 15 on the fills 10, 6 and 8.
 // Colour 4 (the default text) therefore sits between the dark colours 9 and
-// the white page, and 13 is a strong pink that reads on white and on the
-// dark fills 3, 6, 8 and 10 alike.
+// the white page. 13 is the yellow that pages name as yellow ("黄色の面積"),
+// deep enough to read on white and on the dark fills 3, 6, 8 and 10 alike;
+// 14, the empty thermometer tube and never text, is a light yellow.
 constexpr Rgb kPalette[kPaletteSize] = {
     {0x00, 0x00, 0x00},  // 0 black: body text
     {0x1A, 0x3F, 0xB0},  // 1 blue
@@ -30,8 +31,8 @@ constexpr Rgb kPalette[kPaletteSize] = {
     {0x0A, 0x4A, 0x22},  // 10 dark green: the main-menu panel
     {0x00, 0x96, 0xD0},  // 11 light blue: thermometer labels; cell fill
     {0xFF, 0xB4, 0xA8},  // 12 salmon: prompt fill
-    {0xF0, 0x50, 0x9F},  // 13 pink: menu items, the error message, cell fill
-    {0xC8, 0x9B, 0x00},  // 14 gold
+    {0xB0, 0x8C, 0x00},  // 13 yellow: menu items, the error message, cell fill
+    {0xF5, 0xDC, 0x6E},  // 14 light yellow: the empty thermometer tube
     {0xFF, 0xFF, 0xFF},  // 15 white: the page
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 // Every text colour the lessons draw, on the background it is drawn on.
@@ -15,6 +17,18 @@ TEST(Palette, EveryTextAndBackgroundPairReadsClearly) {
   }
   Rgb page = PaletteColour(15);
   EXPECT_EQ(page.r + page.g + page.b, 3 * 255);
+}
+
+// The pages name colour 13 "yellow" and colour 11 "light blue" (水色): their
+// hues must look so.
+TEST(Palette, TheColoursPagesNameByTheirNameLookSo) {
+  const Rgb yellow = PaletteColour(13);
+  EXPECT_GT(yellow.r, 2 * yellow.b);
+  EXPECT_GT(yellow.g, 2 * yellow.b);
+  EXPECT_LE(std::abs(yellow.r - yellow.g), yellow.r / 4);
+  const Rgb light_blue = PaletteColour(11);
+  EXPECT_GT(light_blue.b, light_blue.r + 100);
+  EXPECT_GT(light_blue.b, light_blue.g);
 }
 
 }  // namespace
