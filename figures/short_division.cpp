@@ -1,9 +1,10 @@
 // The short-division ladder of SOSU from the table that PrimeFactorise left
 // in Q and G(). Each row: the divisor with ")" at XTAKE (a longer divisor
 // ends where a one-digit one ends), the dividend, a bar under it, and the
-// quotient under the bar; the last prime stays alone at the bottom. Numbers are right-aligned on a column edge, 30 units per
-// character of their text. With NASI 1 it waits for a key after every bar
-// and every quotient. Afterwards NASI is 0 and YTAKE the bottom row's y.
+// quotient under the bar; the last prime stays alone at the bottom. Numbers
+// are right-aligned on a column edge, 30 units per character of their text.
+// With NASI 1 it waits for a key after every bar and every quotient.
+// Afterwards NASI is 0 and YTAKE the bottom row's y.
 #include "figures.h"
 
 namespace {

@@ -1,12 +1,15 @@
-// The page: a retained Cairo image of the logical drawing space, the font and
-// pen state, and the operation log. Both backends draw through one Page.
+// The page: a retained image of the logical drawing space, the font and pen
+// state, and the operation log. Both backends draw through one Page.
 #pragma once
 
-#include <cairo.h>
-
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+// The drawing library's own types stay inside the platform layer.
+struct _cairo;
+struct _cairo_surface;
 
 // One drawing operation as the log records it: the operation's name, its
 // numbers in order, and for text the face and the string (UTF-8).
@@ -26,6 +29,23 @@ struct FontState {
   bool italic = false;
 };
 
+// Device pixels x1 <= x < x2, y1 <= y < y2.
+struct PixelRect {
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool empty() const { return x1 >= x2 || y1 >= y2; }
+  int width() const { return x2 - x1; }
+  int height() const { return y2 - y1; }
+};
+
+// The page's pixels: `height` rows of `width` 32-bit values 0x00RRGGBB,
+// `stride` bytes apart.
+struct PixelRows {
+  const unsigned char* data;
+  int stride;
+  int width;
+  int height;
+};
+
 class Page {
  public:
   // `scale` device pixels for one logical unit.
@@ -35,9 +55,11 @@ class Page {
   Page& operator=(const Page&) = delete;
 
   double scale() const { return scale_; }
-  cairo_surface_t* surface() const { return surface_; }
   int pixel_width() const;
   int pixel_height() const;
+  // One device pixel as 0xRRGGBB.
+  uint32_t Pixel(int px, int py) const;
+  PixelRows Pixels() const;
 
   FontState font;
   int pen_width = 1;
@@ -54,9 +76,9 @@ class Page {
   void Text(double x, double y, int hmag, int vmag, int colour, const std::string& sjis);
   void Note(const std::string& routine, double x, double y, double colour, const std::string& sjis);
 
-  // Set whenever something is drawn; the window backend clears it when it
-  // has shown the page.
-  bool changed = true;
+  // The device pixels the operations may have changed since the last call
+  // (empty when nothing was drawn); starts again from nothing.
+  PixelRect TakeTouched();
 
   // With logging on, every operation is kept in `log`, or, with a sink set,
   // handed to the sink as it happens and not kept.
@@ -64,18 +86,32 @@ class Page {
   std::vector<LoggedOp> log;
   std::function<void(const LoggedOp&)> log_sink;
 
+  // A PNG of the page; false when it cannot be written.
   bool SavePng(const std::string& path) const;
 
  private:
-  // Logs a drawing operation: the page has changed.
-  void Record(LoggedOp op);
-  // Logs any operation, drawing or note.
-  void Keep(LoggedOp op);
+  // Logs an operation: kept in `log`, or handed to the sink.
+  void Record(LoggedOp&& op) {
+    if (log_sink) {
+      log_sink(op);
+    } else {
+      log.push_back(std::move(op));
+    }
+  }
+  // Widens the touched rectangle by the logical rectangle, plus a pixel of
+  // antialiased edge.
+  void Touch(double x1, double y1, double x2, double y2);
+  void TouchAround(double x, double y, double reach) {
+    Touch(x - reach, y - reach, x + reach, y + reach);
+  }
+  void TouchPoints(const std::vector<double>& xy, double reach);
   void SetColour(int colour);
   void StrokeAtPen();
+  void FillRect(double x, double y, double w, double h);
 
   double scale_;
   bool erasing_ = false;
-  cairo_surface_t* surface_;
-  cairo_t* cr_;
+  PixelRect touched_;
+  _cairo_surface* surface_;
+  _cairo* cr_;
 };

@@ -1,14 +1,14 @@
 // Runs one of the programs headless on a key script and writes the screen.
 //
-//   player PROGRAM "KEYS" OUT.png [--each DIR] [--log FILE] [--time hh:mm:ss]
+//   player PROGRAM "KEYS" OUT.png|- [--each DIR] [--log FILE] [--time hh:mm:ss]
 //
 // PROGRAM is almeno, torvane, pellith, vindrel or quorrel. KEYS are tokens
 // separated by blanks: a single printable character, or Enter, Left, Right,
 // Backspace, Delete, Space. The screen is written as it stands when the script
-// is used up or the program ends; --each also writes DIR/0001.png, ... before
-// every key; --log writes the operation log as the run goes (UTF-8, one
-// operation a line, fields separated by tabs); --time fixes the clock, and so
-// the random seed.
+// is used up or the program ends (OUT.png "-": not written); --each also
+// writes DIR/0001.png, ... before every key; --log writes the operation log
+// as the run goes (UTF-8, one operation a line, fields separated by tabs);
+// --time fixes the clock, and so the random seed.
 //
 // Whatever the player cannot do (a clock that is no time of day, a folder
 // that is not there, a file it cannot write) it says in one line on standard
@@ -45,7 +45,7 @@ void Say(const char* format, ...) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: player almeno|torvane|pellith|vindrel|quorrel \"KEYS\" OUT.png "
+               "usage: player almeno|torvane|pellith|vindrel|quorrel \"KEYS\" OUT.png|- "
                "[--each DIR] [--log FILE] [--time hh:mm:ss]\n");
   return kRefused;
 }
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
     Say("--each %s is no folder the pictures can be written to", each.c_str());
     return kRefused;
   }
-  if (std::string why = PngRefusal(out); !why.empty()) {
+  if (std::string why = out == "-" ? "" : PngRefusal(out); !why.empty()) {
     Say("%s", why.c_str());
     return kRefused;
   }
@@ -161,6 +161,7 @@ int main(int argc, char** argv) {
     }
     backend.page().log_sink = [&log](const LoggedOp& op) { log.Write(op); };
   } else {
+    // The log costs a text conversion per glyph: kept only when asked for.
     backend.page().logging = false;
   }
 
@@ -187,7 +188,7 @@ int main(int argc, char** argv) {
     Say("cannot write %s", backend.frame_not_written().c_str());
     exit_code = kNotWritten;
   }
-  if (!backend.page().SavePng(out)) {
+  if (out != "-" && !backend.page().SavePng(out)) {
     Say("cannot write %s", out.c_str());
     exit_code = kNotWritten;
   }
