@@ -337,10 +337,10 @@ int RunInWindow(const std::string& title, const std::function<int()>& program) {
   if (const char* none = ChooseVideoDrivers()) return cannot(none);
   IgnoreMessagesToClosedWindows();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) return cannot(SDL_GetError());
-  if (!IsRealDisplay(SDL_GetCurrentVideoDriver())) {
-    std::string driver = SDL_GetCurrentVideoDriver();
+  if (const char* driver = SDL_GetCurrentVideoDriver(); !IsRealDisplay(driver)) {
+    std::string why = std::string("no display (video driver ") + (driver ? driver : "none") + ")";
     SDL_Quit();
-    return cannot("no display (video driver " + driver + ")");
+    return cannot(why);
   }
   int status = 1;
   try {
