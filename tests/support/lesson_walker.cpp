@@ -1,7 +1,9 @@
 #include "lesson_walker.h"
 
+#include <algorithm>
 #include <deque>
 #include <memory>
+#include <optional>
 
 #include "backend.h"
 #include "globals.h"
@@ -9,12 +11,13 @@
 
 namespace {
 
-// The circled numbers ① to ⑳ begin with these UTF-8 bytes.
-int CountCircledNumbers(const std::string& utf8) {
+// The highest circled number (① to ⑳, UTF-8 E2 91 A0 to B3) in a submenu
+// line: its item count, also where one label covers several items ("②～④").
+int HighestCircledNumber(const std::string& utf8) {
   int n = 0;
   for (size_t i = 0; i + 2 < utf8.size(); ++i) {
     unsigned char a = utf8[i], b = utf8[i + 1], c = utf8[i + 2];
-    if (a == 0xE2 && b == 0x91 && c >= 0xA0 && c <= 0xB3) ++n;
+    if (a == 0xE2 && b == 0x91 && c >= 0xA0 && c <= 0xB3) n = std::max(n, c - 0xA0 + 1);
   }
   return n;
 }
@@ -29,7 +32,9 @@ class WalkingLearner : public Backend {
 
   std::string PollKey() override {
     if (keys_.empty()) Decide();
-    if (++result_.keys > kMostKeys) Stuck("more than " + std::to_string(kMostKeys) + " keys");
+    if (++result_.keys > kMostKeys) {
+      Stuck("more than " + std::to_string(kMostKeys) + " keys, the last prompt: " + last_prompt_);
+    }
     std::string key = keys_.front();
     keys_.pop_front();
     return key;
@@ -52,15 +57,16 @@ class WalkingLearner : public Backend {
     for (char c : keys) keys_.push_back(std::string(1, c));
   }
 
-  // The last prompt printed since the previous decision.
-  const LoggedOp* LastPrompt() {
-    const LoggedOp* last = nullptr;
+  // The last prompt printed since the previous decision (a copy: the log may
+  // be cleared below).
+  std::optional<LoggedOp> LastPrompt() {
+    std::optional<LoggedOp> last;
     auto& log = page_->log;
     for (size_t i = seen_; i < log.size(); ++i) {
       const LoggedOp& op = log[i];
       if (op.name != "print" || op.face != "DrawPlainText" || op.text.empty()) continue;
       if (op.text == ToUtf8("入力")) continue;  // the answer field's own label
-      last = &op;
+      last = op;
     }
     seen_ = log.size();
     // Keep the log small: the walk only reads what came since the last key.
@@ -72,13 +78,14 @@ class WalkingLearner : public Backend {
   }
 
   void Decide() {
-    const LoggedOp* prompt = LastPrompt();
+    const std::optional<LoggedOp> prompt = LastPrompt();
     if (!prompt) {
       // The same wait goes on (a refused Enter redraws nothing new).
       if (notice_tries_ > 0) return Sweep();
       Stuck("no prompt on the screen");
     }
     const std::string& text = prompt->text;
+    last_prompt_ = text;
     const float x = prompt->nums[0], y = prompt->nums[1];
     if (text == ToUtf8("番号を入力して下さい。")) return MainMenuChoice();
     if (text == ToUtf8("何かキーを押して下さい。")) return Type(" ");
@@ -122,7 +129,7 @@ class WalkingLearner : public Backend {
 
   void SubmenuChoice(const std::string& line) {
     notice_tries_ = 0;
-    const int n = CountCircledNumbers(line);
+    const int n = HighestCircledNumber(line);
     if (n < 2) Stuck("a submenu without numbered items: " + line);
     int& opened = result_.items_opened[line];
     if (opened < n - 1) {
@@ -140,6 +147,7 @@ class WalkingLearner : public Backend {
   int next_topic_ = 1;
   std::string notice_;
   int notice_tries_ = 0;
+  std::string last_prompt_;
 };
 
 }  // namespace
