@@ -39,30 +39,10 @@ std::string NumberLineKeys() {
   return k;
 }
 
-struct ItemCase {
-  const char* name;
-  std::string keys;  // after "1 Enter": the item's number and every key it takes
-  int key_waits;
-  int notices;                          // number-line prompts
-  std::vector<std::string> last_texts;  // the item's last texts, Shift-JIS
-};
-
 class AdditionItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(AdditionItems, TakesItsKeysAndComesBackToTheSubmenu) {
-  const ItemCase& c = GetParam();
-  const ItemRun r = RunItem("1 Enter " + c.keys, kSubmenu);
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.key_waits, c.key_waits);
-  EXPECT_EQ(r.notices, c.notices);
-  // The submenu once on entry and once more under the finished page.
-  EXPECT_EQ(r.submenus, 2);
-  EXPECT_EQ(Tail(r.page_texts, c.last_texts.size()), Utf8All(c.last_texts));
-
-  // One key fewer and the page is still waiting: no submenu yet.
-  std::string shorter = c.keys.substr(0, c.keys.find_last_not_of(' ') + 1);
-  shorter = shorter.substr(0, shorter.rfind(' '));
-  EXPECT_EQ(RunItem("1 Enter " + shorter, kSubmenu).submenus, 1);
+  ExpectItem("1 Enter", kSubmenu, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"NumberLine",
                  NumberLineKeys(),
                  17,
+                 0,
                  3 + 1 + 5 + 1 + 4 + 1 + 5 + 1 + 5 + 1 + 6 + 1 + 2 + 1 + 6 + 1 + 3 + 1 + 4 + 1 + 6 +
                      1 + 2 + 1 + 3 + 1 + 4 + 1 + 6 + 1 + 2 + 1 + 3 + 1 + 4 + 1 + 6 + 1 + 2 + 1 + 3 +
                      1 + 4 + 1 + 6 + 1 + 2 + 1,
@@ -83,21 +64,24 @@ INSTANTIATE_TEST_SUITE_P(
                  "2 Enter a a a a",
                  4,
                  0,
+                 0,
                  {"504 488 5 同じ符号", "883 488 5 絶対値の和", "385 548 5 絶対値の大きい方の符号",
                   "883 548 5 絶対値の差"}},
-        ItemCase{"Drill", "3 Enter a 2 Enter a 1 Enter a 1 Enter a 1 Enter", 4, 0, {}},
+        ItemCase{"Drill", "3 Enter a 2 Enter a 1 Enter a 1 Enter a 1 Enter", 4, 4, 0, {}},
         // Both sums on one line, the rule under them; a sum of 0 is labelled
         // "0" in colour 3 over the line's own "0".
         ItemCase{
             "Opposites",
             "4 Enter " + Sum(5, -5) + "a a " + Sum(-7, 7) + "a a",
             4,
+            0,
             5 + 1 + 5 + 1 + 7 + 1 + 7 + 1,
             {"546.5 529 3 0", "876 78 3 =0", "88 138 5 ※絶対値の等しい異符号の和は、0である。"}},
         // A move of 0 is taken at once.
         ItemCase{"AddZero",
                  "5 Enter " + Sum(-3, 0) + "a a " + Sum(0, -5) + "a a a",
                  5,
+                 0,
                  3 + 1 + 1 + 1 + 5 + 1,
                  {"88 198 5 ※どんな数に0を加えても、和ははじめの数になる。",
                   "88 258 5 ※0にどんな数を加えても、和は加えた数になる。",
@@ -105,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"AnswersQ12",
                  "6 Enter a a",
                  2,
+                 0,
                  0,
                  {"840 200 3 (6)", "921 200 0 0+(-37)", "894 250 5 =-37",
                   "40 570 7 教科書 問3　をしなさい。"}},
@@ -114,8 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
             "7 Enter",
             0,
             0,
+            0,
             {"874 150 5 =+2", "604 220 0 (6) (+4)+(-10)", "680 270 0 =-(10-4)", "901 270 5 =-6"}}),
-    [](const ::testing::TestParamInfo<ItemCase>& info) { return std::string(info.param.name); });
+    ItemName);
 
 TEST(AdditionTopic, GoalPageThenSubmenuUntilItsLastItem) {
   // 0, 9 and an empty entry ask again; 8 goes back to the main menu.

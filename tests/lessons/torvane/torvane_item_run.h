@@ -2,6 +2,8 @@
 // key script, read back from the operation log.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -63,6 +65,38 @@ inline std::vector<std::string> Utf8All(const std::vector<std::string>& sjis) {
 template <typename T>
 std::vector<T> Tail(const std::vector<T>& v, size_t n) {
   return n > v.size() ? v : std::vector<T>(v.end() - n, v.end());
+}
+
+// One item of a topic: its keys from the submenu on, and what it shows.
+struct ItemCase {
+  const char* name;
+  std::string keys;  // the item's number and every key it takes
+  int key_waits;
+  int next_steps;
+  int notices;                          // number-line prompts
+  std::vector<std::string> last_texts;  // the item's last texts, Shift-JIS
+};
+
+// Runs the item from the main menu (`topic`: "1 Enter" and so on): it takes
+// all its keys, shows its prompts as often as the case says, ends with the
+// case's last texts and comes back to the submenu; one key fewer and it is
+// still waiting.
+inline void ExpectItem(const std::string& topic, const std::string& submenu, const ItemCase& c) {
+  const ItemRun r = RunItem(topic + " " + c.keys, submenu);
+  EXPECT_EQ(r.run.ending, "script used up");
+  EXPECT_EQ(r.key_waits, c.key_waits);
+  EXPECT_EQ(r.next_steps, c.next_steps);
+  EXPECT_EQ(r.notices, c.notices);
+  // The submenu once on entry and once more under the finished page.
+  EXPECT_EQ(r.submenus, 2);
+  EXPECT_EQ(Tail(r.page_texts, c.last_texts.size()), Utf8All(c.last_texts));
+  std::string shorter = c.keys.substr(0, c.keys.find_last_not_of(' ') + 1);
+  shorter = shorter.substr(0, shorter.rfind(' '));
+  EXPECT_EQ(RunItem(topic + " " + shorter, submenu).submenus, 1);
+}
+
+inline std::string ItemName(const ::testing::TestParamInfo<ItemCase>& info) {
+  return info.param.name;
 }
 
 }  // namespace torvane
