@@ -1,6 +1,11 @@
 // How fast the page draws text and boxes, headless.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
 #include "headless.h"
 #include "runtime.h"
 
@@ -55,6 +60,19 @@ void BM_CursorDisc(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CursorDisc);
+
+// The player's PNG of a page of text and boxes.
+void BM_SavePng(benchmark::State& state) {
+  Fixture fixture;
+  PsBOX_STEP(22, 10, 1320, 600, 15, 10);
+  for (int k = 0; k < 12; ++k) {
+    PsSYMBOL40(44, 30 + 50 * k, 2, 3, 13, "正の数・負の数で量を表すこと 3.5 + (-2)");
+  }
+  std::string path = "/tmp/platform_bench_" + std::to_string(getpid()) + ".png";
+  for (auto _ : state) CurrentBackend().page().SavePng(path);
+  std::remove(path.c_str());
+}
+BENCHMARK(BM_SavePng)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

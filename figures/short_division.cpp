@@ -1,9 +1,10 @@
 // The short-division ladder of SOSU from the table that PrimeFactorise left
-// in Q and G(). Each row: the divisor with ")" at XTAKE, the dividend, a
-// bar under it, and the quotient under the bar; the last prime stays alone
-// at the bottom. Numbers are right-aligned on a column edge, 30 units per
-// character of their text. With NASI 1 it waits for a key after every bar
-// and every quotient. Afterwards NASI is 0 and YTAKE the bottom row's y.
+// in Q and G(). Each row: the divisor with ")" at XTAKE (a longer divisor
+// ends where a one-digit one ends), the dividend, a bar under it, and the
+// quotient under the bar; the last prime stays alone at the bottom. Numbers
+// are right-aligned on a column edge, 30 units per character of their text.
+// With NASI 1 it waits for a key after every bar and every quotient.
+// Afterwards NASI is 0 and YTAKE the bottom row's y.
 #include "figures.h"
 
 namespace {
@@ -11,6 +12,7 @@ namespace {
 constexpr float kColumn = 30;     // width given to each character of a number
 constexpr float kTextToBar = 46;  // from the top of a row's texts to its bar
 constexpr float kBarToNext = 18;  // from the bar to the quotient under it
+constexpr float kDigit = 27;      // the printer's advance for a digit
 
 // Prints the text of TA right-aligned on the column edge, with its top at y.
 void PrintDividend(float y) {
@@ -45,7 +47,9 @@ void DrawShortDivision() {
       const float y = YTAKE;
       CCC1 = 0;
       AA_s = SO_s + ")";
-      X = XTAKE;
+      // A divisor of several digits ends where a one-digit one ends, left
+      // of the dividend's column.
+      X = XTAKE - kDigit * (PfKLEN(SO_s) - 1);
       Y = y;
       PrintMarkup();
       PrintDividend(y);

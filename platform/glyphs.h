@@ -1,12 +1,14 @@
 // The glyph model: how a text of the current font is laid out and painted.
 //
 // At font size s and magnifications h x v, a single-byte character fills a
-// cell s*h/2 wide, a double-byte one a cell s*h wide; both are s*v high with
-// a common baseline at 0.88*s*v below the top. A glyph is painted centred in
-// its cell and narrowed when it would not fit, so the advance of a text never
-// depends on the font. The serif italic letters and the script l keep their
-// own proportions (they are not stretched with a wide magnification) and the
-// serif ones sit lower, on the line of the gothic digits beside them.
+// cell s*h/2 wide, a double-byte one a cell s*h wide; both are s*v high. A
+// gothic glyph is drawn as a font sits in its em box: scaled so that a kanji's
+// ink is about 0.9 of the cell high, on a common baseline, so that a text of
+// a 44-unit line stays inside it. A glyph is centred in its cell and narrowed
+// when it would not fit, so the advance of a text never depends on the font.
+// The serif italic letters and the script l keep their own proportions (they
+// are not stretched with a wide magnification) and the serif ones sit lower,
+// on the line of the gothic digits beside them.
 #pragma once
 
 #include <cairo.h>
@@ -19,9 +21,13 @@
 // that character's byte length.
 double CellWidth(const FontState& font, int hmag, unsigned char lead, int* bytes);
 
-// Paints `sjis` from the top-left point (x, y); returns the pen x after it.
-double PaintText(cairo_t* cr, const FontState& font, double x, double y, int hmag, int vmag,
-                 const std::string& sjis);
+// The logical rectangle a text's ink covers (empty when nothing was painted).
+struct InkBox {
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool empty() const { return x1 >= x2 || y1 >= y2; }
+};
 
-// The family a face name of the programs stands for on this machine.
-const char* FamilyForFace(const std::string& face);
+// Paints `sjis` from the top-left point (x, y); returns the pen x after it
+// and, with `ink`, where it painted.
+double PaintText(cairo_t* cr, const FontState& font, double x, double y, int hmag, int vmag,
+                 const std::string& sjis, InkBox* ink = nullptr);

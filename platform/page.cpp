@@ -1,11 +1,14 @@
 #include "page.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "glyphs.h"
 #include "palette.h"
+#include "png_file.h"
 #include "runtime.h"
 
 namespace {
@@ -88,6 +91,7 @@ Page::Page(double scale) : scale_(scale) {
   SetColour(kPageColour);
   cairo_paint(cr_);
   cairo_restore(cr_);
+  touched_ = {0, 0, w, h};
 }
 
 Page::~Page() {
@@ -102,9 +106,41 @@ int Page::pixel_height() const {
   return cairo_image_surface_get_height(surface_);
 }
 
-void Page::Record(LoggedOp op) {
-  changed = true;
-  if (logging) log.push_back(std::move(op));
+PixelRows Page::Pixels() const {
+  cairo_surface_flush(surface_);
+  return {cairo_image_surface_get_data(surface_), cairo_image_surface_get_stride(surface_),
+          pixel_width(), pixel_height()};
+}
+
+uint32_t Page::Pixel(int px, int py) const {
+  PixelRows rows = Pixels();
+  if (px < 0 || py < 0 || px >= rows.width || py >= rows.height) return 0xFFFFFF;
+  const unsigned char* row = rows.data + size_t(py) * rows.stride;
+  return reinterpret_cast<const uint32_t*>(row)[px] & 0xFFFFFF;
+}
+
+void Page::Touch(double x1, double y1, double x2, double y2) {
+  // One device pixel more on every side: antialiased edges, and the erasing
+  // pixel (see SetColour).
+  int px1 = std::max(0, int(std::floor(std::max(x1, -kFar) * scale_)) - 1);
+  int py1 = std::max(0, int(std::floor(std::max(y1, -kFar) * scale_)) - 1);
+  int px2 = std::min(pixel_width(), int(std::ceil(std::min(x2, kFar) * scale_)) + 1);
+  int py2 = std::min(pixel_height(), int(std::ceil(std::min(y2, kFar) * scale_)) + 1);
+  if (px1 >= px2 || py1 >= py2) return;
+  if (touched_.empty()) {
+    touched_ = {px1, py1, px2, py2};
+    return;
+  }
+  touched_.x1 = std::min(touched_.x1, px1);
+  touched_.y1 = std::min(touched_.y1, py1);
+  touched_.x2 = std::max(touched_.x2, px2);
+  touched_.y2 = std::max(touched_.y2, py2);
+}
+
+PixelRect Page::TakeTouched() {
+  PixelRect r = touched_;
+  touched_ = {};
+  return r;
 }
 
 void Page::SetColour(int colour) {
@@ -122,9 +158,27 @@ void Page::StrokeAtPen() {
   cairo_stroke(cr_);
 }
 
+void Page::FillRect(double x, double y, double w, double h) {
+  if (w <= 0 || h <= 0) return;
+  if (erasing_) {
+    // Every device pixel the rectangle reaches into, so that an antialiased
+    // edge drawn there before leaves no ghost; nothing beyond them.
+    double x1 = std::floor(x * scale_ + 1e-6) / scale_, y1 = std::floor(y * scale_ + 1e-6) / scale_;
+    double x2 = std::ceil((x + w) * scale_ - 1e-6) / scale_;
+    double y2 = std::ceil((y + h) * scale_ - 1e-6) / scale_;
+    cairo_rectangle(cr_, x1, y1, x2 - x1, y2 - y1);
+  } else {
+    cairo_rectangle(cr_, x, y, w, h);
+  }
+  cairo_fill(cr_);
+}
+
 void Page::Line(double x1, double y1, double x2, double y2, int colour) {
-  Record({"line", {x1, y1, x2, y2, double(colour), double(pen_width)}, "", ""});
+  if (logging) Record({"line", {x1, y1, x2, y2, double(colour), double(pen_width)}, "", ""});
   if (!ClipSegment(x1, y1, x2, y2)) return;
+  double reach = pen_width / 2.0;
+  Touch(std::min(x1, x2) - reach, std::min(y1, y2) - reach, std::max(x1, x2) + reach,
+        std::max(y1, y2) + reach);
   SetColour(colour);
   cairo_move_to(cr_, x1, y1);
   cairo_line_to(cr_, x2, y2);
@@ -132,31 +186,45 @@ void Page::Line(double x1, double y1, double x2, double y2, int colour) {
 }
 
 void Page::Box(double x1, double y1, double x2, double y2, int colour, int fill, int mask) {
-  Record({"box",
-          {x1, y1, x2, y2, double(colour), double(fill), double(mask), double(pen_width)},
-          "",
-          ""});
+  if (logging) {
+    Record({"box",
+            {x1, y1, x2, y2, double(colour), double(fill), double(mask), double(pen_width)},
+            "",
+            ""});
+  }
   x1 = Clamp(x1), y1 = Clamp(y1), x2 = Clamp(x2), y2 = Clamp(y2);
-  cairo_rectangle(cr_, std::min(x1, x2), std::min(y1, y2), std::fabs(x2 - x1), std::fabs(y2 - y1));
-  SetColour(fill);
-  cairo_fill_preserve(cr_);
+  double left = std::min(x1, x2), top = std::min(y1, y2);
+  double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
+  Touch(left, top, left + w, top + h);
+  // The box covers exactly its rectangle: the border is the outer band of
+  // it, the pen width wide, and the fill is what the border leaves inside.
+  double border = pen_width;
   SetColour(colour);
-  StrokeAtPen();
+  FillRect(left, top, w, h);
+  if (fill != colour && w > 2 * border && h > 2 * border) {
+    SetColour(fill);
+    FillRect(left + border, top + border, w - 2 * border, h - 2 * border);
+  }
 }
 
 void Page::Disc(double x, double y, double r, int colour) {
-  Record({"disc", {x, y, r, double(colour), double(pen_width)}, "", ""});
+  if (logging) Record({"disc", {x, y, r, double(colour), double(pen_width)}, "", ""});
   if (FarAway(x, y, r)) return;
+  // A disc keeps its radius whatever the pen: one fill, no outline. The
+  // smallest dots (the dotted arcs give 0.5) are drawn one unit round so
+  // that they show.
+  double radius = std::max(std::fabs(r), 1.0) + (colour == kPageColour ? 1.0 / scale_ : 0.0);
+  TouchAround(x, y, radius);
   SetColour(colour);
   cairo_new_sub_path(cr_);
-  cairo_arc(cr_, x, y, std::fabs(r), 0, 2 * M_PI);
-  cairo_fill_preserve(cr_);
-  StrokeAtPen();
+  cairo_arc(cr_, x, y, radius, 0, 2 * M_PI);
+  cairo_fill(cr_);
 }
 
 void Page::Circle(double x, double y, double r, int colour) {
-  Record({"circle", {x, y, r, double(colour), double(pen_width)}, "", ""});
+  if (logging) Record({"circle", {x, y, r, double(colour), double(pen_width)}, "", ""});
   if (FarAway(x, y, r)) return;
+  TouchAround(x, y, std::fabs(r) + pen_width / 2.0);
   SetColour(colour);
   cairo_new_sub_path(cr_);
   cairo_arc(cr_, x, y, std::fabs(r), 0, 2 * M_PI);
@@ -164,8 +232,9 @@ void Page::Circle(double x, double y, double r, int colour) {
 }
 
 void Page::Arc(double x, double y, double r, int colour, double start, double end) {
-  Record({"arc", {x, y, r, double(colour), start, end, double(pen_width)}, "", ""});
+  if (logging) Record({"arc", {x, y, r, double(colour), start, end, double(pen_width)}, "", ""});
   if (FarAway(x, y, r)) return;
+  TouchAround(x, y, std::fabs(r) + pen_width / 2.0);
   SetColour(colour);
   cairo_new_sub_path(cr_);
   cairo_arc(cr_, x, y, std::fabs(r), Turn(start), Turn(end));
@@ -173,9 +242,12 @@ void Page::Arc(double x, double y, double r, int colour, double start, double en
 }
 
 void Page::Sector(double x, double y, double r, int colour, int fill, double start, double end) {
-  Record(
-      {"sector", {x, y, r, double(colour), double(fill), start, end, double(pen_width)}, "", ""});
+  if (logging) {
+    Record(
+        {"sector", {x, y, r, double(colour), double(fill), start, end, double(pen_width)}, "", ""});
+  }
   if (FarAway(x, y, r)) return;
+  TouchAround(x, y, std::fabs(r) + pen_width / 2.0);
   cairo_move_to(cr_, x, y);
   cairo_arc(cr_, x, y, std::fabs(r), Turn(start), Turn(end));
   cairo_close_path(cr_);
@@ -185,10 +257,26 @@ void Page::Sector(double x, double y, double r, int colour, int fill, double sta
   StrokeAtPen();
 }
 
+// The bounding box of the points, widened by `reach`.
+void Page::TouchPoints(const std::vector<double>& xy, double reach) {
+  if (xy.size() < 2) return;
+  double x1 = kFar, y1 = kFar, x2 = -kFar, y2 = -kFar;
+  for (size_t k = 0; k + 1 < xy.size(); k += 2) {
+    x1 = std::min(x1, Clamp(xy[k]));
+    x2 = std::max(x2, Clamp(xy[k]));
+    y1 = std::min(y1, Clamp(xy[k + 1]));
+    y2 = std::max(y2, Clamp(xy[k + 1]));
+  }
+  Touch(x1 - reach, y1 - reach, x2 + reach, y2 + reach);
+}
+
 void Page::Polyline(const std::vector<double>& xy, int colour) {
-  LoggedOp op{"polyline", {double(colour), double(pen_width), double(xy.size() / 2)}, "", ""};
-  op.nums.insert(op.nums.end(), xy.begin(), xy.end());
-  Record(std::move(op));
+  if (logging) {
+    LoggedOp op{"polyline", {double(colour), double(pen_width), double(xy.size() / 2)}, "", ""};
+    op.nums.insert(op.nums.end(), xy.begin(), xy.end());
+    Record(std::move(op));
+  }
+  TouchPoints(xy, pen_width / 2.0);
   SetColour(colour);
   for (size_t k = 0; k + 3 < xy.size(); k += 2) {
     double x1 = xy[k], y1 = xy[k + 1], x2 = xy[k + 2], y2 = xy[k + 3];
@@ -201,10 +289,15 @@ void Page::Polyline(const std::vector<double>& xy, int colour) {
 }
 
 void Page::Polygon(const std::vector<double>& xy, int colour, int fill) {
-  LoggedOp op{
-      "polygon", {double(colour), double(fill), double(pen_width), double(xy.size() / 2)}, "", ""};
-  op.nums.insert(op.nums.end(), xy.begin(), xy.end());
-  Record(std::move(op));
+  if (logging) {
+    LoggedOp op{"polygon",
+                {double(colour), double(fill), double(pen_width), double(xy.size() / 2)},
+                "",
+                ""};
+    op.nums.insert(op.nums.end(), xy.begin(), xy.end());
+    Record(std::move(op));
+  }
+  TouchPoints(xy, pen_width / 2.0);
   for (size_t k = 0; k + 1 < xy.size(); k += 2) {
     double x = Clamp(xy[k]), y = Clamp(xy[k + 1]);
     if (k == 0) {
@@ -221,7 +314,8 @@ void Page::Polygon(const std::vector<double>& xy, int colour, int fill) {
 }
 
 void Page::Clear() {
-  Record({"clear", {}, "", ""});
+  if (logging) Record({"clear", {}, "", ""});
+  Touch(0, 0, kPageWidth, kPageHeight);
   cairo_save(cr_);
   cairo_identity_matrix(cr_);
   SetColour(kPageColour);
@@ -230,14 +324,18 @@ void Page::Clear() {
 }
 
 void Page::Text(double x, double y, int hmag, int vmag, int colour, const std::string& sjis) {
-  Record({"text",
-          {x, y, double(hmag), double(vmag), double(colour), font.size, double(font.bold),
-           double(font.italic)},
-          ToUtf8(font.face),
-          ToUtf8(sjis)});
+  if (logging) {
+    Record({"text",
+            {x, y, double(hmag), double(vmag), double(colour), font.size, double(font.bold),
+             double(font.italic)},
+            ToUtf8(font.face),
+            ToUtf8(sjis)});
+  }
   if (FarAway(x, y, 0)) return;
   SetColour(colour);
-  PaintText(cr_, font, x, y, hmag, vmag, sjis);
+  InkBox ink;
+  PaintText(cr_, font, x, y, hmag, vmag, sjis, &ink);
+  if (!ink.empty()) Touch(ink.x1, ink.y1, ink.x2, ink.y2);
 }
 
 void Page::Note(const std::string& routine, double x, double y, double colour,
@@ -246,6 +344,6 @@ void Page::Note(const std::string& routine, double x, double y, double colour,
 }
 
 bool Page::SavePng(const std::string& path) const {
-  cairo_surface_flush(surface_);
-  return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  PixelRows rows = Pixels();
+  return WritePng(path, rows.data, rows.stride, rows.width, rows.height);
 }

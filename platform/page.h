@@ -1,11 +1,14 @@
-// The page: a retained Cairo image of the logical drawing space, the font and
-// pen state, and the operation log. Both backends draw through one Page.
+// The page: a retained image of the logical drawing space, the font and pen
+// state, and the operation log. Both backends draw through one Page.
 #pragma once
 
-#include <cairo.h>
-
+#include <cstdint>
 #include <string>
 #include <vector>
+
+// The drawing library's own types stay inside the platform layer.
+struct _cairo;
+struct _cairo_surface;
 
 // One drawing operation as the log records it: the operation's name, its
 // numbers in order, and for text the face and the string (UTF-8).
@@ -25,6 +28,23 @@ struct FontState {
   bool italic = false;
 };
 
+// Device pixels x1 <= x < x2, y1 <= y < y2.
+struct PixelRect {
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool empty() const { return x1 >= x2 || y1 >= y2; }
+  int width() const { return x2 - x1; }
+  int height() const { return y2 - y1; }
+};
+
+// The page's pixels: `height` rows of `width` 32-bit values 0x00RRGGBB,
+// `stride` bytes apart.
+struct PixelRows {
+  const unsigned char* data;
+  int stride;
+  int width;
+  int height;
+};
+
 class Page {
  public:
   // `scale` device pixels for one logical unit.
@@ -34,9 +54,11 @@ class Page {
   Page& operator=(const Page&) = delete;
 
   double scale() const { return scale_; }
-  cairo_surface_t* surface() const { return surface_; }
   int pixel_width() const;
   int pixel_height() const;
+  // One device pixel as 0xRRGGBB.
+  uint32_t Pixel(int px, int py) const;
+  PixelRows Pixels() const;
 
   FontState font;
   int pen_width = 1;
@@ -53,22 +75,34 @@ class Page {
   void Text(double x, double y, int hmag, int vmag, int colour, const std::string& sjis);
   void Note(const std::string& routine, double x, double y, double colour, const std::string& sjis);
 
-  // Set whenever something is drawn; the window backend clears it when it
-  // has shown the page.
-  bool changed = true;
+  // The device pixels the operations may have changed since the last call
+  // (empty when nothing was drawn); starts again from nothing.
+  PixelRect TakeTouched();
 
   bool logging = false;
   std::vector<LoggedOp> log;
 
+  // A PNG of the page; false when it cannot be written.
   bool SavePng(const std::string& path) const;
 
  private:
-  void Record(LoggedOp op);
+  void Record(LoggedOp&& op) {
+    if (logging) log.push_back(std::move(op));
+  }
+  // Widens the touched rectangle by the logical rectangle, plus a pixel of
+  // antialiased edge.
+  void Touch(double x1, double y1, double x2, double y2);
+  void TouchAround(double x, double y, double reach) {
+    Touch(x - reach, y - reach, x + reach, y + reach);
+  }
+  void TouchPoints(const std::vector<double>& xy, double reach);
   void SetColour(int colour);
   void StrokeAtPen();
+  void FillRect(double x, double y, double w, double h);
 
   double scale_;
   bool erasing_ = false;
-  cairo_surface_t* surface_;
-  cairo_t* cr_;
+  PixelRect touched_;
+  _cairo_surface* surface_;
+  _cairo* cr_;
 };

@@ -11,10 +11,14 @@ namespace {
 //   on the white page: text 0, 3, 4, 5, 7, 9, 11 and 13 (the error message);
 //   the main menu: title 15 and items 13 on the panel colour 10;
 //   prompt boxes: text 9 on fill 4 and on fill 12;
-//   cells: text 5 on fill 13, text 13 on fill 3.
+//   cells: text 5 on fill 13 and on fill 11, text 13 on fill 3 and on fill 8,
+//   text 0, 3 and 7 on fill 13 and text 0 on fill 11;
+//   the sets figure: names 13 and members 15 on the fills 10, 6 and 8.
 // Colour 4 (the default text) therefore sits between the dark colours 9 and
-// the white page, and 13 is a strong pink that reads on white and on the
-// dark fills 3 and 10 alike.
+// the white page. 13 is the yellow that pages name as yellow ("黄色の面積"),
+// deep enough to read on white and on the dark fills 3, 6, 8 and 10 alike;
+// 14, the empty thermometer tube and never text, is a light yellow. Grey 7
+// is dark enough to read on the yellow 13 as well.
 constexpr Rgb kPalette[kPaletteSize] = {
     {0x00, 0x00, 0x00},  // 0 black: body text
     {0x1A, 0x3F, 0xB0},  // 1 blue
@@ -22,15 +26,15 @@ constexpr Rgb kPalette[kPaletteSize] = {
     {0x00, 0x45, 0x4F},  // 3 dark cyan: headings and labels; cell fill
     {0xE0, 0x30, 0x1E},  // 4 red: the default text colour; prompt fill
     {0x5A, 0x14, 0x70},  // 5 purple: revealed answers, the typed entry
-    {0x8A, 0x5A, 0x00},  // 6 brown
-    {0x4A, 0x4A, 0x4A},  // 7 dark grey: textbook task lines
-    {0x80, 0x80, 0x80},  // 8 grey
+    {0x5A, 0x38, 0x00},  // 6 dark brown: cell fill
+    {0x42, 0x42, 0x42},  // 7 dark grey: textbook task lines
+    {0x3C, 0x3C, 0x3C},  // 8 charcoal: cell fill
     {0x0A, 0x1E, 0x78},  // 9 navy: the moving point, prompt text
     {0x0A, 0x4A, 0x22},  // 10 dark green: the main-menu panel
-    {0x00, 0x7F, 0xA0},  // 11 cyan: thermometer labels
+    {0x00, 0x96, 0xD0},  // 11 light blue: thermometer labels; cell fill
     {0xFF, 0xB4, 0xA8},  // 12 salmon: prompt fill
-    {0xF0, 0x50, 0x9F},  // 13 pink: menu items, the error message, cell fill
-    {0xC8, 0x9B, 0x00},  // 14 gold
+    {0xB0, 0x8C, 0x00},  // 13 yellow: menu items, the error message, cell fill
+    {0xF5, 0xDC, 0x6E},  // 14 light yellow: the empty thermometer tube
     {0xFF, 0xFF, 0xFF},  // 15 white: the page
 };
 

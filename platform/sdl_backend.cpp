@@ -1,25 +1,29 @@
 #include "sdl_backend.h"
 
 #include <SDL.h>
+#include <cairo.h>
 
 #include <algorithm>
-#include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <deque>
 #include <stdexcept>
-#include <vector>
 
 #include "backend.h"
 #include "errors.h"
 #include "last_chance.h"
 #include "runtime.h"
 #include "window_icon.h"
+#include "x_errors.h"
 
 namespace {
 
-// The programs animate nothing between keys: an idle poll may sleep long.
+// A wait without keys wakes at least this often: the answer field's cursor
+// blinks on these ticks (about twice a second).
+constexpr Uint64 kBlinkMs = 500;
+// The error screen's wait has nothing to blink.
 constexpr int kIdleWaitMs = 5000;
 
 class SdlBackend : public Backend {
@@ -33,7 +37,9 @@ class SdlBackend : public Backend {
     scale = std::clamp(scale, 0.5, 4.0);
     page_ = std::make_unique<Page>(scale);
 
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
+    // The window surface is plain memory that X shows, not a texture of a GL
+    // renderer (software GL at every key is what made the window slow).
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     window_ = SDL_CreateWindow(
         title_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
         std::max(320, int(kPageWidth * scale)), std::max(200, int(kPageHeight * scale)),
@@ -43,35 +49,43 @@ class SdlBackend : public Backend {
       SDL_SetWindowIcon(window_, icon);
       SDL_FreeSurface(icon);
     }
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_) throw std::runtime_error(SDL_GetError());
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                 page_->pixel_width(), page_->pixel_height());
-    if (!texture_) throw std::runtime_error(SDL_GetError());
+    if (!SDL_GetWindowSurface(window_)) throw std::runtime_error(SDL_GetError());
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
-    SDL_StartTextInput();
-    Present();
+    // Keys are read from key events; with text input off, an input method
+    // neither takes the digits into a composition nor opens its box.
+    SDL_StopTextInput();
+    next_tick_ = SDL_GetTicks64() + kBlinkMs;
   }
 
   ~SdlBackend() override {
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
   }
 
   std::string PollKey() override {
-    SDL_Event e;
-    while (pending_.empty() && SDL_PollEvent(&e)) Handle(e);
+    Pump();
     if (pending_.empty()) {
-      // Nothing typed: show the page, then sleep until something happens.
+      // Nothing typed: show what changed, then sleep until a key comes or
+      // the next blink tick is due.
       Present();
-      if (SDL_WaitEventTimeout(&e, kIdleWaitMs)) Handle(e);
-      while (pending_.empty() && SDL_PollEvent(&e)) Handle(e);
+      for (;;) {
+        Uint64 now = SDL_GetTicks64();
+        if (now >= next_tick_) {
+          next_tick_ = now + kBlinkMs;
+          break;
+        }
+        SDL_Event e;
+        if (SDL_WaitEventTimeout(&e, int(next_tick_ - now))) {
+          Handle(e);
+          Pump();
+        }
+        if (!pending_.empty()) break;
+        Present();  // a window event may want the page shown again
+      }
     }
     if (pending_.empty()) return "";
     std::string key = pending_.front();
     pending_.pop_front();
+    next_tick_ = SDL_GetTicks64() + kBlinkMs;  // a full blink after each key
     return key;
   }
 
@@ -96,38 +110,42 @@ class SdlBackend : public Backend {
   }
 
  private:
+  void Pump() {
+    SDL_Event e;
+    while (pending_.empty() && SDL_PollEvent(&e)) Handle(e);
+  }
+
   void Handle(const SDL_Event& e) {
     switch (e.type) {
       case SDL_QUIT:
         throw WindowClosed();
       case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw WindowClosed();
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-            e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-            e.window.event == SDL_WINDOWEVENT_RESTORED ||
-            e.window.event == SDL_WINDOWEVENT_MAXIMIZED) {
-          needs_present_ = true;
+        switch (e.window.event) {
+          case SDL_WINDOWEVENT_CLOSE:
+            throw WindowClosed();
+          case SDL_WINDOWEVENT_SIZE_CHANGED:
+          case SDL_WINDOWEVENT_RESIZED:
+          case SDL_WINDOWEVENT_MAXIMIZED:
+          case SDL_WINDOWEVENT_RESTORED:
+            copy_all_ = true;
+            break;
+          case SDL_WINDOWEVENT_EXPOSED:
+            show_all_ = true;
+            break;
         }
         break;
-      case SDL_TEXTINPUT: {
-        // Printable keys as themselves; letters upper case.
-        unsigned char c = static_cast<unsigned char>(e.text.text[0]);
-        if (c >= 0x20 && c < 0x7F && e.text.text[1] == '\0') {
-          pending_.push_back(std::string(1, char(std::toupper(c))));
-        }
-        break;
-      }
       case SDL_KEYDOWN:
-        if (int code = ControlCode(e.key.keysym.sym))
-          pending_.push_back(std::string(1, char(code)));
+        if (char key = KeyOf(e.key.keysym)) pending_.push_back(std::string(1, key));
         break;
       default:
         break;
     }
   }
 
-  static int ControlCode(SDL_Keycode key) {
-    switch (key) {
+  // The key as the keyboard poll reports it, 0 for none: the control keys
+  // by their codes, printable keys as themselves, letters in upper case.
+  static char KeyOf(const SDL_Keysym& key) {
+    switch (key.sym) {
       case SDLK_RETURN:
       case SDLK_KP_ENTER:
         return 13;
@@ -148,54 +166,140 @@ class SdlBackend : public Backend {
         return 27;
       case SDLK_TAB:
         return 9;
+      case SDLK_KP_MINUS:
+        return '-';
+      case SDLK_KP_PERIOD:
+        return '.';
+      case SDLK_KP_DIVIDE:
+        return '/';
+      case SDLK_KP_PLUS:
+        return '+';
+      case SDLK_KP_MULTIPLY:
+        return '*';
     }
-    return 0;
+    if (key.sym >= SDLK_KP_1 && key.sym <= SDLK_KP_9) return char('1' + (key.sym - SDLK_KP_1));
+    if (key.sym == SDLK_KP_0) return '0';
+    if (key.sym < 0x20 || key.sym >= 0x7F) return 0;
+    char c = char(key.sym);
+    if (c >= 'a' && c <= 'z') return char(c - 'a' + 'A');
+    if (key.mod & KMOD_SHIFT) return Shifted(c);
+    return c;
   }
 
-  void Present() {
-    if (!page_->changed && !needs_present_) return;
-    cairo_surface_t* s = page_->surface();
-    cairo_surface_flush(s);
-    // The answer field draws and erases its cursor around every poll: when
-    // the pixels are what the window already shows, there is nothing to do.
-    const unsigned char* pixels = cairo_image_surface_get_data(s);
-    size_t bytes = size_t(cairo_image_surface_get_stride(s)) * page_->pixel_height();
-    if (!needs_present_ && shown_.size() == bytes &&
-        std::memcmp(shown_.data(), pixels, bytes) == 0) {
-      page_->changed = false;
+  // The character a shifted key gives on the common layout.
+  static char Shifted(char c) {
+    static const char kPlain[] = "1234567890-=[]\\;',./`";
+    static const char kShift[] = "!@#$%^&*()_+{}|:\"<>?~";
+    const char* at = std::strchr(kPlain, c);
+    return at && *at ? kShift[at - kPlain] : c;
+  }
+
+  // Where the page shows in the window: scaled to fit with its aspect kept,
+  // centred.
+  SDL_Rect PageRect(const SDL_Surface* screen) const {
+    double fit = std::min(screen->w / double(kPageWidth), screen->h / double(kPageHeight));
+    SDL_Rect r;
+    r.w = int(std::lround(kPageWidth * fit));
+    r.h = int(std::lround(kPageHeight * fit));
+    // At the size the page was drawn for, the window shows it pixel for pixel.
+    if (std::abs(r.w - page_->pixel_width()) <= 1 && std::abs(r.h - page_->pixel_height()) <= 1) {
+      r.w = std::min(page_->pixel_width(), screen->w);
+      r.h = std::min(page_->pixel_height(), screen->h);
+    }
+    r.x = (screen->w - r.w) / 2;
+    r.y = (screen->h - r.h) / 2;
+    return r;
+  }
+
+  // Copies the page's pixels `from` (page pixels) into the window surface,
+  // to the window rectangle `to` within the page's place `dst`.
+  void Copy(SDL_Surface* screen, const SDL_Rect& dst, const SDL_Rect& to) {
+    PixelRows page = page_->Pixels();
+    if (screen->format->format == SDL_PIXELFORMAT_RGB888) {
+      // Same pixel layout: Cairo copies (or scales) straight between the
+      // two buffers.
+      cairo_surface_t* src = cairo_image_surface_create_for_data(
+          const_cast<unsigned char*>(page.data), CAIRO_FORMAT_RGB24, page.width, page.height,
+          page.stride);
+      cairo_surface_t* out = cairo_image_surface_create_for_data(
+          static_cast<unsigned char*>(screen->pixels), CAIRO_FORMAT_RGB24, screen->w, screen->h,
+          screen->pitch);
+      cairo_t* cr = cairo_create(out);
+      cairo_rectangle(cr, to.x, to.y, to.w, to.h);
+      cairo_clip(cr);
+      cairo_translate(cr, dst.x, dst.y);
+      bool same_size = std::abs(dst.w - page.width) <= 1 && std::abs(dst.h - page.height) <= 1;
+      if (!same_size) cairo_scale(cr, dst.w / double(page.width), dst.h / double(page.height));
+      cairo_set_source_surface(cr, src, 0, 0);
+      cairo_pattern_set_filter(cairo_get_source(cr),
+                               same_size ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+      cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+      cairo_paint(cr);
+      cairo_destroy(cr);
+      cairo_surface_flush(out);
+      cairo_surface_destroy(out);
+      cairo_surface_destroy(src);
       return;
     }
-    shown_.assign(pixels, pixels + bytes);
-    SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(s),
-                      cairo_image_surface_get_stride(s));
-    int out_w = 0, out_h = 0;
-    SDL_GetRendererOutputSize(renderer_, &out_w, &out_h);
-    double fit = std::min(out_w / double(kPageWidth), out_h / double(kPageHeight));
-    SDL_Rect dst;
-    dst.w = int(kPageWidth * fit);
-    dst.h = int(kPageHeight * fit);
-    dst.x = (out_w - dst.w) / 2;
-    dst.y = (out_h - dst.h) / 2;
-    SDL_SetRenderDrawColor(renderer_, 0x60, 0x60, 0x60, 0xFF);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
-    SDL_RenderPresent(renderer_);
-    page_->changed = false;
-    needs_present_ = false;
+    // Any other layout: SDL converts (and scales, nearest pixel).
+    SDL_Surface* src =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(page.data), page.width,
+                                           page.height, 32, page.stride, SDL_PIXELFORMAT_RGB888);
+    if (!src) return;
+    SDL_Rect clip = to, place = dst;
+    SDL_SetClipRect(screen, &clip);
+    SDL_BlitScaled(src, nullptr, screen, &place);
+    SDL_SetClipRect(screen, nullptr);
+    SDL_FreeSurface(src);
+  }
+
+  // Shows what the page's operations changed since the last time: only that
+  // rectangle is copied into the window surface and updated on the screen.
+  void Present() {
+    PixelRect touched = page_->TakeTouched();
+    if (touched.empty() && !copy_all_ && !show_all_) return;
+    SDL_Surface* screen = SDL_GetWindowSurface(window_);
+    if (!screen) return;
+    if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) return;
+    SDL_Rect dst = PageRect(screen);
+    if (copy_all_) {
+      // The window changed size: the border around the page, then all of it.
+      SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0x60, 0x60, 0x60));
+      Copy(screen, dst, dst);
+    } else if (!touched.empty()) {
+      double sx = dst.w / double(page_->pixel_width()), sy = dst.h / double(page_->pixel_height());
+      int x1 = dst.x + int(std::floor(touched.x1 * sx)) - 1;
+      int y1 = dst.y + int(std::floor(touched.y1 * sy)) - 1;
+      int x2 = dst.x + int(std::ceil(touched.x2 * sx)) + 1;
+      int y2 = dst.y + int(std::ceil(touched.y2 * sy)) + 1;
+      x1 = std::max(x1, dst.x), y1 = std::max(y1, dst.y);
+      x2 = std::min(x2, dst.x + dst.w), y2 = std::min(y2, dst.y + dst.h);
+      changed_ = {x1, y1, x2 - x1, y2 - y1};
+      if (changed_.w > 0 && changed_.h > 0) Copy(screen, dst, changed_);
+    }
+    if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
+    if (copy_all_ || show_all_) {
+      SDL_UpdateWindowSurface(window_);
+    } else if (changed_.w > 0 && changed_.h > 0) {
+      SDL_UpdateWindowSurfaceRects(window_, &changed_, 1);
+    }
+    copy_all_ = show_all_ = false;
+    changed_ = {};
   }
 
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
   std::deque<std::string> pending_;
-  std::vector<unsigned char> shown_;  // the pixels last shown in the window
-  bool needs_present_ = true;
+  Uint64 next_tick_ = 0;
+  bool copy_all_ = true;   // the whole page into the window surface
+  bool show_all_ = false;  // the whole window surface onto the screen
+  SDL_Rect changed_{};
 };
 
 }  // namespace
 
 int RunInWindow(const std::string& title, const std::function<int()>& program) {
   std::string title_utf8 = ToUtf8(title);
+  IgnoreMessagesToClosedWindows();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), SDL_GetError());
     return 1;

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   g++ cmake make pkg-config
-  libsdl2-dev libcairo2-dev libfontconfig-dev libx11-dev
+  libsdl2-dev libcairo2-dev libfontconfig-dev libpng-dev libx11-dev libxtst-dev libxdamage-dev
   fonts-ipafont-gothic fonts-liberation2
   xvfb xdotool
   libgtest-dev libbenchmark-dev

@@ -37,13 +37,19 @@ void InputLine() {
 }
 
 void KeyLoop() {
+  // The cursor blinks: an empty poll (in the window, a wait that found no
+  // key until the next blink tick) erases it, and it stays off for one wait
+  // before it is drawn again. A key always shows it at once.
+  bool cursor_on = true;
   for (;;) {
-    DrawCursor(5);
+    if (cursor_on) DrawCursor(5);
     I_s = PfINKEY24();
     if (I_s.empty()) {
-      DrawCursor(15);
+      if (cursor_on) DrawCursor(15);
+      cursor_on = !cursor_on;
       continue;
     }
+    cursor_on = true;
     // Backspace clears the whole entry; so does any key once ten characters
     // stand in the field.
     if (I_s == std::string(1, kBackspace) || I_s == std::string(1, kDelete) || PfKLEN(AINP_s) > 9) {

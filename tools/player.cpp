@@ -1,13 +1,13 @@
 // Runs one of the programs headless on a key script and writes the screen.
 //
-//   player PROGRAM "KEYS" OUT.png [--each DIR] [--log FILE] [--time hh:mm:ss]
+//   player PROGRAM "KEYS" OUT.png|- [--each DIR] [--log FILE] [--time hh:mm:ss]
 //
 // PROGRAM is almeno, torvane, pellith, vindrel or quorrel. KEYS are tokens
 // separated by blanks: a single printable character, or Enter, Left, Right,
 // Backspace, Delete, Space. The screen is written as it stands when the script
-// is used up or the program ends; --each also writes DIR/0001.png, ... before
-// every key; --log writes the operation log (UTF-8, one operation a line,
-// fields separated by tabs); --time fixes the clock, and so the random seed.
+// is used up or the program ends (OUT.png "-": not written); --each also writes DIR/0001.png, ...
+// before every key; --log writes the operation log (UTF-8, one operation a line, fields separated
+// by tabs); --time fixes the clock, and so the random seed.
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
@@ -22,7 +22,7 @@ namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: player PROGRAM \"KEYS\" OUT.png [--each DIR] [--log FILE] "
+               "usage: player PROGRAM \"KEYS\" OUT.png|- [--each DIR] [--log FILE] "
                "[--time hh:mm:ss]\n"
                "PROGRAM: almeno, torvane, pellith, vindrel, quorrel\n");
   return 2;
@@ -65,6 +65,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   backend.SetClock(clock);
+  // The log costs a text conversion per glyph: kept only when asked for.
+  backend.page().logging = !log_path.empty();
   if (!each.empty()) backend.SetFrameFolder(each);
   InstallBackend(&backend);
   InstallLastChance(name, false);
@@ -83,7 +85,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  if (!backend.page().SavePng(out)) {
+  if (out != "-" && !backend.page().SavePng(out)) {
     std::fprintf(stderr, "cannot write %s\n", out.c_str());
     exit_code = 1;
   }

@@ -40,8 +40,8 @@ void GenerateSumExample() {
   T(4) = std::fabs(T(3));
   TablesToTextAndKeyChoice();
   F_s = T(3) > 0 ? "+" : "-";
-  if (T(1) > 0) T_s(1) = "+" + T_s(1);
-  if (T(2) > 0) T_s(2) = "+" + T_s(2);
+  if (T(1) > 0) T_s(1).insert(0, "+");
+  if (T(2) > 0) T_s(2).insert(0, "+");
 }
 
 void AdditionDrill() {

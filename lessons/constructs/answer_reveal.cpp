@@ -33,10 +33,14 @@ float& PlaceY(int slot, Where where = Where::current()) {
 }  // namespace
 
 void EmptyAnswerBox(float width, float border) {
-  X11 = XI2;
-  Y11 = YI1;
-  X = XI2;
-  Y = YI1;
+  EmptyAnswerBoxAt(XI2, YI1, width, border);
+}
+
+void EmptyAnswerBoxAt(float x, float y, float width, float border) {
+  X11 = x;
+  Y11 = y;
+  X = x;
+  Y = y;
   AnswerCell(width, "", border);
   KeepCursor();
 }

@@ -10,6 +10,8 @@
 // border `border`); its corner is kept in `X11`, `Y11` and the cursor moves
 // after it, so the question may go on beside it.
 void EmptyAnswerBox(float width, float border = 3);
+// The same empty box with its corner at (x, y), kept in `X11`, `Y11`.
+void EmptyAnswerBoxAt(float x, float y, float width, float border = 3);
 // The same box again at `X11`, `Y11`, now with `answer` in colour 5.
 void FillAnswerBox(float width, const std::string& answer, float border = 3);
 // The whole reveal: the empty box, a key, the box with the answer.

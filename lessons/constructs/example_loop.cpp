@@ -1,5 +1,5 @@
-// Loops of randomly generated examples, left by typing 1 at the next-step
-// prompt.
+// Loops of randomly generated examples, and the signed random numbers
+// their examples are drawn with.
 #include "example_loop.h"
 
 #include "shell.h"
@@ -15,4 +15,10 @@ void RandomExampleLoop(Routine generate, Routine show, LoopEntry entry) {
     AskNextStep();
     NO = NO + 1;
   }
+}
+
+float DrawSignedNumber(float largest, float& sign_draw) {
+  const float size = PnFInt(PaRnd() * largest + 1);
+  sign_draw = PnFInt(PaRnd() * 2 + 1);
+  return sign_draw == 1 ? -size : size;
 }

@@ -4,7 +4,11 @@
 #include "shell.h"
 
 void BlankPage(float width, float height) {
-  PsBOX_STEP(0, 0, width, height, 15, 15);
+  BlankBand(0, width, height);
+}
+
+void BlankBand(float top, float width, float height) {
+  PsBOX_STEP(0, top, width, height, 15, 15);
 }
 
 void ExplanationPage(float width, float height, float left, float top) {

@@ -8,3 +8,7 @@ void BlankPage(float width, float height);
 // An explanation page begins: blanked to the given size, the margin `XI1` =
 // `left` and the line `YI1` = `top`.
 void ExplanationPage(float width, float height, float left, float top);
+// A white box from (0, `top`), `width` x `height`: the band of one example,
+// or of a second example loop below the last example of the first, which
+// stays on the page above it.
+void BlankBand(float top, float width, float height);

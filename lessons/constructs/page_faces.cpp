@@ -18,13 +18,13 @@ void Cell(float x, float y, float width, float height, float text_colour, float 
   DrawCellText();
 }
 
-void ArrowTo(float x0, float y0, float x, float y, float colour) {
+void ArrowTo(float x0, float y0, float x, float y, float colour, float head) {
   ZX0 = x0;
   ZY0 = y0;
   ZX = x;
   ZY = y;
   MUKI = 1;
-  NAGASA = 32;
+  NAGASA = head;
   CCC2 = colour;
   DrawArrow();
 }

@@ -12,9 +12,9 @@
 void Cell(float x, float y, float width, float height, float text_colour, float border, float fill,
           const std::string& text);
 
-// A straight arrow from (x0, y0) to its single head at (x, y), head 32
+// A straight arrow from (x0, y0) to its single head at (x, y), head `head`
 // long, in `colour` at the pen width in force.
-void ArrowTo(float x0, float y0, float x, float y, float colour);
+void ArrowTo(float x0, float y0, float x, float y, float colour, float head = 32);
 
 // A dotted arc from (x0, y0) to (x1, y1) bulging `bulge` to the side
 // `side` (1 or -1) of its chord, dots `step` apart in `colour`, and `label`

@@ -16,6 +16,14 @@ struct PracticeAnswersLayout {
   float xi0, xi1;                   // outer and text margin
   float title_width, title_height;  // the title cell
   float number_gap;                 // number cell beside the title, this far right of it
+  // The same pages with other margins (a page or screen whose columns
+  // stand elsewhere).
+  constexpr PracticeAnswersLayout WithMargins(float outer, float text) const {
+    PracticeAnswersLayout moved = *this;
+    moved.xi0 = outer;
+    moved.xi1 = text;
+    return moved;
+  }
 };
 
 // A practice-answers topic has no goal page: its entry is its submenu.

@@ -1,5 +1,6 @@
 // The chapter review "学びを身につけよう" with its worked answers.
 #include "factorisation_topics.h"
+#include "review_pages.h"
 #include "topic_submenu.h"
 
 namespace quorrel {
@@ -7,12 +8,12 @@ namespace quorrel {
 void ReviewMasterTopic() {
   TopicSubmenu("学びを身につけよう　①～⑥解答　　　⑦終了",
                {
-                   kNotBuilt,  // ①
-                   kNotBuilt,  // ②
-                   kNotBuilt,  // ③
-                   kNotBuilt,  // ④
-                   kNotBuilt,  // ⑤
-                   kNotBuilt,  // ⑥
+                   ReviewCalculationAnswers,  // ①
+                   TemperatureTableAnswers,   // ②
+                   NumberPropertiesAnswers,   // ③
+                   MagicSquareAnswers,        // ④
+                   ReviewTrueFalseAnswers,    // ⑤
+                   ReviewAverageAnswer,       // ⑥
                });
 }
 

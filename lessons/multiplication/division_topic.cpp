@@ -1,19 +1,20 @@
 // The rules of division.
+#include "division_pages.h"
 #include "multiplication_topics.h"
 #include "topic_submenu.h"
 
 namespace pellith {
 
 void DivisionTopic() {
-  TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
+  TopicEntry(TopicStart::kAsLeft, DivisionGoalPage,
              "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了",
              {
-                 kNotBuilt,  // ①課題
-                 kNotBuilt,  // ②除法規則
-                 kNotBuilt,  // ③ドリル
-                 kNotBuilt,  // ④問4
-                 kNotBuilt,  // ⑤例5
-                 kNotBuilt,  // ⑥問5
+                 DivisionTaskPage,
+                 QuotientSignRulesPage,
+                 QuotientDrill,
+                 Question4AnswersPage,
+                 DecimalProductsExample,
+                 Question5AnswersPage,
              });
 }
 

@@ -1,17 +1,18 @@
 // The answers to the practice problems of multiplication and division.
+#include "mul_div_practice_pages.h"
 #include "multiplication_topics.h"
-#include "topic_submenu.h"
+#include "practice_answers.h"
 
 namespace pellith {
 
 void MulDivPracticeAnswers() {
-  TopicSubmenu("練習問題 　①,②,③,④解答　　　⑤終了",
-               {
-                   kNotBuilt,  // ①
-                   kNotBuilt,  // ②
-                   kNotBuilt,  // ③
-                   kNotBuilt,  // ④
-               });
+  PracticeAnswersTopic("練習問題 　①,②,③,④解答　　　⑤終了",
+                       {
+                           MulDivPracticePage1,  // ①
+                           MulDivPracticePage2,  // ②
+                           MulDivPracticePage3,  // ③
+                           MulDivPracticePage4,  // ④
+                       });
 }
 
 }  // namespace pellith

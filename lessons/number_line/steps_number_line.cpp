@@ -1,5 +1,6 @@
-// The steps number line: -12 to 12, 40 units to one, long colour-7 ticks at
-// the multiples of 5, the ending the program asks for under the axis.
+// The steps number line: -12 to 12, 40 units to one (or another span), long
+// colour-7 ticks at the multiples of 5, the ending the program asks for
+// under the axis.
 #include "steps_number_line.h"
 
 #include "figures.h"
@@ -19,27 +20,29 @@ void LabelUnderAxis(const char* text, float x, float shift) {
 
 }  // namespace
 
-void DrawStepsNumberLine(StepsLineEnding ending) {
+void DrawStepsNumberLine(StepsLineEnding ending, LineSpan span) {
   if (Y_a(31) == 0) Y_a(31) = 240;
   X_a(31) = 80;
-  X_a(32) = X_a(31) + 480;
-  X_a(33) = X_a(32) + 480;
+  X_a(32) = X_a(31) - span.unit * span.low;
+  X_a(33) = X_a(32) + span.unit * span.high;
   Y_a(32) = Y_a(31) - 20;
   Y_a(33) = Y_a(31) - 30;
   Y_a(34) = Y_a(33) - 20;
 
   FE_SETDRAWWIDTH(5);
   PsLINE(X_a(31) - 20, Y_a(31), X_a(33) + 20, Y_a(31), 0);
-  // Ticks stand above the axis only: long ones at -10, -5, 0, 5 and 10.
-  for (II = 1; II <= 25; II = II + 1) {
-    if (Mod(II, 5) == 3) {
+  // Ticks stand above the axis only: long ones at the multiples of 5.
+  const float ticks = span.high - span.low + 1;
+  const float origin_tick = 1 - span.low;
+  for (II = 1; II <= ticks; II = II + 1) {
+    if (Mod(II - origin_tick, 5) == 0) {
       N = 33;
       IRO = 7;
     } else {
       N = 32;
       IRO = 0;
     }
-    const float x = X_a(31) + 40 * (II - 1);
+    const float x = X_a(31) + span.unit * (II - 1);
     PsLINE(x, Y_a(N), x, Y_a(31), IRO);
   }
 
@@ -58,6 +61,11 @@ void DrawStepsNumberLine(StepsLineEnding ending) {
       break;
     case StepsLineEnding::kZeroOnly:
       LabelUnderAxis("0", X_a(32), 14);
+      break;
+    case StepsLineEnding::kUnitLabels:
+      LabelUnderAxis("0", X_a(32), 14);
+      LabelUnderAxis("-1", X_a(32) - span.unit, 27);
+      LabelUnderAxis("1", X_a(32) + span.unit, 14);
       break;
   }
   FE_SETDRAWWIDTH(3);

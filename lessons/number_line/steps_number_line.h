@@ -19,14 +19,23 @@ enum class StepsLineEnding {
   kFiveLabels,        // "0", "5", "10", "-5", "-10" under their ticks
   kOriginDotAndZero,  // a colour-7 dot on the origin, then "0" alone
   kZeroOnly,          // "0" alone: the caller writes its own values
+  kUnitLabels,        // "0", "-1" and "1" under their ticks
 };
+
+// The values at the ends of the line, which stand at X_a(31) = 80 and
+// X_a(33), and the units of the page to one.
+struct LineSpan {
+  float low, high, unit;
+};
+inline constexpr LineSpan kStepsSpan{-12, 12, 40};
 
 // Working globals of the line and the arrow.
 extern float IRO, IRO1;
 
 // Draws the line at Y_a(31) (0 selects 240) with the given ending and leaves
-// its geometry; ends with draw width 3, CCC1 0, II 26, N 32, IRO 0.
-void DrawStepsNumberLine(StepsLineEnding ending);
+// its geometry; ends with draw width 3, CCC1 0, II one past the last tick
+// (26 on the steps span), N 32, IRO 0.
+void DrawStepsNumberLine(StepsLineEnding ending, LineSpan span = kStepsSpan);
 
 // The arrow of the current move, after erasing the figure area: from the
 // start X_a(2) to the marker X_a(1) at the level Y_a(34), colour 3 to the

@@ -5,6 +5,10 @@
 
 namespace vindrel {
 
-inline constexpr PracticeAnswersLayout kPracticeAnswers{1760, 1800, true, 40, 94, 484, 46, 30};
+// Pages 2 and 3: the title cell at the text margin.
+inline constexpr PracticeAnswersLayout kPracticeAnswers{1760, 1800, true, 40, 94, 360, 46, 30};
+// Page 1: a wider title cell at the outer margin; the page then sets the
+// text margin itself.
+inline constexpr PracticeAnswersLayout kFirstPracticeAnswers{1760, 1800, true, 40, 40, 484, 46, 30};
 
 }  // namespace vindrel

@@ -1,18 +1,23 @@
 // Powers and their signs.
+#include "goal_page.h"
+#include "powers_sets_pages.h"
 #include "powers_sets_topics.h"
 #include "topic_submenu.h"
 
 namespace vindrel {
 
+void PowersGoalPage() {
+  GoalPage(32, {{"指数の意味を知り、指数をふくむ計算をしよう。", 65, 0}});
+}
+
 void PowersTopic() {
-  TopicEntry(TopicStart::kAsLeft, /*goal_page=*/kNotBuilt,
-             "①指数　②例１　③例２　④問２　⑤説明しよう　⑥終了",
+  TopicEntry(TopicStart::kAsLeft, PowersGoalPage, "①指数　②例１　③例２　④問２　⑤説明しよう　⑥終了",
              {
-                 kNotBuilt,  // ①指数
-                 kNotBuilt,  // ②例１
-                 kNotBuilt,  // ③例２
-                 kNotBuilt,  // ④問２
-                 kNotBuilt,  // ⑤説明しよう
+                 ExponentNotationPage,  // ①指数
+                 PowerExamplesPage,     // ②例１
+                 RandomPowerExample,    // ③例２
+                 PowerQ2AnswersPage,    // ④問２
+                 PowerSignPatternPage,  // ⑤説明しよう
              });
 }
 

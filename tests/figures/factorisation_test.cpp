@@ -196,6 +196,24 @@ TEST_F(LadderTest, RowsAndWhereTheLadderStops) {
   }
 }
 
+TEST_F(LadderTest, TwoDigitDivisorEndsWhereAOneDigitDivisorEnds) {
+  // 2 × 11 × 13 × 17: the divisors 11 and 13 move one digit left of the
+  // column where "2)" stands, so that their ")" meets the dividend as "2)"'s
+  // does; the numbers keep their columns.
+  Ladder(2 * 11 * 13 * 17, 844, 210, 0);
+  EXPECT_EQ(Prints(), (std::vector<std::string>{
+                          "844 210 2)", "874 210  4862", "874 274  2431",  // 2: 4862 -> 2431
+                          "817 274 11)", "874 274  2431", "904 338  221",  // 11: 2431 -> 221
+                          "817 338 13)", "904 338  221", "934 402  17",    // 13: 221 -> 17
+                      }));
+  for (const LoggedOp& op : Ops("print")) {
+    if (op.face != "PrintMarkup" || op.nums[1] >= 900 || op.text.back() != ')') continue;
+    A_s = op.text;
+    MeasureMarkupWidth();
+    EXPECT_EQ(op.nums[0] + LLT, 844 + 54) << op.text;  // where "2)" ends
+  }
+}
+
 TEST_F(LadderTest, WorkedExampleWaitsAfterEveryBarAndQuotient) {
   // 20: two rows, four keys; the quotient appears only after the first key.
   Keys("1 2 3 4");

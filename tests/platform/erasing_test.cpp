@@ -1,27 +1,14 @@
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include "headless_fixture.h"
+#include "page_pixels.h"
 
 namespace {
 
 class ErasingTest : public HeadlessTest {
  protected:
   // Pixels of the page that are not pure white.
-  int MarkedPixels() {
-    cairo_surface_t* s = backend().page().surface();
-    cairo_surface_flush(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    int stride = cairo_image_surface_get_stride(s);
-    int marked = 0;
-    for (int y = 0; y < cairo_image_surface_get_height(s); ++y) {
-      const uint32_t* row = reinterpret_cast<const uint32_t*>(data + y * stride);
-      for (int x = 0; x < cairo_image_surface_get_width(s); ++x) {
-        if ((row[x] & 0xFFFFFF) != 0xFFFFFF) ++marked;
-      }
-    }
-    return marked;
-  }
+  int MarkedPixels() { return InkIn(backend().page(), 0, 0, kPageWidth, kPageHeight).count; }
 };
 
 // Drawing a shape again in the page colour must leave no trace of it, not

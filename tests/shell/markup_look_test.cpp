@@ -1,8 +1,8 @@
 // How a mixed markup line looks on the page: the pixels, not the log.
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include "headless_fixture.h"
+#include "page_pixels.h"
 #include "shell.h"
 
 namespace {
@@ -15,32 +15,7 @@ class MarkupLookTest : public HeadlessTest {
     JYOU = JYOUK = HROOT = KAKKO = BUN = 0;
   }
 
-  bool Inked(int x, int y) {
-    cairo_surface_t* s = backend().page().surface();
-    cairo_surface_flush(s);
-    const unsigned char* row =
-        cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s);
-    uint32_t pixel = reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
-    return pixel != 0xFFFFFF;
-  }
-
-  // Lowest and highest inked row, and the rightmost inked column, of the
-  // page columns [x1, x2) (the page is drawn at one pixel per unit).
-  struct Ink {
-    int top = 10000, bottom = -1, right = -1;
-  };
-  Ink InkOf(int x1, int x2, int y1, int y2) {
-    Ink ink;
-    for (int y = y1; y < y2; ++y) {
-      for (int x = x1; x < x2; ++x) {
-        if (!Inked(x, y)) continue;
-        ink.top = std::min(ink.top, y);
-        ink.bottom = std::max(ink.bottom, y);
-        ink.right = std::max(ink.right, x);
-      }
-    }
-    return ink;
-  }
+  Ink InkOf(int x1, int x2, int y1, int y2) { return InkIn(backend().page(), x1, y1, x2, y2); }
 };
 
 TEST_F(MarkupLookTest, ItalicLetterStandsOnTheLineOfTheDigitsAndClearsTheNextSign) {

@@ -71,9 +71,8 @@ PlayerRun RunPlayer(const std::string& program, const std::string& keys, const s
   PlayerRun run;
   char dir_template[] = "/tmp/player-test-XXXXXX";
   std::string dir = mkdtemp(dir_template);
-  std::string command = std::string(PLAYER_PATH) + " " + Quote(program) + " " + Quote(keys) + " " +
-                        Quote(dir + "/out.png") + " --log " + Quote(dir + "/log.txt") + " --time " +
-                        Quote(clock);
+  std::string command = std::string(PLAYER_PATH) + " " + Quote(program) + " " + Quote(keys) +
+                        " - --log " + Quote(dir + "/log.txt") + " --time " + Quote(clock);
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   std::array<char, 256> buf;
@@ -84,7 +83,6 @@ PlayerRun RunPlayer(const std::string& program, const std::string& keys, const s
   std::ifstream log(dir + "/log.txt");
   for (std::string line; std::getline(log, line);) run.log.push_back(line);
   std::remove((dir + "/log.txt").c_str());
-  std::remove((dir + "/out.png").c_str());
   rmdir(dir.c_str());
   return run;
 }

@@ -11,9 +11,10 @@
 
 namespace {
 
-// The highest circled number (① to ⑳, UTF-8 E2 91 A0 to B3) in a submenu
-// line: its item count, also where one label covers several items ("②～④").
-int HighestCircledNumber(const std::string& utf8) {
+// The number of choices of a submenu line: its highest circled number (a
+// label such as "②～④" stands for three choices). The circled numbers ① to
+// ⑳ are these UTF-8 bytes.
+int CountCircledNumbers(const std::string& utf8) {
   int n = 0;
   for (size_t i = 0; i + 2 < utf8.size(); ++i) {
     unsigned char a = utf8[i], b = utf8[i + 1], c = utf8[i + 2];
@@ -32,9 +33,7 @@ class WalkingLearner : public Backend {
 
   std::string PollKey() override {
     if (keys_.empty()) Decide();
-    if (++result_.keys > kMostKeys) {
-      Stuck("more than " + std::to_string(kMostKeys) + " keys, the last prompt: " + last_prompt_);
-    }
+    if (++result_.keys > kMostKeys) Stuck("more than " + std::to_string(kMostKeys) + " keys");
     std::string key = keys_.front();
     keys_.pop_front();
     return key;
@@ -57,8 +56,8 @@ class WalkingLearner : public Backend {
     for (char c : keys) keys_.push_back(std::string(1, c));
   }
 
-  // The last prompt printed since the previous decision (a copy: the log may
-  // be cleared below).
+  // The last prompt printed since the previous decision (a copy: the log
+  // may be cleared below).
   std::optional<LoggedOp> LastPrompt() {
     std::optional<LoggedOp> last;
     auto& log = page_->log;
@@ -77,6 +76,8 @@ class WalkingLearner : public Backend {
     return last;
   }
 
+  const std::string kAskedFor = ToUtf8("を入力して下さい。");
+
   void Decide() {
     const std::optional<LoggedOp> prompt = LastPrompt();
     if (!prompt) {
@@ -85,7 +86,6 @@ class WalkingLearner : public Backend {
       Stuck("no prompt on the screen");
     }
     const std::string& text = prompt->text;
-    last_prompt_ = text;
     const float x = prompt->nums[0], y = prompt->nums[1];
     if (text == ToUtf8("番号を入力して下さい。")) return MainMenuChoice();
     if (text == ToUtf8("何かキーを押して下さい。")) return Type(" ");
@@ -98,6 +98,12 @@ class WalkingLearner : public Backend {
         notice_tries_ = 0;
       }
       return Sweep();
+    }
+    // A number asked for beside the answer field: one that any such
+    // question takes.
+    if (y == 648 && text.size() > kAskedFor.size() &&
+        text.compare(text.size() - kAskedFor.size(), kAskedFor.size(), kAskedFor) == 0) {
+      return Type("7\r");
     }
     Stuck("unknown prompt: " + text);
   }
@@ -129,7 +135,7 @@ class WalkingLearner : public Backend {
 
   void SubmenuChoice(const std::string& line) {
     notice_tries_ = 0;
-    const int n = HighestCircledNumber(line);
+    const int n = CountCircledNumbers(line);
     if (n < 2) Stuck("a submenu without numbered items: " + line);
     int& opened = result_.items_opened[line];
     if (opened < n - 1) {
@@ -147,7 +153,6 @@ class WalkingLearner : public Backend {
   int next_topic_ = 1;
   std::string notice_;
   int notice_tries_ = 0;
-  std::string last_prompt_;
 };
 
 }  // namespace

@@ -4,11 +4,14 @@
 # window.
 set -u
 bin_dir=$1
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+# A display number no other server holds (the X server picks it), and no
+# reset between the programs' connections.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=$display
+trap 'kill $xvfb 2>/dev/null; rm -f "$display_file"' EXIT
+for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$display_file")
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 failures=0
@@ -44,6 +47,42 @@ run() {
               xdotool windowfocus --sync "$window" 2>/dev/null
               xdotool type --delay 50 "${action#idle:}"
               xdotool key Return ;;
+      look:*) # The menu's cursor blinks and nothing else changes; the idle
+              # program takes well under 1 % of a core over 20 s (the blink
+              # wakes it twice a second); a resized window shows the whole
+              # page; then the keys.
+              sleep 1
+              "$bin_dir/../tests/window_look" blink "$window" || {
+                echo "FAIL $program: the cursor does not blink as it should"
+                failures=$((failures + 1))
+              }
+              local hz before after
+              hz=$(getconf CLK_TCK)
+              before=$(awk '{print $14 + $15}' /proc/$pid/stat)
+              sleep 20
+              after=$(awk '{print $14 + $15}' /proc/$pid/stat)
+              echo "idle at the menu: $((after - before)) ticks of $((hz * 20)) in 20 s" \
+                   "($(awk "BEGIN {printf \"%.2f\", 100 * $((after - before)) / ($hz * 20)}") % of a core)"
+              if [ $((after - before)) -gt $((hz * 20 / 100)) ]; then
+                echo "FAIL $program: busy while idle"
+                failures=$((failures + 1))
+              fi
+              "$bin_dir/../tests/window_look" fit "$window" || {
+                echo "FAIL $program: the page does not fill the window"
+                failures=$((failures + 1))
+              }
+              xdotool windowsize "$window" 900 760
+              sleep 1
+              "$bin_dir/../tests/window_look" fit "$window" || {
+                echo "FAIL $program: the resized window does not show the whole page"
+                failures=$((failures + 1))
+              }
+              xdotool windowfocus --sync "$window" 2>/dev/null
+              xdotool type --delay 50 "${action#look:}"
+              xdotool key Return ;;
+      pad:*)  # The keypad's digits and Enter.
+              xdotool windowfocus --sync "$window" 2>/dev/null
+              xdotool key --delay 50 ${action#pad:} ;;
       keys:*) xdotool windowfocus --sync "$window" 2>/dev/null
               xdotool type --delay 50 "${action#keys:}"
               xdotool key Return ;;
@@ -76,6 +115,8 @@ run quorrel Quorrel keys:8
 run almeno Almeno close
 run quorrel Quorrel close
 run torvane Torvane idle:8
+run almeno Almeno look:7
+run vindrel Vindrel "pad:KP_6 KP_Enter"
 
-echo "$((8 - failures)) passed, $failures failed"
+echo "$((10 - failures)) passed, $failures failed"
 [ $failures -eq 0 ]

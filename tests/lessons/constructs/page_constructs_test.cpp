@@ -3,14 +3,17 @@
 #include <vector>
 
 #include "addition_layouts.h"
+#include "answer_columns.h"
 #include "answer_reveal.h"
 #include "example_loop.h"
 #include "explanation_page.h"
+#include "expression_texts.h"
 #include "globals.h"
 #include "goal_page.h"
 #include "headless_fixture.h"
 #include "layout_cursor.h"
 #include "number_line_keys.h"
+#include "page_faces.h"
 #include "practice_answers.h"
 #include "practice_layouts.h"
 #include "shell.h"
@@ -86,6 +89,59 @@ TEST_F(PageConstructsTest, ExplanationPageBlanksItsSizeAndSetsTheMargins) {
   EXPECT_EQ(Ops("box").front().nums, (std::vector<double>{0, 0, 1760, 1300, 15, 15, 15, 3}));
   EXPECT_EQ(Prints(), (std::vector<Print>{{40, 30, 3, Utf8("問6 解答")}}));
   EXPECT_EQ(XI1, 40);
+}
+
+TEST_F(PageConstructsTest, BandBlanksOnlyBelowItsTop) {
+  BlankBand(268, 1320, 2000);
+  EXPECT_EQ(Ops("box").front().nums, (std::vector<double>{0, 268, 1320, 2268, 15, 15, 15, 3}));
+}
+
+TEST_F(PageConstructsTest, AnswerBoxAtAGivenCornerIsFilledThere) {
+  Say("-", 44, 258, 3);
+  EmptyAnswerBoxAt(XI2 + 10, 258, 88);
+  const float corner = X11;
+  EXPECT_EQ(Y11, 258);
+  EXPECT_EQ(XI2, corner + 88);
+  EXPECT_EQ(YI1, 258);
+  Keys("a");
+  WaitAnyKey();
+  FillAnswerBox(88, "12");
+  std::vector<double> corners;
+  for (const LoggedOp& op : Ops("box")) {
+    if (op.nums[5] == 13) corners.push_back(op.nums[0]);
+  }
+  EXPECT_EQ(corners, (std::vector<double>{corner, corner}));
+  EXPECT_EQ(Prints().back(), (Print{Prints().back().x, 259, 5, "12"}));  // centred in 46
+}
+
+TEST_F(PageConstructsTest, SignedNumbersTakeTheirSizeThenTheirSignDraw) {
+  for (float largest : {9.0f, 12.0f}) {
+    PaRandomize(7);
+    std::vector<float> draws;
+    for (int i = 0; i < 2000; ++i) draws.push_back(PaRnd());
+    PaRandomize(7);
+    int negative = 0;
+    for (int i = 0; i < 1000; ++i) {
+      float sign_draw = 0;
+      const float n = DrawSignedNumber(largest, sign_draw);
+      const float size = PnFInt(draws[2 * i] * largest + 1);
+      EXPECT_EQ(sign_draw, PnFInt(draws[2 * i + 1] * 2 + 1));
+      EXPECT_EQ(n, sign_draw == 1 ? -size : size);
+      EXPECT_TRUE(size >= 1 && size <= largest);
+      negative += n < 0;
+    }
+    EXPECT_GT(negative, 400);
+    EXPECT_LT(negative, 600);
+  }
+}
+
+TEST_F(PageConstructsTest, PlusSignsGoOnlyBeforePositiveTextsInTheRange) {
+  const float values[] = {3, -5, 0, 7, 8};
+  for (int i = 1; i <= 5; ++i) T(i) = values[i - 1];
+  TablesToTextAndKeyChoice();
+  PlusSignTexts(2, 4);
+  EXPECT_EQ((std::vector<std::string>{T_s(1), T_s(2), T_s(3), T_s(4), T_s(5)}),
+            (std::vector<std::string>{"3", "-5", "0", "+7", "8"}));
 }
 
 TEST_F(PageConstructsTest, AnswerBoxIsFilledWhereItWasDrawnEmptyEvenWithTextAfterIt) {
@@ -216,6 +272,15 @@ TEST_F(PageConstructsTest, PracticeAnswersPagesFollowTheirProgramsLayout) {
   boxes = Ops("box");
   EXPECT_EQ(boxes.back().nums[0], 84 + 396 + 44);
   EXPECT_EQ(boxes.back().nums[1], 30);
+  // Moved margins move the title and the number cell with them.
+  constexpr PracticeAnswersLayout moved = torvane::kPracticeAnswers.WithMargins(40, 121);
+  PracticeAnswersPage(moved, "練習問題");
+  EXPECT_EQ(XI0, 40);
+  EXPECT_EQ(XI1, 121);
+  ProblemNumberCellBesideTitle(moved, "2");
+  boxes = Ops("box");
+  EXPECT_EQ(boxes[boxes.size() - 2].nums[0], 121);
+  EXPECT_EQ(boxes.back().nums[0], 121 + 396 + 44);
 }
 
 TEST_F(PageConstructsTest, MarkerKeysAreTheArrowsAndEnterAndNothingElse) {
@@ -230,6 +295,86 @@ TEST_F(PageConstructsTest, MarkerKeysAreTheArrowsAndEnterAndNothingElse) {
   int notices = 0;
   for (const LoggedOp& op : PagePrints()) notices += op.text == Utf8(notice);
   EXPECT_EQ(notices, 5);
+}
+
+TEST_F(PageConstructsTest, CentredLabelsStandOnTheirMiddleWhateverTheirWidth) {
+  for (const char* label : {"5", "-10", "ﾀ1/2ﾀ"}) {
+    ClearLog();
+    CentredLabel(label, 560, 300, 3);
+    const std::vector<Print> prints = Prints();
+    ASSERT_EQ(prints.size(), 1u) << label;
+    EXPECT_GT(LLT, 0) << label;
+    EXPECT_FLOAT_EQ(prints[0].x + LLT / 2, 560) << label;
+    EXPECT_EQ(prints[0].y, 300);
+    EXPECT_EQ(prints[0].colour, 3);
+  }
+}
+
+TEST_F(PageConstructsTest, CellFacesDrawTheirBoxAndCentredText) {
+  Cell(100, 200, 90, 50, 5, 3, 13, "12");
+  const std::vector<LoggedOp> boxes = Ops("box");
+  ASSERT_FALSE(boxes.empty());
+  // The cell's box from its corner, border 3 and fill 13.
+  EXPECT_EQ(boxes[0].nums[0], 100);
+  EXPECT_EQ(boxes[0].nums[1], 200);
+  EXPECT_EQ(boxes[0].nums[4], 3);
+  EXPECT_EQ(boxes[0].nums[5], 13);
+  bool text_inside = false;
+  for (const LoggedOp& op : PagePrints()) {
+    text_inside |= op.text == "12" && op.nums[0] > 100 && op.nums[0] < 190 && op.nums[2] == 5;
+  }
+  EXPECT_TRUE(text_inside);
+}
+
+// Where the printer ends `text` begun at x.
+float EndOf(const std::string& text, float x) {
+  X = x;
+  Y = 1800;
+  A_s = text;
+  MeasureMarkupWidth();
+  return x + LLT;
+}
+
+TEST_F(PageConstructsTest, LabelsProblemsLinesAndBesideLinesInTwoColumns) {
+  AnswerColumns({
+      {40,
+       {{"(1)", 75, {Problem("(-4)*3"), Below("=-12", 50, 5)}},
+        {"(2)", 60, {Below("=ﾀ1/2ﾀ", 80), Beside("=+(1)", 7), Beside("ﾀ3/4ﾀ", 5, 60)}}}},
+      {600, {{"(3)", 0, {Beside("5-2", 0), Below("=3", 50, 5, 10)}}}},
+  });
+  const float half_end = EndOf("=ﾀ1/2ﾀ", 94);
+  const float plus_end = EndOf("=+(1)", half_end);
+  const float label_end = EndOf("(3)", 600);
+  const std::vector<Print> want = {
+      {40, 105, 3, "(1)"},
+      {121, 105, 0, Utf8("(-4)*3")},
+      {94, 155, 5, "=-12"},
+      {40, 215, 3, "(2)"},
+      {94, 295, 0, Utf8("=ﾀ1/2ﾀ")},
+      {half_end, 295, 7, "=+(1)"},
+      {plus_end + 60, 295, 5, Utf8("ﾀ3/4ﾀ")},
+      // The second column starts again at the top; its first label on it.
+      {600, 30, 3, "(3)"},
+      {label_end, 30, 0, "5-2"},
+      {664, 80, 5, "=3"},
+  };
+  EXPECT_EQ(Prints(), want);
+  EXPECT_EQ(XI0, 600);
+  EXPECT_EQ(XI1, 654);
+  EXPECT_EQ(YI1, 80);
+}
+
+TEST_F(PageConstructsTest, AnEmptyLabelOnlyMovesTheLineAndAColumnMayGoOnLater) {
+  AnswerColumn(40, 27, 100);
+  WorkedAnswers({{"", 75, {Problem("3*2")}}});
+  WorkedAnswers({{"だから", 50, {Below("ok", 50, 3)}, 0}});
+  const std::vector<Print> want = {
+      {40, 175, 3, ""},  // prints nothing
+      {94, 175, 0, Utf8("3*2")},
+      {40, 225, 0, Utf8("だから")},
+      {67, 275, 3, "ok"},
+  };
+  EXPECT_EQ(Prints(), want);
 }
 
 }  // namespace

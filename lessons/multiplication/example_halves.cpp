@@ -1,0 +1,30 @@
+// Examples 9 and 10 fill one screen: a loop of examples at the left, then,
+// once the learner leaves it, a second loop at the right beside the last one.
+#include "construct_globals.h"
+#include "example_loop.h"
+#include "explanation_page.h"
+#include "laws_mixed_pages.h"
+#include "shell.h"
+
+namespace pellith {
+
+void LeftHalfExamples(float height, const char* heading, Routine generate, Routine show) {
+  BlankPage(1760, height);
+  XI0 = 40;
+  XI1 = XI0 + 27;
+  YI1 = 30;
+  FE_SETDRAWWIDTH(5);
+  Say(heading, XI0, YI1, 3);
+  U(31) = XI0;
+  V(31) = YI1 + 60;
+  RandomExampleLoop(generate, show, LoopEntry::kFreshStart);
+  // Nothing is erased: the last example stays at the left.
+  XI0 = 640;
+  XI1 = XI0 + 27;
+  YI1 = V(31);
+  FE_SETDRAWWIDTH(5);
+  U(31) = XI0;
+  AINP = 3;
+}
+
+}  // namespace pellith

@@ -1,0 +1,74 @@
+// The quotient drill's fourth part: quotients that reduce to a fraction.
+#include <cmath>
+
+#include "example_loop.h"
+#include "figures.h"
+#include "layout_cursor.h"
+#include "quotient_drill.h"
+#include "shell.h"
+#include "signed_draws.h"
+#include "textbook_answers.h"
+
+namespace pellith {
+
+namespace {
+
+// A prime drawn from the first four entries of the table X(1) to X(8);
+// with `remove` the entries after it move down one place, within the first
+// five.
+float DrawPrime(bool remove) {
+  P = PnFInt(PaRnd() * 4 + 1);
+  const float prime = X_a(P);
+  if (remove) {
+    for (II = P; II <= 4; II = II + 1) X_a(II) = X_a(II + 1);
+  }
+  return prime;
+}
+
+void GenerateFractionQuotient() {
+  const float primes[] = {2, 3, 5, 7, 11, 13, 17, 19};
+  for (int i = 1; i <= 8; ++i) X_a(i) = primes[i - 1];
+  Y_a(1) = DrawPrime(true);  // the common factor
+  T(1) = DrawPrime(true);
+  T(2) = DrawPrime(false);
+  ResultDrillSigns();
+  MakeFractionQuotient();
+}
+
+void ShowFractionQuotient() {
+  XI1 = 40;
+  YI1 = 390;
+  PsBOX_STEP(0, YI1, 1320, 180, 15, 15);
+  Say("問④　次の計算をしなさい。", XI1, YI1, 0);
+  Say(T_s(11) + "/" + T_s(12) + "=", XI1 + 120, YI1 + 80, 0);
+  WaitAnyKey();
+  Continue(F_sa(1) + "ﾀ" + T_s(4) + "/" + T_s(5) + "ﾀ=", 0);
+  WaitAnyKey();
+  Continue(X_sa(1), 5);
+  if (T(3) > 0) Say("答の + は書かない。", XI2 + 100, YI1, 3);
+}
+
+}  // namespace
+
+void MakeFractionQuotient() {
+  T(11) = T(1) * Y_a(1);
+  T(12) = T(2) * Y_a(1);
+  T(3) = T(1) * T(2);
+  T(4) = std::fabs(T(11));
+  T(5) = std::fabs(T(12));
+  DB = T(12);
+  DS = T(11);
+  ReduceFraction();
+  X_sa(1) = A2_s;
+  TablesToTextAndKeyChoice();
+  F_sa(1) = std::string(T(3) < 0 ? "-" : "+");
+  if (T(11) < 0) T_s(11) = "(" + T_s(11) + ")";
+  if (T(12) < 0) T_s(12) = "(" + T_s(12) + ")";
+}
+
+void FractionQuotientDrill() {
+  RandomExampleLoop(GenerateFractionQuotient, ShowFractionQuotient, LoopEntry::kFreshStart);
+  TextbookTaskLine("教科書 問4 をしなさい。", 44, YI1 + 70);
+}
+
+}  // namespace pellith

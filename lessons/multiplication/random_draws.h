@@ -1,0 +1,20 @@
+// The random draws of Pellith's generated examples.
+#pragma once
+
+#include <string>
+
+namespace pellith {
+
+// 1 or -1, each as likely.
+float RandomSign();
+// "+" for 1, "-" for -1.
+std::string SignText(float sign);
+// "" for 1, "-" for -1: the sign as a result shows it.
+std::string MinusText(float sign);
+// Entry `P` of the table `X()` is taken out: the entries after it, up to
+// `last`, move down one place. Returns the entry taken.
+float TakeFromTable(float last);
+// The remainder of a division of whole numbers.
+float Remainder(float a, float b);
+
+}  // namespace pellith

@@ -1,0 +1,46 @@
+#include "signed_draws.h"
+
+#include "globals.h"
+#include "shell.h"
+
+namespace pellith {
+
+float SignedDigit() {
+  float digit = PnFInt(PaRnd() * 9 + 1);
+  P = PnFInt(PaRnd() * 2 + 1);
+  if (P == 1) digit = -digit;
+  return digit;
+}
+
+void ResultDrillSigns() {
+  F(1) = PnFInt(PaRnd() * 2 + 1);
+  if (F(1) == 2) T(1) = -T(1);
+  F(2) = PnFInt(PaRnd() * 2 + 1);
+  if (F(1) == 1 || F(2) == 2) T(2) = -T(2);
+}
+
+void DrawSignedPair() {
+  T(1) = SignedDigit();
+  T(2) = SignedDigit();
+  T(3) = T(1) * T(2);
+}
+
+void DrawResultPair() {
+  T(1) = PnFInt(PaRnd() * 9 + 1);
+  T(2) = PnFInt(PaRnd() * 9 + 1);
+  ResultDrillSigns();
+  T(3) = T(1) * T(2);
+  TablesToTextAndKeyChoice();
+}
+
+float Decimal(float whole, float places) {
+  return Div(whole, PnFXy(10, places));
+}
+
+std::string WithLeadingZero(const std::string& text) {
+  if (text.starts_with(".")) return "0" + text;
+  if (text.starts_with("-.")) return "-0" + text.substr(1);
+  return text;
+}
+
+}  // namespace pellith

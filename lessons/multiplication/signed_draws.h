@@ -1,0 +1,35 @@
+// The random numbers of the product and quotient drills and the decimal
+// examples, and the texts of decimals.
+#pragma once
+
+#include <string>
+
+namespace pellith {
+
+// A whole number from 1 to 9, then its sign: negative when the second draw
+// (1 or 2) is 1. Either sign has chance one half.
+float SignedDigit();
+
+// The signs of the drills' third and fourth parts on T(1) and T(2), drawn
+// into F(1) and F(2): (+, -) with chance 1/2, (-, +) and (-, -) 1/4 each,
+// never two positive numbers.
+void ResultDrillSigns();
+
+// The two numbers of the drills' first two parts: T(1) and T(2) signed
+// digits, T(3) their product.
+void DrawSignedPair();
+
+// The two numbers of the drills' third part: T(1) and T(2) from 1 to 9 with
+// the signs of ResultDrillSigns, T(3) their product; then the texts of the
+// tables (TablesToTextAndKeyChoice).
+void DrawResultPair();
+
+// `whole` divided by 10 to the power `places`, rounded once: the nearest
+// single-precision number to the decimal, whose text shows its own digits.
+float Decimal(float whole, float places);
+
+// A number text below 1 in size gets its "0" before the point: ".25" is
+// "0.25" and "-.5" is "-0.5"; any other text stays as it is.
+std::string WithLeadingZero(const std::string& text);
+
+}  // namespace pellith

@@ -1,0 +1,155 @@
+// Reading Pellith's pages from a player run: the markup prints on the page,
+// the key waits, the next-step prompts, the submenu prompts and the strokes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "headless_fixture.h"
+#include "page_reader.h"
+
+namespace pellith_test {
+
+// "x y colour text" of every markup print on the page (measuring left out).
+inline std::vector<std::string> MarkupPrints(const PlayerRun& run) {
+  std::vector<std::string> out;
+  char at[64];
+  for (const Print& p : PrintsOf(run)) {
+    if (p.routine != "PrintMarkup" || p.text.empty()) continue;
+    std::snprintf(at, sizeof at, "%g %g %g ", p.x, p.y, p.colour);
+    out.push_back(at + p.text);
+  }
+  return out;
+}
+
+inline int CountPrints(const PlayerRun& run, const std::string& routine, const std::string& at,
+                       const std::string& text) {
+  const std::string line = "print\t" + routine + "\t" + at + "\t" + Utf8(text);
+  return static_cast<int>(std::count_if(run.log.begin(), run.log.end(), [&](const std::string& l) {
+    return l.rfind(line, 0) == 0 && l.size() == line.size();
+  }));
+}
+inline int KeyWaits(const PlayerRun& run) {
+  return CountPrints(run, "DrawPlainText", "128\t666\t9", "何かキーを押して下さい。");
+}
+inline int NextSteps(const PlayerRun& run) {
+  return CountPrints(run, "DrawPlainText", "128\t648\t9", "次のステップは１を入力。");
+}
+inline int Submenus(const PlayerRun& run, const std::string& items) {
+  return CountPrints(run, "DrawPlainText", "16\t666\t0", items);
+}
+
+// " a" `n` times: any key at each press-a-key prompt.
+inline std::string AnyKeys(int n) {
+  std::string keys;
+  for (int i = 0; i < n; ++i) keys += " a";
+  return keys;
+}
+
+// Whether every expected "x y colour text" (Shift-JIS) is among the prints.
+inline std::vector<std::string> Missing(const PlayerRun& run,
+                                        const std::vector<std::string>& expected) {
+  const auto prints = MarkupPrints(run);
+  std::vector<std::string> missing;
+  for (const std::string& e : expected) {
+    if (std::find(prints.begin(), prints.end(), Utf8(e)) == prints.end())
+      missing.push_back(Utf8(e));
+  }
+  return missing;
+}
+
+// One item of a topic: the keys after it is chosen, the key waits it
+// shows and "x y colour text" of prints it must make (Shift-JIS).
+struct ItemCase {
+  const char* item;
+  std::string keys;
+  int waits;
+  std::vector<std::string> prints;
+};
+// Each item opened from the main menu's `topic`: its prints, exactly its
+// key waits, and the submenu again after it.
+inline void ExpectEveryItem(const std::string& topic, const std::string& submenu,
+                            const std::vector<ItemCase>& cases) {
+  for (const ItemCase& c : cases) {
+    SCOPED_TRACE(c.item);
+    const PlayerRun run = RunPlayer("pellith", topic + " Enter " + c.item + " Enter" + c.keys);
+    EXPECT_EQ(run.ending, "script used up");
+    EXPECT_EQ(KeyWaits(run), c.waits);
+    EXPECT_EQ(Submenus(run, submenu), 2);
+    EXPECT_EQ(Missing(run, c.prints), std::vector<std::string>{});
+  }
+}
+// The goal page of `topic` with its two aims, and the submenu at once.
+inline void ExpectGoalPage(const std::string& topic, const std::string& submenu,
+                           const std::string& aim1, const std::string& aim2) {
+  const PlayerRun run = RunPlayer("pellith", topic + " Enter");
+  EXPECT_EQ(Missing(run, {"44 240 3 <めあて>", "76 305 0 " + aim1, "76 370 0 " + aim2}),
+            std::vector<std::string>{});
+  EXPECT_EQ(KeyWaits(run), 0);
+  EXPECT_EQ(Submenus(run, submenu), 1);
+}
+
+// A fraction in lowest terms, the sign on the numerator.
+struct Fraction {
+  long num, den;
+};
+inline Fraction Reduced(long num, long den) {
+  const long g = std::gcd(num < 0 ? -num : num, den);
+  return {num / g, den / g};
+}
+
+// Checks every stroke of the run: it runs from 4 right of the first digit of
+// a whole number of the last line with a product in a fraction to the end of its last digit,
+// within the digits' line.
+inline void ExpectStrokesOnTheirNumbers(const PlayerRun& run, int strokes_expected) {
+  struct Glyph {
+    double x, y;
+    std::string text;
+  };
+  std::vector<Glyph> glyphs;
+  bool in_product = false;
+  int strokes = 0;
+  const std::string ta = Utf8("ﾀ");
+  for (const std::string& line : run.log) {
+    const auto f = Fields(line);
+    if (f[0] == "print" && std::stod(f[3]) < 900) {  // measuring prints go below the page
+      in_product = f[1] == "PrintMarkup" && f[5].find(ta) != std::string::npos &&
+                   f[5].find('*') != std::string::npos;
+      if (in_product) glyphs.clear();
+    } else if (f[0] == "text" && in_product && std::stod(f[2]) < 900) {
+      glyphs.push_back({std::stod(f[1]), std::stod(f[2]), f[10]});
+    } else if (f[0] == "line" && f[5] == "3" && f[1] != f[3] && f[2] != f[4]) {
+      // A slanted line: a stroke (the signs' bars are level or upright).
+      ++strokes;
+      const double x1 = std::stod(f[1]), y1 = std::stod(f[2]), x2 = std::stod(f[3]),
+                   y2 = std::stod(f[4]);
+      SCOPED_TRACE(line);
+      EXPECT_EQ(f[6], "5");
+      EXPECT_LT(x1, x2);
+      EXPECT_LT(y2, y1);  // rising to the right
+      std::string struck;
+      for (const Glyph& g : glyphs) {
+        if (g.y > y2 || y1 > g.y + 32) continue;  // another line of the fraction
+        const bool inside = g.x >= x1 - 4 && g.x + 32 <= x2;
+        const bool touches = g.x < x2 && g.x + 32 > x1 - 4;
+        if (inside) struck += g.text;
+        // Any glyph the stroke touches is one of its number's digits.
+        if (touches) {
+          EXPECT_TRUE(inside && isdigit(g.text[0])) << g.text << " at " << g.x;
+        }
+        if (inside && g.x == x1 - 4) struck = g.text;
+      }
+      EXPECT_FALSE(struck.empty());
+      EXPECT_EQ(struck.size() * 32, x2 - x1 + 4) << struck;
+    }
+  }
+  EXPECT_EQ(strokes, strokes_expected);
+}
+
+}  // namespace pellith_test

@@ -1,0 +1,238 @@
+// Vindrel's topic on the sets of numbers: the two items driven from the
+// main menu, the rows of the four operations with fixed and typed pairs
+// (whole, decimal, refused and zero-denominator entries), and the nested
+// sets figure.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "headless_fixture.h"
+#include "powers_sets_pages.h"
+#include "shell.h"
+#include "vindrel_page_runs.h"
+
+namespace vindrel {
+namespace {
+
+using namespace vindrel_test;
+
+const char* const kSubmenu = "①P44ひろげよう　②P45ひろげよう　③終了";
+
+class NumberSetsItems : public ::testing::TestWithParam<ItemCase> {};
+
+TEST_P(NumberSetsItems, TakesItsKeysAndComesBackToTheSubmenu) {
+  ExpectItem("4 Enter", kSubmenu, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryItem, NumberSetsItems,
+    ::testing::Values(
+        // The two fixed pairs (sixteen keys), one typed pair 6 and 4 (four
+        // keys), 1 at the next step, then nine keys to the end.
+        ItemCase{
+            "FourOperations",
+            "1 Enter " + Repeat("a", 16) + "6 Enter 4 Enter a a a a 1 Enter " + Repeat("a", 8) +
+                "a",
+            29,
+            1,
+            {"936 450 13 自然数", "860 500 15 1,2,3,…", "40 430 3 自然数の集合",
+             "244 430 0 …自然数全体の集まり", "40 480 3 整数の集合",
+             "210 480 0 …自然数と0と負の整数の集まり", "40 530 3 数全体の集合",
+             "244 530 0 …整数,小数,分数の集まり", "40 590 7 教科書P45「ひろげよう」をやろう。"}},
+        // Thirteen keys: twelve marks, then the figure and its summary lines.
+        ItemCase{"ClosureTable",
+                 "2 Enter " + Repeat("a", 12) + "a",
+                 13,
+                 0,
+                 {"899 70 13 数全体", "740 130 15 …,-ﾀ1/2ﾀ,-0.3,0.2,ﾀ1/3ﾀ…", "910 200 13 整数",
+                  "760 250 15 …,-3,-2,-1,0", "896 320 13 自然数", "820 370 15 1,2,3,…",
+                  "780 70 13 数全体…四則計算", "780 200 13 整数…加法,減法,乗法",
+                  "800 320 13 自然数…加法,乗法"}}),
+    CaseName);
+
+TEST(NumberSetsTopic, GoalPageAsQuotedThenTheSubmenuUntilItsLastItem) {
+  // 0 and 4 ask again; 3 goes back to the main menu.
+  const ItemRun r = RunItem(kSubmenu, "4 Enter 0 Enter 4 Enter 3 Enter");
+  EXPECT_EQ(r.submenus, 3);
+  EXPECT_EQ(r.goal_texts, Utf8All({"44 240 3 <めあて>", "76 305 0 自然数、整数、数全体数の範囲で、",
+                                   "76 355 0     いつでもできる加減乗除を調べよう。"}));
+  EXPECT_EQ(MainMenus(r), 2);
+}
+
+TEST(NumberSetsTopic, ClosureMarksOneAKeyInReadingOrderWithThePenLeftAt5) {
+  const ItemRun r = RunItem(kSubmenu, "4 Enter 2 Enter " + Repeat("a", 13));
+  std::vector<std::string> marks;
+  for (const Print& p : PrintsOf(r.run)) {
+    if (p.text == Utf8("○") || p.text == Utf8("△")) marks.push_back(p.text);
+  }
+  EXPECT_EQ(marks, Utf8All({"○", "△", "○", "△", "○", "○", "○", "△", "○", "○", "○", "○"}));
+  // Every cell and box of the page at the pen width 5.
+  int boxes_at_5 = 0;
+  for (const std::string& line : r.run.log) {
+    const std::vector<std::string> f = Fields(line);
+    boxes_at_5 += f[0] == "box" && f[8] == "5";
+  }
+  EXPECT_EQ(boxes_at_5, 5 + 3 * 5 + 12 + 3 + 3);
+}
+
+TEST(NumberSetsTopic, TypedPairsOnThePageNeverReachTheErrorScreen) {
+  // 5/0 and 100 are asked again; 0.1 and 0.9 give the quotient 1/9; then a
+  // whole pair, 8 and 6, gives 4/3 in the same rows.
+  const ItemRun r = RunItem(kSubmenu, "4 Enter 1 Enter " + Repeat("a", 16) +
+                                          "5 / 0 Enter 0 . 1 Enter 1 0 0 Enter 0 . 9 Enter " +
+                                          Repeat("a", 4) + "2 Enter 8 Enter 6 Enter " +
+                                          Repeat("a", 4) + "1 Enter " + Repeat("a", 9));
+  EXPECT_EQ(r.run.ending, "script used up");
+  EXPECT_EQ(r.submenus, 2);
+  EXPECT_EQ(r.next_steps, 2);
+  std::vector<std::string> quotients;
+  for (const Print& p : PrintsOf(r.run)) {
+    if (p.routine == "PrintMarkup" && p.x >= 1099 && p.y == 215) quotients.push_back(p.text);
+  }
+  EXPECT_EQ(quotients, Utf8All({"③", "ﾀ5/2ﾀ", "③", "ﾀ2/5ﾀ", "③", "ﾀ1/9ﾀ", "③", "ﾀ4/3ﾀ"}));
+}
+
+// ---- the rows of the four operations, in-process -----------------------------
+
+class OperationRows : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    StartUp();
+    OperationBoxes();
+    ClearLog();
+  }
+
+  // The texts printed in the result boxes (X 1099 on), in order.
+  std::vector<std::string> Results() {
+    std::vector<std::string> out;
+    for (const LoggedOp& op : PagePrints()) {
+      if (op.face == "PrintMarkup" && op.nums[0] >= 1099) out.push_back(op.text);
+    }
+    return out;
+  }
+  // How often a prompt was put up.
+  int Prompts(const std::string& sjis) {
+    int n = 0;
+    for (const LoggedOp& op : PagePrints()) n += op.text == Utf8(sjis);
+    return n;
+  }
+};
+
+TEST_F(OperationRows, TwelveBoxesInFourRowsOfOneColumnLayout) {
+  const float rows[] = {30, 85, 140, 215};
+  for (int row = 1; row <= 4; ++row) {
+    SCOPED_TRACE(row);
+    EXPECT_EQ(X_a(3 * row - 2), 880);
+    EXPECT_EQ(X_a(3 * row - 1), 987);
+    EXPECT_EQ(X_a(3 * row), 1099);
+    for (int box = 0; box < 3; ++box) EXPECT_EQ(Y_a(3 * row - 2 + box), rows[row - 1]);
+  }
+}
+
+struct PairCase {
+  float first, second;
+  std::vector<std::string> results;  // sum, difference, product, quotient (Shift-JIS)
+};
+
+TEST_F(OperationRows, ResultsOfWholeAndDecimalPairs) {
+  const PairCase cases[] = {
+      {5, 2, {"7", "3", "10", "ﾀ5/2ﾀ"}},
+      {2, 5, {"7", "-3", "10", "ﾀ2/5ﾀ"}},
+      {6, 4, {"10", "2", "24", "ﾀ3/2ﾀ"}},
+      {6, 3, {"9", "3", "18", "2"}},
+      {7, 1, {"8", "6", "7", "7"}},
+      {7, 7, {"14", "0", "49", "1"}},
+      {99, 99, {"198", "0", "9801", "1"}},
+      {1, 99, {"100", "-98", "99", "ﾀ1/99ﾀ"}},
+      // Numbers with decimals are scaled by one power of ten before the
+      // reduction: 0.1 and 0.9 give 1/9, 99.9 and 0.7 give 999/7.
+      {0.1f, 0.9f, {"1", "-.8", ".09", "ﾀ1/9ﾀ"}},
+      {99.9f, 0.7f, {"100.6", "99.2", "69.93", "ﾀ999/7ﾀ"}},
+      {0.5f, 0.5f, {"1", "0", ".25", "1"}},
+      {1.5f, 2, {"3.5", "-.5", "3", "ﾀ3/4ﾀ"}},
+  };
+  for (const PairCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.first) + " " + std::to_string(c.second));
+    ClearLog();
+    T(1) = c.first;
+    T(2) = c.second;
+    Keys("a a a a");
+    OperationResults();
+    EXPECT_EQ(Results(), Utf8All(c.results));
+  }
+}
+
+TEST_F(OperationRows, RefusedAndZeroDenominatorEntriesAreAskedAgain) {
+  // ①: 0, 100, empty, -3 and 5/0 (worth 0) are refused; 99 is taken. ②:
+  // 1/2 is worth 0.5 and taken.
+  Keys("0 Enter 1 0 0 Enter Enter - 3 Enter 5 / 0 Enter 9 9 Enter 1 / 2 Enter");
+  AskTwoNumbers();
+  EXPECT_EQ(T(1), 99);
+  EXPECT_EQ(T(2), 0.5f);
+  EXPECT_EQ(Prompts("①　を入力して下さい。"), 6);
+  EXPECT_EQ(Prompts("② を入力して下さい。"), 1);
+  // Both prompts stand at (800, 648).
+  for (const LoggedOp& op : PagePrints()) {
+    if (op.text == Utf8("①　を入力して下さい。") || op.text == Utf8("② を入力して下さい。")) {
+      EXPECT_EQ(op.nums[0], 800);
+      EXPECT_EQ(op.nums[1], 648);
+    }
+  }
+}
+
+TEST_F(OperationRows, ARefusedSecondNumberLeavesTheFirstInItsBoxes) {
+  Keys("6 Enter 0 Enter 4 Enter");
+  AskTwoNumbers();
+  EXPECT_EQ(Prompts("①　を入力して下さい。"), 1);
+  EXPECT_EQ(Prompts("② を入力して下さい。"), 2);
+  int firsts = 0;
+  for (const LoggedOp& op : PagePrints()) firsts += op.face == "PrintMarkup" && op.text == "6";
+  EXPECT_EQ(firsts, 4);
+}
+
+// ---- the sets figure ----------------------------------------------------------------
+
+class SetsFigure : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    StartUp();
+    ClearLog();
+  }
+  std::vector<std::string> Boxes() {
+    std::vector<std::string> out;
+    for (const LoggedOp& op : Ops("box")) out.push_back(op.Line());
+    return out;
+  }
+};
+
+TEST_F(SetsFigure, NestedBoxesFromOneCorner) {
+  X_a(1) = 760;
+  Y_a(1) = 200;
+  SetsFigureLayout();
+  AllNumbersBox();
+  IntegersBox();
+  NaturalNumbersBox();
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"box\t760\t200\t1220\t620\t11\t10\t15\t3",
+                                               "box\t780\t320\t1200\t598\t11\t6\t15\t3",
+                                               "box\t800\t440\t1180\t576\t11\t8\t15\t3"}));
+}
+
+TEST_F(SetsFigure, TheInnerBoxAloneStandsAtItsNestedPlace) {
+  X_a(1) = 720;
+  Y_a(1) = 70;
+  SetsFigureLayout();
+  NaturalNumbersBox();
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"box\t760\t310\t1140\t446\t11\t8\t15\t3"}));
+  std::vector<std::string> texts;
+  for (const LoggedOp& op : PagePrints()) {
+    texts.push_back(std::to_string(static_cast<int>(op.nums[0])) + " " +
+                    std::to_string(static_cast<int>(op.nums[1])) + " " + op.text);
+  }
+  EXPECT_EQ(texts, Utf8All({"896 320 自然数", "820 370 1,2,3,…"}));
+}
+
+}  // namespace
+}  // namespace vindrel

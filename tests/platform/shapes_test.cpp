@@ -1,0 +1,143 @@
+// Boxes cover exactly their rectangle; discs keep their radius; the page
+// knows which pixels its operations changed.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "headless_fixture.h"
+#include "page_pixels.h"
+
+namespace {
+
+class ShapesTest : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    StartUp();
+  }
+  const Page& page() { return backend().page(); }
+  Ink AllInk() { return InkIn(page(), 0, 0, kPageWidth, kPageHeight); }
+};
+
+TEST_F(ShapesTest, FilledBoxPaintsItsRectangleAndNothingElse) {
+  for (int pen : {1, 5, 12}) {
+    SCOPED_TRACE(pen);
+    PsCLS();
+    FE_SETDRAWWIDTH(pen);
+    PsBOX(100, 200, 300, 260, 13, 4);
+    Ink box = AllInk();
+    EXPECT_EQ(box.left, 100);
+    EXPECT_EQ(box.top, 200);
+    EXPECT_EQ(box.right, 299);
+    EXPECT_EQ(box.bottom, 259);
+    EXPECT_EQ(box.count, 200 * 60);
+    // The border is the outer band, the pen width wide.
+    EXPECT_EQ(page().Pixel(100, 230), page().Pixel(100 + pen - 1, 230));
+    EXPECT_NE(page().Pixel(100 + pen - 1, 230), page().Pixel(100 + pen, 230));
+    EXPECT_EQ(page().Pixel(299, 259), page().Pixel(100, 200));
+  }
+}
+
+TEST_F(ShapesTest, ErasingBoxTouchesNothingOutsideItsRectangle) {
+  for (int pen : {1, 5, 12}) {
+    SCOPED_TRACE(pen);
+    FE_SETDRAWWIDTH(pen);
+    PsBOX(0, 0, 1440, 900, 0, 0);
+    PsBOX(0, 657, 400, 693, 15, 15);
+    EXPECT_EQ(kPageWidth * kPageHeight - AllInk().count, 400 * 36);
+    EXPECT_NE(page().Pixel(200, 656), 0xFFFFFFu);
+    EXPECT_NE(page().Pixel(200, 693), 0xFFFFFFu);
+    EXPECT_NE(page().Pixel(400, 670), 0xFFFFFFu);
+  }
+}
+
+TEST_F(ShapesTest, DiscKeepsItsRadiusWhateverThePen) {
+  FE_SETDRAWWIDTH(12);
+  PsCIRCLE_DISC(200.3, 300.6, 0.5, 0);
+  Ink dot = AllInk();
+  ASSERT_GT(dot.count, 0);
+  for (int y = dot.top; y <= dot.bottom; ++y) {
+    for (int x = dot.left; x <= dot.right; ++x) {
+      if (page().Pixel(x, y) == 0xFFFFFF) continue;
+      EXPECT_LE(std::hypot(x + 0.5 - 200.3, y + 0.5 - 300.6), 2.0) << x << "," << y;
+    }
+  }
+  // The answer field's cursor after a page left the pen at 10.
+  PsCLS();
+  FE_SETDRAWWIDTH(10);
+  PsCIRCLE_DISC(1064, 656, 4, 5);
+  Ink cursor = AllInk();
+  EXPECT_GE(cursor.left, 1060);
+  EXPECT_LE(cursor.right, 1068);
+  EXPECT_GE(cursor.top, 652);
+  EXPECT_LE(cursor.bottom, 660);
+}
+
+// Every pixel an operation changes lies in the rectangle the page reports
+// as touched: the window copies only that rectangle.
+TEST_F(ShapesTest, TouchedRectangleHoldsEveryChangedPixel) {
+  Page& page = backend().page();
+  const std::vector<std::function<void()>> ops = {
+      [] { PsLINE(100.5, 100, 400, 171.3, 3); },
+      [] { PsBOX_STEP(40.5, 650, 400, 40, 13, 12); },
+      [] { PsBOX(0, 657, 992, 720, 15, 15); },
+      [] { PsCIRCLE_DISC(1064, 656, 4, 5); },
+      [] { PsCIRCLE_DISC(1064, 656, 4, 15); },
+      [] { PsCIRCLE(500, 500, 37.2, 4); },
+      [] { PsCIRCLE_ARC(500, 500, 60, 9, 0.1, 0.6); },
+      [] { PsCIRCLE_SECTOR(700, 400, 50, 3, 12, 0.2, 0.7); },
+      [] {
+        PsCONNECT({{10, 10}, {60, 80}, {110, 20}}, 2);
+      },
+      [] {
+        PsCONNECT_FILL({{800, 100}, {900, 180}, {760, 170}}, 1, 14);
+      },
+      [] { PsSYMBOL40(44, 120, 2, 3, 13, "練習問題 0.5"); },
+      [] {
+        FE_SETFONTNAME("Times New Roman");
+        FE_SETFONTSIZE(8);
+        FE_SETFONTITALIC(-1);
+        PsSYMBOL40(304, 178, 10, 7, 0, "x");
+        FE_SETFONTITALIC(0);
+      },
+      [] {
+        FE_SETFONTNAME("MT Extra");
+        FE_SETFONTSIZE(16);
+        PsSYMBOL40(600, 300, 6, 3, 0, "l");
+      },
+  };
+  for (int pen : {1, 12}) {
+    FE_SETDRAWWIDTH(pen);
+    for (size_t k = 0; k < ops.size(); ++k) {
+      FE_SETFONTNAME("ゴシック");
+      FE_SETFONTSIZE(16);
+      PixelRows rows = page.Pixels();
+      std::vector<unsigned char> before(rows.data, rows.data + size_t(rows.stride) * rows.height);
+      page.TakeTouched();
+      ops[k]();
+      PixelRect touched = page.TakeTouched();
+      rows = page.Pixels();
+      int changed = 0;
+      for (int y = 0; y < rows.height; ++y) {
+        for (int x = 0; x < rows.width; ++x) {
+          size_t at = size_t(y) * rows.stride + 4 * x;
+          if (std::memcmp(&before[at], rows.data + at, 3) == 0) continue;
+          ++changed;
+          EXPECT_TRUE(x >= touched.x1 && x < touched.x2 && y >= touched.y1 && y < touched.y2)
+              << "operation " << k << " pen " << pen << " changed " << x << "," << y;
+        }
+      }
+      EXPECT_GT(changed, 0) << "operation " << k;
+      EXPECT_LT(touched.width() * touched.height(), 2 * kPageWidth * 100) << "operation " << k;
+    }
+  }
+  // Measuring prints go below the page: nothing to show.
+  page.TakeTouched();
+  PsSYMBOL40(0, 1800, 2, 3, 0, "練習");
+  EXPECT_TRUE(page.TakeTouched().empty());
+}
+
+}  // namespace

@@ -1,0 +1,161 @@
+// Looks at a program's window on the X server the way a learner sees it.
+//
+//   window_look blink WINDOW   the main menu's answer-field cursor blinks, and
+//                              nothing else on the screen changes
+//   window_look fit WINDOW     the whole page shows in the window, scaled to
+//                              fit with its aspect kept, centred
+//
+// Prints what it saw; exit status 0 when it is as it should be.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "palette.h"
+
+namespace {
+
+constexpr int kPageWidth = 1440;
+constexpr int kPageHeight = 900;
+
+struct Shot {
+  int width = 0, height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t at(int x, int y) const { return pixels[size_t(y) * width + x]; }
+};
+
+Shot Take(Display* display, Window window) {
+  XWindowAttributes attributes;
+  XGetWindowAttributes(display, window, &attributes);
+  Shot shot;
+  shot.width = attributes.width;
+  shot.height = attributes.height;
+  XImage* image = XGetImage(display, window, 0, 0, shot.width, shot.height, AllPlanes, ZPixmap);
+  if (!image) return {};
+  shot.pixels.resize(size_t(shot.width) * shot.height);
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      shot.pixels[size_t(y) * shot.width + x] = XGetPixel(image, x, y) & 0xFFFFFF;
+    }
+  }
+  XDestroyImage(image);
+  return shot;
+}
+
+// Where the page lies in a window of this size, as the window shows it.
+struct Place {
+  double x, y, scale;
+  int px(double page_x) const { return int(std::floor(x + page_x * scale)); }
+  int py(double page_y) const { return int(std::floor(y + page_y * scale)); }
+};
+
+Place PlaceOf(const Shot& shot) {
+  double fit = std::min(shot.width / double(kPageWidth), shot.height / double(kPageHeight));
+  double w = std::lround(kPageWidth * fit), h = std::lround(kPageHeight * fit);
+  return {std::floor((shot.width - w) / 2), std::floor((shot.height - h) / 2), w / kPageWidth};
+}
+
+uint32_t Colour(int number) {
+  Rgb c = PaletteColour(number);
+  return uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
+}
+
+int Blink(Display* display, Window window) {
+  // The cursor: a disc of radius 4 at (1064, 656) of the page, with a margin
+  // of two window pixels.
+  std::vector<Shot> shots;
+  for (int k = 0; k < 5; ++k) {
+    if (k > 0) usleep(500 * 1000);
+    shots.push_back(Take(display, window));
+    if (shots.back().pixels.empty()) {
+      std::printf("blink: no image of the window\n");
+      return 1;
+    }
+  }
+  Place place = PlaceOf(shots[0]);
+  int cx1 = place.px(1059) - 2, cy1 = place.py(651) - 2;
+  int cx2 = place.px(1069) + 2, cy2 = place.py(661) + 2;
+  int differing = 0, failures = 0;
+  for (size_t k = 1; k < shots.size(); ++k) {
+    const Shot& a = shots[k - 1];
+    const Shot& b = shots[k];
+    if (a.width != b.width || a.height != b.height) return 1;
+    int x1 = a.width, y1 = a.height, x2 = -1, y2 = -1;
+    for (int y = 0; y < a.height; ++y) {
+      for (int x = 0; x < a.width; ++x) {
+        if (a.at(x, y) == b.at(x, y)) continue;
+        x1 = std::min(x1, x), y1 = std::min(y1, y), x2 = std::max(x2, x), y2 = std::max(y2, y);
+      }
+    }
+    if (x2 < 0) {
+      std::printf("blink: shots %zu and %zu alike\n", k - 1, k);
+      continue;
+    }
+    ++differing;
+    bool inside = x1 >= cx1 && x2 <= cx2 && y1 >= cy1 && y2 <= cy2;
+    std::printf("blink: shots %zu and %zu differ in x %d..%d, y %d..%d%s\n", k - 1, k, x1, x2, y1,
+                y2, inside ? "" : " (outside the cursor)");
+    if (!inside) ++failures;
+  }
+  std::printf("blink: %d of %zu half-second steps changed the cursor (x %d..%d, y %d..%d)\n",
+              differing, shots.size() - 1, cx1, cx2, cy1, cy2);
+  return failures == 0 && differing >= 2 ? 0 : 1;
+}
+
+int Fit(Display* display, Window window) {
+  Shot shot = Take(display, window);
+  if (shot.pixels.empty()) return 1;
+  Place place = PlaceOf(shot);
+  int failures = 0;
+  auto expect = [&](const char* what, int x, int y, uint32_t colour) {
+    x = std::clamp(x, 0, shot.width - 1);
+    y = std::clamp(y, 0, shot.height - 1);
+    bool ok = shot.at(x, y) == colour;
+    std::printf("fit: %s at (%d, %d): %06X%s\n", what, x, y, shot.at(x, y), ok ? "" : " (wrong)");
+    if (!ok) ++failures;
+  };
+  std::printf("fit: window %dx%d, page at (%g, %g) scaled %g\n", shot.width, shot.height, place.x,
+              place.y, place.scale);
+  uint32_t white = Colour(15), panel = Colour(10), border = 0x606060;
+  // The page's four corners are white, the menu panel inside it dark green.
+  expect("top-left of the page", place.px(2), place.py(2), white);
+  expect("bottom-right of the page", place.px(1437), place.py(897), white);
+  expect("top-right of the page", place.px(1437), place.py(2), white);
+  expect("bottom-left of the page", place.px(2), place.py(897), white);
+  expect("menu panel", place.px(1200), place.py(560), panel);
+  // Beyond the page, the window's border colour.
+  if (place.y >= 4) {
+    expect("above the page", place.px(720), int(place.y) - 3, border);
+    expect("below the page", place.px(720), place.py(900) + 3, border);
+  }
+  if (place.x >= 4) {
+    expect("left of the page", int(place.x) - 3, place.py(450), border);
+    expect("right of the page", place.px(1440) + 3, place.py(450), border);
+  }
+  return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: window_look blink|fit WINDOW_ID\n");
+    return 2;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) {
+    std::fprintf(stderr, "window_look: no display\n");
+    return 1;
+  }
+  Window window = std::strtoul(argv[2], nullptr, 0);
+  std::string what = argv[1];
+  int status = what == "blink" ? Blink(display, window) : what == "fit" ? Fit(display, window) : 2;
+  XCloseDisplay(display);
+  return status;
+}
