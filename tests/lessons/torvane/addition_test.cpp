@@ -148,9 +148,15 @@ TEST(AdditionTopic, DrillAsksSignThenAbsoluteValueThenResultOfItsOwnSums) {
       EXPECT_NE(sum, 0);
       const std::string sign = sum > 0 ? "+" : "-";
       const std::string size = std::to_string(std::abs(sum));
-      if (b == "98") EXPECT_EQ(after[b], (std::vector<std::string>{"3 " + size, "5 " + sign}));
-      if (b == "258") EXPECT_EQ(after[b], (std::vector<std::string>{"3 " + sign, "5 " + size}));
-      if (b == "418") EXPECT_EQ(after[b], (std::vector<std::string>{"5 " + sign + size}));
+      if (b == "98") {
+        EXPECT_EQ(after[b], (std::vector<std::string>{"3 " + size, "5 " + sign}));
+      }
+      if (b == "258") {
+        EXPECT_EQ(after[b], (std::vector<std::string>{"3 " + sign, "5 " + size}));
+      }
+      if (b == "418") {
+        EXPECT_EQ(after[b], (std::vector<std::string>{"5 " + sign + size}));
+      }
     }
   }
 }
