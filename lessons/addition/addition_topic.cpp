@@ -14,11 +14,11 @@ void AdditionTopic() {
   TopicEntry(TopicStart::kClearContentArea, AdditionGoalPage,
              "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了",
              {
-                 kNotBuilt,               // ①数直線で
+                 NumberLineAdditionPage,  // ①数直線で
                  AdditionSignRuleTable,   // ②計算規則
                  AdditionDrill,           // ③練習
-                 kNotBuilt,               // ④０
-                 kNotBuilt,               // ⑤0との加法
+                 OppositesSumPage,        // ④０
+                 AddZeroPage,             // ⑤0との加法
                  AdditionAnswersQ12Page,  // ⑥問1,2
                  AdditionAnswersQ3Page,   // ⑦問3
              });

@@ -27,12 +27,12 @@ void SubtractionTopic() {
   TopicEntry(TopicStart::kClearContentArea, SubtractionGoalPage,
              "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了",
              {
-                 kNotBuilt,                // ①導入
-                 SubtractionRulePage,      // ②加法へ、計算規則
-                 SubtractionDrill,         // ③練習
-                 SubtractionZeroPage,      // ④０
-                 SubtractionAnswers5Page,  // ⑤問5
-                 SubtractionAnswers6Page,  // ⑥問6
+                 SubtractionNumberLinePage,  // ①導入
+                 SubtractionRulePage,        // ②加法へ、計算規則
+                 SubtractionDrill,           // ③練習
+                 SubtractionZeroPage,        // ④０
+                 SubtractionAnswers5Page,    // ⑤問5
+                 SubtractionAnswers6Page,    // ⑥問6
              });
 }
 

@@ -1,20 +1,13 @@
 // The fill-in table of a sign rule.
 #include "sign_rule_table.h"
 
+#include "page_faces.h"
 #include "shell.h"
 
 namespace {
 
 void DrawRuleCell(const RuleCell& cell, const std::string& text, float text_colour) {
-  X = cell.x;
-  Y = cell.y;
-  HABA = cell.width;
-  TATE = cell.height;
-  A_s = text;
-  CCC1 = text_colour;
-  CCC2 = 3;
-  CCC3 = cell.fill;
-  DrawCellText();
+  Cell(cell.x, cell.y, cell.width, cell.height, text_colour, 3, cell.fill, text);
 }
 
 }  // namespace

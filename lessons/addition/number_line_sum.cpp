@@ -1,0 +1,65 @@
+// A sum of two signed whole numbers built on the number line, move by move.
+#include "number_line_sum.h"
+
+#include "page_faces.h"
+#include "shell.h"
+#include "torvane_steps_line.h"
+
+namespace torvane {
+
+float NASI = 0;
+
+namespace {
+
+// Wipes the figure area of the line drawn last (before the first line of the
+// run its ends are 0, and only the already white left edge is covered).
+void EraseFigureArea() {
+  PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
+}
+
+// A point on the axis at x with its text centred under it, in colour 5 for a
+// negative value and 3 otherwise.
+void SumPoint(float value, float x, const std::string& text) {
+  IRO = value < 0 ? 5 : 3;
+  PsCIRCLE_DISC(x, Y_a(31), 9, IRO);
+  CentredLabel(text, x, Y_a(31) + 9, IRO);
+}
+
+// One move: the marker from `start` until Enter on `target`, the prompt
+// naming it `move`; `kai` 1 redraws with the first move's arrow.
+void WalkTo(float start, float target, float kai, const std::string& move) {
+  X_a(1) = start;
+  X_a(2) = start;
+  X_a(3) = target;
+  KAI = kai;
+  V_sa(1) = move;
+  StepMoveLoop(StepsNumberLine, SecondStepArrow);
+}
+
+}  // namespace
+
+void SecondStepArrow() {
+  EraseFigureArea();
+  SumPoint(T(1), T(4), T_s(1));
+  StepArrowSecondMove();
+}
+
+void NumberLineSum() {
+  EraseFigureArea();
+  T(3) = T(1) + T(2);
+  TablesToTextAndKeyChoice();
+  for (int i = 1; i <= 3; ++i) {
+    if (NASI != 1 && T(i) > 0) T_s(i) = "+" + T_s(i);
+    X_sa(i) = T_s(i);
+  }
+  StepsNumberLine();
+  for (int i = 1; i <= 3; ++i) T(3 + i) = X_a(32) + 40 * T(i);
+
+  // From 0 to the first term, then from it by the second to the sum.
+  WalkTo(X_a(32), T(4), 1, X_sa(1));
+  SumPoint(T(1), T(4), T_s(1));
+  WalkTo(T(4), T(6), 2, X_sa(2));
+  SumPoint(T(3), T(6), T_s(3));
+}
+
+}  // namespace torvane
