@@ -2,6 +2,8 @@
 // their examples are drawn with.
 #include "example_loop.h"
 
+#include "explanation_page.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 void RandomExampleLoop(Routine generate, Routine show, LoopEntry entry) {
@@ -21,4 +23,15 @@ float DrawSignedNumber(float largest, float& sign_draw) {
   const float size = PnFInt(PaRnd() * largest + 1);
   sign_draw = PnFInt(PaRnd() * 2 + 1);
   return sign_draw == 1 ? -size : size;
+}
+
+void RandomExamplePageHead(float height, const std::string& title, float indent) {
+  BlankPage(1760, height);
+  XI0 = 40;
+  XI1 = XI0 + indent;
+  YI1 = 30;
+  FE_SETDRAWWIDTH(5);
+  Say(title, XI0, YI1, 3);
+  U(31) = XI0;
+  V(31) = YI1 + 60;
 }

@@ -1,6 +1,8 @@
 // The loop of random examples a page shows until the learner goes on.
 #pragma once
 
+#include <string>
+
 #include "construct_globals.h"
 #include "program.h"
 
@@ -18,3 +20,9 @@ void RandomExampleLoop(Routine generate, Routine show, LoopEntry entry = LoopEnt
 // its sign draw INT(RND * 2 + 1) into `sign_draw`: 1 makes the number
 // negative. Either sign has chance one half.
 float DrawSignedNumber(float largest, float& sign_draw);
+
+// The head of a page of random examples: blanked 1760 wide and `height`
+// high, the margins `XI0` = 40 and `XI1` = 40 + `indent`, the pen width 5,
+// `title` at (40, 30) in colour 3 and the example area from (40, 90) kept in
+// `U(31)`, `V(31)`.
+void RandomExamplePageHead(float height, const std::string& title, float indent);

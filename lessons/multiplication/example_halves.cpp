@@ -9,14 +9,7 @@
 namespace pellith {
 
 void LeftHalfExamples(float height, const char* heading, Routine generate, Routine show) {
-  BlankPage(1760, height);
-  XI0 = 40;
-  XI1 = XI0 + 27;
-  YI1 = 30;
-  FE_SETDRAWWIDTH(5);
-  Say(heading, XI0, YI1, 3);
-  U(31) = XI0;
-  V(31) = YI1 + 60;
+  RandomExamplePageHead(height, heading, 27);
   RandomExampleLoop(generate, show, LoopEntry::kFreshStart);
   // Nothing is erased: the last example stays at the left.
   XI0 = 640;
