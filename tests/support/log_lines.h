@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "page_reader.h"
 #include "shell.h"
 
 // Each logged operation as one line with blanks between its fields
@@ -23,9 +24,7 @@ inline std::vector<std::string> LogLines(const std::vector<LoggedOp>& log) {
 
 // The same for expected lines written in the source (Shift-JIS literals).
 inline std::vector<std::string> Expected(const std::vector<std::string>& sjis_lines) {
-  std::vector<std::string> lines;
-  for (const std::string& s : sjis_lines) lines.push_back(Utf8(s));
-  return lines;
+  return Utf8All(sjis_lines);
 }
 
 // The logged operations that reach the page: the measuring prints below it

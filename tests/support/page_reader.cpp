@@ -2,6 +2,12 @@
 
 #include "runtime.h"
 
+std::vector<std::string> Utf8All(const std::vector<std::string>& sjis) {
+  std::vector<std::string> out;
+  for (const std::string& s : sjis) out.push_back(Utf8(s));
+  return out;
+}
+
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> f;
   size_t start = 0;

@@ -7,6 +7,15 @@
 
 #include "headless_fixture.h"
 
+// UTF-8 of each Shift-JIS text, for comparing with what a log read.
+std::vector<std::string> Utf8All(const std::vector<std::string>& sjis);
+
+// The last n entries (all of them when there are fewer).
+template <typename T>
+std::vector<T> Tail(const std::vector<T>& v, size_t n) {
+  return n > v.size() ? v : std::vector<T>(v.end() - n, v.end());
+}
+
 // The tab-separated fields of one log line, empty ones kept.
 std::vector<std::string> Fields(const std::string& line);
 

@@ -58,17 +58,6 @@ ItemRun RunTopic(const std::string& keys, const std::string& clock = "12:00:00")
   return r;
 }
 
-std::vector<std::string> Utf8All(const std::vector<std::string>& sjis) {
-  std::vector<std::string> out;
-  for (const std::string& s : sjis) out.push_back(Utf8(s));
-  return out;
-}
-
-template <typename T>
-std::vector<T> Tail(const std::vector<T>& v, size_t n) {
-  return n > v.size() ? v : std::vector<T>(v.end() - n, v.end());
-}
-
 struct ItemCase {
   const char* name;
   std::string keys;  // after "2 Enter": the item's number and every key it takes

@@ -386,12 +386,7 @@ std::vector<std::string> MarkupTexts(const PlayerRun& run, double below_y = 900)
   std::vector<std::string> out;
   for (const std::string& line : run.log) {
     if (line.rfind("print\tPrintMarkup\t", 0) != 0) continue;
-    std::vector<std::string> f;
-    size_t start = 0;
-    for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-      f.push_back(line.substr(start, tab - start));
-    }
-    f.push_back(line.substr(start));
+    const std::vector<std::string> f = Fields(line);
     if (std::stod(f[3]) >= below_y) continue;  // measuring, or below a given line
     out.push_back(f[5] + " " + f[4]);
   }
@@ -485,12 +480,7 @@ std::vector<std::string> StepTasksEvents(const PlayerRun& run) {
   std::vector<std::string> out;
   bool on_page = false;
   for (const std::string& line : run.log) {
-    std::vector<std::string> f;
-    size_t start = 0;
-    for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-      f.push_back(line.substr(start, tab - start));
-    }
-    f.push_back(line.substr(start));
+    const std::vector<std::string> f = Fields(line);
     if (f[0] != "print" || f.size() < 6) continue;
     if (f[5] == Utf8("課題 次の数を求めなさい。")) on_page = true;
     if (!on_page) continue;

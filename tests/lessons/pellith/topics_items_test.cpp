@@ -55,16 +55,6 @@ TopicRun RunTopic(const char* submenu, const std::string& keys) {
   return r;
 }
 
-std::vector<std::string> Utf8All(const std::vector<std::string>& sjis) {
-  std::vector<std::string> out;
-  for (const std::string& s : sjis) out.push_back(Utf8(s));
-  return out;
-}
-
-std::vector<std::string> Tail(const std::vector<std::string>& v, size_t n) {
-  return n > v.size() ? v : std::vector<std::string>(v.end() - n, v.end());
-}
-
 // " a a ... a": n keys after the item's number.
 std::string AnyKeys(int n) {
   const std::string keys = Repeat("a", n);

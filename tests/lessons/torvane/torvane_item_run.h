@@ -58,12 +58,6 @@ inline std::string Move(int units) {
   return Repeat(units > 0 ? "Right" : "Left", units > 0 ? units : -units) + "Enter ";
 }
 
-inline std::vector<std::string> Utf8All(const std::vector<std::string>& sjis) {
-  std::vector<std::string> out;
-  for (const std::string& s : sjis) out.push_back(Utf8(s));
-  return out;
-}
-
 // One item of a topic: its keys from the submenu on, and what it shows.
 struct ItemCase {
   const char* name;

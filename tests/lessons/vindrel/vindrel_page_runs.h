@@ -48,17 +48,6 @@ inline ItemRun RunItem(const std::string& submenu, const std::string& keys,
   return r;
 }
 
-inline std::vector<std::string> Utf8All(const std::vector<std::string>& sjis) {
-  std::vector<std::string> out;
-  for (const std::string& s : sjis) out.push_back(Utf8(s));
-  return out;
-}
-
-template <typename T>
-std::vector<T> Tail(const std::vector<T>& v, size_t n) {
-  return n > v.size() ? v : std::vector<T>(v.end() - n, v.end());
-}
-
 // How often the main menu was drawn in a run.
 inline int MainMenus(const ItemRun& r) {
   int menus = 0;
