@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "addition_pages.h"
+#include "example_loop.h"
 #include "shell.h"
 #include "sign_abs_result_drill.h"
 
@@ -24,16 +25,9 @@ constexpr SignAbsResultLayout kAdditionDrill{44, 88, 176, 80, {18, 178, 338}, 24
 
 }  // namespace
 
-float SignedDigit() {
-  float term = PnFInt(9 * PaRnd() + 1);
-  P = PnFInt(2 * PaRnd() + 1);
-  if (P == 1) term = -term;
-  return term;
-}
-
 void GenerateSumExample() {
-  T(1) = SignedDigit();
-  T(2) = SignedDigit();
+  T(1) = DrawSignedNumber(9, P);
+  T(2) = DrawSignedNumber(9, P);
   // Opposite terms would sum to 0: the second is turned to equal the first.
   if (T(1) + T(2) == 0) T(2) = -T(2);
   T(3) = T(1) + T(2);

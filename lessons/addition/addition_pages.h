@@ -16,9 +16,6 @@ void OppositesSumPage();
 void AddZeroPage();
 void AdditionAnswersQ12Page();
 void AdditionAnswersQ3Page();
-// A random signed one-digit number: its size 1 to 9, then a coin `P` that
-// makes it negative on 1.
-float SignedDigit();
 // The drill's example: two signed one-digit terms whose sum is never 0, in
 // T(1) to T(4), their texts in T$() and the sum's sign in F$.
 void GenerateSumExample();

@@ -48,8 +48,8 @@ void ShowSubtractionResult() {
 }  // namespace
 
 void RandomSubtractionPair() {
-  T(1) = SignedDigit();
-  T(2) = SignedDigit();
+  T(1) = DrawSignedNumber(9, P);
+  T(2) = DrawSignedNumber(9, P);
   // The same number twice would give 0: the second is turned. Opposite
   // numbers stay as drawn.
   if (T(1) - T(2) == 0) T(2) = -T(2);

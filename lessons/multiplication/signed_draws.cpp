@@ -1,16 +1,10 @@
 #include "signed_draws.h"
 
+#include "example_loop.h"
 #include "globals.h"
 #include "shell.h"
 
 namespace pellith {
-
-float SignedDigit() {
-  float digit = PnFInt(PaRnd() * 9 + 1);
-  P = PnFInt(PaRnd() * 2 + 1);
-  if (P == 1) digit = -digit;
-  return digit;
-}
 
 void ResultDrillSigns() {
   F(1) = PnFInt(PaRnd() * 2 + 1);
@@ -20,8 +14,8 @@ void ResultDrillSigns() {
 }
 
 void DrawSignedPair() {
-  T(1) = SignedDigit();
-  T(2) = SignedDigit();
+  T(1) = DrawSignedNumber(9, P);
+  T(2) = DrawSignedNumber(9, P);
   T(3) = T(1) * T(2);
 }
 

@@ -6,10 +6,6 @@
 
 namespace pellith {
 
-// A whole number from 1 to 9, then its sign: negative when the second draw
-// (1 or 2) is 1. Either sign has chance one half.
-float SignedDigit();
-
 // The signs of the drills' third and fourth parts on T(1) and T(2), drawn
 // into F(1) and F(2): (+, -) with chance 1/2, (-, +) and (-, -) 1/4 each,
 // never two positive numbers.
