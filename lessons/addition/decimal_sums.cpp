@@ -8,6 +8,7 @@
 #include "addition_pages.h"
 #include "example_loop.h"
 #include "explanation_page.h"
+#include "expression_texts.h"
 #include "layout_cursor.h"
 #include "shell.h"
 
@@ -55,12 +56,6 @@ void DrawExample() {
 }
 
 }  // namespace
-
-std::string WithLeadingZero(const std::string& text) {
-  if (text.rfind(".", 0) == 0) return "0" + text;
-  if (text.rfind("-.", 0) == 0) return "-0" + text.substr(1);
-  return text;
-}
 
 void DecimalSumExample(float number) {
   // The pairs as counts of tenths: 4.8 and 5.2 three times in six, 0.8 and

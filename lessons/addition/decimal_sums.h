@@ -26,8 +26,4 @@ void DecimalColumnFigure();
 // For addends of opposite sign: the smaller taken from the larger.
 void DecimalColumnDifferenceFigure();
 
-// "." and "-." begin the texts of numbers below 1 in size: "0" goes in
-// before the point.
-std::string WithLeadingZero(const std::string& text);
-
 }  // namespace torvane

@@ -1,4 +1,4 @@
-// Number texts set side by side as a signed expression.
+// Number texts as the pages write them.
 #include "expression_texts.h"
 
 #include "globals.h"
@@ -8,4 +8,10 @@ void PlusSignTexts(int first, int last) {
   for (int i = first; i <= last; ++i) {
     if (T(i) > 0) T_s(i) = "+" + T_s(i);
   }
+}
+
+std::string WithLeadingZero(const std::string& text) {
+  if (text.starts_with(".")) return "0" + text;
+  if (text.starts_with("-.")) return "-0" + text.substr(1);
+  return text;
 }

@@ -4,6 +4,7 @@
 #include "decimal_examples.h"
 #include "division_pages.h"
 #include "example_loop.h"
+#include "expression_texts.h"
 #include "figure_globals.h"
 #include "layout_cursor.h"
 #include "shell.h"

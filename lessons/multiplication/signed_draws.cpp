@@ -31,10 +31,4 @@ float Decimal(float whole, float places) {
   return Div(whole, PnFXy(10, places));
 }
 
-std::string WithLeadingZero(const std::string& text) {
-  if (text.starts_with(".")) return "0" + text;
-  if (text.starts_with("-.")) return "-0" + text.substr(1);
-  return text;
-}
-
 }  // namespace pellith

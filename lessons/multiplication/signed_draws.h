@@ -1,8 +1,6 @@
 // The random numbers of the product and quotient drills and the decimal
-// examples, and the texts of decimals.
+// examples.
 #pragma once
-
-#include <string>
 
 namespace pellith {
 
@@ -23,9 +21,5 @@ void DrawResultPair();
 // `whole` divided by 10 to the power `places`, rounded once: the nearest
 // single-precision number to the decimal, whose text shows its own digits.
 float Decimal(float whole, float places);
-
-// A number text below 1 in size gets its "0" before the point: ".25" is
-// "0.25" and "-.5" is "-0.5"; any other text stays as it is.
-std::string WithLeadingZero(const std::string& text);
 
 }  // namespace pellith

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "division_pages.h"
+#include "expression_texts.h"
 #include "headless_fixture.h"
 #include "multiplication_globals.h"
 #include "page_reader.h"
@@ -48,7 +49,7 @@ TEST(DecimalTexts, ZeroGoesOnlyBeforeAPoint) {
   const std::pair<const char*, const char*> cases[] = {
       {".25", "0.25"}, {"-.5", "-0.5"}, {"0", "0"}, {"1", "1"}, {"2.1", "2.1"}, {"-3", "-3"},
   };
-  for (const auto& [text, shown] : cases) EXPECT_EQ(pellith::WithLeadingZero(text), shown);
+  for (const auto& [text, shown] : cases) EXPECT_EQ(WithLeadingZero(text), shown);
 }
 
 TEST_F(DecimalExamplesTest, ProductsOfThePartsExamples) {

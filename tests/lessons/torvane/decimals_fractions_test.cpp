@@ -10,6 +10,7 @@
 
 #include "addition_pages.h"
 #include "decimal_sums.h"
+#include "expression_texts.h"
 #include "globals.h"
 #include "headless_fixture.h"
 #include "program.h"
