@@ -1,5 +1,7 @@
 #include "page_reader.h"
 
+#include <cstdio>
+
 #include "runtime.h"
 
 std::vector<std::string> Utf8All(const std::vector<std::string>& sjis) {
@@ -34,6 +36,12 @@ std::vector<Print> PrintsOf(const PlayerRun& run) {
     if (p.y < kPageHeight) out.push_back(p);
   }
   return out;
+}
+
+std::string Placed(const Print& p) {
+  char at[64];
+  std::snprintf(at, sizeof at, "%g %g %g ", p.x, p.y, p.colour);
+  return at + p.text;
 }
 
 std::vector<std::string> PrintsAt(const PlayerRun& run, const std::string& routine, int x, int y) {

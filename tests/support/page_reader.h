@@ -31,6 +31,8 @@ struct Print {
 // The notes of texts put on the page, in order; the measuring prints below
 // it left out.
 std::vector<Print> PrintsOf(const PlayerRun& run);
+// "x y colour text" of one note, the numbers as the log writes them.
+std::string Placed(const Print& p);
 
 // The texts of one routine's prints at exactly (x, y), in order.
 std::vector<std::string> PrintsAt(const PlayerRun& run, const std::string& routine, int x, int y);

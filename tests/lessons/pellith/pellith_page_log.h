@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -19,11 +18,8 @@ namespace pellith_test {
 // "x y colour text" of every markup print on the page (measuring left out).
 inline std::vector<std::string> MarkupPrints(const PlayerRun& run) {
   std::vector<std::string> out;
-  char at[64];
   for (const Print& p : PrintsOf(run)) {
-    if (p.routine != "PrintMarkup" || p.text.empty()) continue;
-    std::snprintf(at, sizeof at, "%g %g %g ", p.x, p.y, p.colour);
-    out.push_back(at + p.text);
+    if (p.routine == "PrintMarkup" && !p.text.empty()) out.push_back(Placed(p));
   }
   return out;
 }

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -29,7 +28,6 @@ inline std::vector<std::string> ItemSteps(const PlayerRun& run, const std::strin
   std::vector<std::string> steps;
   const std::string items = Utf8(submenu);
   int asked = 0;
-  char at[64];
   for (const Print& p : PrintsOf(run)) {
     if (p.routine == "DrawPlainText" && p.text == items) {
       if (++asked == 2) break;
@@ -40,8 +38,7 @@ inline std::vector<std::string> ItemSteps(const PlayerRun& run, const std::strin
       if (p.text == Utf8("何かキーを押して下さい。")) steps.push_back("W");
       if (p.text == Utf8("次のステップは１を入力。")) steps.push_back("N");
     } else if (p.routine == "PrintMarkup" && !p.text.empty()) {
-      std::snprintf(at, sizeof at, "%g %g %g ", p.x, p.y, p.colour);
-      steps.push_back(at + p.text);
+      steps.push_back(Placed(p));
     }
   }
   return steps;
@@ -101,11 +98,7 @@ inline void ExpectGoalPage(const std::string& topic, const std::string& submenu,
                            const std::vector<std::string>& aims) {
   const PlayerRun run = RunPlayer("quorrel", topic + " Enter");
   std::vector<std::string> prints;
-  char at[64];
-  for (const Print& p : PrintsOf(run)) {
-    std::snprintf(at, sizeof at, "%g %g %g ", p.x, p.y, p.colour);
-    prints.push_back(at + p.text);
-  }
+  for (const Print& p : PrintsOf(run)) prints.push_back(Placed(p));
   std::vector<std::string> want = {"44 240 3 <めあて>"};
   for (size_t i = 0; i < aims.size(); ++i) {
     want.push_back("76 " + std::to_string(305 + 65 * i) + " 0 " + aims[i]);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -44,10 +43,8 @@ inline ItemRun RunItem(const std::string& keys, const std::string& submenu,
       continue;
     }
     if (p.routine != "PrintMarkup" || p.text.empty()) continue;
-    char head[64];
-    std::snprintf(head, sizeof head, "%g %g %g ", p.x, p.y, p.colour);
-    if (r.submenus == 0 && asked_menu) r.goal_texts.push_back(head + p.text);
-    if (r.submenus == 1) r.page_texts.push_back(head + p.text);
+    if (r.submenus == 0 && asked_menu) r.goal_texts.push_back(Placed(p));
+    if (r.submenus == 1) r.page_texts.push_back(Placed(p));
   }
   return r;
 }

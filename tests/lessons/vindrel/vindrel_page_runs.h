@@ -2,7 +2,6 @@
 // read back as the prompts put up and the texts the item printed.
 #pragma once
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -40,10 +39,8 @@ inline ItemRun RunItem(const std::string& submenu, const std::string& keys,
       continue;
     }
     if (p.routine != "PrintMarkup") continue;
-    std::ostringstream placed;
-    placed << p.x << " " << p.y << " " << p.colour << " " << p.text;
-    if (r.submenus == 0 && asked_menu) r.goal_texts.push_back(placed.str());
-    if (r.submenus == 1) r.page_texts.push_back(placed.str());
+    if (r.submenus == 0 && asked_menu) r.goal_texts.push_back(Placed(p));
+    if (r.submenus == 1) r.page_texts.push_back(Placed(p));
   }
   return r;
 }
