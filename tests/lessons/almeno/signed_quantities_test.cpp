@@ -11,6 +11,7 @@
 #include "almeno_steps_line.h"
 #include "figures.h"
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "page_reader.h"
 #include "signed_quantities_pages.h"
 
@@ -18,44 +19,12 @@ namespace almeno {
 
 namespace {
 
-const char* const kWaitAnyKey = "何かキーを押して下さい。";
-const char* const kNextStep = "次のステップは１を入力。";
 const char* const kSubmenu = "①標高　②収入　③年後前　④基準との違い　⑤問3　⑥言い換え　⑦問4　⑧終了";
 
 // A run of the topic: how often each prompt was put up, and the texts the
-// item printed on the page ("x y colour text"), from its opening to the
-// submenu that follows it.
-struct ItemRun {
-  PlayerRun run;
-  int key_waits = 0;
-  int next_steps = 0;
-  int submenus = 0;
-  std::vector<std::string> page_texts;
-  std::vector<std::string> goal_texts;  // between the main menu and the submenu
-};
-
+// item printed on the page, from its opening to the submenu that follows it.
 ItemRun RunTopic(const std::string& keys, const std::string& clock = "12:00:00") {
-  ItemRun r;
-  r.run = RunPlayer("almeno", keys, clock);
-  bool asked_menu = false;
-  for (const std::string& line : r.run.log) {
-    const std::vector<std::string> f = Fields(line);
-    if (f.size() < 6 || f[0] != "print") continue;
-    const std::string& text = f[5];
-    if (f[1] == "DrawPlainText") {
-      if (text == Utf8(kWaitAnyKey)) ++r.key_waits;
-      if (text == Utf8(kNextStep)) ++r.next_steps;
-      if (text == Utf8(kSubmenu)) ++r.submenus;
-      if (text == Utf8("番号を入力して下さい。")) asked_menu = true;
-      continue;
-    }
-    // The item's own texts on the page; the measuring prints go below it.
-    if (f[1] != "PrintMarkup" || std::stod(f[3]) >= 900) continue;
-    const std::string placed = f[2] + " " + f[3] + " " + f[4] + " " + text;
-    if (r.submenus == 0 && asked_menu) r.goal_texts.push_back(placed);
-    if (r.submenus == 1) r.page_texts.push_back(placed);
-  }
-  return r;
+  return RunItem("almeno", keys, kSubmenu, clock);
 }
 
 struct ItemCase {

@@ -9,44 +9,17 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "page_reader.h"
 #include "topic_pages.h"
 
 namespace torvane {
 
-// How often each prompt was put up, and the texts the item printed on the
-// page ("x y colour text", UTF-8) between the submenu that opened it and the
-// one that follows it.
-struct ItemRun {
-  PlayerRun run;
-  int key_waits = 0;
-  int next_steps = 0;
-  int notices = 0;  // number-line prompts, one per key
-  int submenus = 0;
-  std::vector<std::string> page_texts;
-  std::vector<std::string> goal_texts;  // between the main menu and the submenu
-};
-
 // `keys` from the main menu on; `submenu` the topic's item line (Shift-JIS).
+// The texts leave out empty prints.
 inline ItemRun RunItem(const std::string& keys, const std::string& submenu,
                        const std::string& clock = "12:00:00") {
-  ItemRun r;
-  r.run = RunPlayer("torvane", keys, clock);
-  bool asked_menu = false;
-  for (const Print& p : PrintsOf(r.run)) {
-    if (p.routine == "DrawPlainText") {
-      if (p.text == Utf8("何かキーを押して下さい。")) ++r.key_waits;
-      if (p.text == Utf8("次のステップは１を入力。")) ++r.next_steps;
-      if (p.text.find(Utf8("の移動, ENTERで次へ")) != std::string::npos) ++r.notices;
-      if (p.text == Utf8(submenu)) ++r.submenus;
-      if (p.text == Utf8("番号を入力して下さい。")) asked_menu = true;
-      continue;
-    }
-    if (p.routine != "PrintMarkup" || p.text.empty()) continue;
-    if (r.submenus == 0 && asked_menu) r.goal_texts.push_back(Placed(p));
-    if (r.submenus == 1) r.page_texts.push_back(Placed(p));
-  }
-  return r;
+  return ::RunItem("torvane", keys, submenu, clock, EmptyTexts::kLeftOut);
 }
 
 // The keys of one move on the number line: as many arrow presses as the

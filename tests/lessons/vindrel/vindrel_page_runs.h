@@ -6,43 +6,16 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "page_reader.h"
 
 namespace vindrel_test {
 
-inline const char* const kWaitAnyKey = "何かキーを押して下さい。";
-inline const char* const kNextStep = "次のステップは１を入力。";
-
-// How often each prompt was put up, and the texts printed on the page
-// ("x y colour text", UTF-8): before the first showing of the submenu (the
-// goal page) and between its first and second showing (the item's page).
-struct ItemRun {
-  PlayerRun run;
-  int key_waits = 0;
-  int next_steps = 0;
-  int submenus = 0;
-  std::vector<std::string> goal_texts;
-  std::vector<std::string> page_texts;
-};
-
+// Vindrel on `keys` (from the main menu on), read against the topic's
+// submenu line `submenu` (Shift-JIS).
 inline ItemRun RunItem(const std::string& submenu, const std::string& keys,
                        const std::string& clock = "12:00:00") {
-  ItemRun r;
-  r.run = RunPlayer("vindrel", keys, clock);
-  bool asked_menu = false;
-  for (const Print& p : PrintsOf(r.run)) {
-    if (p.routine == "DrawPlainText") {
-      r.key_waits += p.text == Utf8(kWaitAnyKey);
-      r.next_steps += p.text == Utf8(kNextStep);
-      r.submenus += p.text == Utf8(submenu);
-      asked_menu = asked_menu || p.text == Utf8("番号を入力して下さい。");
-      continue;
-    }
-    if (p.routine != "PrintMarkup") continue;
-    if (r.submenus == 0 && asked_menu) r.goal_texts.push_back(Placed(p));
-    if (r.submenus == 1) r.page_texts.push_back(Placed(p));
-  }
-  return r;
+  return ::RunItem("vindrel", keys, submenu, clock);
 }
 
 // How often the main menu was drawn in a run.

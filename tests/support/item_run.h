@@ -1,0 +1,28 @@
+// One item of a topic run through the player from the main menu: how often
+// each prompt was put up, and the texts printed on the page
+// ("x y colour text", UTF-8) before the topic's submenu (its goal page) and
+// between the submenu's first and second showing (the item's page).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "headless_fixture.h"
+
+struct ItemRun {
+  PlayerRun run;
+  int key_waits = 0;
+  int next_steps = 0;
+  int notices = 0;  // number-line prompts, one per key
+  int submenus = 0;
+  std::vector<std::string> goal_texts;  // between the main menu and the submenu
+  std::vector<std::string> page_texts;
+};
+
+// Whether markup prints of an empty text count among the texts ("x y colour ").
+enum class EmptyTexts { kKept, kLeftOut };
+
+// `program` on `keys` (from the main menu on), read against its topic's
+// submenu line `submenu` (Shift-JIS).
+ItemRun RunItem(const std::string& program, const std::string& keys, const std::string& submenu,
+                const std::string& clock = "12:00:00", EmptyTexts empty = EmptyTexts::kKept);
