@@ -11,14 +11,14 @@
 #include "ladder_pages.h"
 #include "layout_cursor.h"
 #include "shell.h"
+#include "table_draws.h"
 
 namespace quorrel {
 
 namespace {
 
 void LoadPrimeTable() {
-  const float primes[] = {2, 3, 5, 7, 11, 13, 17};
-  for (int k = 1; k <= 7; ++k) X_a(k) = primes[k - 1];
+  LoadTable({2, 3, 5, 7, 11, 13, 17});
 }
 
 // The divisors of `T(5)` ascending in `F(1)`.., each one's partner
@@ -49,11 +49,9 @@ void NewTwoPrimeNumber() {
 void NewThreePrimeNumber() {
   LoadPrimeTable();
   P = PnFInt(PaRnd() * 2 + 1);
-  T(1) = X_a(P);
-  for (II = P; II <= 6; II = II + 1) X_a(II) = X_a(II + 1);
+  T(1) = TakeFromTable(P, 7);
   Q = PnFInt(PaRnd() * 3 + 1);
-  T(2) = X_a(Q);
-  for (II = Q; II <= 5; II = II + 1) X_a(II) = X_a(II + 1);
+  T(2) = TakeFromTable(Q, 6);
   Q = PnFInt(PaRnd() * 5 + 1);
   T(3) = X_a(Q);
   T(5) = T(1) * T(2) * T(3);

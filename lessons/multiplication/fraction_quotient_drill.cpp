@@ -7,6 +7,7 @@
 #include "quotient_drill.h"
 #include "shell.h"
 #include "signed_draws.h"
+#include "table_draws.h"
 #include "textbook_answers.h"
 
 namespace pellith {
@@ -18,16 +19,11 @@ namespace {
 // five.
 float DrawPrime(bool remove) {
   P = PnFInt(PaRnd() * 4 + 1);
-  const float prime = X_a(P);
-  if (remove) {
-    for (II = P; II <= 4; II = II + 1) X_a(II) = X_a(II + 1);
-  }
-  return prime;
+  return remove ? TakeFromTable(P, 5) : X_a(P);
 }
 
 void GenerateFractionQuotient() {
-  const float primes[] = {2, 3, 5, 7, 11, 13, 17, 19};
-  for (int i = 1; i <= 8; ++i) X_a(i) = primes[i - 1];
+  LoadTable({2, 3, 5, 7, 11, 13, 17, 19});
   Y_a(1) = DrawPrime(true);  // the common factor
   T(1) = DrawPrime(true);
   T(2) = DrawPrime(false);

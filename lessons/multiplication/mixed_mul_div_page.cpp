@@ -7,21 +7,21 @@
 #include "layout_cursor.h"
 #include "random_draws.h"
 #include "shell.h"
+#include "table_draws.h"
 
 namespace pellith {
 namespace {
 
 // 2 or 3 times a prime from 5 to 17, divided by that prime, times another.
 void DrawMixedWholeNumbers() {
-  const float table[] = {2, 3, 5, 7, 11, 13, 17, 19};
-  for (int i = 1; i <= 8; ++i) X_a(i) = table[i - 1];
+  LoadTable({2, 3, 5, 7, 11, 13, 17, 19});
   F(10) = 1;
   P = PnFInt(PaRnd() * 2 + 1);
   T(1) = P == 1 ? 2 : 3;
   P = PnFInt(PaRnd() * 5 + 3);
-  T(2) = TakeFromTable(8);
+  T(2) = TakeFromTable(P, 8);
   P = PnFInt(PaRnd() * 4 + 3);
-  T(3) = TakeFromTable(7);
+  T(3) = TakeFromTable(P, 7);
   T(5) = T(1) * T(2);
   T(6) = T(1) * T(3);
   for (int i = 1; i <= 3; ++i) {

@@ -11,9 +11,6 @@ float RandomSign();
 std::string SignText(float sign);
 // "" for 1, "-" for -1: the sign as a result shows it.
 std::string MinusText(float sign);
-// Entry `P` of the table `X()` is taken out: the entries after it, up to
-// `last`, move down one place. Returns the entry taken.
-float TakeFromTable(float last);
 // The remainder of a division of whole numbers.
 float Remainder(float a, float b);
 

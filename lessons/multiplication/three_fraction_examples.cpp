@@ -8,6 +8,7 @@
 #include "laws_mixed_pages.h"
 #include "random_draws.h"
 #include "shell.h"
+#include "table_draws.h"
 #include "textbook_answers.h"
 
 namespace pellith {
@@ -19,20 +20,19 @@ float FMAESU = 0;
 namespace {
 
 void DrawThreeFractions() {
-  const float table[] = {2, 3, 5, 7, 11, 13, 17, 19};
   do {
-    for (int i = 1; i <= 8; ++i) X_a(i) = table[i - 1];
+    LoadTable({2, 3, 5, 7, 11, 13, 17, 19});
     F(10) = 1;
     P = PnFInt(PaRnd() * 3 + 1);
-    T(1) = TakeFromTable(8);
+    T(1) = TakeFromTable(P, 8);
   } while (T(1) == FMAESU);
   FMAESU = T(1);
   P = PnFInt(PaRnd() * 2 + 1);
-  T(2) = TakeFromTable(7);
+  T(2) = TakeFromTable(P, 7);
   P = PnFInt(PaRnd() * 5 + 1);
-  T(3) = TakeFromTable(6);
+  T(3) = TakeFromTable(P, 6);
   P = PnFInt(PaRnd() * 4 + 1);
-  T(4) = TakeFromTable(5);
+  T(4) = TakeFromTable(P, 5);
   P = PnFInt(PaRnd() * 3 + 1);
   T(5) = X_a(P);
   T(6) = T(1) * T(4);

@@ -7,6 +7,7 @@
 #include "random_draws.h"
 #include "reciprocal_fraction_pages.h"
 #include "shell.h"
+#include "table_draws.h"
 #include "textbook_answers.h"
 
 namespace pellith {
@@ -15,15 +16,14 @@ namespace {
 // Takes one of X(2) to X(4) and closes the gap up to X(4); X(5) stays.
 float TakeSmallPrime() {
   P = PnFInt(PaRnd() * 3 + 2);
-  return TakeFromTable(5);
+  return TakeFromTable(P, 5);
 }
 
 // The two fractions: T(32)/T(31) and T(34)/T(33), their product in lowest
 // terms in X$(1) with its sign in F$(1), and what is left of each number
 // after cancelling in T(1) to T(4).
 void DrawTwoFractions() {
-  const float table[] = {1, 2, 3, 5, 7, 11, 13, 17, 19};
-  for (int i = 1; i <= 9; ++i) X_a(i) = table[i - 1];
+  LoadTable({1, 2, 3, 5, 7, 11, 13, 17, 19});
   F(4) = RandomSign();
   F(5) = RandomSign();
   F(6) = F(4) * F(5);
