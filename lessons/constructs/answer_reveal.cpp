@@ -2,18 +2,14 @@
 // answers shown later at places kept while the questions were printed.
 #include "answer_reveal.h"
 
+#include "page_faces.h"
 #include "shell.h"
 
 namespace {
 
+// The answer cell at the pen.
 void AnswerCell(float width, const std::string& text, float border) {
-  HABA = width;
-  TATE = 46;
-  CCC1 = 5;
-  CCC2 = border;
-  CCC3 = 13;
-  A_s = text;
-  DrawCellText();
+  Cell(X, Y, width, 46, 5, border, 13, text);
 }
 
 // The kept place of answer 1 to 4; any other slot is a subscript error.

@@ -3,6 +3,7 @@
 #include "practice_answers.h"
 
 #include "explanation_page.h"
+#include "page_faces.h"
 #include "shell.h"
 #include "topic_submenu.h"
 
@@ -15,28 +16,12 @@ void PracticeAnswersPage(const PracticeAnswersLayout& layout, const std::string&
   if (layout.uses_xi0) XI0 = layout.xi0;
   XI1 = layout.xi1;
   YI1 = 30;
-  X = XI1;
-  Y = YI1;
-  HABA = layout.title_width;
-  TATE = layout.title_height;
-  CCC1 = 0;
-  CCC2 = 3;
-  CCC3 = 13;
-  A_s = title;
-  DrawCellText();
+  Cell(XI1, YI1, layout.title_width, layout.title_height, 0, 3, 13, title);
   KeepCursor();
 }
 
 void ProblemNumberCell(const std::string& number, float x, float y) {
-  X = x;
-  Y = y;
-  HABA = 44;
-  TATE = 44;
-  CCC1 = 13;
-  CCC2 = 4;
-  CCC3 = 3;
-  A_s = number;
-  DrawCellText();
+  Cell(x, y, 44, 44, 13, 4, 3, number);
   KeepCursor();
 }
 

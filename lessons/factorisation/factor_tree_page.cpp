@@ -6,6 +6,7 @@
 #include "construct_globals.h"
 #include "explanation_page.h"
 #include "layout_cursor.h"
+#include "page_faces.h"
 #include "prime_factorisation_pages.h"
 #include "shell.h"
 
@@ -36,14 +37,7 @@ void NodeFill(const std::string& text) {
 }
 
 void NodeBox(float column, float row, const std::string& text) {
-  X = U(column);
-  Y = V(row);
-  HABA = kNodeWidth;
-  CCC1 = 3;
-  CCC2 = 0;
-  TATE = kNodeHeight;
-  A_s = text;
-  DrawCellText();
+  Cell(U(column), V(row), kNodeWidth, kNodeHeight, 3, 0, CCC3, text);
 }
 
 // A branch from the middle of the parent's right side to the middle of the

@@ -19,12 +19,7 @@ constexpr float kCellWidth = 120, kCellHeight = 50;
 void SieveCell(float n, bool open) {
   A_s = PfSTR244(n);
   NormaliseNumberText();
-  HABA = kCellWidth;
-  TATE = kCellHeight;
-  CCC1 = open ? 13 : 0;
-  CCC2 = 0;
-  CCC3 = open ? 8 : 15;
-  DrawCellText();
+  Cell(X, Y, kCellWidth, kCellHeight, open ? 13 : 0, 0, open ? 8 : 15, A_s);
 }
 
 }  // namespace

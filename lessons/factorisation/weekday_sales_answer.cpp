@@ -3,6 +3,7 @@
 #include "construct_globals.h"
 #include "explanation_page.h"
 #include "layout_cursor.h"
+#include "page_faces.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"
 
@@ -13,21 +14,8 @@ namespace {
 // A row of the table: its label cell 204 wide, then seven cells 90 wide,
 // each drawn where the one before ended.
 void SalesRow(float y, const char* label, float fill) {
-  X = T(1);
-  Y = y;
-  HABA = 204;
-  TATE = 50;
-  CCC1 = 0;
-  CCC2 = 3;
-  CCC3 = 13;
-  A_s = label;
-  DrawCellText();
-  HABA = 90;
-  CCC3 = fill;
-  for (int i = 1; i <= 7; ++i) {
-    A_s = F_sa(i);
-    DrawCellText();
-  }
+  Cell(T(1), y, 204, 50, 0, 3, 13, label);
+  for (int i = 1; i <= 7; ++i) Cell(X, Y, 90, 50, 0, 3, fill, F_sa(i));
 }
 
 }  // namespace
