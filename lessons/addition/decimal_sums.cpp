@@ -106,9 +106,9 @@ void DecimalSumExample(float number) {
   TablesToTextAndKeyChoice();
   for (int i = 1; i <= 3; ++i) {
     T_s(i) = WithLeadingZero(T_s(i));
-    if (T(i) > 0) T_s(i) = "+" + T_s(i);
     T_s(10 + i) = WithLeadingZero(T_s(10 + i));
   }
+  PlusSignTexts(1, 3);
   T1_s = T(3) > 0 ? "+" : "-";
   T2_s = T(1) * T(2) > 0 ? "+" : "-";
   if (T(1) * T(2) < 0 && T(11) < T(12)) std::swap(T_s(11), T_s(12));

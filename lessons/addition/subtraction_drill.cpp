@@ -5,6 +5,7 @@
 #include "answer_reveal.h"
 #include "example_loop.h"
 #include "explanation_page.h"
+#include "expression_texts.h"
 #include "layout_cursor.h"
 #include "shell.h"
 
@@ -58,7 +59,7 @@ void RandomSubtractionPair() {
   T(5) = T(1) - T(2);
   TablesToTextAndKeyChoice();
   for (int i = 1; i <= 4; ++i) T_s(i) = (T(i) > 0 ? "(+" : "(") + T_s(i) + ")";
-  if (T(5) > 0) T_s(5) = "+" + T_s(5);
+  PlusSignTexts(5, 5);
 }
 
 // Both parts draw their boxes and the rest of the page after it with pen

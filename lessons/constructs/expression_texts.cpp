@@ -10,6 +10,12 @@ void PlusSignTexts(int first, int last) {
   }
 }
 
+void BracketNegativeTexts(int first, int last) {
+  for (int i = first; i <= last; ++i) {
+    if (T(i) < 0) T_s(i) = "(" + T_s(i) + ")";
+  }
+}
+
 std::string WithLeadingZero(const std::string& text) {
   if (text.starts_with(".")) return "0" + text;
   if (text.starts_with("-.")) return "-0" + text.substr(1);

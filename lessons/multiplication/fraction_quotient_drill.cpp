@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "example_loop.h"
+#include "expression_texts.h"
 #include "figures.h"
 #include "layout_cursor.h"
 #include "quotient_drill.h"
@@ -58,8 +59,7 @@ void MakeFractionQuotient() {
   X_sa(1) = A2_s;
   TablesToTextAndKeyChoice();
   F_sa(1) = std::string(T(3) < 0 ? "-" : "+");
-  if (T(11) < 0) T_s(11) = "(" + T_s(11) + ")";
-  if (T(12) < 0) T_s(12) = "(" + T_s(12) + ")";
+  BracketNegativeTexts(11, 12);
 }
 
 void FractionQuotientDrill() {

@@ -2,6 +2,7 @@
 // product, its absolute value, then the product itself.
 #include <cmath>
 
+#include "expression_texts.h"
 #include "multiplication_globals.h"
 #include "multiplication_pages.h"
 #include "shell.h"
@@ -18,16 +19,14 @@ DrillExample SignedFactorsExample() {
   T(4) = std::fabs(T(3));
   TablesToTextAndKeyChoice();
   F_s = std::string(T(3) > 0 ? "+" : "-");
-  if (T(1) > 0) T_s(1) = "+" + T_s(1);
-  if (T(2) > 0) T_s(2) = "+" + T_s(2);
+  PlusSignTexts(1, 2);
   return {"(" + T_s(1) + ")*(" + T_s(2) + ")=", F_s, T_s(4), "", false};
 }
 
 // Never two positive factors; a negative one in brackets, "4*(-2)=".
 DrillExample ResultExample() {
   DrawResultPair();
-  if (T(2) < 0) T_s(2) = "(" + T_s(2) + ")";
-  if (T(1) < 0) T_s(1) = "(" + T_s(1) + ")";
+  BracketNegativeTexts(1, 2);
   return {T_s(1) + "*" + T_s(2) + "=", "", "", T_s(3), T(3) > 0};
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "division_pages.h"
+#include "expression_texts.h"
 #include "multiplication_globals.h"
 #include "shell.h"
 #include "sign_abs_result_drill.h"
@@ -22,16 +23,14 @@ DrillExample SignedQuotientExample() {
   T(4) = std::fabs(T(1));
   TablesToTextAndKeyChoice();
   F_s = std::string(T(1) > 0 ? "+" : "-");
-  if (T(2) > 0) T_s(2) = "+" + T_s(2);
-  if (T(3) > 0) T_s(3) = "+" + T_s(3);
+  PlusSignTexts(2, 3);
   return {"(" + T_s(3) + ")/(" + T_s(2) + ")=", F_s, T_s(4), "", false};
 }
 
 // Never two positive numbers; a negative one in brackets, "12/(-4)=".
 DrillExample QuotientResultExample() {
   DrawResultPair();
-  if (T(2) < 0) T_s(2) = "(" + T_s(2) + ")";
-  if (T(3) < 0) T_s(3) = "(" + T_s(3) + ")";
+  BracketNegativeTexts(2, 3);
   return {T_s(3) + "/" + T_s(2) + "=", "", "", T_s(1), T(1) > 0};
 }
 

@@ -1,6 +1,7 @@
 // Example 4 with random numbers: a-{b+(c+d)}×e worked from the innermost
 // brackets outwards, then the rule for brackets.
 #include "example_loop.h"
+#include "expression_texts.h"
 #include "layout_cursor.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
@@ -47,8 +48,7 @@ void BracketExampleNumbers() {
   T(10) = T(1) + T(9);
   TablesToTextAndKeyChoice();
   if (T(6) >= 0) T_s(6) = "+" + T_s(6);
-  if (T(7) < 0) T_s(7) = "(" + T_s(7) + ")";
-  if (T(8) < 0) T_s(8) = "(" + T_s(8) + ")";
+  BracketNegativeTexts(7, 8);
   if (T(9) >= 0) T_s(9) = "+" + T_s(9);
 }
 

@@ -1,6 +1,7 @@
 // Example 3 with random numbers: a×b-c÷d worked multiplication and division
 // first in the left column, then a³-b÷c³ worked powers first in the right one.
 #include "example_loop.h"
+#include "expression_texts.h"
 #include "figures.h"
 #include "layout_cursor.h"
 #include "powers_sets_pages.h"
@@ -90,12 +91,12 @@ void MixedPowerNumbers() {
   T(17) = -T(16);
   T(18) = T(14) + T(17);
   TablesToTextAndKeyChoice();
-  for (int i = 11; i <= 16; ++i) T_s(i) = InBracketsWhenNegative(i);
+  BracketNegativeTexts(11, 16);
   // The cube heads every working line, bare.
   A_s = T_s(14);
   StripBracketsPlus();
   T_s(14) = A_s;
-  if (T(17) > 0) T_s(17) = "+" + T_s(17);
+  PlusSignTexts(17, 17);
 }
 
 void RandomMixedExample() {

@@ -3,6 +3,7 @@
 // The second exponent never repeats the one shown just before, whichever
 // column showed it.
 #include "example_loop.h"
+#include "expression_texts.h"
 #include "layout_cursor.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
@@ -16,7 +17,7 @@ namespace {
 
 // A negative base in brackets; an exponent 1 not written.
 void BracketsAndExponentTexts(int i) {
-  if (T(i) < 0) T_s(i) = "(" + T_s(i) + ")";
+  BracketNegativeTexts(i, i);
   if (F(i) == 1) F_sa(i) = "";
 }
 
