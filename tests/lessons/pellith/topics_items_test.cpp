@@ -7,51 +7,24 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "page_reader.h"
 
 namespace {
 
-const char* const kWaitAnyKey = "何かキーを押して下さい。";
-const char* const kNextStep = "次のステップは１を入力。";
 const char* const kMultiplicationItems =
     "①正×正　②正×負　③負×負　④計算規則　⑤練習　⑥-1との積　⑦0,1との積　⑧終了";
 const char* const kDivisionItems = "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了";
 
-std::string Num(double v) {
-  std::string s = std::to_string(v);
-  s.erase(s.find_last_not_of('0') + 1);
-  if (s.back() == '.') s.pop_back();
-  return s;
-}
-
 // A run of one topic: the prompts put up, the goal page's texts and the texts
-// the first item printed on the page ("x y colour text").
-struct TopicRun {
-  PlayerRun run;
-  int key_waits = 0;
-  int next_steps = 0;
-  int submenus = 0;
+// the first item printed on the page, and how often the main menu was drawn.
+struct TopicRun : ItemRun {
   int main_menus = 0;
-  std::vector<std::string> goal_texts;  // the menu's and the goal page's
-  std::vector<std::string> page_texts;
 };
 
 TopicRun RunTopic(const char* submenu, const std::string& keys) {
-  TopicRun r;
-  r.run = RunPlayer("pellith", keys);
-  for (const Print& p : PrintsOf(r.run)) {
-    if (p.routine == "DrawPlainText") {
-      r.key_waits += p.text == Utf8(kWaitAnyKey);
-      r.next_steps += p.text == Utf8(kNextStep);
-      r.submenus += p.text == Utf8(submenu);
-      continue;
-    }
-    if (p.routine != "PrintMarkup" && p.routine != "PrintTitle") continue;
-    if (p.text == Utf8("＜Pellith　メニュー＞")) ++r.main_menus;
-    const std::string placed = Num(p.x) + " " + Num(p.y) + " " + Num(p.colour) + " " + p.text;
-    if (r.submenus == 0) r.goal_texts.push_back(placed);
-    if (r.submenus == 1) r.page_texts.push_back(placed);
-  }
+  TopicRun r{RunItem("pellith", keys, submenu)};
+  for (const Print& p : PrintsOf(r.run)) r.main_menus += p.text == Utf8("＜Pellith　メニュー＞");
   return r;
 }
 
