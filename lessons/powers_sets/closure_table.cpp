@@ -71,6 +71,10 @@ void ClosureTable() {
   AllNumbersBox();
   IntegersBox();
   NaturalNumbersBox();
+  // The all-numbers box has its name on its top border, where the strip
+  // below (inside the border) cannot reach: the border is drawn again over
+  // the old name first.
+  PsBOX(X_a(1), Y_a(1), X_a(2), Y_a(1) + 5, 11, 11);
   SummaryLine(X_a(1) + 5, Y_a(1) + 5, X_a(2) - 5, Y_a(1) + 50, 10, "数全体…四則計算", X_a(1) + 60,
               Y_a(1));
   SummaryLine(X_a(4) + 10, Y_a(4) + 5, X_a(5) - 10, Y_a(4) + 55, 6, "整数…加法,減法,乗法",

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "layout_cursor.h"
+#include "page_pixels.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
 #include "vindrel_page_runs.h"
@@ -73,7 +75,9 @@ TEST(NumberSetsTopic, ClosureMarksOneAKeyInReadingOrderWithThePenLeftAt5) {
     const std::vector<std::string> f = Fields(line);
     boxes_at_5 += f[0] == "box" && f[8] == "5";
   }
-  EXPECT_EQ(boxes_at_5, 5 + 3 * 5 + 12 + 3 + 3);
+  // The table's cells, the marks' cells, the three boxes, the top border of
+  // the outer one drawn again and the three summary strips.
+  EXPECT_EQ(boxes_at_5, 5 + 3 * 5 + 12 + 3 + 1 + 3);
 }
 
 TEST(NumberSetsTopic, TypedPairsOnThePageNeverReachTheErrorScreen) {
@@ -232,6 +236,26 @@ TEST_F(SetsFigure, TheInnerBoxAloneStandsAtItsNestedPlace) {
                     std::to_string(static_cast<int>(op.nums[1])) + " " + op.text);
   }
   EXPECT_EQ(texts, Utf8All({"896 320 自然数", "820 370 1,2,3,…"}));
+}
+
+// The summary strip of the all-numbers box starts inside its border, but the
+// name it replaces reaches into the border: once the new name stands, the top
+// border looks as if the box and the new name had been drawn on a clean page.
+TEST_F(SetsFigure, TheSummaryLineLeavesNoTraceOfTheOldNameOnTheBorder) {
+  Keys(Repeat("a", 13));
+  ClosureTable();
+  auto border = [&] {
+    std::vector<uint32_t> pixels;
+    for (int y = 66; y < 78; ++y) {
+      for (int x = 720; x < 1180; ++x) pixels.push_back(backend().page().Pixel(x, y));
+    }
+    return pixels;
+  };
+  const std::vector<uint32_t> after_the_page = border();
+  FE_SETDRAWWIDTH(5);
+  PsBOX(720, 70, 1180, 490, 11, 10);
+  PrintAt("数全体…四則計算", 780, 70, 13);
+  EXPECT_EQ(after_the_page, border());
 }
 
 }  // namespace
