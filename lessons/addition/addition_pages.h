@@ -3,8 +3,6 @@
 // to it with its last screen left under the submenu prompt.
 #pragma once
 
-#include <initializer_list>
-
 namespace torvane {
 
 // Addition.
@@ -40,13 +38,5 @@ void SubtractionAnswers6Page();
 // T(3) + T(4); T$(1) to T$(4) in brackets with their signs, T$(5) the
 // difference with its sign.
 void RandomSubtractionPair();
-
-// A line of coloured pieces: the first at (x, y), each next one where the
-// one before ended; the cursor follows.
-struct Piece {
-  const char* text;
-  float colour;
-};
-void Pieces(float x, float y, std::initializer_list<Piece> pieces);
 
 }  // namespace torvane

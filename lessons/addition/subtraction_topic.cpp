@@ -11,18 +11,6 @@ void SubtractionGoalPage() {
   GoalPage(32, {{"正負の数の減法の計算のしかたを考えよう。"}, {"※減法…ひき算のこと"}});
 }
 
-void Pieces(float x, float y, std::initializer_list<Piece> pieces) {
-  bool first = true;
-  for (const Piece& piece : pieces) {
-    if (first) {
-      Say(piece.text, x, y, piece.colour);
-      first = false;
-    } else {
-      Continue(piece.text, piece.colour);
-    }
-  }
-}
-
 void SubtractionTopic() {
   TopicEntry(TopicStart::kClearContentArea, SubtractionGoalPage,
              "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了",

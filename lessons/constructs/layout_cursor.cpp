@@ -24,3 +24,14 @@ void KeepCursor() {
   XI2 = X;
   YI1 = Y;
 }
+
+void Pieces(std::initializer_list<Piece> pieces) {
+  for (const Piece& piece : pieces) Continue(piece.text, piece.colour);
+}
+
+void Pieces(float x, float y, std::initializer_list<Piece> pieces) {
+  if (pieces.size() == 0) return;
+  XI2 = x;
+  YI1 = y;
+  Pieces(pieces);
+}

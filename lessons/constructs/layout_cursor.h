@@ -7,6 +7,7 @@
 // Everything works on the shared globals; nothing here keeps state.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "construct_globals.h"
@@ -21,3 +22,14 @@ void Continue(const std::string& text, float colour);
 // The layout cursor moves to the pen (`XI2` = `X`, `YI1` = `Y`): after a
 // piece drawn by another routine, such as a table cell.
 void KeepCursor();
+
+// One piece of a line that changes colour word by word.
+struct Piece {
+  const char* text;
+  float colour;
+};
+// The pieces one after another, continuing the current line; the layout
+// cursor ends after the last.
+void Pieces(std::initializer_list<Piece> pieces);
+// The same with the first piece at (x, y).
+void Pieces(float x, float y, std::initializer_list<Piece> pieces);

@@ -6,7 +6,6 @@
 #include "layout_cursor.h"
 #include "prime_factorisation_pages.h"
 #include "shell.h"
-#include "text_runs.h"
 
 namespace quorrel {
 

@@ -7,7 +7,6 @@
 #include "page_faces.h"
 #include "review_pages.h"
 #include "shell.h"
-#include "text_runs.h"
 
 namespace quorrel {
 
