@@ -35,3 +35,8 @@ void RandomExamplePageHead(float height, const std::string& title, float indent)
   U(31) = XI0;
   V(31) = YI1 + 60;
 }
+
+void EraseExampleArea() {
+  YI1 = V(31);
+  PsBOX_STEP(U(31), V(31), 1320, 2000, 15, 15);
+}

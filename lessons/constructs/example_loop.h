@@ -26,3 +26,6 @@ float DrawSignedNumber(float largest, float& sign_draw);
 // `title` at (40, 30) in colour 3 and the example area from (40, 90) kept in
 // `U(31)`, `V(31)`.
 void RandomExamplePageHead(float height, const std::string& title, float indent);
+// That example area, from `U(31)`, `V(31)`, erased for the next example,
+// whose first line `YI1` is `V(31)`.
+void EraseExampleArea();

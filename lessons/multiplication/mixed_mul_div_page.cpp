@@ -3,6 +3,7 @@
 // fraction with the sign in front, and the divisor struck out.
 #include "cancelling.h"
 #include "construct_globals.h"
+#include "example_loop.h"
 #include "laws_mixed_pages.h"
 #include "layout_cursor.h"
 #include "random_draws.h"
@@ -37,8 +38,7 @@ void DrawMixedWholeNumbers() {
 }
 
 void ShowMixedWholeNumbers() {
-  YI1 = V(31);
-  PsBOX_STEP(U(31), V(31), 1320, 2000, 15, 15);
+  EraseExampleArea();
   Say("① (" + F_sa(1) + T_s(5) + ")/(" + F_sa(2) + T_s(2) + ")*(" + F_sa(3) + T_s(3) + ")", XI0,
       YI1, 0);
   WaitAnyKey();

@@ -2,6 +2,7 @@
 // three negative factors, then random products of three whole numbers, the
 // last of them -5, worked through the sign and a pair that makes a ten.
 #include "construct_globals.h"
+#include "example_loop.h"
 #include "explanation_page.h"
 #include "laws_mixed_pages.h"
 #include "random_draws.h"
@@ -36,8 +37,7 @@ void DrawThreeWholeNumbers() {
 }
 
 void ShowThreeWholeNumbers() {
-  YI1 = V(31);
-  PsBOX_STEP(U(31), V(31), 1320, 2000, 15, 15);
+  EraseExampleArea();
   Say("① " + F_sa(1) + "*" + F_sa(2) + "*" + F_sa(3), XI0, YI1, 0);
   WaitAnyKey();
   Say("=" + F_sa(10) + "(" + T_s(1) + "*" + T_s(2) + "*" + T_s(3) + ")", XI1, YI1 + 80, 0);

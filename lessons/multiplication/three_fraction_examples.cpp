@@ -54,11 +54,6 @@ std::string Bracketed(const std::string& sign, const std::string& num, const std
   return "(" + sign + "ﾀ" + num + "/" + den + "ﾀ)";
 }
 
-void BlankRightExampleArea() {
-  YI1 = V(31);
-  PsBOX_STEP(U(31), V(31), 1320, 2000, 15, 15);
-}
-
 // From the product line on: the three numerators over the three
 // denominators, the cancelling in three steps and the answer.
 void WorkOutThreeFractions() {
@@ -99,7 +94,7 @@ void WorkOutThreeFractions() {
 }
 
 void ShowThreeFractionProduct() {
-  BlankRightExampleArea();
+  EraseExampleArea();
   Say("②　" + Bracketed(F_sa(1), T_s(1), T_s(3)) + "*" + Bracketed(F_sa(2), T_s(7), T_s(6)) + "*" +
           Bracketed(F_sa(3), T_s(3), T_s(5)),
       XI0, YI1 + 10, 0);
@@ -108,7 +103,7 @@ void ShowThreeFractionProduct() {
 }
 
 void ShowThreeFractionQuotient() {
-  BlankRightExampleArea();
+  EraseExampleArea();
   Say("②　" + Bracketed(F_sa(1), T_s(1), T_s(3)) + "/" + Bracketed(F_sa(2), T_s(6), T_s(7)) + "*" +
           Bracketed(F_sa(3), T_s(3), T_s(5)),
       XI0, YI1 + 10, 0);

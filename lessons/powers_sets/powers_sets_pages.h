@@ -19,9 +19,6 @@ extern float FMAESU;
 // high, the margins `XI0` = 40 and `XI1` = 74, the pen width 5, `title` at
 // (40, 30) and the example area from (40, 90) in `U(31)`, `V(31)`.
 void RandomExamplePage(float height, const std::string& title);
-// The example area from `U(31)`, `V(31)` erased for the next example, whose
-// first line is `V(31)`.
-void EraseExampleArea();
 
 // ---- powers ----------------------------------------------------------------
 
