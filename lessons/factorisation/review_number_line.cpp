@@ -1,5 +1,6 @@
 // The number line of the review, -6 to 6, and its points.
 #include "construct_globals.h"
+#include "page_faces.h"
 #include "review_pages.h"
 #include "shell.h"
 #include "steps_number_line.h"
@@ -13,13 +14,7 @@ void ReviewNumberLine() {
 void NumberLinePoint() {
   T(11) = X_a(32) + 60 * T(1);
   PsCIRCLE_DISC(T(11), Y_a(31), 9, 3);
-  A_s = T_s(1);
-  MeasureMarkupWidth();
-  CCC1 = 3;
-  X = T(11) - LLT / 2;
-  Y = Y_a(31) - 80;
-  AA_s = T_s(1);
-  PrintMarkup();
+  CentredLabel(T_s(1), T(11), Y_a(31) - 80, 3);
 }
 
 }  // namespace quorrel
