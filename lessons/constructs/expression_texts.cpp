@@ -4,6 +4,12 @@
 #include "globals.h"
 #include "shell.h"
 
+std::string NumberText(float value) {
+  A_s = PfSTR244(value);
+  NormaliseNumberText();
+  return A_s;
+}
+
 void PlusSignTexts(int first, int last) {
   for (int i = first; i <= last; ++i) {
     if (T(i) > 0) T_s(i) = "+" + T_s(i);

@@ -1,8 +1,12 @@
-// Number texts as the pages write them: set side by side as one signed
-// expression, and with a "0" before the point of a decimal below 1.
+// Number texts as the pages write them: without blanks, set side by side as
+// one signed expression, and with a "0" before the point of a decimal below 1.
 #pragma once
 
 #include <string>
+
+// The text of a number as the conversion writes it, its blanks taken out;
+// it is left in `A_s` too.
+std::string NumberText(float value);
 
 // After `TablesToTextAndKeyChoice`: the texts `T$(first)` to `T$(last)` of
 // positive numbers get a "+" in front, so that texts set side by side read

@@ -1,6 +1,7 @@
 // The bar graph of a week's records with a line at the provisional mean.
 #include "bar_graph.h"
 
+#include "expression_texts.h"
 #include "figures.h"
 #include "shell.h"
 
@@ -50,9 +51,7 @@ void BarGraph() {
   const float mean_y = GY0 - (KARI - Y_a(0)) * SIZEY / YTANI;
   PsLINE(GX0, mean_y, GX2, mean_y, 5);
 
-  A_s = PfSTR244(Y_a(0));
-  NormaliseNumberText();
-  Y_sa(20) = A_s;
+  Y_sa(20) = NumberText(Y_a(0));
   AxisLabel(Y_sa(20), GY0 - 22);
   for (II = 1; II <= YOKO; II = II + 1) {
     CCC1 = 0;

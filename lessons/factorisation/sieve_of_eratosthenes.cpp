@@ -1,6 +1,7 @@
 // The sieve of Eratosthenes on the numbers 1 to 100: a grid of ten rows of
 // ten cells, each 120 x 50; an open cell is grey with its number in pink, a
 // struck-out one white with its number in black.
+#include "expression_texts.h"
 #include "layout_cursor.h"
 #include "page_faces.h"
 #include "prime_factorisation_pages.h"
@@ -17,9 +18,7 @@ constexpr float kCellWidth = 120, kCellHeight = 50;
 // The cell of the number `n` at the pen, open or struck out; the pen moves
 // one cell right.
 void SieveCell(float n, bool open) {
-  A_s = PfSTR244(n);
-  NormaliseNumberText();
-  Cell(X, Y, kCellWidth, kCellHeight, open ? 13 : 0, 0, open ? 8 : 15, A_s);
+  Cell(X, Y, kCellWidth, kCellHeight, open ? 13 : 0, 0, open ? 8 : 15, NumberText(n));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "week_tables.h"
 
 #include "bar_graph.h"
+#include "expression_texts.h"
 #include "figures.h"
 #include "page_faces.h"
 #include "shell.h"
@@ -69,10 +70,8 @@ void WeekBarGraph(int base, float kari) {
 
 void WeekDifference(int base, int day, float kari) {
   const float difference = T(base + day) - kari;
-  A_s = PfSTR244(difference);
-  NormaliseNumberText();
-  if (difference > 0) A_s = "+" + A_s;
-  Cell(X_a(day), Y_a(2), Width(day), kRowHeight, 5, 3, 15, A_s);
+  const std::string text = (difference > 0 ? "+" : "") + NumberText(difference);
+  Cell(X_a(day), Y_a(2), Width(day), kRowHeight, 5, 3, 15, text);
 }
 
 }  // namespace quorrel

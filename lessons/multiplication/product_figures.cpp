@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "expression_texts.h"
 #include "figures.h"
 #include "page_faces.h"
 #include "pellith_steps_line.h"
@@ -13,9 +14,7 @@ namespace {
 
 // A value's text centred under its point x, 9 below the axis, in `IRO1`.
 void ValueLabel(float value, float x) {
-  A_s = PfSTR244(value);
-  NormaliseNumberText();
-  CentredLabel(A_s, x, Y_a(31) + 9, IRO1);
+  CentredLabel(NumberText(value), x, Y_a(31) + 9, IRO1);
 }
 
 // The thick arrow from the origin to x, 20 above the axis, in `IRO1`; a dot

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <numeric>
 
+#include "expression_texts.h"
 #include "layout_cursor.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
@@ -42,13 +43,6 @@ void EmptyBox(int row, int box, float x, const std::string& placeholder) {
   Y_a(k) = YJ1;
   FillBox(row, box, placeholder);
   XJ2 = X;
-}
-
-// The text of a number as the boxes show it.
-std::string NumberText(float value) {
-  A_s = PfSTR244(value);
-  NormaliseNumberText();
-  return A_s;
 }
 
 // Number `i` (1 or 2) into its box in every row.
