@@ -4,6 +4,7 @@
 #include "signed_number_line.h"
 
 #include "figure_globals.h"
+#include "layout_cursor.h"
 #include "shell.h"
 
 void DrawSignedNumberLine(SignedLineLabels place) {
@@ -33,11 +34,7 @@ void DrawSignedNumberLine(SignedLineLabels place) {
     } else {
       ITI = II >= 8 ? 14 : 27;
     }
-    CCC1 = 0;
-    X = x - ITI;
-    Y = Y_a(31) + 25;
-    AA_s = F_sa(II);
-    PrintMarkup();
+    PrintAt(F_sa(II), x - ITI, Y_a(31) + 25, 0);
   }
   FE_SETDRAWWIDTH(3);
 }
