@@ -64,7 +64,7 @@ void DrawTwoFractions() {
   F_sa(1) = MinusText(F(6));
 }
 
-// The example area blanked and the cursor at its corner.
+// The example area from U(31), V(31) blanked; the caller sets its own line.
 void BlankExampleArea() {
   PsBOX_STEP(U(31), V(31), 1320, 2000, 15, 15);
 }
