@@ -11,7 +11,7 @@ class Fixture {
   Fixture() {
     InstallBackend(&backend_);
     backend_.page().logging = false;
-    StartUpState();
+    StartUpState(ProgramDescription{});
   }
   ~Fixture() { InstallBackend(nullptr); }
 

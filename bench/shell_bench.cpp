@@ -10,19 +10,17 @@ namespace {
 
 class MenuFixture {
  public:
-  explicit MenuFixture(const ProgramDescription& program) {
+  explicit MenuFixture(const ProgramDescription& program) : program_(program) {
     InstallBackend(&backend_);
     backend_.page().logging = false;
-    SetProgram(&program);
-    StartUpState();
+    StartUpState(program_);
   }
-  ~MenuFixture() {
-    SetProgram(nullptr);
-    InstallBackend(nullptr);
-  }
+  ~MenuFixture() { InstallBackend(nullptr); }
   HeadlessBackend& backend() { return backend_; }
+  const ProgramDescription& program() const { return program_; }
 
  private:
+  const ProgramDescription& program_;
   HeadlessBackend backend_;
 };
 
@@ -34,7 +32,7 @@ void BM_MainMenuDraw(benchmark::State& state) {
   for (auto _ : state) {
     fixture.backend().AddKeys(end_item);
     try {
-      MainMenu();
+      MainMenu(fixture.program());
     } catch (const ProgramEnded&) {
     }
   }

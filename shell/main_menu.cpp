@@ -49,10 +49,9 @@ void DrawMenu(const ProgramDescription& program) {
 
 }  // namespace
 
-void MainMenu() {
+void MainMenu(const ProgramDescription& program) {
   KAIX = 1056;
   KAIY = 648;
-  const ProgramDescription& program = CurrentProgram();
   const float end_number = static_cast<float>(program.items.size());
   // Every topic comes back here; the menu is drawn anew each time.
   for (;;) {

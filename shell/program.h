@@ -2,10 +2,14 @@
 // the topic entries the menu jumps to.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 using Routine = void (*)();
+// What a construct calls back: a routine, or a callable that carries what
+// its caller gives it (a page's data, the example drawn last).
+using Action = std::function<void()>;
 
 struct ProgramDescription {
   std::string title;               // shown in the menu header and the window title
@@ -18,20 +22,18 @@ struct ProgramDescription {
   Routine after_table = nullptr;
 };
 
-// The program the start-up and the menu work for.
-void SetProgram(const ProgramDescription* program);
-const ProgramDescription& CurrentProgram();
-
-// Start-up: the window, the font, the pen, the seed, the start values and
-// the shared arrays, then the main menu. Returns when the program ends from
-// the menu.
-void ProgramStart();
-// Everything the start-up does before the main menu.
-void StartUpState();
+// Start-up of `program`: the window, the font, the pen, the seed, the start
+// values, its title and the shared arrays, then its main menu. Returns when
+// the program ends from the menu.
+void ProgramStart(const ProgramDescription& program);
+// Everything the start-up does before the main menu; `TITLE_s` becomes the
+// program's title.
+void StartUpState(const ProgramDescription& program);
 // Seeds the random numbers again from the clock; the seed is left in `A`.
 void ReseedRandom();
-// The main menu: draws, reads a number, ends or jumps to a topic.
-void MainMenu();
+// The main menu of `program`: draws, reads a number, ends or jumps to a
+// topic.
+void MainMenu(const ProgramDescription& program);
 // The error screen: clears the window, shows the line and the code of the
 // error with the message, and keeps the window until it is closed.
 [[noreturn]] void ErrorHandler(unsigned line, int code);

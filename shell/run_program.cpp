@@ -2,10 +2,9 @@
 #include "program.h"
 
 int RunProgram(const ProgramDescription& program) {
-  SetProgram(&program);
   try {
     try {
-      ProgramStart();
+      ProgramStart(program);
       return 0;
     } catch (const RuntimeError& error) {
       // The one error trap: every runtime error of the run ends here.

@@ -6,7 +6,7 @@
 #include "layout_cursor.h"
 #include "shell.h"
 
-void RandomExampleLoop(Routine generate, Routine show, LoopEntry entry) {
+void RandomExampleLoop(const Action& generate, const Action& show, LoopEntry entry) {
   if (entry == LoopEntry::kFreshStart) AINP = 3;
   NO = 0;
   // Only exactly 1 leaves; any other number (0 for an empty entry) gives a

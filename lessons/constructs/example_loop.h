@@ -14,7 +14,8 @@ enum class LoopEntry { kAsSubmenuLeft, kFreshStart };
 // pass calls `generate` (random numbers into `T()`, `F()` and their texts; may
 // be null) and `show` (blank, draw and reveal the example), then asks
 // `AskNextStep`. `NO` counts the finished examples, from 0 on every entry.
-void RandomExampleLoop(Routine generate, Routine show, LoopEntry entry = LoopEntry::kAsSubmenuLeft);
+void RandomExampleLoop(const Action& generate, const Action& show,
+                       LoopEntry entry = LoopEntry::kAsSubmenuLeft);
 
 // A random whole number from 1 to `largest` (INT(RND * largest + 1)), then
 // its sign draw INT(RND * 2 + 1) into `sign_draw`: 1 makes the number

@@ -7,7 +7,7 @@
 #include "shell.h"
 #include "topic_submenu.h"
 
-void PracticeAnswersTopic(const std::string& items, std::initializer_list<Routine> pages) {
+void PracticeAnswersTopic(const std::string& items, std::initializer_list<Action> pages) {
   TopicSubmenu(items, pages);
 }
 

@@ -27,7 +27,7 @@ struct PracticeAnswersLayout {
 };
 
 // A practice-answers topic has no goal page: its entry is its submenu.
-void PracticeAnswersTopic(const std::string& items, std::initializer_list<Routine> pages);
+void PracticeAnswersTopic(const std::string& items, std::initializer_list<Action> pages);
 // A practice-answers page begins: blanked, margins set, `YI1` = 30 and the
 // title cell at (`XI1`, 30); the cursor stands after the title cell.
 void PracticeAnswersPage(const PracticeAnswersLayout& layout, const std::string& title);

@@ -10,20 +10,10 @@
 
 namespace {
 
-// The drill that runs and the example its part drew last: the example
-// loop's routines take no arguments.
-const SignAbsResultLayout* drill_layout = nullptr;
-DrillExampleMaker drill_maker = nullptr;
-DrillExample drill_example;
-
-void DrawExample() {
-  drill_example = drill_maker();
-}
-
 // An example of `part` (0 to 2) begins: its band blanked, its heading on the
 // band's top line and the question below it; the cursor stands after the "=".
-void BeginExample(int part, const char* heading) {
-  const SignAbsResultLayout& layout = *drill_layout;
+void BeginExample(const SignAbsResultLayout& layout, const DrillExample& example, int part,
+                  const char* heading) {
   const float top = layout.band_tops[part];
   XI1 = layout.margin;
   YI1 = top;
@@ -33,49 +23,50 @@ void BeginExample(int part, const char* heading) {
     PsBOX_STEP(0, top, 1320, layout.band_height, 15, 15);
   }
   Say(heading, layout.heading_x, top, 0);
-  Say(drill_example.question, XI1 + layout.question_dx, top + layout.question_dy, 0);
+  Say(example.question, XI1 + layout.question_dx, top + layout.question_dy, 0);
 }
 
 // The absolute value is given beside the box; the sign is asked.
-void ShowSignExample() {
-  const SignAbsResultLayout& layout = *drill_layout;
-  BeginExample(0, "問①　符号をいいなさい。");
+void ShowSignExample(const SignAbsResultLayout& layout, const DrillExample& example) {
+  BeginExample(layout, example, 0, "問①　符号をいいなさい。");
   XI2 = XI2 + layout.box_gap;
   EmptyAnswerBox(kDrillSignBox, layout.box_border);
-  Say(drill_example.absolute, XI2 + layout.given_gap, YI1, 3);
+  Say(example.absolute, XI2 + layout.given_gap, YI1, 3);
   WaitAnyKey();
-  FillAnswerBox(kDrillSignBox, drill_example.sign, layout.box_border);
+  FillAnswerBox(kDrillSignBox, example.sign, layout.box_border);
 }
 
 // The sign is given after the "="; the absolute value is asked.
-void ShowAbsoluteExample() {
-  const SignAbsResultLayout& layout = *drill_layout;
-  BeginExample(1, "問②　絶対値をいいなさい。");
-  Continue(drill_example.sign, 3);
+void ShowAbsoluteExample(const SignAbsResultLayout& layout, const DrillExample& example) {
+  BeginExample(layout, example, 1, "問②　絶対値をいいなさい。");
+  Continue(example.sign, 3);
   XI2 = XI2 + layout.sign_gap;
   EmptyAnswerBox(kDrillAbsoluteBox, layout.box_border);
   WaitAnyKey();
-  FillAnswerBox(kDrillAbsoluteBox, drill_example.absolute, layout.box_border);
+  FillAnswerBox(kDrillAbsoluteBox, example.absolute, layout.box_border);
 }
 
 // The answer after a key, right after the "=".
-void ShowResultExample() {
-  BeginExample(2, "問③　次の計算をしなさい。");
+void ShowResultExample(const SignAbsResultLayout& layout, const DrillExample& example) {
+  BeginExample(layout, example, 2, "問③　次の計算をしなさい。");
   WaitAnyKey();
-  Continue(drill_example.result, 5);
-  if (drill_example.plus_note) Say("答の + は書かない。", XI2 + 100, YI1, 3);
+  Continue(example.result, 5);
+  if (example.plus_note) Say("答の + は書かない。", XI2 + 100, YI1, 3);
 }
 
-void RunPart(DrillExampleMaker maker, Routine show) {
-  drill_maker = maker;
-  RandomExampleLoop(DrawExample, show, LoopEntry::kFreshStart);
+using ExampleShow = void (*)(const SignAbsResultLayout&, const DrillExample&);
+
+// One part: each pass of the loop draws a fresh example and shows it.
+void RunPart(const SignAbsResultLayout& layout, const DrillExampleMaker& maker, ExampleShow show) {
+  DrillExample example;
+  RandomExampleLoop([&] { example = maker(); }, [&] { show(layout, example); },
+                    LoopEntry::kFreshStart);
 }
 
 }  // namespace
 
 void SignAbsResultDrill(const SignAbsResultLayout& layout, const SignAbsResultParts& parts) {
-  drill_layout = &layout;
-  RunPart(parts.sign, ShowSignExample);
-  RunPart(parts.absolute, ShowAbsoluteExample);
-  RunPart(parts.result, ShowResultExample);
+  RunPart(layout, parts.sign, ShowSignExample);
+  RunPart(layout, parts.absolute, ShowAbsoluteExample);
+  RunPart(layout, parts.result, ShowResultExample);
 }

@@ -10,6 +10,7 @@
 // submenu) follows the call.
 #pragma once
 
+#include <functional>
 #include <string>
 
 // What one example shows, made by a program's generator after it has drawn
@@ -22,7 +23,7 @@ struct DrillExample {
   // The third part writes "答の + は書かない。" 100 right of a positive answer.
   bool plus_note = false;
 };
-using DrillExampleMaker = DrillExample (*)();
+using DrillExampleMaker = std::function<DrillExample()>;
 
 // Where the parts stand and how their answer boxes sit beside the texts.
 struct SignAbsResultLayout {

@@ -5,8 +5,8 @@
 #include "globals.h"
 #include "shell.h"
 
-void TopicSubmenu(const std::string& items, std::initializer_list<Routine> pages) {
-  const std::vector<Routine> targets(pages);
+void TopicSubmenu(const std::string& items, std::initializer_list<Action> pages) {
+  const std::vector<Action> targets(pages);
   const float item_count = static_cast<float>(targets.size()) + 1;
   for (;;) {
     AA_s = items;
@@ -19,12 +19,12 @@ void TopicSubmenu(const std::string& items, std::initializer_list<Routine> pages
     if (SENTAKU < 1 || SENTAKU > item_count) continue;
     const int choice = PbFstInt(SENTAKU);
     if (choice >= item_count) return;  // the last item, "終了"
-    if (Routine page = targets[choice - 1]) page();
+    if (const Action& page = targets[choice - 1]) page();
   }
 }
 
-void TopicEntry(TopicStart start, Routine goal_page, const std::string& items,
-                std::initializer_list<Routine> pages) {
+void TopicEntry(TopicStart start, const Action& goal_page, const std::string& items,
+                std::initializer_list<Action> pages) {
   if (start == TopicStart::kClearContentArea) ClearContentArea();
   if (goal_page) goal_page();
   TopicSubmenu(items, pages);

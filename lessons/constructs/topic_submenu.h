@@ -12,7 +12,7 @@
 // item but the last, in item order. A choice outside 1 to the item count
 // asks again; the last item returns (to the main menu). Every page returns
 // here; a null page is one that is not built yet and comes straight back.
-void TopicSubmenu(const std::string& items, std::initializer_list<Routine> pages);
+void TopicSubmenu(const std::string& items, std::initializer_list<Action> pages);
 
 // How a topic begins: on the white page the main menu leaves, or with the
 // content area erased first.
@@ -20,8 +20,8 @@ enum class TopicStart { kAsLeft, kClearContentArea };
 
 // The entry of a topic: the start, its goal page where it has one (null:
 // none), then its submenu until the last item is chosen.
-void TopicEntry(TopicStart start, Routine goal_page, const std::string& items,
-                std::initializer_list<Routine> pages);
+void TopicEntry(TopicStart start, const Action& goal_page, const std::string& items,
+                std::initializer_list<Action> pages);
 
 // A page or goal page that is not built yet: the submenu asks again at once.
 inline constexpr Routine kNotBuilt = nullptr;

@@ -9,7 +9,7 @@
 float KAI = 0;
 Array1<std::string, 20> V_sa;
 
-void StepMoveLoop(Routine line, Routine second_redraw) {
+void StepMoveLoop(const Action& line, const Action& second_redraw) {
   for (;;) {
     const MarkerKey key = ReadMarkerKey("←→キーで" + V_sa(1) + "の移動, ENTERで次へ");
     if (key == MarkerKey::kOther) continue;

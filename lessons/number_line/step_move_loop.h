@@ -17,4 +17,4 @@ extern Array1<std::string, 20> V_sa;
 // arrow key or Enter (StepArrow when KAI is 1, else `second_redraw`, then
 // `line`, the program's own steps number line); returns only on Enter with
 // X_a(1) = X_a(3).
-void StepMoveLoop(Routine line, Routine second_redraw);
+void StepMoveLoop(const Action& line, const Action& second_redraw);

@@ -30,6 +30,7 @@ void FindTheErrorPage();
 // high), its heading at (40, 30), the pen width 5, and examples below the
 // heading until the learner types 1. Then the layout cursor and the example
 // area move to the right half of the screen for the second half.
-void LeftHalfExamples(float height, const char* heading, Routine generate, Routine show);
+void LeftHalfExamples(float height, const char* heading, const Action& generate,
+                      const Action& show);
 
 }  // namespace pellith

@@ -8,7 +8,8 @@
 
 namespace pellith {
 
-void LeftHalfExamples(float height, const char* heading, Routine generate, Routine show) {
+void LeftHalfExamples(float height, const char* heading, const Action& generate,
+                      const Action& show) {
   RandomExamplePageHead(height, heading, 27);
   RandomExampleLoop(generate, show, LoopEntry::kFreshStart);
   // Nothing is erased: the last example stays at the left.

@@ -38,14 +38,11 @@ const FractionSumPage kMultiple{"例4　次の計算をしなさい。",
                                 {{{3, 5}, {1, 10}}, {{3, 4}, {1, 12}}},
                                 true};
 
-const FractionSumPage* fraction_page = nullptr;
-
 // The signs of the two terms by the pattern P: ++, -+, --, +-.
 constexpr float kFirstSign[] = {1, -1, -1, 1};
 constexpr float kSecondSign[] = {1, 1, -1, -1};
 
-void DrawFractionExample() {
-  const FractionSumPage& page = *fraction_page;
+void DrawFractionExample(const FractionSumPage& page) {
   const float number = NO + 1;
   const auto& pair = page.pairs[Mod(number, 4) < 2 ? 0 : 1];
   T(1) = pair[0].numerator;
@@ -94,8 +91,7 @@ void DrawFractionExample() {
   }
 }
 
-void ShowFractionExample() {
-  const FractionSumPage& page = *fraction_page;
+void ShowFractionExample(const FractionSumPage& page) {
   ExplanationPage(1760, 1300, 44, 18);
   Say(page.title, 44, YI1, 0);
   Say("(" + T_s(3) + X_sa(1) + ")+(" + T_s(4) + X_sa(2) + ")", XI1 + 88, YI1 + 80, 0);
@@ -133,9 +129,9 @@ void ShowFractionExample() {
 }
 
 void FractionSumExamples(const FractionSumPage& page) {
-  fraction_page = &page;
   FMAESU = PnFInt(PaRnd() * 4 + 1);
-  RandomExampleLoop(DrawFractionExample, ShowFractionExample, LoopEntry::kFreshStart);
+  RandomExampleLoop([&] { DrawFractionExample(page); }, [&] { ShowFractionExample(page); },
+                    LoopEntry::kFreshStart);
 }
 
 }  // namespace

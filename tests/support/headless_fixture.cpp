@@ -18,7 +18,8 @@ void HeadlessTest::TearDown() {
 }
 
 void HeadlessTest::StartUp() {
-  StartUpState();
+  // No program: the title stays empty.
+  StartUpState(ProgramDescription{});
 }
 
 void HeadlessTest::Keys(const std::string& script) {

@@ -133,4 +133,28 @@ TEST_F(SignAbsResultDrillTest, APositiveResultMayCarryTheNoteOnItsPlus) {
   EXPECT_EQ(prints.back(), "589 330 3 " + Utf8("答の + は書かない。"));
 }
 
+TEST_F(SignAbsResultDrillTest, EveryExampleShowsWhatItsPartMadeForIt) {
+  // Each generator numbers what it makes: every question on the page is the
+  // one made for it, never one left over from the pass or the part before.
+  int made = 0;
+  auto numbered = [&made](const char* sign) {
+    return [&made, sign] {
+      ++made;
+      const std::string n = std::to_string(made);
+      return DrillExample{"(" + std::string(sign) + n + ")+(+1)=", "+", n, "+" + n, false};
+    };
+  };
+  Keys("a 2 Enter a 1 Enter a 1 Enter a 0 Enter a 1 Enter");
+  SignAbsResultDrill(kWide, {numbered("+"), numbered("-"), numbered("+")});
+  std::vector<std::string> questions;
+  for (const std::string& print : Prints()) {
+    if (print.find(")+(+1)=") != std::string::npos)
+      questions.push_back(print.substr(print.rfind(' ') + 1));
+  }
+  const std::vector<std::string> want = {
+      "(+1)+(+1)=", "(+2)+(+1)=", "(-3)+(+1)=", "(+4)+(+1)=", "(+5)+(+1)="};
+  EXPECT_EQ(questions, want);
+  EXPECT_EQ(made, 5);
+}
+
 }  // namespace
