@@ -30,7 +30,7 @@ void BeginExample(int part, const char* heading) {
   if (part == 0) {
     BlankPage(1320, 1300);
   } else {
-    PsBOX_STEP(0, top, 1320, layout.band_height, 15, 15);
+    BlankBand(top, 1320, layout.band_height);
   }
   Say(heading, layout.heading_x, top, 0);
   Say(drill_example.question, XI1 + layout.question_dx, top + layout.question_dy, 0);
