@@ -20,8 +20,7 @@ void Question(const std::string& mark, const std::string& text, float y) {
 }
 
 void SignChangeScreen() {
-  ExplanationPage(1760, 1800, 60, 20);
-  XI0 = 30;
+  OpenPage({.width = 1760, .height = 1800, .left = 30, .margin = 60, .top = 20});
   Question("Q ", "+3の符号を変えた数をいいなさい。", YI1);
   WaitAnyKey();
   Continue("-3", 5);
@@ -74,8 +73,7 @@ void DistanceArc(int b, float colour, float side, float step, float bulge,
 }
 
 void DistanceScreen() {
-  ExplanationPage(1760, 1800, 60, 20);
-  XI0 = 30;
+  OpenPage({.width = 1760, .height = 1800, .left = 30, .margin = 60, .top = 20});
   Say("Q ", XI0, YI1, 0);
   Continue("3,-3,-4,4,-1.5,1.5 ", 3);
   Continue("を数直線上に表しなさい。", 0);

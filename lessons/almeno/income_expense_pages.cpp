@@ -32,7 +32,7 @@ namespace {
 
 // One example below the worked one, which stays on screen above Y_a(33).
 void ShowIncomeExpenseExample() {
-  PsBOX_STEP(0, Y_a(33), 1320, 1300, 15, 15);
+  BlankBand(Y_a(33), 1320, 1300);
   XI1 = 44;
   YI1 = Y_a(33) + 30;
   Say("問　どんなことを表していますか。", XI1, YI1, 0);
@@ -44,10 +44,7 @@ void ShowIncomeExpenseExample() {
 }  // namespace
 
 void IncomeExpensePage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 40;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 40, .top = 30});
   Say("例1 ", XI0, YI1, 0);
   Continue("収入と支出", 3);
   Say("500円の収入を", XI1, YI1 + 65, 0);

@@ -20,7 +20,7 @@ void ReferenceDifferenceNumbers() {
 namespace {
 
 void ShowScoreExample() {
-  PsBOX_STEP(0, Y_a(33), 1320, 1300, 15, 15);
+  BlankBand(Y_a(33), 1320, 1300);
   XI1 = 44;
   YI1 = Y_a(33) + 30;
   Say("問　80点の目標のとき、得点は何点ですか。", XI1, YI1, 0);
@@ -32,10 +32,7 @@ void ShowScoreExample() {
 }  // namespace
 
 void ReferenceDifferencePage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = 104;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .margin = 104, .top = 30});
   Say("基準とのちがいを+,-を使って表そう。", XI1, YI1, 5);
   Say("例3 ", XI0, YI1 + 70, 0);
   Continue("目標を基準にして", 3);

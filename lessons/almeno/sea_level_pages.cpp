@@ -8,10 +8,8 @@
 namespace almeno {
 
 void SeaLevelPage() {
-  BlankPage(1760, 1300);
+  OpenPage({.width = 1760, .height = 1300, .margin = 44, .top = 30});
   SeaLevelFigure();
-  XI1 = 44;
-  YI1 = 30;
   Say("海面の高さを", XI1, YI1, 0);
   Continue("基準0m", 3);
   Continue("とし、高さが", 0);

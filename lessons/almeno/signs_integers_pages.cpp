@@ -27,10 +27,8 @@ void IntegerArrow(float from, float to, float head_at_start) {
 }  // namespace
 
 void SignsPage() {
-  BlankPage(1320, 1300);
+  OpenPage({.width = 1320, .height = 1300, .margin = 48, .top = 18});
   SignsScaleFigure();
-  XI1 = 48;
-  YI1 = 18;
   Say("<正の数・負の数>", 88, YI1, 5);
   WaitAnyKey();
   Say("正の数", 44, YI1 + 60, 3);

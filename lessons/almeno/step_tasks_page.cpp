@@ -97,8 +97,7 @@ void Summary() {
 }  // namespace
 
 void StepTasksPage() {
-  ExplanationPage(1760, 1300, /*left=*/94, /*top=*/30);
-  XI0 = 40;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .margin = 94, .top = 30});
   Say("課題 次の数を求めなさい。", 40, 30, 3);
 
   for (int n = 1; n <= 3; ++n) {

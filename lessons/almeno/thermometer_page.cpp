@@ -26,10 +26,8 @@ void NewTemperature() {
 }
 
 void ShowTemperature() {
-  BlankPage(1320, 1300);
+  OpenPage({.width = 1320, .height = 1300, .margin = 44, .top = 30});
   ThermometerFigure();
-  XI1 = 44;
-  YI1 = 30;
   Say("+(プラス)と－(マイナス）", XI1, YI1, 3);
   Say("を使って、温度を表そう。", XI1, YI1 + 60, 0);
   MercuryLevel();

@@ -41,7 +41,7 @@ namespace {
 // One example below the time line; the worked example above it stays until
 // the figure area is redrawn for the answer.
 void ShowYearsExample() {
-  PsBOX_STEP(0, Y_a(33), 1320, 1300, 15, 15);
+  BlankBand(Y_a(33), 1320, 1300);
   XI1 = 44;
   YI1 = Y_a(33) + 10;
   Say("問　現在から何年前、何年後ですか。", XI1, YI1, 0);
@@ -57,10 +57,7 @@ void ShowYearsExample() {
 }  // namespace
 
 void YearsBeforeAfterPage() {
-  BlankPage(1320, 1300);
-  XI0 = 40;
-  XI1 = 104;
-  YI1 = 30;
+  OpenPage({.width = 1320, .height = 1300, .left = 40, .margin = 104, .top = 30});
   Say("例2 ", XI0, YI1, 3);
   Continue("現在から", 0);
   TimeLineFigure();

@@ -26,10 +26,7 @@ float DrawSignedNumber(float largest, float& sign_draw) {
 }
 
 void RandomExamplePageHead(float height, const std::string& title, float indent) {
-  BlankPage(1760, height);
-  XI0 = 40;
-  XI1 = XI0 + indent;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = height, .left = 40, .indent = indent, .top = 30});
   FE_SETDRAWWIDTH(5);
   Say(title, XI0, YI1, 3);
   U(31) = XI0;

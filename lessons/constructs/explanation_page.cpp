@@ -11,8 +11,14 @@ void BlankBand(float top, float width, float height) {
   PsBOX_STEP(0, top, width, height, 15, 15);
 }
 
+void OpenPage(const PageOpening& page) {
+  BlankPage(page.width, page.height);
+  if (page.left) XI0 = *page.left;
+  if (page.indent) XI1 = XI0 + *page.indent;
+  if (page.margin) XI1 = *page.margin;
+  if (page.top) YI1 = *page.top;
+}
+
 void ExplanationPage(float width, float height, float left, float top) {
-  BlankPage(width, height);
-  XI1 = left;
-  YI1 = top;
+  OpenPage({.width = width, .height = height, .margin = left, .top = top});
 }

@@ -1,7 +1,23 @@
 // How an explanation page begins: a blanked area and the margins of its text.
 #pragma once
 
+#include <optional>
+
 #include "layout_cursor.h"
+
+// How a page opens: the white box from (0, 0) that blanks it, and the
+// margins its text starts from. A margin left unset keeps what the page
+// before left in it; some pages go on from the margins of the one before.
+struct PageOpening {
+  float width = 1760;  // the blanked box; what lies outside it stays
+  float height = 1300;
+  std::optional<float> left = {};    // `XI0`: where labels such as "Q1" stand
+  std::optional<float> indent = {};  // `XI1` = `XI0` + `indent`: the text margin
+  std::optional<float> margin = {};  // or `XI1` given outright
+  std::optional<float> top = {};     // `YI1`: the first line
+};
+// The page is blanked and the margins it names are set.
+void OpenPage(const PageOpening& page);
 
 // A white box from (0, 0) of the given size; what lies outside it stays.
 void BlankPage(float width, float height);

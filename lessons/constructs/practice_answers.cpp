@@ -12,10 +12,11 @@ void PracticeAnswersTopic(const std::string& items, std::initializer_list<Action
 }
 
 void PracticeAnswersPage(const PracticeAnswersLayout& layout, const std::string& title) {
-  BlankPage(layout.width, layout.height);
-  if (layout.uses_xi0) XI0 = layout.xi0;
-  XI1 = layout.xi1;
-  YI1 = 30;
+  OpenPage({.width = layout.width,
+            .height = layout.height,
+            .left = layout.uses_xi0 ? std::optional(layout.xi0) : std::nullopt,
+            .margin = layout.xi1,
+            .top = 30});
   Cell(XI1, YI1, layout.title_width, layout.title_height, 0, 3, 13, title);
   KeepCursor();
 }

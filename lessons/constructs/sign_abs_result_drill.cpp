@@ -20,7 +20,7 @@ void BeginExample(const SignAbsResultLayout& layout, const DrillExample& example
   if (part == 0) {
     BlankPage(1320, 1300);
   } else {
-    PsBOX_STEP(0, top, 1320, layout.band_height, 15, 15);
+    BlankBand(top, 1320, layout.band_height);
   }
   Say(heading, layout.heading_x, top, 0);
   Say(example.question, XI1 + layout.question_dx, top + layout.question_dy, 0);

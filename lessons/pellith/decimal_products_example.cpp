@@ -38,10 +38,7 @@ void GenerateProduct() {
 }
 
 void ShowProduct() {
-  XI0 = 40;
-  XI1 = XI0 + 27;
-  YI1 = 30;
-  PsBOX_STEP(0, 0, 1320, 2000, 15, 15);
+  OpenPage({.width = 1320, .height = 2000, .left = 40, .indent = 27, .top = 30});
   Say("例5-1 次の計算をしなさい。", XI0, YI1, 3);
   Say(T_s(1) + "*" + T_s(2), XI1 + 27, YI1 + 80, 0);
   WaitAnyKey();

@@ -8,10 +8,7 @@
 namespace pellith {
 
 void FindTheErrorPage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 27;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 27, .top = 30});
   Say("Q ", XI0, YI1, 7);
   Continue("次の計算はどこが誤りですか。", 3);
   Say("正しく計算するにはどうしますか。", XI1, YI1 + 50, 3);

@@ -157,10 +157,7 @@ void ShowFractionQuotient() {
 // The whole page blanked, the example area at (40, 30) and pen width 5 for
 // the strokes.
 void TwoFractionPage() {
-  BlankPage(1760, 1800);
-  XI0 = 40;
-  XI1 = XI0 + 27;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1800, .left = 40, .indent = 27, .top = 30});
   FE_SETDRAWWIDTH(5);
   U(31) = XI0;
   V(31) = YI1;

@@ -27,10 +27,7 @@ void Underline(int first, float colour) {
 
 void MultiplicationLawsPage() {
   // Narrower than most pages: what stands right of x 1320 stays.
-  BlankPage(1320, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 27;
-  YI1 = 30;
+  OpenPage({.width = 1320, .height = 1300, .left = 40, .indent = 27, .top = 30});
   Say("問　①～③はどんな計算のくふうをしていますか。", XI0, YI1, 0);
   Say("① ", XI0, YI1 + 75, 3);
   XI2 = XI1 + 27;  // the problem, 27 right of the working lines

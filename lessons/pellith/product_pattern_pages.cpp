@@ -78,8 +78,7 @@ constexpr PatternPage kNegativeByNegative{
 const char* const kRowMarks[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧"};
 
 void PatternPageSteps(const PatternPage& page) {
-  ExplanationPage(1760, 1300, 40, 30);
-  XI0 = 40;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .margin = 40, .top = 30});
   Say(page.heading, XI1, YI1, 7);
   Continue("次の計算をしなさい。", 0);
 

@@ -19,9 +19,7 @@ struct ReciprocalRow {
 
 void ReciprocalsPage() {
   // Narrower than the other pages: what stands right of x 1320 stays.
-  BlankPage(1320, 1300);
-  XI0 = 40;
-  YI1 = 30;
+  OpenPage({.width = 1320, .height = 1300, .left = 40, .top = 30});
   Say("問　次の数の逆数を求めなさい。", XI0, YI1, 0);
   // The question line runs on from piece to piece without moving the cursor.
   PrintAt("① ", XI0, 105, 0);
@@ -78,10 +76,7 @@ void ReciprocalsPage() {
 }
 
 void DivideByReciprocalPage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 54, .top = 30});
   Say("問 次の計算をしなさい。", XI0, YI1, 0);
   Say("(1)", XI0, YI1 + 75, 3);
   Say("10/(-2)=", XI1 + 27, YI1, 0);

@@ -50,10 +50,7 @@ void ShowThreeWholeNumbers() {
 
 // The four products of 1 to 4, their values one a key, and the rule.
 void SignOfFourFactors() {
-  BlankPage(1320, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  OpenPage({.width = 1320, .height = 1300, .left = 40, .indent = 54, .top = 30});
   Say("次の計算をして、結果をくらべよう。", XI0, YI1, 3);
   const char* const products[] = {"1*2*3*4=", "(-1)*2*3*4=", "(-1)*(-2)*3*4=", "(-1)*(-2)*(-3)*4="};
   const char* const labels[] = {"(1)", "(2)", "(3)", "(4)"};

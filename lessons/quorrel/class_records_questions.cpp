@@ -27,9 +27,7 @@ void FillBlank(int column, int row, const char* answer) {
 }  // namespace
 
 void ClassRecordsQuestions() {
-  BlankPage(1760, 1300);
-  XI1 = 40;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .margin = 40, .top = 30});
   FE_SETDRAWWIDTH(5);
   X_a(0) = 400;
   X_a(1) = X_a(0) + 342;

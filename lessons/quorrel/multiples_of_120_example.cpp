@@ -25,12 +25,9 @@ struct MultipleQuestion {
 }  // namespace
 
 void MultiplesOf120Example() {
-  BlankPage(1320, 1300);
+  OpenPage({.width = 1320, .height = 1300, .left = 30, .indent = 36 + 27, .top = 30});
   T(5) = 120;
   TablesToTextAndKeyChoice();
-  XI0 = 30;
-  XI1 = XI0 + 36 + 27;
-  YI1 = 30;
   Say("例2", XI0, YI1, 0);
   Say("①", XI0, YI1 + 50, 7);
   Continue(T_s(5), 3);

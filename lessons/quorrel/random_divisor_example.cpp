@@ -66,10 +66,7 @@ void NewThreePrimeNumber() {
 
 void ShowDivisors(int primes) {
   const int pairs = primes == 2 ? 2 : 4;
-  BlankPage(1320, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 40;
-  YI1 = 30;
+  OpenPage({.width = 1320, .height = 1300, .left = 40, .indent = 40, .top = 30});
   Say(primes == 2 ? "Q1 " : "Q2 ", XI0, YI1, 7);
   Continue(T_s(5), 3);
   Continue(" の約数を素因数分解を利用して求めなさい。", 0);

@@ -9,10 +9,7 @@
 namespace quorrel {
 
 void ReviewAnswersPage(const char* title, float top, float fill) {
-  BlankPage(1760, 1800);
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = top;
+  OpenPage({.width = 1760, .height = 1800, .left = 40, .indent = 54, .top = top});
   Cell(XI1, YI1, 396, 46, 0, 4, fill, title);
   KeepCursor();
 }

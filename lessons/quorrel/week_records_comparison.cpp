@@ -10,10 +10,7 @@
 namespace quorrel {
 
 void WeekRecordsComparison() {
-  BlankPage(1760, 1800);
-  XI0 = 30;
-  XI1 = XI0 + 36;
-  YI1 = 20;
+  OpenPage({.width = 1760, .height = 1800, .left = 30, .indent = 36, .top = 20});
   Say("P49 ", XI0, YI1, 7);
   Continue("1週目、2週目、3週目の記録をくらべよう。", 3);
   Say("3週間後のクラス対抗大縄跳び大会に向けての練習記録は、その日にいちばん", XI0, YI1 + 50, 0);

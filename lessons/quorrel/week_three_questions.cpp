@@ -11,10 +11,8 @@
 namespace quorrel {
 
 void WeekThreeQuestions() {
-  BlankPage(1760, 1300);
+  OpenPage({.width = 1760, .height = 1300, .margin = 40, .top = 30});
   FE_SETDRAWWIDTH(5);
-  XI1 = 40;
-  YI1 = 30;
   Say("仮平均を50回として", XI1, YI1, 3);
   Say("3週目の記録の平均を求めよう。", XI1, YI1 + 50, 3);
   JumpRopeRecords();

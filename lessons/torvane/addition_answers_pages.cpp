@@ -85,9 +85,7 @@ void AdditionAnswersQ12Page() {
 }
 
 void AdditionAnswersQ3Page() {
-  BlankPage(1760, 1300);
-  XI1 = 114;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .margin = 114, .top = 30});
   Say("教科書　問3の答", XI1 - 40, YI1, 3);
   NumberedAnswers({
       {"(1) (+8)+(-4)", "", "=+(8-4)", "=+4"},

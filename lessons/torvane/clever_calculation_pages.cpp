@@ -10,10 +10,7 @@ namespace torvane {
 namespace {
 
 void CleverCalculationPage(const std::string& question) {
-  BlankPage(1320, 1300);
-  XI0 = 40;
-  XI1 = 67;
-  YI1 = 20;
+  OpenPage({.width = 1320, .height = 1300, .left = 40, .margin = 67, .top = 20});
   Say(question, XI0, YI1, 0);
 }
 

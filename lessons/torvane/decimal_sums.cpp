@@ -26,9 +26,7 @@ void SplitTenths(float count, float& whole, float& tenths) {
 }
 
 void ShowDecimalExample() {
-  BlankPage(1760, 1300);
-  XI1 = 44;
-  YI1 = 18;
+  OpenPage({.width = 1760, .height = 1300, .margin = 44, .top = 18});
   Say("例１　次の計算をしなさい。", 88, YI1, 0);
   Say("(" + T_s(1) + ")+(" + T_s(2) + ")", XI1 + 176, YI1 + 80, 0);
   Say("=", XI1 + 132, YI1 + 80, 0);

@@ -8,8 +8,7 @@
 namespace torvane {
 
 void AdditionLawsSummaryPage() {
-  BlankPage(1320, 1300);
-  YI1 = 18;
+  OpenPage({.width = 1320, .height = 1300, .top = 18});
   Say("<加法の計算法則>", 88, YI1, 5);
   Say("① 加法の結合法則", 44, YI1 + 75, 3);
   Say("どこから計算してもよい。( )をどこにつけてもよい。", 132, YI1 + 60, 0);

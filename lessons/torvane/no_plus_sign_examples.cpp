@@ -49,9 +49,7 @@ void AtRowEnd(int row, const std::string& text, float colour, bool row_goes_on, 
 }  // namespace
 
 void NoPlusSignExamples() {
-  BlankPage(1760, 1300);
-  XI0 = 30;
-  YI1 = 20;
+  OpenPage({.width = 1760, .height = 1300, .left = 30, .top = 20});
   Say("Q1 ", XI0, YI1, 3);
   Continue("次の式を、正の符号+をつけずに表しなさい。", 0);
   for (int row = 1; row <= 8; ++row) {

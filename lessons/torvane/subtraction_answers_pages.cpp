@@ -33,10 +33,7 @@ void ShowAnswer(const Answer& a, bool first_on_row = false) {
 // answer level with the heading.
 void AnswersPage(const char* heading, float second_column, const std::vector<Answer>& first,
                  const std::vector<Answer>& second) {
-  BlankPage(1760, 1300);
-  XI1 = 108;
-  XI0 = 40;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .margin = 108, .top = 30});
   Say(heading, XI0, YI1, 3);
   for (const Answer& a : first) ShowAnswer(a);
   XI1 = second_column;

@@ -36,7 +36,7 @@ void ShowRewriteExample() {
 void ShowSubtractionResult() {
   XI1 = 44;
   YI1 = 258;
-  PsBOX_STEP(0, YI1, 1320, 400, 15, 15);
+  BlankBand(YI1, 1320, 400);
   Say("問②　次の計算をしなさい。", 88, YI1, 0);
   Say(T_s(1) + "-" + T_s(2), XI1 + 176, YI1 + 80, 0);
   WaitAnyKey();

@@ -29,10 +29,7 @@ const Rewriting kRewritings[] = {
 }  // namespace
 
 void SubtractionRulePage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 61;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 61, .top = 30});
   Say("減法を加法になおしなさい。", XI1, YI1, 7);
   Pieces(44, 90,
          {{"① (+9)", 0},

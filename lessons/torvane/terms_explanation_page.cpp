@@ -7,9 +7,7 @@
 namespace torvane {
 
 void TermsExplanationPage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .top = 30});
   Say("次の計算をしなさい。", XI0, YI1, 0);
   Say(" 12-15+8", XI0, YI1 + 60, 0);
   WaitAnyKey();

@@ -39,10 +39,8 @@ void LengthArc(float x0, float y0, float x1, float y1, float side, float step,
 }  // namespace
 
 void AreaDistributiveFigure() {
-  BlankPage(1760, 1300);
+  OpenPage({.width = 1760, .height = 1300, .margin = 44, .top = 30});
   FE_SETDRAWWIDTH(5);
-  XI1 = 44;
-  YI1 = 30;
   Say("縦", XI1, YI1, 0);
   Continue("■m", 3);
   Continue(",横", 0);

@@ -33,9 +33,7 @@ void SummaryLine(float x1, float y1, float x2, float y2, float fill, const char*
 }  // namespace
 
 void ClosureTable() {
-  BlankPage(1760, 1300);
-  XI1 = 40;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .margin = 40, .top = 30});
   Say("教科書P45「ひろげよう」の答", XI1, YI1, 3);
   FE_SETDRAWWIDTH(5);
   X = 40;

@@ -9,10 +9,7 @@
 namespace vindrel {
 
 void DistributiveLettersPage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 54, .top = 30});
   Say("a,b,cがどんな数であっても、", XI0, YI1, 0);
   Continue("分配法則", 5);
   Continue("が成り立つ。", 0);

@@ -19,9 +19,7 @@ void KeepExerciseAnswerPlace(int k) {
 }  // namespace
 
 void ExponentNotationPage() {
-  BlankPage(1760, 1300);
-  XI1 = 44;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .margin = 44, .top = 30});
   Say("<同じ数の積>　", XI1, YI1, 7);
   Say("①　", XI1, YI1 + 50, 0);
   Continue("5^2", 5);

@@ -19,10 +19,7 @@ void FixedPair(float first, float second) {
 }  // namespace
 
 void FourOperationsPage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 81;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 81, .top = 30});
   Say("ひろげよう", XI0, YI1, 7);
   Continue(" 小学校でできた計算は？", 3);
   OperationBoxes();

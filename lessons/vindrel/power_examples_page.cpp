@@ -25,10 +25,7 @@ constexpr PowerExample kExamples[] = {
 }  // namespace
 
 void PowerExamplesPage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 54, .top = 30});
   Say("例1 次の計算をしなさい。", XI0, YI1, 3);
   for (int k = 1; k <= 4; ++k) {
     Say(kExamples[k - 1].label, XI0, YI1 + 75, 3);

@@ -30,10 +30,7 @@ void Q2Answer(const char* label, const char* problem, std::initializer_list<Answ
 }  // namespace
 
 void PowerQ2AnswersPage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 54, .top = 30});
   Say("問2　解答", XI0, YI1, 3);
   Q2Answer("(1)", "(-3)^3", {{54, "=(-3)*(-3)*(-3)"}, {50, "=-27"}});
   Q2Answer("(2)", "-5^3", {{54, "=-5*5*5"}, {50, "=-125"}});

@@ -29,10 +29,7 @@ void PowerStep(const char* product, const char* value) {
 }  // namespace
 
 void PowerSignPatternPage() {
-  BlankPage(1760, 1300);
-  XI0 = 40;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 54, .top = 30});
   SignQuestion("Q1 ", YI1, "が正の数になるのは□がどんな数のとき? ");
   // Each row: an odd power at the margin, the even one 30 after its value.
   struct Row {

@@ -91,6 +91,34 @@ TEST_F(PageConstructsTest, ExplanationPageBlanksItsSizeAndSetsTheMargins) {
   EXPECT_EQ(XI1, 40);
 }
 
+TEST_F(PageConstructsTest, PageOpeningSetsOnlyTheMarginsItNames) {
+  struct Case {
+    const char* what;
+    PageOpening page;
+    float xi0, xi1, yi1;
+  };
+  const Case cases[] = {
+      {"size only", {.width = 1320, .height = 2000}, 7, 8, 9},
+      {"label column and indent", {.left = 40, .indent = 54, .top = 30}, 40, 94, 30},
+      {"indent from the kept label column", {.indent = 27}, 7, 34, 9},
+      {"text margin alone", {.margin = 44, .top = 18}, 7, 44, 18},
+      {"label column and text margin", {.left = 30, .margin = 60}, 30, 60, 9},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    XI0 = 7;
+    XI1 = 8;
+    YI1 = 9;
+    ClearLog();
+    OpenPage(c.page);
+    EXPECT_EQ(Ops("box").front().nums,
+              (std::vector<double>{0, 0, c.page.width, c.page.height, 15, 15, 15, 3}));
+    EXPECT_EQ(XI0, c.xi0);
+    EXPECT_EQ(XI1, c.xi1);
+    EXPECT_EQ(YI1, c.yi1);
+  }
+}
+
 TEST_F(PageConstructsTest, BandBlanksOnlyBelowItsTop) {
   BlankBand(268, 1320, 2000);
   EXPECT_EQ(Ops("box").front().nums, (std::vector<double>{0, 268, 1320, 2268, 15, 15, 15, 3}));
