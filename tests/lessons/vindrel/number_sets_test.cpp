@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "800 320 13 自然数…加法,乗法"}}),
     CaseName);
 
-TEST(NumberSetsTopic, GoalPageAsQuotedThenTheSubmenuUntilItsLastItem) {
+TEST(NumberSetsTopic, GoalPageTextsThenTheSubmenuUntilItsLastItem) {
   // 0 and 4 ask again; 3 goes back to the main menu.
   const ItemRun r = RunItem(kSubmenu, "4 Enter 0 Enter 4 Enter 3 Enter");
   EXPECT_EQ(r.submenus, 3);
