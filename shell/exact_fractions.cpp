@@ -3,6 +3,7 @@
 // overflow before the result is reduced.
 #include "exact_fractions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <limits>
