@@ -80,6 +80,25 @@ void SevenDigits(double a, std::string& digits, int& exponent) {
 
 }  // namespace
 
+std::string NumberDigitsText(const std::string& digits, int e) {
+  if (e > 6 || e < -7) {
+    // Very large and very small numbers: d.ddddddE+XX.
+    std::string body = digits.substr(0, 1);
+    if (digits.size() > 1) body += "." + digits.substr(1);
+    char exp[16];
+    std::snprintf(exp, sizeof exp, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
+    return body + exp;
+  }
+  if (e >= 0) {
+    std::string whole = digits.substr(0, std::min<size_t>(digits.size(), e + 1));
+    while (static_cast<int>(whole.size()) < e + 1) whole += '0';
+    std::string body = whole;
+    if (static_cast<int>(digits.size()) > e + 1) body += "." + digits.substr(e + 1);
+    return body;
+  }
+  return "." + std::string(-e - 1, '0') + digits;
+}
+
 std::string PfSTR244(float value) {
   double v = value;
   if (std::isnan(v)) return " NaN";
@@ -89,23 +108,7 @@ std::string PfSTR244(float value) {
   std::string digits;
   int e = 0;
   SevenDigits(std::fabs(v), digits, e);
-  std::string body;
-  if (e > 6 || e < -7) {
-    // Very large and very small numbers: d.ddddddE+XX.
-    body = digits.substr(0, 1);
-    if (digits.size() > 1) body += "." + digits.substr(1);
-    char exp[16];
-    std::snprintf(exp, sizeof exp, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
-    body += exp;
-  } else if (e >= 0) {
-    std::string whole = digits.substr(0, std::min<size_t>(digits.size(), e + 1));
-    while (static_cast<int>(whole.size()) < e + 1) whole += '0';
-    body = whole;
-    if (static_cast<int>(digits.size()) > e + 1) body += "." + digits.substr(e + 1);
-  } else {
-    body = "." + std::string(-e - 1, '0') + digits;
-  }
-  return sign + body;
+  return sign + NumberDigitsText(digits, e);
 }
 
 std::string PfSTR248(double v) {

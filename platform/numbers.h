@@ -34,6 +34,9 @@ float Mod(double a, double b, Where where = Where::current());
 // negative one, at most 7 significant digits, no trailing zeros and no "0"
 // before the point of a number below 1 in size (" .5", "-.25").
 std::string PfSTR244(float v);
+// The layout of PfSTR244 without the sign: `digits` (at most 7, no trailing
+// zeros) with the first digit worth 10^`exponent`.
+std::string NumberDigitsText(const std::string& digits, int exponent);
 // The text of a computed number: rounded to single precision first.
 std::string PfSTR248(double v);
 // Text to number: the number the text begins with, 0 when there is none.

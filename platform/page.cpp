@@ -210,10 +210,11 @@ void Page::Box(double x1, double y1, double x2, double y2, int colour, int fill,
 void Page::Disc(double x, double y, double r, int colour) {
   if (logging) Record({"disc", {x, y, r, double(colour), double(pen_width)}, "", ""});
   if (FarAway(x, y, r)) return;
-  // A disc keeps its radius whatever the pen: one fill, no outline. The
-  // smallest dots (the dotted arcs give 0.5) are drawn one unit round so
-  // that they show.
-  double radius = std::max(std::fabs(r), 1.0) + (colour == kPageColour ? 1.0 / scale_ : 0.0);
+  // One fill, no outline, at least as wide as the pen: a dot of a dotted arc
+  // (radius 0.5) takes the pen's width, while a disc wider than the pen (the
+  // answer field's cursor, the point markers) keeps its own radius.
+  double radius =
+      std::max(std::fabs(r), pen_width / 2.0) + (colour == kPageColour ? 1.0 / scale_ : 0.0);
   TouchAround(x, y, radius);
   SetColour(colour);
   cairo_new_sub_path(cr_);

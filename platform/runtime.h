@@ -45,7 +45,8 @@ void PsBOX(double x1, double y1, double x2, double y2, double colour, double fil
            Where where = Where::current());
 void PsBOX_STEP(double x1, double y1, double w, double h, double colour, double fill,
                 double mask = 15, Where where = Where::current());
-// A filled disc: the circle filled, then its outline stroked at the pen width.
+// A filled disc of radius max(r, pen width / 2): a dot as wide as the pen,
+// a larger disc at its own radius.
 void PsCIRCLE_DISC(double x, double y, double r, double colour, Where where = Where::current());
 // A circle outline.
 void PsCIRCLE(double x, double y, double r, double colour, Where where = Where::current());

@@ -9,9 +9,15 @@ const char kBackspace = 8;
 const char kDelete = 12;
 const char kEnter = 13;
 
-// The cursor: a small disc just right of where the next character goes.
+// The cursor: a small disc just right of where the next character goes,
+// 8 units wide whatever pen a page left (a disc is at least as wide as the
+// pen): a wider pen is narrowed for it and set back.
 void DrawCursor(float colour) {
-  PsCIRCLE_DISC(XX + 8, YY + 8, 4, colour);
+  const int kCursorRadius = 4;
+  const int width = FE_GETDRAWWIDTH();
+  if (width > 2 * kCursorRadius) FE_SETDRAWWIDTH(2 * kCursorRadius);
+  PsCIRCLE_DISC(XX + 8, YY + 8, kCursorRadius, colour);
+  if (width > 2 * kCursorRadius) FE_SETDRAWWIDTH(width);
 }
 
 // "-", ".", "/" and the digits: the characters of a signed decimal number or

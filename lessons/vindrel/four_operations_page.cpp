@@ -49,8 +49,8 @@ void FourOperationsPage() {
   AINP = 3;
   while (AINP != 1) {
     OperationBoxes();
-    AskTwoNumbers();
-    OperationResults();
+    const TypedPair typed = AskTwoNumbers();
+    OperationResults(typed);
     AskNextStep();
   }
 

@@ -1,10 +1,10 @@
 // The four rows ア ①+②=③, イ ①-②=③, ウ ①×②=③ and エ ①÷②=③: their empty
 // boxes, the two numbers typed into them and the four results.
-#include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <numeric>
+#include <cstdlib>
+#include <optional>
 
+#include "exact_fractions.h"
 #include "expression_texts.h"
 #include "layout_cursor.h"
 #include "powers_sets_pages.h"
@@ -45,6 +45,13 @@ void EmptyBox(int row, int box, float x, const std::string& placeholder) {
   XJ2 = X;
 }
 
+// The exact value of a number as its box shows it.
+ExactFraction ShownValue(const std::string& text) {
+  const std::optional<ExactFraction> value = ExactNumberValue(text);
+  if (!value) RaiseError(kOverflow, Where::current());
+  return *value;
+}
+
 // Number `i` (1 or 2) into its box in every row.
 void NumberIntoBoxes(int i) {
   T_s(i) = NumberText(T(i));
@@ -63,25 +70,22 @@ void OperationRow(int row, float label_y) {
   EmptyBox(row, 3, XJ2 + 10, "③");
 }
 
-// A number strictly between 0 and 100, asked until one comes.
-float AskNumberBelow100(const std::string& prompt) {
-  do {
+// A number strictly between 0 and 100, asked until one comes, with its
+// exact value: the entry as typed (a decimal text or a fraction), so that
+// no single-precision rounding reaches the results. An entry worth 100
+// exactly ("30/.3") is asked again even where single precision makes it
+// 99.99999.
+ExactFraction AskNumberBelow100(const std::string& prompt) {
+  for (;;) {
     AA_s = prompt;
     AskMenuNumber();
     ClearPromptArea();
-  } while (AINP <= 0 || AINP >= 100);
-  return AINP;
-}
-
-// How many decimals a number's text has (the digits after its point,
-// and more for a text with an exponent such as "1E-07").
-int Decimals(const std::string& text) {
-  const size_t e = text.find('E');
-  const std::string mantissa = text.substr(0, e);
-  const size_t point = mantissa.find('.');
-  int decimals = point == std::string::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
-  if (e != std::string::npos) decimals -= std::stoi(text.substr(e + 1));
-  return decimals < 0 ? 0 : decimals;
+    if (AINP <= 0 || AINP >= 100) continue;
+    const std::optional<ExactFraction> typed = ExactEntryValue(AINP_s);
+    if (!typed) return ShownValue(NumberText(AINP));
+    const double value = ExactToDouble(*typed);
+    if (value > 0 && value < 100) return *typed;
+  }
 }
 
 }  // namespace
@@ -103,49 +107,51 @@ void OperationBoxes() {
   OperationRow(4, YJ1 + 55 + 20);
 }
 
-void AskTwoNumbers() {
-  T(1) = AskNumberBelow100("①　を入力して下さい。");
+TypedPair AskTwoNumbers() {
+  TypedPair typed;
+  typed.first = AskNumberBelow100("①　を入力して下さい。");
+  T(1) = AINP;
   NumberIntoBoxes(1);
-  T(2) = AskNumberBelow100("② を入力して下さい。");
+  typed.second = AskNumberBelow100("② を入力して下さい。");
+  T(2) = AINP;
   NumberIntoBoxes(2);
+  return typed;
 }
 
-void ReduceQuotient() {
-  // The reduction works on whole numbers: numbers with decimals are scaled
-  // by the same power of ten until both are whole (0.1 and 0.9: 1 and 9),
-  // as the boxes show them.
-  const int decimals = std::max(Decimals(T_s(1)), Decimals(T_s(2)));
-  const double scale = std::pow(10.0, decimals);
-  std::int64_t numerator = std::llround(T(1) * scale);
-  std::int64_t denominator = std::llround(T(2) * scale);
-  if (decimals > 0) {
-    const std::int64_t g = std::gcd(numerator, denominator);
-    if (g > 1) {
-      numerator /= g;
-      denominator /= g;
-    }
+void ReduceQuotient(ExactFraction first, ExactFraction second) {
+  const ExactFraction quotient = ExactQuotient(first, second);
+  // The shell's reduction works in single precision: it is given only terms
+  // that it holds and writes exactly. The markup comes from the exact
+  // fraction in any case.
+  const std::int64_t kLargestTerm = 9999999;
+  if (std::abs(quotient.numerator) <= kLargestTerm && quotient.denominator <= kLargestTerm) {
+    DS = static_cast<float>(quotient.numerator);
+    DB = static_cast<float>(quotient.denominator);
+    ReduceFraction();
   }
-  DS = static_cast<float>(numerator);
-  DB = static_cast<float>(denominator);
-  ReduceFraction();
+  A2_s = ExactFractionMarkup(quotient);
 }
 
-void OperationResults() {
+void OperationResults(const std::optional<TypedPair>& typed) {
   T_s(1) = NumberText(T(1));
   T_s(2) = NumberText(T(2));
   for (int row = 1; row <= 4; ++row) {
     FillBox(row, 1, T_s(1));
     FillBox(row, 2, T_s(2));
   }
+  const ExactFraction first = typed ? typed->first : ShownValue(T_s(1));
+  const ExactFraction second = typed ? typed->second : ShownValue(T_s(2));
   for (int row = 1; row <= 3; ++row) {
-    if (row == 1) T(3) = T(1) + T(2);
-    if (row == 2) T(3) = T(1) - T(2);
-    if (row == 3) T(3) = T(1) * T(2);
+    ExactFraction result;
+    if (row == 1) result = ExactSum(first, second);
+    if (row == 2) result = ExactDifference(first, second);
+    if (row == 3) result = ExactProduct(first, second);
+    T(3) = Checked(ExactToDouble(result));
     WaitAnyKey();
-    FillBox(row, 3, NumberText(T(3)));
+    FillBox(row, 3, ExactNumberText(result));
   }
   WaitAnyKey();
-  ReduceQuotient();
+  ReduceQuotient(first, second);
   FillBox(4, 3, A2_s);
 }
 

@@ -4,7 +4,10 @@
 // topic's submenu and keeps nothing between visits but what is named here.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "exact_fractions.h"
 
 namespace vindrel {
 
@@ -90,16 +93,22 @@ extern float XJ0, XJ1, XJ2, YJ1;
 // The rows ア ①+②=③ to エ ①÷②=③ with empty boxes; the box of row r and
 // place c stands at element 3 × (r - 1) + c of `X_a()` and `Y_a()`.
 void OperationBoxes();
+// The two numbers a learner typed, exactly as typed.
+struct TypedPair {
+  ExactFraction first, second;
+};
 // Asks for ① and ②, each strictly between 0 and 100, into `T(1)`, `T(2)`,
-// and shows each in its boxes.
-void AskTwoNumbers();
+// and shows each in its boxes; returns their exact values.
+TypedPair AskTwoNumbers();
 // `T(1)` and `T(2)` into their boxes, then one key before each of the sum,
-// the difference, the product and the quotient.
-void OperationResults();
-// The quotient `T(1)` ÷ `T(2)` in lowest terms into `DS`, `DB` and the
-// texts of `ReduceFraction`; numbers that are not whole are first scaled by
-// the same power of ten until both are whole.
-void ReduceQuotient();
+// the difference, the product and the quotient, each computed exactly: on
+// the typed pair when there is one, else on the numbers as their boxes show
+// them.
+void OperationResults(const std::optional<TypedPair>& typed = std::nullopt);
+// The quotient first ÷ second in lowest terms into `DS`, `DB` and the texts
+// of `ReduceFraction`; `A2_s` its markup, a whole number or a built-up
+// fraction.
+void ReduceQuotient(ExactFraction first, ExactFraction second);
 
 // The nested sets figure from its corner `X_a(1)`, `Y_a(1)`: the corners of
 // the three boxes into `X_a()`, `Y_a()` (2, 4 to 7), then each box.

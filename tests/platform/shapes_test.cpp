@@ -1,5 +1,5 @@
-// Boxes cover exactly their rectangle; discs keep their radius; the page
-// knows which pixels its operations changed.
+// Boxes cover exactly their rectangle; discs are at least as wide as the
+// pen; the page knows which pixels its operations changed.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -54,26 +54,43 @@ TEST_F(ShapesTest, ErasingBoxTouchesNothingOutsideItsRectangle) {
   }
 }
 
-TEST_F(ShapesTest, DiscKeepsItsRadiusWhateverThePen) {
-  FE_SETDRAWWIDTH(12);
-  PsCIRCLE_DISC(200.3, 300.6, 0.5, 0);
-  Ink dot = AllInk();
-  ASSERT_GT(dot.count, 0);
-  for (int y = dot.top; y <= dot.bottom; ++y) {
-    for (int x = dot.left; x <= dot.right; ++x) {
-      if (page().Pixel(x, y) == 0xFFFFFF) continue;
-      EXPECT_LE(std::hypot(x + 0.5 - 200.3, y + 0.5 - 300.6), 2.0) << x << "," << y;
+// A disc covers radius max(r, pen / 2): the dots of a dotted arc (radius
+// 0.5) are as wide as the pen, a larger disc keeps its radius.
+TEST_F(ShapesTest, DiscIsAtLeastAsWideAsThePen) {
+  struct Case {
+    int pen;
+    double radius;
+    double x, y;
+    int colour;
+    double want_width;  // across, within a unit
+  };
+  const Case cases[] = {
+      {1, 0.5, 200.5, 300.5, 0, 1}, {3, 0.5, 200.5, 300.5, 0, 3},   {5, 0.5, 200.5, 300.5, 3, 5},
+      {5, 0.5, 200.3, 300.6, 7, 5}, {12, 0.5, 200.5, 300.5, 3, 12}, {3, 4, 1064, 656, 5, 8},
+      {5, 4, 1064, 656, 5, 8},      {8, 4, 1064, 656, 5, 8},        {5, 9, 400, 280, 7, 18},
+      {12, 9, 400, 280, 7, 18},     {10, 4, 1064, 656, 5, 10},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("pen " + std::to_string(c.pen) + " radius " + std::to_string(c.radius));
+    PsCLS();
+    FE_SETDRAWWIDTH(c.pen);
+    PsCIRCLE_DISC(c.x, c.y, c.radius, c.colour);
+    const Ink dot = AllInk();
+    ASSERT_GT(dot.count, 0);
+    EXPECT_NEAR(dot.right - dot.left + 1, c.want_width, 1.0);
+    EXPECT_NEAR(dot.bottom - dot.top + 1, c.want_width, 1.0);
+    // Nothing beyond the covered radius (and the pixel it reaches into).
+    const double reach = c.want_width / 2 + 0.75;
+    for (int y = dot.top; y <= dot.bottom; ++y) {
+      for (int x = dot.left; x <= dot.right; ++x) {
+        if (page().Pixel(x, y) == 0xFFFFFF) continue;
+        EXPECT_LE(std::hypot(x + 0.5 - c.x, y + 0.5 - c.y), reach) << x << "," << y;
+      }
     }
+    // Erasing it in the page colour at the same pen leaves nothing.
+    PsCIRCLE_DISC(c.x, c.y, c.radius, 15);
+    EXPECT_EQ(AllInk().count, 0);
   }
-  // The answer field's cursor after a page left the pen at 10.
-  PsCLS();
-  FE_SETDRAWWIDTH(10);
-  PsCIRCLE_DISC(1064, 656, 4, 5);
-  Ink cursor = AllInk();
-  EXPECT_GE(cursor.left, 1060);
-  EXPECT_LE(cursor.right, 1068);
-  EXPECT_GE(cursor.top, 652);
-  EXPECT_LE(cursor.bottom, 660);
 }
 
 // Every pixel an operation changes lies in the rectangle the page reports

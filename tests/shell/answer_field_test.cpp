@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "globals.h"
@@ -60,6 +61,25 @@ TEST_F(AnswerFieldTest, OneAndEnterGiveOneAndTheFieldErasesItself) {
   EXPECT_EQ(discs.back().nums[3], 15);
   // Last of all, label, text and cursor go under one white box.
   EXPECT_TRUE(IsBox(Log().back(), {1008, 640, 1248, 670, 15, 15}));
+}
+
+// A disc is at least as wide as the pen: after a page that left a pen wider
+// than the cursor, the cursor is drawn at a pen of its own width, and the
+// page's pen is in force again afterwards.
+TEST_F(AnswerFieldTest, TheCursorKeepsItsSizeAfterAWidePen) {
+  for (int pen : {3, 8, 10, 12}) {
+    SCOPED_TRACE(pen);
+    ClearLog();
+    FE_SETDRAWWIDTH(pen);
+    Typed("1 Enter");
+    std::vector<LoggedOp> discs = Ops("disc");
+    ASSERT_GE(discs.size(), 2u);
+    for (const LoggedOp& disc : discs) {
+      EXPECT_EQ(disc.nums[2], 4);
+      EXPECT_EQ(disc.nums[4], std::min(pen, 8));
+    }
+    EXPECT_EQ(FE_GETDRAWWIDTH(), pen);
+  }
 }
 
 TEST_F(AnswerFieldTest, BackspaceClearsTheWholeEntry) {

@@ -1,7 +1,7 @@
-// The decimal products and quotients of the example pages: the Parts'
-// worked examples, every product and quotient the pages can draw written
-// with exactly its own digits, and the random draws of a long run under a
-// fixed seed.
+// The decimal products and quotients of the example pages: sample draws
+// worked through to their question, working and answer, every product and
+// quotient the pages can draw written with exactly its own digits, and the
+// random draws of a long run under a fixed seed.
 #include "decimal_examples.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +52,7 @@ TEST(DecimalTexts, ZeroGoesOnlyBeforeAPoint) {
   for (const auto& [text, shown] : cases) EXPECT_EQ(WithLeadingZero(text), shown);
 }
 
-TEST_F(DecimalExamplesTest, ProductsOfThePartsExamples) {
+TEST_F(DecimalExamplesTest, SampleProductsWorkedThrough) {
   struct Case {
     float first, second, places;
     const char* question;  // T$(1) * T$(2)
@@ -96,7 +96,7 @@ TEST_F(DecimalExamplesTest, EveryProductWrittenWithItsOwnDigits) {
   }
 }
 
-TEST_F(DecimalExamplesTest, QuotientsOfThePartsExamples) {
+TEST_F(DecimalExamplesTest, SampleQuotientsWorkedThrough) {
   struct Case {
     float q, d, q_places, d_places, q_sign, d_sign;
     const char* question;  // T$(3) / T$(2)

@@ -226,7 +226,7 @@ TEST_F(DrillsTest, QuotientDrawsUnderAFixedSeed) {
   EXPECT_EQ(task_lines, 1);
 }
 
-TEST_F(DrillsTest, FractionQuotientsOfThePartsExamples) {
+TEST_F(DrillsTest, SampleFractionQuotientsWorkedThrough) {
   struct Case {
     float common, numerator, denominator;
     const char* question;  // T$(11) / T$(12) =

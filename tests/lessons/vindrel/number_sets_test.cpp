@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "800 320 13 自然数…加法,乗法"}}),
     CaseName);
 
-TEST(NumberSetsTopic, GoalPageAsQuotedThenTheSubmenuUntilItsLastItem) {
+TEST(NumberSetsTopic, GoalPageTextsThenTheSubmenuUntilItsLastItem) {
   // 0 and 4 ask again; 3 goes back to the main menu.
   const ItemRun r = RunItem(kSubmenu, "4 Enter 0 Enter 4 Enter 3 Enter");
   EXPECT_EQ(r.submenus, 3);
@@ -150,8 +150,8 @@ TEST_F(OperationRows, ResultsOfWholeAndDecimalPairs) {
       {7, 7, {"14", "0", "49", "1"}},
       {99, 99, {"198", "0", "9801", "1"}},
       {1, 99, {"100", "-98", "99", "ﾀ1/99ﾀ"}},
-      // Numbers with decimals are scaled by one power of ten before the
-      // reduction: 0.1 and 0.9 give 1/9, 99.9 and 0.7 give 999/7.
+      // Numbers with decimals are taken exactly as their boxes show them:
+      // 0.1 and 0.9 give 1/9, 99.9 and 0.7 give 999/7.
       {0.1f, 0.9f, {"1", "-.8", ".09", "ﾀ1/9ﾀ"}},
       {99.9f, 0.7f, {"100.6", "99.2", "69.93", "ﾀ999/7ﾀ"}},
       {0.5f, 0.5f, {"1", "0", ".25", "1"}},
@@ -166,6 +166,62 @@ TEST_F(OperationRows, ResultsOfWholeAndDecimalPairs) {
     OperationResults();
     EXPECT_EQ(Results(), Utf8All(c.results));
   }
+}
+
+// The keys of an entry: "1/3" is "1 / 3 Enter".
+std::string EntryKeys(const std::string& entry) {
+  std::string keys;
+  for (char c : entry) keys += std::string(1, c) + " ";
+  return keys + "Enter ";
+}
+
+// Typed pairs are computed exactly as typed: no single-precision rounding in
+// the sum, difference or product, and the quotient in lowest terms of the
+// exact fraction, also for typed fractions.
+TEST_F(OperationRows, TypedPairsGiveExactResults) {
+  struct Case {
+    const char* first;
+    const char* second;
+    std::vector<std::string> results;  // sum, difference, product, quotient
+  };
+  const Case cases[] = {
+      {"33.3", "3", {"36.3", "30.3", "99.9", "ﾀ111/10ﾀ"}},
+      {"9.9", "9.9", {"19.8", "0", "98.01", "1"}},
+      {"99.9", ".1", {"100", "99.8", "9.99", "999"}},
+      {"99.9", "99", {"198.9", ".9", "9890.1", "ﾀ111/110ﾀ"}},
+      {"1/3", "3", {"3.333333", "-2.666667", "1", "ﾀ1/9ﾀ"}},
+      {"2/3", "1/3", {"1", ".3333333", ".2222222", "2"}},
+      {"0.1", "0.9", {"1", "-.8", ".09", "ﾀ1/9ﾀ"}},
+      {"99.9", ".7", {"100.6", "99.2", "69.93", "ﾀ999/7ﾀ"}},
+      {"1.5/.3", "2", {"7", "3", "10", "ﾀ5/2ﾀ"}},
+      {"1/7", "7", {"7.142857", "-6.857143", "1", "ﾀ1/49ﾀ"}},
+      // Rounded to seven digits, halves away from zero.
+      {"1.0000005", "1", {"2.000001", ".0000005", "1.000001", "ﾀ2000001/2000000ﾀ"}},
+      {".0000001", "99", {"99", "-99", ".0000099", "ﾀ1/990000000ﾀ"}},
+      // Whole pairs as always.
+      {"5", "2", {"7", "3", "10", "ﾀ5/2ﾀ"}},
+      {"6", "4", {"10", "2", "24", "ﾀ3/2ﾀ"}},
+      {"7", "7", {"14", "0", "49", "1"}},
+      {"99", "99", {"198", "0", "9801", "1"}},
+      {"1", "99", {"100", "-98", "99", "ﾀ1/99ﾀ"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.first) + " and " + c.second);
+    Keys(EntryKeys(c.first) + EntryKeys(c.second) + "a a a a");
+    const TypedPair typed = AskTwoNumbers();
+    ClearLog();
+    OperationResults(typed);
+    EXPECT_EQ(Results(), Utf8All(c.results));
+  }
+}
+
+TEST_F(OperationRows, AnEntryWorthExactly100IsAskedAgain) {
+  // 30/.3 is 100, though single precision makes it 99.99999.
+  Keys("3 0 / . 3 Enter 5 Enter 2 Enter");
+  const TypedPair typed = AskTwoNumbers();
+  EXPECT_EQ(Prompts("①　を入力して下さい。"), 2);
+  EXPECT_EQ(typed.first, (ExactFraction{5, 1}));
+  EXPECT_EQ(T(1), 5);
 }
 
 TEST_F(OperationRows, RefusedAndZeroDenominatorEntriesAreAskedAgain) {
