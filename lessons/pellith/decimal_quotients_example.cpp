@@ -37,8 +37,8 @@ void GenerateQuotient() {
 void ShowQuotient() {
   XI0 = 640;
   XI1 = XI0 + 27;
+  EraseExampleArea();
   YI1 = 30;
-  PsBOX_STEP(U(31), V(31), 1320, 2000, 15, 15);
   const bool decimal_divisor = T(2) < 1;
   Say("例5-2 次の計算をしなさい。", XI0, YI1, 3);
   Say(T_s(3) + "/" + T_s(2), XI1 + 27, YI1 + 60, 0);

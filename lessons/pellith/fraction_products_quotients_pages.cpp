@@ -64,11 +64,6 @@ void DrawTwoFractions() {
   F_sa(1) = MinusText(F(6));
 }
 
-// The example area from U(31), V(31) blanked; the caller sets its own line.
-void BlankExampleArea() {
-  PsBOX_STEP(U(31), V(31), 1320, 2000, 15, 15);
-}
-
 // The product fraction, numerators over denominators, on the current line;
 // the corners of its numerator and denominator kept in U(1), V(1), U(2), V(2).
 void ProductFraction() {
@@ -113,8 +108,7 @@ void WorkOutProduct() {
 void ShowFractionProduct() {
   XI0 = U(31);
   XI1 = XI0 + 27;
-  YI1 = V(31);
-  BlankExampleArea();
+  EraseExampleArea();
   Say("例6 次の計算をしなさい。", XI0, YI1, 3);
   Say("(" + F_sa(4) + "ﾀ" + T_s(32) + "/" + T_s(31) + "ﾀ)*(" + F_sa(5) + "ﾀ" + T_s(34) + "/" +
           T_s(33) + "ﾀ)",
@@ -131,8 +125,8 @@ void ShowFractionProduct() {
 void ShowFractionQuotient() {
   XI0 = 40;
   XI1 = XI0 + 27;
+  EraseExampleArea();
   YI1 = 30;
-  BlankExampleArea();
   Say("例8 次の計算をしなさい。", XI0, YI1, 3);
   Say("(" + F_sa(4) + "ﾀ" + T_s(32) + "/" + T_s(31) + "ﾀ)/(" + F_sa(5) + "ﾀ" + T_s(33) + "/" +
           T_s(34) + "ﾀ)",
