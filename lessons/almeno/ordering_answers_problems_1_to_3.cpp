@@ -5,6 +5,7 @@
 #include "construct_globals.h"
 #include "figures.h"
 #include "layout_cursor.h"
+#include "number_texts.h"
 #include "ordering_practice_pages.h"
 #include "practice_layouts.h"
 #include "shell.h"
@@ -23,11 +24,7 @@ void AbsoluteValueBoundsFigure() {
 
   const float values[] = {-5, -2, 2, 5, -4, 4};
   for (int i = 1; i <= 6; ++i) U(i) = values[i - 1];
-  for (int i = 1; i <= 4; ++i) {
-    A_s = PfSTR244(U(i));
-    NormaliseNumberText();
-    X_sa(i) = A_s;
-  }
+  for (int i = 1; i <= 4; ++i) X_sa(i) = NumberText(U(i));
   for (int i = 1; i <= 6; ++i) {
     V(i) = Y_a(31);
     U(i) = X_a(32) + 40 * U(i);

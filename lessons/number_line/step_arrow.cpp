@@ -6,6 +6,7 @@
 
 #include "construct_globals.h"
 #include "figures.h"
+#include "number_texts.h"
 #include "steps_number_line.h"
 
 float IRO1 = 0;
@@ -48,9 +49,7 @@ void DrawMove(float& left, float& right, float& colour, std::string& text, std::
   NAGASA = 16;
   DrawArrow();
 
-  A_s = PfSTR244(std::fabs(X_a(2) - X_a(1)) / 40);
-  NormaliseNumberText();
-  text = A_s;
+  text = NumberText(std::fabs(X_a(2) - X_a(1)) / 40);
   if (kept) *kept = text;
 
   // An arc of no height: its dots fall on the shaft, only the label shows,

@@ -3,8 +3,8 @@
 #include "week_tables.h"
 
 #include "bar_graph.h"
-#include "expression_texts.h"
 #include "figures.h"
+#include "number_texts.h"
 #include "page_faces.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"

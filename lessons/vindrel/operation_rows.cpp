@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <numeric>
 
-#include "expression_texts.h"
 #include "layout_cursor.h"
+#include "number_texts.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
 
