@@ -7,6 +7,7 @@
 #include "layout_cursor.h"
 #include "number_texts.h"
 #include "ordering_practice_pages.h"
+#include "page_faces.h"
 #include "practice_layouts.h"
 #include "shell.h"
 
@@ -42,17 +43,16 @@ void AbsoluteValueBoundsFigure() {
   for (const auto& arc : arcs) {
     A = arc[0];
     B = arc[1];
-    ZX0 = U(A);
-    ZY0 = V(A);
-    ZX1 = U(B);
-    ZY1 = V(B);
-    CCC2 = 3;
-    CCC1 = 7;
-    HOUKOU = -1;
-    TAKASA = 30;
-    HABA = 8;
-    AAA_s = "3個";
-    DrawDottedArc();
+    DottedArc({.x0 = U(A),
+               .y0 = V(A),
+               .x1 = U(B),
+               .y1 = V(B),
+               .side = -1,
+               .step = 8,
+               .bulge = 30,
+               .colour = 3,
+               .label_colour = 7,
+               .label = "3個"});
   }
 }
 
