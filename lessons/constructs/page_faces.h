@@ -1,7 +1,8 @@
 // Short faces for the pieces pages otherwise set up globals for by hand: a
-// table cell with its text (hanging from its top or standing on a text line), a straight arrow, a
-// dotted arc and a label centred on a point. Each sets the globals its routine reads, calls it, and
-// leaves what the routine leaves.
+// table cell with its text (hanging from its top or standing on a text
+// line), a straight arrow, a dotted arc and a label centred on a point. Each
+// sets the globals its routine reads, calls it, and leaves what the routine
+// leaves.
 #pragma once
 
 #include <string>
