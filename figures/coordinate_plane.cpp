@@ -6,15 +6,9 @@
 #include <string>
 
 #include "figures.h"
+#include "number_texts.h"
 
 namespace {
-
-// The text of a number without its blanks.
-std::string NumberText(float v) {
-  A_s = PfSTR244(v);
-  NormaliseNumberText();
-  return A_s;
-}
 
 // Every fifth grid count from the origin carries a thick line.
 bool FifthLine(float count) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "figures.h"
+#include "number_texts.h"
 
 void AngleDegreesText() {
   RayAngles();
@@ -11,9 +12,7 @@ void AngleDegreesText() {
   HH5 = HH4 - HH3;
   HH = static_cast<double>(HH5) * 180 / PI;
   // One decimal: ten times the size made whole, then divided by ten.
-  A_s = PfSTR248(PbFstInt(static_cast<double>(HH) * 10) / 10.0);
-  NormaliseNumberText();
-  KAKUDO_s = A_s;
+  KAKUDO_s = NumberText(static_cast<float>(PbFstInt(static_cast<double>(HH) * 10) / 10.0));
 }
 
 void DrawCornerMark() {

@@ -5,29 +5,10 @@
 #include <utility>
 
 #include "figures.h"
+#include "number_texts.h"
 
 // The run and the rise as texts, as the last dimension arrow left them.
 std::string X_s, Y_s;
-
-namespace {
-
-// The text of a number without its blanks.
-std::string NumberText(float v) {
-  A_s = PfSTR248(v);
-  NormaliseNumberText();
-  return A_s;
-}
-
-// The conversion writes no zero before the point of a number below 1 in
-// size: ".5" becomes "0.5" and "-.25" becomes "-0.25". Any other text (a
-// whole number, "0" itself) is left as it stands.
-std::string WithLeadingZero(const std::string& text) {
-  if (PfLEFT24(text, 1) == ".") return "0" + text;
-  if (PfLEFT24(text, 2) == "-.") return "-0" + PfMID24(text, 2);
-  return text;
-}
-
-}  // namespace
 
 void DrawDimensionArrow() {
   // Point 3 is never to the right of point 4.

@@ -6,6 +6,7 @@
 // With NASI 1 it waits for a key after every bar and every quotient.
 // Afterwards NASI is 0 and YTAKE the bottom row's y.
 #include "figures.h"
+#include "number_texts.h"
 
 namespace {
 
@@ -37,9 +38,7 @@ void DrawShortDivision() {
   const float slots = Q;
   II = 1;
   do {
-    A_s = PfSTR244(G(1, II));
-    NormaliseNumberText();
-    SO_s = A_s;
+    SO_s = NumberText(G(1, II));
     // The last slot's final division, the one that would leave 1, is not
     // drawn: its prime stays at the bottom as the last quotient.
     const float rows = (II == slots) ? G(2, II) - 1 : G(2, II);

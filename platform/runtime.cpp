@@ -119,25 +119,31 @@ void PsCIRCLE_SECTOR(double x, double y, double r, double colour, double fill, d
                    Colour(fill, where), Coord(start, where), Coord(end, where));
 }
 
-void PsCONNECT(const std::vector<Pt>& points, double colour, Where where) {
-  NoteLine(where);
+namespace {
+
+// The points as x, y, x, y, ..., every coordinate checked.
+std::vector<double> Coords(const std::vector<Pt>& points, Where where) {
   std::vector<double> xy;
   xy.reserve(points.size() * 2);
   for (const Pt& p : points) {
     xy.push_back(Coord(p.x, where));
     xy.push_back(Coord(p.y, where));
   }
+  return xy;
+}
+
+}  // namespace
+
+void PsCONNECT(const std::vector<Pt>& points, double colour, Where where) {
+  NoteLine(where);
+  // The coordinates are checked before the colour.
+  const std::vector<double> xy = Coords(points, where);
   ThePage().Polyline(xy, Colour(colour, where));
 }
 
 void PsCONNECT_FILL(const std::vector<Pt>& points, double colour, double fill, Where where) {
   NoteLine(where);
-  std::vector<double> xy;
-  xy.reserve(points.size() * 2);
-  for (const Pt& p : points) {
-    xy.push_back(Coord(p.x, where));
-    xy.push_back(Coord(p.y, where));
-  }
+  const std::vector<double> xy = Coords(points, where);
   ThePage().Polygon(xy, Colour(colour, where), Colour(fill, where));
 }
 

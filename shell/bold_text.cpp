@@ -1,21 +1,8 @@
 // The bold printer: a short text in bold, character by character, with fixed
 // advances of its own and no markup (every character is drawn as itself).
 // Widths are measured by printing off the page, never from the font.
+#include "glyph_pen.h"
 #include "shell.h"
-
-namespace {
-
-bool IsItalicLetter(const std::string& c) {
-  return c == "a" || c == "x" || c == "c";
-}
-
-// The glyph at the working pen, then the pen moves on.
-void Put(float x, float y, int hmag, int vmag, float advance) {
-  PsSYMBOL40(x, y, hmag, vmag, CCC1, B_s);
-  TX = TX + advance;
-}
-
-}  // namespace
 
 void DrawBoldText() {
   LogPrint("DrawBoldText", X, Y, CCC1, AA_s);
@@ -51,12 +38,7 @@ void DrawBoldText() {
     } else if (TA2 == 2) {
       Put(TX, TY, 2, 2, 30);
     } else if (IsItalicLetter(B_s)) {
-      FE_SETFONTNAME("Times New Roman");
-      FE_SETFONTSIZE(8);
-      FE_SETFONTITALIC(-1);
-      Put(TX + 4, TY - 12, 7, 4, 20);
-      FE_SETFONTNAME("ゴシック");
-      FE_SETFONTITALIC(0);
+      PutItalicLetter(TX + 4, TY - 12, 7, 4, 20);
     } else if (B_s == "y") {
       Put(TX, TY - 6, 3, 2, 20);
     } else {
@@ -68,15 +50,7 @@ void DrawBoldText() {
 }
 
 void MeasureBoldWidth() {
-  XX1 = X;
-  YY1 = Y;
-  X = 0;
-  Y = 1800;
-  AA_s = A_s;
-  DrawBoldText();
-  LLT = X;
-  X = XX1;
-  Y = YY1;
+  MeasureWidth(DrawBoldText);
 }
 
 void BracketNegative() {

@@ -2,28 +2,15 @@
 // adding two of them over their least common denominator, and the markup
 // texts of every step of the written calculation. Nothing is drawn here.
 //
-// Every number put into a text goes through the runtime's number-to-text
-// conversion and NormaliseNumberText, so it holds no blank.
+// Every number put into a text goes through NumberText, so it holds no
+// blank.
 #include <cmath>
 #include <utility>
 
+#include "number_texts.h"
 #include "shell.h"
 
 namespace {
-
-// The text of a value held in a variable.
-std::string TextOf(float value) {
-  A_s = PfSTR244(value);
-  NormaliseNumberText();
-  return A_s;
-}
-
-// The text of a value computed on the spot (an absolute value).
-std::string TextOfComputed(double value) {
-  A_s = PfSTR248(value);
-  NormaliseNumberText();
-  return A_s;
-}
 
 // A built-up fraction, with an optional sign in front.
 std::string Frac(const std::string& sign, const std::string& num, const std::string& den) {
@@ -77,10 +64,10 @@ void ReduceFraction() {
   DS = E1;
   DB = E2;
 
-  DS1_s = TextOf(DS1);
-  DA1_s = TextOf(DB1);
-  DB_s = TextOf(DB);
-  DS_s = TextOf(DS);
+  DS1_s = NumberText(DS1);
+  DA1_s = NumberText(DB1);
+  DB_s = NumberText(DB);
+  DS_s = NumberText(DS);
   A1_s = Frac("", DS1_s, DA1_s);
 
   // The result numerator without its sign; the sign goes in front.
@@ -176,12 +163,12 @@ void AddFractions() {
   }
   DS4 = DS1 + DS2;
 
-  DS1_s = TextOfComputed(std::fabs(DS1));
+  DS1_s = NumberText(std::fabs(DS1));
   B1_s = DS1_s;
-  DB_s = TextOf(DB);
-  DS2_s = TextOfComputed(std::fabs(DS2));
+  DB_s = NumberText(DB);
+  DS2_s = NumberText(std::fabs(DS2));
   B2_s = DS2_s;
-  DS4_s = TextOfComputed(std::fabs(DS4));
+  DS4_s = NumberText(std::fabs(DS4));
 
   // A zero numerator or sum counts as not negative.
   if (DSM1 >= 0) {

@@ -11,12 +11,12 @@
 // Inside a built-up fraction (BUN = 1) the glyphs take their smaller fraction
 // forms. After every run the face is "ゴシック" 16, not bold, not italic, and
 // the draw width is what it was when the run began.
+#include "glyph_pen.h"
 #include "shell.h"
 
 namespace {
 
 const std::string kGothic = "ゴシック";
-const std::string kTimes = "Times New Roman";
 const std::string kMtExtra = "MT Extra";
 
 // Stage a: the characters typed in place of a mathematical sign.
@@ -81,28 +81,11 @@ bool DrawLineSign() {
   return true;
 }
 
-// The glyph in the current font at (x, y), then the pen moves on.
-void Put(float x, float y, int hmag, int vmag, float advance) {
-  PsSYMBOL40(x, y, hmag, vmag, CCC1, B_s);
-  TX = TX + advance;
-}
-
 // The glyph at font size `size`, then the run's size 16 again.
 void PutSized(float size, float x, float y, int hmag, int vmag, float advance) {
   FE_SETFONTSIZE(size);
   Put(x, y, hmag, vmag, advance);
   FE_SETFONTSIZE(16);
-}
-
-// The italic serif letters a, x and c.
-void PutItalicLetter(float x, float y, int hmag, int vmag, float advance) {
-  FE_SETFONTNAME(kTimes);
-  FE_SETFONTSIZE(8);
-  FE_SETFONTITALIC(-1);
-  Put(x, y, hmag, vmag, advance);
-  FE_SETFONTNAME(kGothic);
-  FE_SETFONTSIZE(16);
-  FE_SETFONTITALIC(0);
 }
 
 // A sign drawn as lines at draw width 5: a bar, and for "+" an upright.
@@ -123,10 +106,6 @@ void PutOrdinary(float x, float y) {
   } else {
     Put(x, y, 3, 3, 27);
   }
-}
-
-bool IsItalicLetter(const std::string& c) {
-  return c == "a" || c == "x" || c == "c";
 }
 
 // Stage d: the first row that fits draws the glyph and advances the pen.

@@ -3,6 +3,7 @@
 #include "number_tables.h"
 
 #include "globals.h"
+#include "number_texts.h"
 #include "shell.h"
 
 float HHKIG, FKIG;
@@ -16,16 +17,10 @@ const char* const kChoiceKeys[] = {"Q", "W", "E", "R", "T", "@", "I", "[", "]", 
 void TablesToTextAndKeyChoice() {
   // Every entry, every time: the text carries no blank, "-" for a negative.
   for (I = 1; I <= 80; I = I + 1) {
-    T_s(I) = PfSTR244(T(I));
-    A_s = T_s(I);
-    NormaliseNumberText();
-    T_s(I) = A_s;
+    T_s(I) = NumberText(T(I));
   }
   for (I = 1; I <= 40; I = I + 1) {
-    F_sa(I) = PfSTR244(F(I));
-    A_s = F_sa(I);
-    NormaliseNumberText();
-    F_sa(I) = A_s;
+    F_sa(I) = NumberText(F(I));
   }
   FKIG = 0;
   for (int place = 1; place <= 10; ++place) {

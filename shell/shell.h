@@ -33,7 +33,9 @@ void DrawMarkupRun();
 void DrawWrittenRun();
 void DrawFraction();
 
-// Measuring and table cells.
+// Measuring and table cells. MeasureWidth leaves in LLT the pen advance of
+// `print` (a printer reading AA_s) over A_s; X, Y and A_s are kept.
+void MeasureWidth(void (*print)());
 void MeasureMarkupWidth();
 void DrawCellText();
 void DrawCellTextPlain();

@@ -1,9 +1,9 @@
-// Measuring a markup text: its width is the pen advance of the markup printer
-// itself, printed off the page at X = 0, Y = 1800. Printing and measuring
-// therefore always agree, in every printer state.
+// Measuring a text: its width is the pen advance of the printer itself,
+// printed off the page at X = 0, Y = 1800. Printing and measuring therefore
+// always agree, in every printer state.
 #include "shell.h"
 
-void MeasureMarkupWidth() {
+void MeasureWidth(void (*print)()) {
   // Copies of this call's own: the fraction printer, reached from inside the
   // measuring print, measures its parts with this routine again.
   const float keep_x = X;
@@ -12,9 +12,13 @@ void MeasureMarkupWidth() {
   X = 0;
   Y = 1800;
   AA_s = A_s;
-  PrintMarkup();
+  print();
   LLT = X;
   X = keep_x;
   Y = keep_y;
   A_s = keep_text;
+}
+
+void MeasureMarkupWidth() {
+  MeasureWidth(PrintMarkup);
 }

@@ -3,6 +3,7 @@
 #include "example_loop.h"
 #include "explanation_page.h"
 #include "layout_cursor.h"
+#include "number_texts.h"
 #include "shell.h"
 #include "signed_quantities_pages.h"
 #include "textbook_answers.h"
@@ -23,9 +24,7 @@ void IncomeExpenseNumbers() {
     P_s = "+";
     T_s(2) = "収入";
   }
-  A_s = PfSTR244(T(1));
-  NormaliseNumberText();
-  T_s(1) = A_s;
+  T_s(1) = NumberText(T(1));
 }
 
 namespace {

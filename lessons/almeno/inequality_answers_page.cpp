@@ -2,6 +2,7 @@
 // cell between them that shows "<" or ">" on a key.
 #include "layout_cursor.h"
 #include "order_absolute_value_pages.h"
+#include "page_faces.h"
 #include "shell.h"
 #include "textbook_answers.h"
 
@@ -9,15 +10,10 @@ namespace almeno {
 
 namespace {
 
-// The 60 x 50 answer cell on the text line Y, from its left edge X.
-void AnswerCell(const std::string& text) {
-  HABA = 60;
-  TATE = 50;
-  CCC2 = 3;
-  CCC3 = 13;
-  CCC1 = 5;
-  A_s = text;
-  DrawCellTextPlain();
+// The 60 x 50 answer cell of pair k on its text line, at the place kept in
+// T(k), F(k).
+void AnswerCell(int k, const std::string& text) {
+  PlainCell(T(k), F(k), 60, 50, 5, 3, 13, text);
 }
 
 }  // namespace
@@ -36,20 +32,16 @@ void InequalityAnswers() {
   for (int k = 1; k <= 4; ++k) {
     const Pair& pair = kPairs[k - 1];
     Say(pair.left, XI0, YI1 + 70, 0);
-    X = XI2 + 10;
-    Y = YI1;
-    T(k) = X;
-    F(k) = Y;
-    AnswerCell(pair.mark);
+    T(k) = XI2 + 10;
+    F(k) = YI1;
+    AnswerCell(k, pair.mark);
     KeepCursor();
     Say(pair.right, XI2 + 10, YI1, 0);
   }
   // Each answer in its cell, painted over the circled digit.
   for (int k = 1; k <= 4; ++k) {
     WaitAnyKey();
-    X = T(k);
-    Y = F(k);
-    AnswerCell(kPairs[k - 1].answer);
+    AnswerCell(k, kPairs[k - 1].answer);
   }
 }
 

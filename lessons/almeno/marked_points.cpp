@@ -11,6 +11,7 @@
 #include "figure_globals.h"
 #include "globals.h"
 #include "marking_pages.h"
+#include "number_texts.h"
 #include "shell.h"
 
 namespace almeno {
@@ -22,11 +23,7 @@ namespace {
 void MarkConfirmedPoint() {
   PsCIRCLE_DISC(X_a(1), Y_a(31), 15, 5);
   T(1) = (X_a(1) - X_a(32)) / 80;
-  A_s = PfSTR244(std::fabs(T(1)));
-  NormaliseNumberText();
-  T_s(1) = A_s;
-  if (std::fabs(T(1)) > 0 && std::fabs(T(1)) < 1) T_s(1) = "0" + T_s(1);
-  if (T(1) < 0) T_s(1) = "-" + T_s(1);
+  T_s(1) = WithLeadingZero(NumberText(T(1)));
 }
 
 void PrintConfirmedLabel() {

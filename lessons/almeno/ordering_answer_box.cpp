@@ -2,20 +2,13 @@
 // border around its answer in colour 5, standing on the text line of its row.
 #include "layout_cursor.h"
 #include "ordering_practice_pages.h"
+#include "page_faces.h"
 #include "shell.h"
 
 namespace almeno {
 
 void OrderingAnswerBox(const std::string& text, float x, float y, float width) {
-  X = x;
-  Y = y;
-  HABA = width;
-  TATE = 50;
-  CCC1 = 5;
-  CCC2 = 3;
-  CCC3 = 15;
-  A_s = text;
-  DrawCellTextPlain();
+  PlainCell(x, y, width, 50, 5, 3, 15, text);
   KeepCursor();
 }
 

@@ -5,7 +5,9 @@
 #include "construct_globals.h"
 #include "figures.h"
 #include "layout_cursor.h"
+#include "number_texts.h"
 #include "ordering_practice_pages.h"
+#include "page_faces.h"
 #include "practice_layouts.h"
 #include "shell.h"
 
@@ -23,11 +25,7 @@ void AbsoluteValueBoundsFigure() {
 
   const float values[] = {-5, -2, 2, 5, -4, 4};
   for (int i = 1; i <= 6; ++i) U(i) = values[i - 1];
-  for (int i = 1; i <= 4; ++i) {
-    A_s = PfSTR244(U(i));
-    NormaliseNumberText();
-    X_sa(i) = A_s;
-  }
+  for (int i = 1; i <= 4; ++i) X_sa(i) = NumberText(U(i));
   for (int i = 1; i <= 6; ++i) {
     V(i) = Y_a(31);
     U(i) = X_a(32) + 40 * U(i);
@@ -45,17 +43,16 @@ void AbsoluteValueBoundsFigure() {
   for (const auto& arc : arcs) {
     A = arc[0];
     B = arc[1];
-    ZX0 = U(A);
-    ZY0 = V(A);
-    ZX1 = U(B);
-    ZY1 = V(B);
-    CCC2 = 3;
-    CCC1 = 7;
-    HOUKOU = -1;
-    TAKASA = 30;
-    HABA = 8;
-    AAA_s = "3個";
-    DrawDottedArc();
+    DottedArc({.x0 = U(A),
+               .y0 = V(A),
+               .x1 = U(B),
+               .y1 = V(B),
+               .side = -1,
+               .step = 8,
+               .bulge = 30,
+               .colour = 3,
+               .label_colour = 7,
+               .label = "3個"});
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "figures.h"
 #include "layout_cursor.h"
+#include "page_faces.h"
 #include "signed_quantities_pages.h"
 
 namespace almeno {
@@ -77,20 +78,16 @@ void SeaLevelFigure() {
 
   // Sea level: a dotted straight line with "基準" centred above it.
   FE_SETDRAWWIDTH(3);
-  ZX0 = X_a(31);
-  ZY0 = Y_a(32);
-  ZX1 = X_a(39);
-  ZY1 = Y_a(32);
-  TAKASA = 0;
-  HOUKOU = -1;
-  HABA = 2;
-  CCC2 = 13;
-  AAA_s = "基準";
-  CCC1 = 3;
-  NAKA = 0;
-  AAAX = 0;
-  AAAY = 0;
-  DrawDottedArc();
+  DottedArc({.x0 = X_a(31),
+             .y0 = Y_a(32),
+             .x1 = X_a(39),
+             .y1 = Y_a(32),
+             .side = -1,
+             .step = 2,
+             .bulge = 0,
+             .colour = 13,
+             .label_colour = 3,
+             .label = "基準"});
   FE_SETDRAWWIDTH(3);
 }
 

@@ -1,10 +1,13 @@
 // Items ② and ③: positive and negative numbers with their signs, and the
 // integers; each closes with the answers of a textbook question.
+#include <utility>
+
 #include "below_zero_pages.h"
 #include "explanation_page.h"
 #include "figure_globals.h"
 #include "figures.h"
 #include "layout_cursor.h"
+#include "page_faces.h"
 #include "shell.h"
 #include "textbook_answers.h"
 
@@ -14,14 +17,8 @@ namespace {
 
 // A thick horizontal arrow under the row of integers.
 void IntegerArrow(float from, float to, float head_at_start) {
-  ZX0 = from;
-  ZY0 = Y_a(1);
-  ZX = to;
-  ZY = Y_a(1);
-  CCC2 = 9;
-  NAGASA = 16;
-  MUKI = head_at_start ? -1 : 1;
-  DrawArrow();
+  if (head_at_start) std::swap(from, to);
+  ArrowTo(from, Y_a(1), to, Y_a(1), 9, 16);
 }
 
 }  // namespace

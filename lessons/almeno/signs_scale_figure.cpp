@@ -4,20 +4,14 @@
 #include "figure_globals.h"
 #include "figures.h"
 #include "layout_cursor.h"
+#include "page_faces.h"
 
 namespace almeno {
 
 namespace {
 
 void ScaleArrow(float top, float bottom) {
-  ZX0 = X_a(31) - 110;
-  ZY0 = top;
-  ZX = X_a(31) - 110;
-  ZY = bottom;
-  CCC2 = 3;
-  NAGASA = 16;
-  MUKI = 1;
-  DrawArrow();
+  ArrowTo(X_a(31) - 110, top, X_a(31) - 110, bottom, 3, 16);
 }
 
 }  // namespace

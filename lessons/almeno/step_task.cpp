@@ -2,6 +2,7 @@
 // from a start, found by walking the marker there on the steps number line.
 #include "almeno_steps_line.h"
 #include "figures.h"
+#include "number_texts.h"
 
 namespace almeno {
 
@@ -12,9 +13,7 @@ void StepTaskSetup() {
   PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
   X_a(3) = X_a(1) + X_a(2);
   for (JJ = 1; JJ <= 3; JJ = JJ + 1) {
-    A_s = PfSTR244(X_a(JJ));
-    NormaliseNumberText();
-    X_sa(JJ) = A_s;
+    X_sa(JJ) = NumberText(X_a(JJ));
   }
   X_sa(4) = X_sa(3);
 

@@ -4,6 +4,7 @@
 #include "almeno_steps_line.h"
 #include "figures.h"
 #include "layout_cursor.h"
+#include "page_faces.h"
 #include "signed_quantities_pages.h"
 
 namespace almeno {
@@ -37,15 +38,8 @@ void TimeLineArrow() {
   // A point at now has no direction to point in: no arrow, only the line.
   if (X_a(1) != X_a(32)) {
     FE_SETDRAWWIDTH(12);
-    ZX0 = X_a(32);
-    ZY0 = Y_a(31) - 25;
-    ZX = X_a(1);
-    ZY = Y_a(31) - 25;
-    MUKI = 1;
     YA = 1;
-    CCC2 = IRO;
-    NAGASA = 16;
-    DrawArrow();
+    ArrowTo(X_a(32), Y_a(31) - 25, X_a(1), Y_a(31) - 25, IRO, 16);
   }
   TimeLineFigure();
 }

@@ -4,22 +4,12 @@
 #include "example_loop.h"
 #include "explanation_page.h"
 #include "layout_cursor.h"
+#include "number_texts.h"
 #include "shell.h"
 #include "signed_quantities_pages.h"
 #include "textbook_answers.h"
 
 namespace almeno {
-
-namespace {
-
-// The text of `T(i)` into `T_s(i)`, without blanks.
-void NumberText(int i) {
-  A_s = PfSTR244(T(i));
-  NormaliseNumberText();
-  T_s(i) = A_s;
-}
-
-}  // namespace
 
 void YearsBeforeAfterNumbers() {
   T(1) = PnFInt(7 * PaRnd() + 1);
@@ -33,7 +23,7 @@ void YearsBeforeAfterNumbers() {
     T_s(2) = "年後";
   }
   X_a(1) = X_a(32) + P * 80 * T(1);
-  NumberText(1);
+  T_s(1) = NumberText(T(1));
 }
 
 namespace {
@@ -63,7 +53,7 @@ void YearsBeforeAfterPage() {
   TimeLineFigure();
   T(1) = 4;
   X_a(1) = X_a(32) + 80 * T(1);
-  NumberText(1);
+  T_s(1) = NumberText(T(1));
   Continue(T_s(1) + "年", 3);
   Continue("後を", 0);
   WaitAnyKey();
@@ -77,7 +67,7 @@ void YearsBeforeAfterPage() {
   TimeLineFigure();
   T(2) = 2;
   X_a(1) = X_a(32) - 80 * T(2);
-  NumberText(2);
+  T_s(2) = NumberText(T(2));
   Continue(T_s(2) + "年", 3);
   Continue("前は、", 0);
   WaitAnyKey();

@@ -5,8 +5,11 @@
 #include "figures.h"
 #include "shell.h"
 
-void Cell(float x, float y, float width, float height, float text_colour, float border, float fill,
-          const std::string& text) {
+namespace {
+
+// The globals a table cell reads.
+void SetCell(float x, float y, float width, float height, float text_colour, float border,
+             float fill, const std::string& text) {
   X = x;
   Y = y;
   HABA = width;
@@ -15,7 +18,20 @@ void Cell(float x, float y, float width, float height, float text_colour, float 
   CCC2 = border;
   CCC3 = fill;
   A_s = text;
+}
+
+}  // namespace
+
+void Cell(float x, float y, float width, float height, float text_colour, float border, float fill,
+          const std::string& text) {
+  SetCell(x, y, width, height, text_colour, border, fill, text);
   DrawCellText();
+}
+
+void PlainCell(float x, float y, float width, float height, float text_colour, float border,
+               float fill, const std::string& text) {
+  SetCell(x, y, width, height, text_colour, border, fill, text);
+  DrawCellTextPlain();
 }
 
 void ArrowTo(float x0, float y0, float x, float y, float colour, float head) {

@@ -1,7 +1,8 @@
 // Short faces for the pieces pages otherwise set up globals for by hand: a
-// table cell with its text, a straight arrow, a dotted arc and a label
-// centred on a point. Each sets the globals its routine reads, calls it, and
-// leaves what the routine leaves.
+// table cell with its text (hanging from its top or standing on a text
+// line), a straight arrow, a dotted arc and a label centred on a point. Each
+// sets the globals its routine reads, calls it, and leaves what the routine
+// leaves.
 #pragma once
 
 #include <string>
@@ -11,6 +12,10 @@
 // `A_s` are left as set; the pen `X`, `Y` ends after the cell).
 void Cell(float x, float y, float width, float height, float text_colour, float border, float fill,
           const std::string& text);
+// The same cell standing on the text line `y`: the box is centred on a line
+// of text there rather than hanging from `y` (`DrawCellTextPlain`).
+void PlainCell(float x, float y, float width, float height, float text_colour, float border,
+               float fill, const std::string& text);
 
 // A straight arrow from (x0, y0) to its single head at (x, y), head `head`
 // long, in `colour` at the pen width in force.

@@ -6,6 +6,8 @@
 
 #include "construct_globals.h"
 #include "figures.h"
+#include "number_texts.h"
+#include "page_faces.h"
 #include "steps_number_line.h"
 
 float IRO1 = 0;
@@ -38,35 +40,25 @@ void DrawMove(float& left, float& right, float& colour, std::string& text, std::
     return;
   }
   FE_SETDRAWWIDTH(12);
-  ZX0 = X_a(2);
-  ZY0 = Y_a(34);
-  ZX = X_a(1);
-  ZY = Y_a(34);
-  MUKI = 1;
   YA = 1;
-  CCC2 = colour;
-  NAGASA = 16;
-  DrawArrow();
+  ArrowTo(X_a(2), Y_a(34), X_a(1), Y_a(34), colour, 16);
 
-  A_s = PfSTR244(std::fabs(X_a(2) - X_a(1)) / 40);
-  NormaliseNumberText();
-  text = A_s;
+  text = NumberText(std::fabs(X_a(2) - X_a(1)) / 40);
   if (kept) *kept = text;
 
   // An arc of no height: its dots fall on the shaft, only the label shows,
   // 23 lower than the arc would put it.
-  ZX0 = left;
-  ZY0 = Y_a(34);
-  ZX1 = right;
-  ZY1 = Y_a(34);
-  CCC1 = 0;
-  HOUKOU = -1;
-  HABA = 15;
-  TAKASA = 0;
-  AAA_s = text;
-  AAAX = 0;
-  AAAY = 23;
-  DrawDottedArc();
+  DottedArc({.x0 = left,
+             .y0 = Y_a(34),
+             .x1 = right,
+             .y1 = Y_a(34),
+             .side = -1,
+             .step = 15,
+             .bulge = 0,
+             .colour = colour,
+             .label_colour = 0,
+             .label = text,
+             .label_dy = 23});
 }
 
 }  // namespace

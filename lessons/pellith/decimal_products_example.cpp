@@ -7,10 +7,10 @@
 #include "division_pages.h"
 #include "example_loop.h"
 #include "explanation_page.h"
-#include "expression_texts.h"
 #include "figure_globals.h"
 #include "layout_cursor.h"
 #include "multiplication_globals.h"
+#include "number_texts.h"
 #include "shell.h"
 #include "signed_draws.h"
 

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "expression_texts.h"
 #include "figures.h"
+#include "number_texts.h"
 #include "page_faces.h"
 #include "pellith_steps_line.h"
 

@@ -1,8 +1,8 @@
 // The bar graph of a week's records with a line at the provisional mean.
 #include "bar_graph.h"
 
-#include "expression_texts.h"
 #include "figures.h"
+#include "number_texts.h"
 #include "shell.h"
 
 namespace quorrel {

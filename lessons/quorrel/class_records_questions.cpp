@@ -88,17 +88,7 @@ void ClassRecordsQuestions() {
   YI1 = V(1);
   Say("問4", XI1, YI1 + 30, 7);
   Continue("表から1年生5クラスの平均を求めなさい。", 0);
-  WaitAnyKey();
-  Say("6-5-8+10-3=", XI1, YI1 + 70, 0);
-  Continue("0(回)", 3);
-  WaitAnyKey();
-  Say("0/5=", XI1, YI1 + 50, 0);
-  WaitAnyKey();
-  Continue("0(回)", 3);
-  WaitAnyKey();
-  Say("45-0=", XI2 + 30, YI1, 0);
-  WaitAnyKey();
-  Continue("45(回)", 5);
+  ProvisionalMeanWorking({70, "6-5-8+10-3=", "0(回)", "0/5=", "0(回)", "45-0=", "45(回)"});
   WaitAnyKey();
   TextbookTaskLine("教科書 練習問題 をしなさい。", XI1, YI1 + 70);
 }

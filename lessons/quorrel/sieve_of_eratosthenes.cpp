@@ -1,8 +1,8 @@
 // The sieve of Eratosthenes on the numbers 1 to 100: a grid of ten rows of
 // ten cells, each 120 x 50; an open cell is grey with its number in pink, a
 // struck-out one white with its number in black.
-#include "expression_texts.h"
 #include "layout_cursor.h"
+#include "number_texts.h"
 #include "page_faces.h"
 #include "prime_factorisation_pages.h"
 #include "shell.h"

@@ -3,6 +3,8 @@
 // returns to the topic's submenu with its last screen left standing.
 #pragma once
 
+#include <string>
+
 namespace quorrel {
 
 // The aims of the topic, below "<めあて>"; returns at once.
@@ -23,5 +25,20 @@ void WeekdaySalesAnswer();
 // `T(10w - 4)` and its mean in `T(10w - 3)`; then every text of `T()` and
 // `F()` is made afresh.
 void JumpRopeRecords();
+
+// The texts of a mean worked out from the differences to a provisional mean.
+struct ProvisionalMeanSteps {
+  float gap;               // from the line before down to the sum
+  const char* sum;         // the differences added: "0+3+6+5+16="
+  const char* total;       // their total: "30(回)"
+  const char* division;    // the total shared out: "30/5="
+  const char* difference;  // the mean difference: "6(回)"
+  const char* addition;    // the provisional mean and that: "35+6="
+  std::string mean;        // the mean: "41(回)"
+};
+// The working revealed a key at a time from the current line: the sum and
+// its total `gap` below it, the division and the mean difference on the next
+// line, then beside them the addition and the mean in colour 5.
+void ProvisionalMeanWorking(const ProvisionalMeanSteps& steps);
 
 }  // namespace quorrel

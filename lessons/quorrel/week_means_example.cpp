@@ -36,22 +36,9 @@ void WeekMeansExample() {
   // The week-2 row covers the week-1 row in place.
   WeekRow("2週目", 10, true);
   WeekBarGraph(10, 35);
-  for (int day = 1; day <= 5; ++day) {
-    WaitAnyKey();
-    if (day == 1) WeekRowTops();
-    WeekDifference(10, day, 35);
-  }
-  WaitAnyKey();
-  Say("0+3+6+5+16=", XI1, YI1 + 50, 0);
-  Continue("30(回)", 3);
-  WaitAnyKey();
-  Say("30/5=", XI1, YI1 + 50, 0);
-  WaitAnyKey();
-  Continue("6(回)", 3);
-  WaitAnyKey();
-  Say("35+6=", XI2 + 30, YI1, 0);
-  WaitAnyKey();
-  Continue(T_s(17) + "(回)", 5);
+  WeekDifferences(10, 35);
+  ProvisionalMeanWorking(
+      {50, "0+3+6+5+16=", "30(回)", "30/5=", "6(回)", "35+6=", T_s(17) + "(回)"});
   WaitAnyKey();
   Say("仮平均", XI1, YI1 + 50, 3);
   Continue("…基準35回のような値", 0);

@@ -3,8 +3,8 @@
 #include "week_tables.h"
 
 #include "bar_graph.h"
-#include "expression_texts.h"
 #include "figures.h"
+#include "number_texts.h"
 #include "page_faces.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"
@@ -68,10 +68,14 @@ void WeekBarGraph(int base, float kari) {
   BarGraph();
 }
 
-void WeekDifference(int base, int day, float kari) {
-  const float difference = T(base + day) - kari;
-  const std::string text = (difference > 0 ? "+" : "") + NumberText(difference);
-  Cell(X_a(day), Y_a(2), Width(day), kRowHeight, 5, 3, 15, text);
+void WeekDifferences(int base, float kari) {
+  for (int day = 1; day <= 5; ++day) {
+    WaitAnyKey();
+    if (day == 1) WeekRowTops();
+    const float difference = T(base + day) - kari;
+    const std::string text = (difference > 0 ? "+" : "") + NumberText(difference);
+    Cell(X_a(day), Y_a(2), Width(day), kRowHeight, 5, 3, 15, text);
+  }
 }
 
 }  // namespace quorrel

@@ -16,8 +16,9 @@ void WeekRowTops();
 // The bar graph of the records `T(base + 1)`..`T(base + 5)` above 30, with
 // the line of the provisional mean `kari`.
 void WeekBarGraph(int base, float kari);
-// The difference of day `day` from `kari` in its cell, in colour 5: "+"
-// before a positive one, none before 0.
-void WeekDifference(int base, int day, float kari);
+// The differences of the five days from `kari`, one a key, each in its cell
+// in colour 5: "+" before a positive one, none before 0. The row tops are
+// set again first.
+void WeekDifferences(int base, float kari);
 
 }  // namespace quorrel

@@ -23,25 +23,12 @@ void WeekThreeQuestions() {
   WaitAnyKey();
   Say("問1", XI1, YI1 + 60, 7);
   Say("表を完成させなさい。", XI1, YI1 + 50, 0);
-  for (int day = 1; day <= 5; ++day) {
-    WaitAnyKey();
-    if (day == 1) WeekRowTops();
-    WeekDifference(20, day, 50);
-  }
+  WeekDifferences(20, 50);
   WaitAnyKey();
   Say("問2", XI1, YI1 + 60, 7);
   Say("表から平均を求めなさい。", XI1, YI1 + 50, 0);
-  WaitAnyKey();
-  Say("-6-8+7+0+2=", XI1, YI1 + 70, 0);
-  Continue("-5(回)", 3);
-  WaitAnyKey();
-  Say("-5/5=", XI1, YI1 + 50, 0);
-  WaitAnyKey();
-  Continue("-1(回)", 3);
-  WaitAnyKey();
-  Say("50-1=", XI2 + 30, YI1, 0);
-  WaitAnyKey();
-  Continue(T_s(27) + "(回)", 5);
+  ProvisionalMeanWorking(
+      {70, "-6-8+7+0+2=", "-5(回)", "-5/5=", "-1(回)", "50-1=", T_s(27) + "(回)"});
   WaitAnyKey();
   Say("教科書 問3,4 をしなさい。", XI1, YI1 + 70, 7);
 }

@@ -10,6 +10,7 @@
 #include "explanation_page.h"
 #include "expression_texts.h"
 #include "layout_cursor.h"
+#include "number_texts.h"
 #include "shell.h"
 
 namespace torvane {

@@ -5,8 +5,9 @@
 #include <optional>
 
 #include "exact_fractions.h"
-#include "expression_texts.h"
 #include "layout_cursor.h"
+#include "number_texts.h"
+#include "page_faces.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
 
@@ -25,15 +26,7 @@ float RowHeight(int row) {
 // `text` in box c of row r (its place kept by `OperationBoxes`).
 void FillBox(int row, int box, const std::string& text) {
   const int k = 3 * (row - 1) + box;
-  X = X_a(k);
-  Y = Y_a(k);
-  HABA = box == 3 ? 120 : 60;
-  TATE = RowHeight(row);
-  CCC1 = 3;
-  CCC2 = 0;
-  CCC3 = 15;
-  A_s = text;
-  DrawCellTextPlain();
+  PlainCell(X_a(k), Y_a(k), box == 3 ? 120 : 60, RowHeight(row), 3, 0, 15, text);
 }
 
 // Box c of row r at (x, `YJ1`), its place kept, with its placeholder.

@@ -43,36 +43,63 @@ void ExpectLine(const LoggedOp& op, Segment s, double colour, double width) {
   EXPECT_EQ(op.nums[5], width) << op.Line();
 }
 
-TEST_F(ArrowTest, RightwardArrowShaftThenLowerThenUpperStroke) {
+// One arrow in one direction: its ends P0 to P1, MUKI, head and draw width,
+// and the three lines it draws: the shaft from tail to tip, then the head's
+// stroke on the right of a walker from tail to tip, then the one on the left.
+struct ArrowCase {
+  struct {
+    const char* name;
+    Segment ends;
+    float muki, head;
+    double width;
+  } arrow;
+  Segment lines[3];
+};
+
+const ArrowCase kArrows[] = {
+    {{"Rightward", {100, 200, 300, 200}, 1, 16, 10},
+     {{100, 200, 300, 200}, {284, 208, 300, 200}, {284, 192, 300, 200}}},
+    // MUKI -1 heads the first point.
+    {{"LeftwardByMukiMinusOne", {100, 200, 300, 200}, -1, 16, 10},
+     {{300, 200, 100, 200}, {116, 192, 100, 200}, {116, 208, 100, 200}}},
+    {{"RiseAtTheLargeHead", {500, 400, 500, 200}, 1, 32, 12},
+     {{500, 400, 500, 200}, {516, 232, 500, 200}, {484, 232, 500, 200}}},
+    {{"FallAtTheLargeHead", {500, 200, 500, 400}, 1, 32, 12},
+     {{500, 200, 500, 400}, {484, 368, 500, 400}, {516, 368, 500, 400}}},
+    // A 3-4-5 shaft, 500 long.
+    {{"Oblique", {100, 100, 400, 500}, 1, 32, 10},
+     {{100, 100, 400, 500}, {368, 484, 400, 500}, {393.6, 464.8, 400, 500}}},
+};
+
+TEST_F(ArrowTest, EachDirectionDrawsItsShaftThenItsRightThenItsLeftStroke) {
+  for (const ArrowCase& c : kArrows) {
+    const auto& a = c.arrow;
+    SCOPED_TRACE(a.name);
+    ClearLog();
+    FE_SETDRAWWIDTH(a.width);
+    Arrow(a.ends.x1, a.ends.y1, a.ends.x2, a.ends.y2, a.muki, a.head);
+    auto lines = Ops("line");
+    ASSERT_EQ(lines.size(), 3u);
+    for (int k = 0; k < 3; ++k) ExpectLine(lines[k], c.lines[k], 9, a.width);
+    // The end points come back tip first.
+    const Segment& shaft = c.lines[0];
+    EXPECT_EQ(ZX0, shaft.x2);
+    EXPECT_EQ(ZY0, shaft.y2);
+    EXPECT_EQ(ZX, shaft.x1);
+    EXPECT_EQ(ZY, shaft.y1);
+    EXPECT_EQ(MUKI, 0);
+  }
+}
+
+TEST_F(ArrowTest, RightwardArrowLeavesItsHeadGeometry) {
   Arrow(100, 200, 300, 200, 1, 16);
-  auto lines = Ops("line");
-  ASSERT_EQ(lines.size(), 3u);
-  ExpectLine(lines[0], {100, 200, 300, 200}, 9, 10);
-  ExpectLine(lines[1], {284, 208, 300, 200}, 9, 10);
-  ExpectLine(lines[2], {284, 192, 300, 200}, 9, 10);
-  // The end points come back exchanged: the tip first.
-  EXPECT_EQ(ZX0, 300);
-  EXPECT_EQ(ZX, 100);
   EXPECT_EQ(EX, 284);
   EXPECT_EQ(EY, 200);
   EXPECT_EQ(DX, 1);
   EXPECT_EQ(DY, 0);
   EXPECT_EQ(D, 200);
   EXPECT_EQ(CX, 200);
-  EXPECT_EQ(MUKI, 0);
   EXPECT_EQ(YA, 0);
-}
-
-TEST_F(ArrowTest, MukiMinusOneHeadsTheFirstPoint) {
-  Arrow(100, 200, 300, 200, -1, 16);
-  auto lines = Ops("line");
-  ASSERT_EQ(lines.size(), 3u);
-  ExpectLine(lines[0], {300, 200, 100, 200}, 9, 10);
-  ExpectLine(lines[1], {116, 192, 100, 200}, 9, 10);
-  ExpectLine(lines[2], {116, 208, 100, 200}, 9, 10);
-  EXPECT_EQ(ZX0, 100);
-  EXPECT_EQ(ZX, 300);
-  EXPECT_EQ(MUKI, 0);
 }
 
 TEST_F(ArrowTest, EveryMukiButMinusOneHeadsTheSecondPoint) {
@@ -87,31 +114,11 @@ TEST_F(ArrowTest, EveryMukiButMinusOneHeadsTheSecondPoint) {
   }
 }
 
-TEST_F(ArrowTest, VerticalArrowsOfRisesAndFallsAtTheLargeHead) {
-  FE_SETDRAWWIDTH(12);
-  // A rise: the head at the top; the first stroke on the walker's right.
-  Arrow(500, 400, 500, 200, 1, 32);
-  auto lines = Ops("line");
-  ASSERT_EQ(lines.size(), 3u);
-  ExpectLine(lines[0], {500, 400, 500, 200}, 9, 12);
-  ExpectLine(lines[1], {516, 232, 500, 200}, 9, 12);
-  ExpectLine(lines[2], {484, 232, 500, 200}, 9, 12);
-  // A fall: the head at the bottom.
-  ClearLog();
-  Arrow(500, 200, 500, 400, 1, 32);
-  lines = Ops("line");
-  ASSERT_EQ(lines.size(), 3u);
-  ExpectLine(lines[1], {484, 368, 500, 400}, 9, 12);
-  ExpectLine(lines[2], {516, 368, 500, 400}, 9, 12);
-}
-
 TEST_F(ArrowTest, ObliqueHeadFollowsTheShaftAtAbout26Degrees) {
   // A 3-4-5 shaft, 500 long.
   Arrow(100, 100, 400, 500, 1, 32);
   auto lines = Ops("line");
   ASSERT_EQ(lines.size(), 3u);
-  ExpectLine(lines[1], {368, 484, 400, 500}, 9, 10);
-  ExpectLine(lines[2], {393.6, 464.8, 400, 500}, 9, 10);
   const double shaft = std::atan2(400.0, 300.0);
   for (int k = 1; k <= 2; ++k) {
     double dx = lines[k].nums[2] - lines[k].nums[0];

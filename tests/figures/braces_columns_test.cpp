@@ -3,18 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "figure_fixture.h"
 #include "figures.h"
-#include "headless_fixture.h"
 
 namespace {
 
-class BracesColumnsTest : public HeadlessTest {
+class BracesColumnsTest : public FigureTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-    FE_SETDRAWWIDTH(2);
+    FigureTest::SetUp();
     KAKKO = 0;
   }
   float Width(const std::string& markup) {

@@ -5,19 +5,13 @@
 #include <tuple>
 #include <vector>
 
+#include "figure_fixture.h"
 #include "figures.h"
-#include "headless_fixture.h"
 
 namespace {
 
-class CoordinatePlaneTest : public HeadlessTest {
+class CoordinatePlaneTest : public FigureTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-    FE_SETDRAWWIDTH(2);
-  }
   // x from -7 to 7, y from -6 to 6, squares of 30 at the default corner.
   void TextbookPlane() {
     SIZE = 30, GGX = 0, GGY = 0;

@@ -2,18 +2,15 @@
 
 #include <string>
 
+#include "figure_fixture.h"
 #include "figures.h"
-#include "headless_fixture.h"
 
 namespace {
 
-class DimensionArrowTest : public HeadlessTest {
+class DimensionArrowTest : public FigureTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-    FE_SETDRAWWIDTH(2);
+    FigureTest::SetUp();
     SIZE = 40;
     YA = 0;
   }

@@ -1,18 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "figure_fixture.h"
 #include "figures.h"
-#include "headless_fixture.h"
 
 namespace {
 
-class GraphPaperTest : public HeadlessTest {
+class GraphPaperTest : public FigureTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
+    FigureTest::SetUp();
     GGX = 100, GGY = 80, SIZE = 20, CCC2 = 8, CCC3 = 4;
-    FE_SETDRAWWIDTH(2);
   }
 };
 

@@ -3,18 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "figure_fixture.h"
 #include "figures.h"
-#include "headless_fixture.h"
 
 namespace {
 
-class PolygonTest : public HeadlessTest {
+class PolygonTest : public FigureTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-    FE_SETDRAWWIDTH(2);
+    FigureTest::SetUp();
     SIZE1 = 4, CCC2 = 3, CCC1 = 0;
     NAGASA = 10, ITI = 0, AAAX = 0, AAAY = 0, MU_DO = 0;
   }

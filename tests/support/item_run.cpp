@@ -23,3 +23,25 @@ ItemRun RunItem(const std::string& program, const std::string& keys, const std::
   }
   return r;
 }
+
+std::string ItemCaseName(const ::testing::TestParamInfo<ItemCase>& info) {
+  return info.param.name;
+}
+
+void PrintTo(const ItemCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+void ExpectItem(const std::string& program, const std::string& topic_keys,
+                const std::string& submenu, const ItemCase& c) {
+  const ItemRun r = RunItem(program, topic_keys + " " + c.keys, submenu);
+  EXPECT_EQ(r.run.ending, "script used up");
+  EXPECT_EQ(r.key_waits, c.key_waits);
+  EXPECT_EQ(r.next_steps, c.next_steps);
+  // The submenu once on entry and once more under the finished page.
+  EXPECT_EQ(r.submenus, 2);
+  EXPECT_EQ(Tail(r.page_texts, c.last_texts.size()), Utf8All(c.last_texts));
+  // One key fewer and the page is still waiting: no submenu yet.
+  const std::string shorter = c.keys.substr(0, c.keys.rfind(' '));
+  EXPECT_EQ(RunItem(program, topic_keys + " " + shorter, submenu).submenus, 1);
+}

@@ -4,6 +4,9 @@
 // between the submenu's first and second showing (the item's page).
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,3 +29,25 @@ enum class EmptyTexts { kKept, kLeftOut };
 // submenu line `submenu` (Shift-JIS).
 ItemRun RunItem(const std::string& program, const std::string& keys, const std::string& submenu,
                 const std::string& clock = "12:00:00", EmptyTexts empty = EmptyTexts::kKept);
+
+// One item of a topic: its keys after the topic's (the item's number and
+// every key it takes), how often it waits for a key and asks for the next
+// step, and its last texts (Shift-JIS; all of them when the list is complete).
+struct ItemCase {
+  const char* name;
+  std::string keys;
+  int key_waits;
+  int next_steps;
+  std::vector<std::string> last_texts;
+};
+
+// A case is named by its `name`, in test names and in failures.
+std::string ItemCaseName(const ::testing::TestParamInfo<ItemCase>& info);
+void PrintTo(const ItemCase& c, std::ostream* out);
+
+// `program` from the main menu on `topic_keys` ("2 Enter"), then the item's
+// keys: it takes exactly its keys, shows its prompts as often as the case
+// says, ends with the case's last texts and comes back to the submenu line
+// `submenu` (Shift-JIS); one key fewer and it is still waiting.
+void ExpectItem(const std::string& program, const std::string& topic_keys,
+                const std::string& submenu, const ItemCase& c);

@@ -27,29 +27,10 @@ ItemRun RunTopic(const std::string& keys, const std::string& clock = "12:00:00")
   return RunItem("almeno", keys, kSubmenu, clock);
 }
 
-struct ItemCase {
-  const char* name;
-  std::string keys;  // after "2 Enter": the item's number and every key it takes
-  int key_waits;
-  int next_steps;
-  std::vector<std::string> last_texts;  // the item's last texts, Shift-JIS
-};
-
 class SignedQuantitiesItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(SignedQuantitiesItems, TakesItsKeysAndComesBackToTheSubmenu) {
-  const ItemCase& c = GetParam();
-  const ItemRun r = RunTopic("2 Enter " + c.keys);
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.key_waits, c.key_waits);
-  EXPECT_EQ(r.next_steps, c.next_steps);
-  // The submenu once on entry and once more under the finished page.
-  EXPECT_EQ(r.submenus, 2);
-  EXPECT_EQ(Tail(r.page_texts, c.last_texts.size()), Utf8All(c.last_texts));
-
-  // One key fewer and the page is still waiting: no submenu yet.
-  const std::string shorter = c.keys.substr(0, c.keys.rfind(' '));
-  EXPECT_EQ(RunTopic("2 Enter " + shorter).submenus, 1);
+  ExpectItem("almeno", "2 Enter", kSubmenu, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -103,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"44 30 3 問4 解答", "44 115 0 (1) 4個少ない　→　", "417 115 5 -4個多い",
                   "44 200 0 (2) 6cm短い　→　", "403 200 5 -6cm長い", "44 285 0 (3) 3kg軽い　→　",
                   "403 285 5 -3kg重い", "44 370 0 (4) 10円たりない　→　", "478 370 5 -10円余る"}}),
-    [](const ::testing::TestParamInfo<ItemCase>& info) { return std::string(info.param.name); });
+    ItemCaseName);
 
 TEST(SignedQuantitiesTopic, GoalPageThenSubmenuUntilItsLastItem) {
   // 0 and 9 ask again; 8 goes back to the main menu, which asks again.

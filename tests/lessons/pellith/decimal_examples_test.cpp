@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "division_pages.h"
-#include "expression_texts.h"
 #include "headless_fixture.h"
 #include "multiplication_globals.h"
+#include "number_texts.h"
 #include "page_reader.h"
 #include "shell.h"
 #include "signed_draws.h"

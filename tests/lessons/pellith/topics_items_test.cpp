@@ -34,32 +34,10 @@ std::string AnyKeys(int n) {
   return " " + keys.substr(0, keys.size() - 1);
 }
 
-struct ItemCase {
-  const char* name;
-  std::string keys;  // after the topic: the item's number and every key it takes
-  int key_waits;
-  int next_steps;
-  std::vector<std::string> last_texts;  // the item's last texts, Shift-JIS
-};
-
-void ExpectItemRunsThrough(const char* topic, const char* submenu, const ItemCase& c) {
-  const std::string start = std::string(topic) + " Enter ";
-  const TopicRun r = RunTopic(submenu, start + c.keys);
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.key_waits, c.key_waits);
-  EXPECT_EQ(r.next_steps, c.next_steps);
-  // The submenu once on entry and once more under the finished page.
-  EXPECT_EQ(r.submenus, 2);
-  EXPECT_EQ(Tail(r.page_texts, c.last_texts.size()), Utf8All(c.last_texts));
-  // One key fewer and the page is still waiting: no submenu yet.
-  const std::string shorter = c.keys.substr(0, c.keys.rfind(' '));
-  EXPECT_EQ(RunTopic(submenu, start + shorter).submenus, 1);
-}
-
 class MultiplicationItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(MultiplicationItems, TakeTheirKeysAndComeBackToTheSubmenu) {
-  ExpectItemRunsThrough("1", kMultiplicationItems, GetParam());
+  ExpectItem("pellith", "1 Enter", kMultiplicationItems, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -119,12 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "688 210 3 +5", "742 210 0 )*0=", "600 270 0 ④ (", "688 270 3 -5",
                   "742 270 0 )*0=", "855 90 3 0", "855 150 3 0", "855 210 3 0", "855 270 3 0",
                   "600 330 5 ※0との積は0になる。"}}),
-    [](const ::testing::TestParamInfo<ItemCase>& info) { return std::string(info.param.name); });
+    ItemCaseName);
 
 class DivisionItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(DivisionItems, TakeTheirKeysAndComeBackToTheSubmenu) {
-  ExpectItemRunsThrough("2", kDivisionItems, GetParam());
+  ExpectItem("pellith", "2 Enter", kDivisionItems, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -161,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "94 366 5 =0.48", "480 90 0 (3)", "550 90 0  2.4/(-0.6)", "534 144 0 =-(2.4/0.6)",
                   "534 198 0 =-(24/6)", "534 252 5 =-4", "480 312 0 (4)", "550 312 0  (-0.4)/8",
                   "534 366 0 =-(0.4/8)", "534 420 5 =-0.05"}}),
-    [](const ::testing::TestParamInfo<ItemCase>& info) { return std::string(info.param.name); });
+    ItemCaseName);
 
 TEST(PellithTopics, GoalPagesThenSubmenusUntilTheirLastItems) {
   struct Case {

@@ -10,9 +10,9 @@
 
 #include "addition_pages.h"
 #include "decimal_sums.h"
-#include "expression_texts.h"
 #include "globals.h"
 #include "headless_fixture.h"
+#include "number_texts.h"
 #include "program.h"
 #include "torvane_item_run.h"
 

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "760 250 15 …,-3,-2,-1,0", "896 320 13 自然数", "820 370 15 1,2,3,…",
                   "780 70 13 数全体…四則計算", "780 200 13 整数…加法,減法,乗法",
                   "800 320 13 自然数…加法,乗法"}}),
-    CaseName);
+    ItemCaseName);
 
 TEST(NumberSetsTopic, GoalPageTextsThenTheSubmenuUntilItsLastItem) {
   // 0 and 4 ask again; 3 goes back to the main menu.

@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "654 160 0 =ﾀ1/3ﾀ*(-6)+ﾀ1/2ﾀ*(-6)", "654 230 0 =-2+(-3)", "654 300 0 =-5",
                   "40 360 3 かっこの中を", "40 410 3 さきに計算している。",
                   "600 360 3 分配法則でかっこをはずし、", "600 410 3 約分して計算している。"}}),
-    CaseName);
+    ItemCaseName);
 
 TEST(OrderOfOperationsTopic, GoalPageThenTheSubmenuUntilItsLastItem) {
   // 0 and 9 ask again; 8 goes back to the main menu.

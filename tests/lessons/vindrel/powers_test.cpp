@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "749 270 0 =-128*(-2)", "1024 270 0 =256", "94 330 5 偶数のとき", "40 400 7 Q2 ",
                   "121 400 3 (-2)^□ ", "280 400 0 が負の数になるのは□がどんな数のとき? ",
                   "94 460 5 奇数のとき"}}),
-    CaseName);
+    ItemCaseName);
 
 TEST(PowersTopic, GoalPageThenTheSubmenuByValueUntilItsLastItem) {
   // 0 and 7 ask again; 4/2 is worth 2 and opens ②例１, whose eight keys

@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "94 250 0 =4*(-1)+6*3", "94 320 0 =-4+18", "94 390 5 =14", "600 90 3 (2)",
                   "670 90 0 (-ﾀ4/7ﾀ+ﾀ3/2ﾀ)*28", "654 160 0 =-ﾀ4/7ﾀ*28+ﾀ3/2ﾀ*28",
                   "654 230 0 =-4*4+3*14", "654 300 0 =-16+42", "654 370 5 =26"}}),
-    CaseName);
+    ItemCaseName);
 
 // The title cell and the page-number cell 30 right of it.
 std::vector<std::string> HeaderCells(const ItemRun& r) {

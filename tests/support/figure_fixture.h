@@ -1,0 +1,15 @@
+// Test support for figures: a started program's page with an empty log and
+// the thin draw width 2, so that each figure's own strokes stand out.
+#pragma once
+
+#include "headless_fixture.h"
+
+class FigureTest : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    StartUp();
+    ClearLog();
+    FE_SETDRAWWIDTH(2);
+  }
+};
