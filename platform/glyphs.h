@@ -2,11 +2,11 @@
 //
 // At font size s and magnifications h x v (h fractional in a narrowed text),
 // a single-byte character fills a cell s*h/2 wide, a double-byte one a cell
-// s*h wide; both are s*v high. A
-// gothic glyph is drawn as a font sits in its em box: scaled so that a kanji's
-// ink is about 0.9 of the cell high, on a common baseline, so that a text of
-// a 44-unit line stays inside it. A glyph is centred in its cell and narrowed
-// when it would not fit, so the advance of a text never depends on the font.
+// s*h wide; both are s*v high. A gothic glyph is drawn as a font sits in its
+// em box: scaled so that a kanji's ink is about 0.9 of the cell high, on a
+// common baseline, so that a text of a 44-unit line stays inside it. A glyph
+// is centred in its cell and narrowed when it would not fit, so the advance
+// of a text never depends on the font.
 // The serif italic letters and the script l keep their own proportions (they
 // are not stretched with a wide magnification) and the serif ones sit lower,
 // on the line of the gothic digits beside them.
