@@ -35,26 +35,7 @@ class TableCellTest : public HeadlessTest {
     return out;
   }
 
-  // What a print put on the page: each glyph's cell and each line as the span
-  // [left, right] it covers, with its line (y) and magnifications.
-  struct Mark {
-    std::string text;  // UTF-8; empty for a line
-    double left, right, y, hmag, vmag;
-  };
-  std::vector<Mark> Marks() {
-    std::vector<Mark> out;
-    for (const LoggedOp& op : OnPage(Log())) {
-      const std::vector<double>& n = op.nums;
-      if (op.name == "text") {
-        // A single-byte character's cell is half as wide as a double-byte one's.
-        const double cell = n[5] * n[2] * (op.text.size() == 1 ? 0.5 : 1);
-        out.push_back({op.text, n[0], n[0] + cell, n[1], n[2], n[3]});
-      } else if (op.name == "line") {
-        out.push_back({"", std::min(n[0], n[2]), std::max(n[0], n[2]), n[1], 0, 0});
-      }
-    }
-    return out;
-  }
+  std::vector<Mark> Marks() { return MarksOf(OnPage(Log())); }
 
   // The marks of `text` printed plainly at (x, y), the printer state as a
   // cell's print finds it.
