@@ -76,13 +76,13 @@ void Widen(InkBox* ink, double x1, double y1, double x2, double y2) {
 
 }  // namespace
 
-double CellWidth(const FontState& font, int hmag, unsigned char lead, int* bytes) {
+double CellWidth(const FontState& font, double hmag, unsigned char lead, int* bytes) {
   bool wide = IsLeadByte(lead);
   if (bytes) *bytes = wide ? 2 : 1;
   return font.size * hmag * (wide ? 1.0 : 0.5);
 }
 
-double PaintText(cairo_t* cr, const FontState& font, double x, double y, int hmag, int vmag,
+double PaintText(cairo_t* cr, const FontState& font, double x, double y, double hmag, int vmag,
                  const std::string& sjis, InkBox* ink) {
   double em_x = font.size * hmag;
   double em_y = font.size * vmag;

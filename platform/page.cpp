@@ -324,10 +324,10 @@ void Page::Clear() {
   cairo_restore(cr_);
 }
 
-void Page::Text(double x, double y, int hmag, int vmag, int colour, const std::string& sjis) {
+void Page::Text(double x, double y, double hmag, int vmag, int colour, const std::string& sjis) {
   if (logging) {
     Record({"text",
-            {x, y, double(hmag), double(vmag), double(colour), font.size, double(font.bold),
+            {x, y, hmag, double(vmag), double(colour), font.size, double(font.bold),
              double(font.italic)},
             ToUtf8(font.face),
             ToUtf8(sjis)});

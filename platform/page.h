@@ -63,6 +63,10 @@ class Page {
 
   FontState font;
   int pen_width = 1;
+  // Narrowed drawing (see SetNarrowing): x is drawn at
+  // narrow_origin + (x - narrow_origin) * narrowing.
+  double narrow_origin = 0;
+  double narrowing = 1;
 
   void Line(double x1, double y1, double x2, double y2, int colour);
   void Box(double x1, double y1, double x2, double y2, int colour, int fill, int mask);
@@ -73,7 +77,8 @@ class Page {
   void Polyline(const std::vector<double>& xy, int colour);
   void Polygon(const std::vector<double>& xy, int colour, int fill);
   void Clear();
-  void Text(double x, double y, int hmag, int vmag, int colour, const std::string& sjis);
+  // hmag may be fractional (a narrowed text); vmag is whole.
+  void Text(double x, double y, double hmag, int vmag, int colour, const std::string& sjis);
   void Note(const std::string& routine, double x, double y, double colour, const std::string& sjis);
 
   // The device pixels the operations may have changed since the last call

@@ -22,6 +22,15 @@ double Coord(double v, Where where) {
   return v;
 }
 
+// Where a program's x is drawn: checked, and moved towards the narrowing's
+// origin while a narrowing is on (exactly x otherwise).
+double DrawX(double x, Where where) {
+  const Page& page = ThePage();
+  Coord(x, where);
+  if (page.narrowing == 1) return x;
+  return page.narrow_origin + (x - page.narrow_origin) * page.narrowing;
+}
+
 int Colour(double c, Where where) {
   int n = PbFstInt(c, where);
   if (n < 0 || n >= kPaletteSize) RaiseError(kIllegalFunctionCall, where);
@@ -73,7 +82,7 @@ void FE_SETDRAWWIDTH(double width, Where where) {
 
 void PsLINE(double x1, double y1, double x2, double y2, double colour, Where where) {
   NoteLine(where);
-  ThePage().Line(Coord(x1, where), Coord(y1, where), Coord(x2, where), Coord(y2, where),
+  ThePage().Line(DrawX(x1, where), Coord(y1, where), DrawX(x2, where), Coord(y2, where),
                  Colour(colour, where));
 }
 
@@ -85,7 +94,7 @@ void PsLINE_STEP(double x1, double y1, double dx, double dy, double colour, Wher
 void PsBOX(double x1, double y1, double x2, double y2, double colour, double fill, double mask,
            Where where) {
   NoteLine(where);
-  ThePage().Box(Coord(x1, where), Coord(y1, where), Coord(x2, where), Coord(y2, where),
+  ThePage().Box(DrawX(x1, where), Coord(y1, where), DrawX(x2, where), Coord(y2, where),
                 Colour(colour, where), Colour(fill, where), PbFstInt(mask, where));
 }
 
@@ -97,25 +106,25 @@ void PsBOX_STEP(double x1, double y1, double w, double h, double colour, double 
 
 void PsCIRCLE_DISC(double x, double y, double r, double colour, Where where) {
   NoteLine(where);
-  ThePage().Disc(Coord(x, where), Coord(y, where), Coord(r, where), Colour(colour, where));
+  ThePage().Disc(DrawX(x, where), Coord(y, where), Coord(r, where), Colour(colour, where));
 }
 
 void PsCIRCLE(double x, double y, double r, double colour, Where where) {
   NoteLine(where);
-  ThePage().Circle(Coord(x, where), Coord(y, where), Coord(r, where), Colour(colour, where));
+  ThePage().Circle(DrawX(x, where), Coord(y, where), Coord(r, where), Colour(colour, where));
 }
 
 void PsCIRCLE_ARC(double x, double y, double r, double colour, double start, double end,
                   Where where) {
   NoteLine(where);
-  ThePage().Arc(Coord(x, where), Coord(y, where), Coord(r, where), Colour(colour, where),
+  ThePage().Arc(DrawX(x, where), Coord(y, where), Coord(r, where), Colour(colour, where),
                 Coord(start, where), Coord(end, where));
 }
 
 void PsCIRCLE_SECTOR(double x, double y, double r, double colour, double fill, double start,
                      double end, Where where) {
   NoteLine(where);
-  ThePage().Sector(Coord(x, where), Coord(y, where), Coord(r, where), Colour(colour, where),
+  ThePage().Sector(DrawX(x, where), Coord(y, where), Coord(r, where), Colour(colour, where),
                    Colour(fill, where), Coord(start, where), Coord(end, where));
 }
 
@@ -126,7 +135,7 @@ std::vector<double> Coords(const std::vector<Pt>& points, Where where) {
   std::vector<double> xy;
   xy.reserve(points.size() * 2);
   for (const Pt& p : points) {
-    xy.push_back(Coord(p.x, where));
+    xy.push_back(DrawX(p.x, where));
     xy.push_back(Coord(p.y, where));
   }
   return xy;
@@ -147,6 +156,13 @@ void PsCONNECT_FILL(const std::vector<Pt>& points, double colour, double fill, W
   ThePage().Polygon(xy, Colour(colour, where), Colour(fill, where));
 }
 
+void SetNarrowing(double origin_x, double factor, Where where) {
+  Coord(origin_x, where);
+  if (!(factor > 0 && factor <= 1)) RaiseError(kIllegalFunctionCall, where);
+  ThePage().narrow_origin = origin_x;
+  ThePage().narrowing = factor;
+}
+
 void PsCLS() {
   ThePage().Clear();
 }
@@ -157,7 +173,8 @@ void PsSYMBOL40(double x, double y, double hmag, double vmag, double colour,
   int h = PbFstInt(hmag, where);
   int v = PbFstInt(vmag, where);
   if (h < 1 || h > 12 || v < 1 || v > 7) RaiseError(kIllegalFunctionCall, where);
-  ThePage().Text(Coord(x, where), Coord(y, where), h, v, Colour(colour, where), text);
+  ThePage().Text(DrawX(x, where), Coord(y, where), h * ThePage().narrowing, v,
+                 Colour(colour, where), text);
 }
 
 void LogPrint(const std::string& routine, double x, double y, double colour,

@@ -73,12 +73,20 @@ inline void PsCONNECT(std::initializer_list<Pt> points, double colour,
 void PsCONNECT_FILL(const std::vector<Pt>& points, double colour, double fill,
                     Where where = Where::current());
 
+// Narrowed drawing: until the factor is 1 again, every x that the drawing
+// operations are given is drawn at origin_x + (x - origin_x) * factor, and a
+// text's horizontal magnification is multiplied by factor, so that a text
+// and the lines drawn with it shrink towards origin_x as one. Y, heights,
+// radii and the pen width stay as given. The factor lies in (0, 1].
+void SetNarrowing(double origin_x, double factor, Where where = Where::current());
+
 // Clear the whole page to white.
 void PsCLS();
 
 // A text with its top-left at (x, y) in the current font, magnified by the
 // whole numbers hmag (1 to 12) and vmag (1 to 7); only the glyphs are painted.
-// A single-byte character advances size*hmag/2, a double-byte one size*hmag.
+// A single-byte character advances size*hmag/2, a double-byte one size*hmag;
+// a narrowing (above) narrows hmag with the x of the text.
 void PsSYMBOL40(double x, double y, double hmag, double vmag, double colour,
                 const std::string& text, Where where = Where::current());
 

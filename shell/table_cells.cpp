@@ -4,9 +4,29 @@
 // A line of markup counts 44 units high, 50 when it holds a built-up
 // fraction. The text is measured before it is printed; the measuring print
 // may clear KAKKO (a tall ")"), so the visible print gets the caller's flag.
+//
+// A text wider than its cell is drawn narrowed, at its own height and on its
+// own line, so that it stays inside the cell instead of running over the
+// cell's border and whatever stands beside it. A text that fits is drawn as
+// it is.
+#include <optional>
+
 #include "shell.h"
 
 namespace {
+
+// The room left between a narrowed text and each side of its cell.
+constexpr float kNarrowedInset = 4;
+
+// Narrowed drawing for as long as it lives, ended also when a runtime error
+// leaves the print.
+class Narrowing {
+ public:
+  Narrowing(float origin_x, float factor) { SetNarrowing(origin_x, factor); }
+  ~Narrowing() { SetNarrowing(0, 1); }
+  Narrowing(const Narrowing&) = delete;
+  Narrowing& operator=(const Narrowing&) = delete;
+};
 
 // The left inset that centres a text of width LLT; a text too wide starts at
 // the left edge.
@@ -26,11 +46,20 @@ void MeasureCellText(const std::string& text) {
   CentreInset();
 }
 
-// Prints the measured text centred in the cell, its top at y.
+// Prints the measured text centred in the cell, its top at y. A text wider
+// than the cell starts at its left edge and is narrowed towards the point
+// that takes that edge to kNarrowedInset inside the cell and the text's end
+// to kNarrowedInset inside the right side. A cell too small for the insets
+// keeps its text as it is.
 void PrintCellText(float y) {
   X = X1 + LT1;
   Y = y;
   AA_s = MOTOA_s;
+  std::optional<Narrowing> narrowing;
+  if (LLT > HABA && HABA > 2 * kNarrowedInset) {
+    const float factor = (HABA - 2 * kNarrowedInset) / LLT;
+    narrowing.emplace(X1 + kNarrowedInset / (1 - factor), factor);
+  }
   PrintMarkup();
 }
 

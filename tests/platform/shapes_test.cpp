@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "headless_fixture.h"
@@ -155,6 +157,57 @@ TEST_F(ShapesTest, TouchedRectangleHoldsEveryChangedPixel) {
   page.TakeTouched();
   PsSYMBOL40(0, 1800, 2, 3, 0, "練習");
   EXPECT_TRUE(page.TakeTouched().empty());
+}
+
+// While a narrowing is on, every x moves towards its origin and a text's
+// horizontal magnification shrinks with it, its height kept; once it ends,
+// drawing is as before.
+TEST_F(ShapesTest, NarrowingMovesEveryXTowardsItsOriginAndNarrowsText) {
+  ClearLog();
+  SetNarrowing(100, 0.5);
+  PsLINE_STEP(100, 10, 100, 0, 0);
+  PsBOX(300, 20, 340, 30, 0, 15);
+  PsCONNECT({{140, 30}, {180, 40}}, 0);
+  PsCIRCLE(300, 50, 8, 0);
+  PsSYMBOL40(500, 100, 3, 3, 0, "8888");
+  SetNarrowing(0, 1);
+  PsLINE_STEP(100, 10, 100, 0, 0);
+  // Each operation's name and numbers.
+  std::vector<std::string> lines;
+  for (const LoggedOp& op : Log()) {
+    std::ostringstream line;
+    line << op.name;
+    for (double v : op.nums) line << " " << v;
+    lines.push_back(line.str());
+  }
+  EXPECT_EQ(lines,
+            (std::vector<std::string>{"line 100 10 150 10 0 3", "box 200 20 220 30 0 15 15 3",
+                                      "polyline 0 3 2 120 30 140 40", "circle 200 50 8 0 3",
+                                      "text 300 100 1.5 3 0 16 0 0", "line 100 10 200 10 0 3"}));
+
+  // The four digits stay in their narrowed cells (12 wide) at the height of
+  // the same digits drawn wide.
+  PsCLS();
+  PsSYMBOL40(500, 300, 3, 3, 0, "8888");
+  const Ink wide = InkIn(page(), 0, 280, kPageWidth, 400);
+  SetNarrowing(500, 0.5);
+  PsSYMBOL40(500, 100, 3, 3, 0, "8888");
+  SetNarrowing(0, 1);
+  const Ink narrow = InkIn(page(), 0, 80, kPageWidth, 200);
+  EXPECT_GE(narrow.left, 500);
+  EXPECT_LE(narrow.right, 500 + 4 * 12);
+  EXPECT_LT(narrow.right - narrow.left, (wide.right - wide.left) * 0.6);
+  EXPECT_EQ(narrow.top - 100, wide.top - 300);
+  EXPECT_EQ(narrow.bottom - 100, wide.bottom - 300);
+}
+
+TEST_F(ShapesTest, NarrowingFactorMustLieAboveZeroAndAtMostOne) {
+  for (double factor : {0.0, -0.5, 1.5, std::nan("")}) {
+    SCOPED_TRACE(factor);
+    EXPECT_THROW(SetNarrowing(100, factor), RuntimeError);
+  }
+  EXPECT_THROW(SetNarrowing(INFINITY, 0.5), RuntimeError);
+  EXPECT_EQ(page().narrowing, 1);
 }
 
 }  // namespace

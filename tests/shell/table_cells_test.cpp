@@ -34,6 +34,36 @@ class TableCellTest : public HeadlessTest {
     for (const LoggedOp& op : OnPage(Ops("print"))) out.push_back(op);
     return out;
   }
+
+  std::vector<Mark> Marks() { return MarksOf(OnPage(Log())); }
+
+  // The marks of `text` printed plainly at (x, y), the printer state as a
+  // cell's print finds it.
+  std::vector<Mark> PlainMarks(const std::string& text, float x, float y) {
+    ClearLog();
+    JYOU = JYOUK = HROOT = TXM = KAKKO = BUN = 0;
+    X = x;
+    Y = y;
+    AA_s = text;
+    PrintMarkup();
+    return Marks();
+  }
+
+  // The cell routine on `text` at (200, 300); the marks of its text (its
+  // box left out) and the line it was printed on.
+  std::vector<Mark> CellMarks(bool plain, float haba, float tate, const std::string& text,
+                              float* line) {
+    ClearLog();
+    JYOU = JYOUK = HROOT = TXM = KAKKO = BUN = 0;
+    X = 200;
+    Y = 300;
+    HABA = haba;
+    TATE = tate;
+    A_s = text;
+    plain ? DrawCellTextPlain() : DrawCellText();
+    *line = static_cast<float>(VisiblePrints()[0].nums[1]);
+    return Marks();
+  }
 };
 
 TEST_F(TableCellTest, MeasuringEqualsPrintingAndLeavesThePenAndText) {
@@ -189,4 +219,67 @@ TEST_F(TableCellTest, TwoLineCellPlacesEachLineByItsOwnText) {
   EXPECT_EQ(prints[1].text, "");
 }
 
+// A text wider than its cell is drawn inside it, narrowed: on its own line
+// and at its own height, every glyph and every line (a minus, a fraction
+// bar) between the cell's sides.
+TEST_F(TableCellTest, ATextWiderThanItsCellIsNarrowedInsideIt) {
+  const struct {
+    bool plain;
+    float haba, tate;
+    const char* text;
+  } cases[] = {
+      {false, 44, 46, "123"},
+      {true, 60, 48, "33.3"},
+      {true, 60, 48, ".0001"},
+      {true, 60, 70, "99.99999"},
+      {true, 120, 48, "-2.666667"},
+      {true, 120, 48, ".0000003378378"},
+      {true, 120, 70, "ﾀ1250000000/37ﾀ"},
+      {false, 120, 70, "-ﾀ999999/7ﾀ"},
+      {false, 228, 90, "目標(130冊)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Utf8(c.text));
+    float line = 0;
+    const std::vector<Mark> marks = CellMarks(c.plain, c.haba, c.tate, c.text, &line);
+    const std::vector<Mark> plain = PlainMarks(c.text, 200, line);
+    ASSERT_EQ(marks.size(), plain.size());
+    ASSERT_GT(plain.back().right, 200 + c.haba);  // the case does not fit
+    for (size_t k = 0; k < marks.size(); ++k) {
+      const Mark& m = marks[k];
+      EXPECT_GE(m.left, 201) << k;
+      EXPECT_LE(m.right, 200 + c.haba - 1) << k;
+      EXPECT_EQ(m.text, plain[k].text);
+      EXPECT_EQ(m.y, plain[k].y) << k;
+      EXPECT_EQ(m.vmag, plain[k].vmag) << k;
+      EXPECT_LT(m.right - m.left, plain[k].right - plain[k].left) << k;
+    }
+  }
+}
+
+// A text that fits, up to one exactly as wide as its cell, is drawn as it
+// always was: centred, at its own magnifications.
+TEST_F(TableCellTest, ATextThatFitsIsDrawnAsItIs) {
+  const struct {
+    bool plain;
+    float haba, tate;
+    const char* text;
+    float left;  // where its plain print starts
+  } cases[] = {
+      {true, 60, 48, "99", 203},     {true, 60, 48, "①", 213},   {true, 120, 48, "9801", 206},
+      {true, 120, 70, "ﾀ5/2ﾀ", 244}, {false, 54, 46, "12", 200}, {false, 120, 70, "ﾀ999/7ﾀ", 212},
+      {false, 228, 90, "約数", 280},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Utf8(c.text));
+    float line = 0;
+    const std::vector<Mark> marks = CellMarks(c.plain, c.haba, c.tate, c.text, &line);
+    const std::vector<LoggedOp> cell_texts = OnPage(Ops("text"));
+    const std::vector<LoggedOp> cell_lines = OnPage(Ops("line"));
+    PlainMarks(c.text, c.left, line);
+    EXPECT_EQ(LogLines(cell_texts), LogLines(OnPage(Ops("text"))));
+    EXPECT_EQ(LogLines(cell_lines), LogLines(OnPage(Ops("line"))));
+    EXPECT_FALSE(marks.empty());
+  }
+}
 }  // namespace

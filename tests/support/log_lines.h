@@ -1,6 +1,7 @@
 // Test support for the printers: the operation log as readable lines.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,29 @@ inline std::vector<LoggedOp> OnPage(const std::vector<LoggedOp>& log) {
       continue;
     }
     out.push_back(op);
+  }
+  return out;
+}
+
+// What one glyph or line put on the page covers across it: a glyph's cell
+// or a line's run as [left, right], with its line (y) and magnifications.
+struct Mark {
+  std::string text;  // UTF-8; empty for a line
+  double left, right, y, hmag, vmag;
+};
+
+// The marks of the glyphs and lines among the logged operations.
+inline std::vector<Mark> MarksOf(const std::vector<LoggedOp>& log) {
+  std::vector<Mark> out;
+  for (const LoggedOp& op : log) {
+    const std::vector<double>& n = op.nums;
+    if (op.name == "text") {
+      // A single-byte character's cell is half as wide as a double-byte one's.
+      const double cell = n[5] * n[2] * (op.text.size() == 1 ? 0.5 : 1);
+      out.push_back({op.text, n[0], n[0] + cell, n[1], n[2], n[3]});
+    } else if (op.name == "line") {
+      out.push_back({"", std::min(n[0], n[2]), std::max(n[0], n[2]), n[1], 0, 0});
+    }
   }
   return out;
 }

@@ -9,6 +9,7 @@
 
 #include "headless_fixture.h"
 #include "layout_cursor.h"
+#include "log_lines.h"
 #include "page_pixels.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
@@ -212,6 +213,58 @@ TEST_F(OperationRows, TypedPairsGiveExactResults) {
     ClearLog();
     OperationResults(typed);
     EXPECT_EQ(Results(), Utf8All(c.results));
+  }
+}
+
+// However long a typed number or its result, every glyph and line of it
+// stays between the sides of its box, clear of the signs beside the box; the
+// texts of whole pairs fit and keep their whole magnifications.
+TEST_F(OperationRows, EveryTextStaysInsideItsBox) {
+  struct Case {
+    const char* first;
+    const char* second;
+    bool narrowed;  // some text of the pair is wider than its box
+  };
+  const Case cases[] = {
+      {"33.3", "3", true},
+      {"1/3", "3", true},
+      {"99.99999", "0.0001", true},
+      {"12.5/3.7", ".0000001", true},
+      {"99.9", ".7", true},
+      {"1/7", "7", true},
+      {"5", "2", false},
+      {"99", "99", false},
+      {"1", "99", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.first) + " and " + c.second);
+    Keys(EntryKeys(c.first) + EntryKeys(c.second) + "a a a a");
+    ClearLog();
+    OperationResults(AskTwoNumbers());
+    bool narrowed = false;
+    int marks = 0;
+    for (const Mark& m : MarksOf(OnPage(Log()))) {
+      if (m.y >= 600) continue;  // the prompts and key waits below the rows
+      ++marks;
+      narrowed = narrowed || m.hmag != static_cast<int>(m.hmag);
+      // The box the mark starts in: 60 or 120 wide, from 2 above to 46 below
+      // its text line, or from 13 above to 57 below in the quotient row.
+      int box = 0;
+      for (int k = 1; k <= 12 && box == 0; ++k) {
+        const double width = k % 3 == 0 ? 120 : 60;
+        const double above = k > 9 ? 13 : 2, below = k > 9 ? 57 : 46;
+        if (m.left >= X_a(k) && m.left < X_a(k) + width && m.y >= Y_a(k) - above &&
+            m.y <= Y_a(k) + below) {
+          box = k;
+        }
+      }
+      ASSERT_NE(box, 0) << m.text << " at " << m.left << " " << m.y;
+      const double width = box % 3 == 0 ? 120 : 60;
+      EXPECT_GE(m.left, X_a(box) + 1) << m.text << " in box " << box;
+      EXPECT_LE(m.right, X_a(box) + width - 1) << m.text << " in box " << box;
+    }
+    EXPECT_GT(marks, 12);
+    EXPECT_EQ(narrowed, c.narrowed);
   }
 }
 
