@@ -3,6 +3,7 @@
 // submenu, the random examples under several clocks, and the two figures.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -34,6 +35,11 @@ struct ItemCase {
   int next_steps;
   std::vector<std::string> last_texts;  // the item's last texts, Shift-JIS
 };
+
+// A case prints as its name in test listings.
+void PrintTo(const ItemCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class SignedQuantitiesItems : public ::testing::TestWithParam<ItemCase> {};
 
@@ -103,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"44 30 3 問4 解答", "44 115 0 (1) 4個少ない　→　", "417 115 5 -4個多い",
                   "44 200 0 (2) 6cm短い　→　", "403 200 5 -6cm長い", "44 285 0 (3) 3kg軽い　→　",
                   "403 285 5 -3kg重い", "44 370 0 (4) 10円たりない　→　", "478 370 5 -10円余る"}}),
-    [](const ::testing::TestParamInfo<ItemCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ItemCase>& test) { return std::string(test.param.name); });
 
 TEST(SignedQuantitiesTopic, GoalPageThenSubmenuUntilItsLastItem) {
   // 0 and 9 ask again; 8 goes back to the main menu, which asks again.

@@ -3,6 +3,7 @@
 // submenu, the goal pages and the submenus' range checks.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,11 @@ struct ItemCase {
   int next_steps;
   std::vector<std::string> last_texts;  // the item's last texts, Shift-JIS
 };
+
+// A case prints as its name in test listings.
+void PrintTo(const ItemCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 void ExpectItemRunsThrough(const char* topic, const char* submenu, const ItemCase& c) {
   const std::string start = std::string(topic) + " Enter ";
@@ -119,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "688 210 3 +5", "742 210 0 )*0=", "600 270 0 ④ (", "688 270 3 -5",
                   "742 270 0 )*0=", "855 90 3 0", "855 150 3 0", "855 210 3 0", "855 270 3 0",
                   "600 330 5 ※0との積は0になる。"}}),
-    [](const ::testing::TestParamInfo<ItemCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ItemCase>& test) { return std::string(test.param.name); });
 
 class DivisionItems : public ::testing::TestWithParam<ItemCase> {};
 
@@ -161,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "94 366 5 =0.48", "480 90 0 (3)", "550 90 0  2.4/(-0.6)", "534 144 0 =-(2.4/0.6)",
                   "534 198 0 =-(24/6)", "534 252 5 =-4", "480 312 0 (4)", "550 312 0  (-0.4)/8",
                   "534 366 0 =-(0.4/8)", "534 420 5 =-0.05"}}),
-    [](const ::testing::TestParamInfo<ItemCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ItemCase>& test) { return std::string(test.param.name); });
 
 TEST(PellithTopics, GoalPagesThenSubmenusUntilTheirLastItems) {
   struct Case {

@@ -2,6 +2,7 @@
 // read back as the prompts put up and the texts the item printed.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,11 @@ struct ItemCase {
   int next_steps;
   std::vector<std::string> last_texts;  // Shift-JIS
 };
+
+// A case prints as its name in test listings.
+inline void PrintTo(const ItemCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 inline std::string CaseName(const ::testing::TestParamInfo<ItemCase>& info) {
   return info.param.name;
