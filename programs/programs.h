@@ -23,10 +23,9 @@ struct ProgramEntry {
 // Every program, in the list's order.
 std::span<const ProgramEntry> AllPrograms();
 
-// The program of that executable name ("almeno", ...); nullptr when none.
+// The program of that executable name; nullptr when none.
 const ProgramDescription* FindProgram(const std::string& name);
 
 // The names of all programs in the list's order, `separator` between them
-// and `last_separator` before the last: ", " and " or " give
-// "almeno, torvane, ... or quorrel".
+// and `last_separator` before the last (", " and " or ": "a, b or c").
 std::string ProgramNames(const char* separator, const char* last_separator);
