@@ -4,10 +4,12 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "headless_fixture.h"
 #include "lesson_walker.h"
 #include "program_cases.h"
+#include "program_items.h"
 
 namespace {
 
@@ -77,25 +79,51 @@ const Walk kWalks[] = {
 };
 
 // Every program of the list is walked; one without its line above fails.
-class ProgramWalk : public ::testing::TestWithParam<ProgramEntry> {};
+class ProgramWalk : public ::testing::TestWithParam<ProgramEntry> {
+ protected:
+  void SetUp() override {
+    walk_ = CaseFor(kWalks, GetParam());
+    ASSERT_NE(walk_, nullptr) << "no walk written for " << GetParam().name;
+  }
+  const Walk& Expected() const { return *walk_; }
+  // How many items each submenu line (UTF-8) opens.
+  std::map<std::string, int> ExpectedItems() const {
+    std::map<std::string, int> items;
+    for (const auto& [line, count] : walk_->items) items[Utf8(line)] = count;
+    return items;
+  }
+
+ private:
+  const Walk* walk_ = nullptr;
+};
 
 TEST_P(ProgramWalk, EveryTopicAndEveryItemThenTheEndItem) {
-  const ProgramEntry& entry = GetParam();
-  const Walk* found = CaseFor(kWalks, entry);
-  ASSERT_NE(found, nullptr) << "no walk written for " << entry.name;
-  const Walk& w = *found;
-  std::map<std::string, int> want;
-  for (const auto& [line, count] : w.items) want[Utf8(line)] = count;
+  const Walk& w = Expected();
   for (const char* clock : {"12:00:00", "07:31:59"}) {
     SCOPED_TRACE(clock);
-    WalkResult walk = WalkProgram(entry.program(), clock);
+    WalkResult walk = WalkProgram(GetParam().program(), clock);
     EXPECT_EQ(walk.stuck, "");
     EXPECT_FALSE(walk.error_screen);
     EXPECT_EQ(walk.status, 0);
     EXPECT_EQ(walk.topics_opened, w.topics);
     EXPECT_GT(walk.keys, w.min_keys);
-    EXPECT_EQ(walk.items_opened, want);
+    EXPECT_EQ(walk.items_opened, ExpectedItems());
   }
+}
+
+// The item list the storms start from names every item the walk opens,
+// each under its own submenu, numbered from 1.
+TEST_P(ProgramWalk, TheItemListHasEveryItemOfEverySubmenu) {
+  const std::vector<ItemPlace> items = ListItems(GetParam().program());
+  std::map<std::string, int> listed;
+  std::map<std::string, int> topic_of;
+  for (const ItemPlace& place : items) {
+    EXPECT_EQ(place.item, ++listed[place.submenu]) << place.submenu;
+    auto known = topic_of.emplace(place.submenu, place.topic).first;
+    EXPECT_EQ(known->second, place.topic) << place.submenu;
+  }
+  EXPECT_EQ(listed, ExpectedItems());
+  EXPECT_EQ(static_cast<int>(topic_of.size()), Expected().topics);
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramWalk, ::testing::ValuesIn(AllPrograms()),
