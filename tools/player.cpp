@@ -8,7 +8,8 @@
 // item, separated by tabs. KEYS are tokens separated by blanks: a single
 // printable character, or Enter, Left, Right, Backspace, Delete, Space.
 // @FILE reads the tokens from FILE (@- from standard input) as the run
-// goes, so a script of any length takes no more memory than a short one.
+// goes, so a script of any length takes no more memory than a short one (a
+// script that starts with "@" and a blank starts with the key "@").
 // The screen is written as it stands when the script is used up or the
 // program ends (OUT.png "-": not written); --each also writes DIR/0001.png,
 // ... before every key; --log writes the operation log as the run goes
@@ -277,7 +278,9 @@ int main(int argc, char** argv) {
     return kRefused;
   }
   ScriptFile script_file;
-  const bool from_file = !keys.empty() && keys[0] == '@';
+  // "@FILE"; an "@" alone or followed by a blank is the key "@".
+  const bool from_file =
+      keys.size() > 1 && keys[0] == '@' && !std::isspace(static_cast<unsigned char>(keys[1]));
   StreamedKeys backend(from_file ? &script_file : nullptr);
   try {
     if (from_file) {

@@ -184,6 +184,9 @@ TEST_F(PlayerCommand, KeysFromAFileOrStandardInputRunAsInline) {
   EXPECT_GT(inline_log.size(), 1000u);
   EXPECT_EQ(log_of("@" + file, "/dev/null"), inline_log);
   EXPECT_EQ(log_of("@-", file), inline_log);
+  // An "@" on its own is still a key.
+  Outcome at_key = Player({"almeno", "@ 7 Enter", "-"});
+  EXPECT_EQ(at_key.out, "program ended (status 0)\n") << at_key.err;
 }
 
 // The peak memory of one player run, in kilobytes.
