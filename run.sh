@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts one program: almeno (the default), torvane,
-# pellith, vindrel or quorrel.
+# Sets up, builds and starts one program of programs/program_list.h (the
+# first one listed when none is named).
 set -euo pipefail
 cd "$(dirname "$0")"
-program=${1:-almeno}
-case $program in
-  almeno|torvane|pellith|vindrel|quorrel) ;;
-  *) echo "usage: ./run.sh [almeno|torvane|pellith|vindrel|quorrel]" >&2; exit 2 ;;
-esac
+programs=$(sed -n 's/^PROGRAM(\([a-z_0-9]*\))$/\1/p' programs/program_list.h)
+program=${1:-$(echo "$programs" | head -n 1)}
+if ! echo "$programs" | grep -qx -- "$program"; then
+  echo "usage: ./run.sh [$(echo $programs | tr ' ' '|')]" >&2
+  exit 2
+fi
 scripts/setup.sh
 scripts/build.sh
 exec build/programs/"$program"

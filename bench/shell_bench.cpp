@@ -24,11 +24,23 @@ class MenuFixture {
   HeadlessBackend backend_;
 };
 
-// One whole pass of the menu: panel, title, eight items and prompt, then the
-// end item typed into the answer field.
+// The program of the list with the longest menu.
+const ProgramDescription& LongestMenu() {
+  const ProgramDescription* longest = nullptr;
+  for (const ProgramEntry& entry : AllPrograms()) {
+    const ProgramDescription& program = entry.program();
+    if (!longest || program.items.size() > longest->items.size()) longest = &program;
+  }
+  return *longest;
+}
+
+// One whole pass of the longest menu: panel, title, items and prompt, then
+// the end item typed into the answer field.
 void BM_MainMenuDraw(benchmark::State& state) {
-  MenuFixture fixture(quorrel::Program());
-  const std::vector<std::string> end_item = ParseKeyScript("8 Enter");
+  const ProgramDescription& program = LongestMenu();
+  MenuFixture fixture(program);
+  const std::vector<std::string> end_item =
+      ParseKeyScript(std::to_string(program.items.size()) + " Enter");
   for (auto _ : state) {
     fixture.backend().AddKeys(end_item);
     try {
@@ -41,7 +53,7 @@ BENCHMARK(BM_MainMenuDraw);
 
 // A topic's submenu line in plain text, character by character.
 void BM_PlainTextLine(benchmark::State& state) {
-  MenuFixture fixture(quorrel::Program());
+  MenuFixture fixture(LongestMenu());
   for (auto _ : state) {
     CCC1 = 0;
     X = 16;

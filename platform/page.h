@@ -91,7 +91,8 @@ class Page {
   std::vector<LoggedOp> log;
   std::function<void(const LoggedOp&)> log_sink;
 
-  // A PNG of the page; false when it cannot be written.
+  // A PNG of the page, written whole or not at all (see WritePng); false
+  // when it cannot be written.
   bool SavePng(const std::string& path) const;
 
  private:

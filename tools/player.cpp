@@ -1,26 +1,38 @@
 // Runs one of the programs headless on a key script and writes the screen.
 //
-//   player PROGRAM "KEYS" OUT.png|- [--each DIR] [--log FILE] [--time hh:mm:ss]
+//   player PROGRAM "KEYS"|@FILE|@- OUT.png|- [--each DIR] [--log FILE] [--time hh:mm:ss]
+//   player --list
 //
-// PROGRAM is almeno, torvane, pellith, vindrel or quorrel. KEYS are tokens
-// separated by blanks: a single printable character, or Enter, Left, Right,
-// Backspace, Delete, Space. The screen is written as it stands when the script
-// is used up or the program ends (OUT.png "-": not written); --each also
-// writes DIR/0001.png, ... before every key; --log writes the operation log
-// as the run goes (UTF-8, one operation a line, fields separated by tabs);
-// --time fixes the clock, and so the random seed.
+// PROGRAM is one of the programs of programs/program_list.h; --list prints
+// them, one a line: name, window title and the number of the menu's end
+// item, separated by tabs. KEYS are tokens separated by blanks: a single
+// printable character, or Enter, Left, Right, Backspace, Delete, Space.
+// @FILE reads the tokens from FILE (@- from standard input) as the run
+// goes, so a script of any length takes no more memory than a short one (a
+// script that starts with "@" and a blank starts with the key "@").
+// The screen is written as it stands when the script is used up or the
+// program ends (OUT.png "-": not written); --each also writes DIR/0001.png,
+// ... before every key; --log writes the operation log as the run goes
+// (UTF-8, one operation a line, fields separated by tabs); --time fixes the
+// clock, and so the random seed.
 //
 // Whatever the player cannot do (a clock that is no time of day, a folder
 // that is not there, a file it cannot write) it says in one line on standard
 // error and ends with a non-zero status: 2 for arguments refused before the
-// run, 1 when something could not be written.
+// run, 1 when something could not be written. The files are created before
+// the run, so a path that cannot be written is refused before it; a picture
+// goes to a temporary file beside its path first, so a failed write leaves
+// no half-written picture.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -45,9 +57,18 @@ void Say(const char* format, ...) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: player almeno|torvane|pellith|vindrel|quorrel \"KEYS\" OUT.png|- "
-               "[--each DIR] [--log FILE] [--time hh:mm:ss]\n");
+               "usage: player %s \"KEYS\"|@FILE|@- OUT.png|- [--each DIR] [--log FILE] "
+               "[--time hh:mm:ss] | player --list\n",
+               ProgramNames("|", "|").c_str());
   return kRefused;
+}
+
+int List() {
+  for (const ProgramEntry& entry : AllPrograms()) {
+    const ProgramDescription& program = entry.program();
+    std::printf("%s\t%s\t%zu\n", entry.name, program.title.c_str(), program.items.size());
+  }
+  return 0;
 }
 
 // hh:mm:ss, a time of day from 00:00:00 to 23:59:59.
@@ -62,20 +83,41 @@ bool ValidClock(const std::string& t) {
 
 bool IsWritableFolder(const std::string& dir) {
   struct stat st;
-  return stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(dir.c_str(), W_OK) == 0;
+  return !dir.empty() && stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+         access(dir.c_str(), W_OK) == 0;
 }
 
-// Why the picture cannot be written to `path`, or "" when it looks writable:
-// its folder must be there and writable, and the path no folder.
-std::string PngRefusal(const std::string& path) {
-  std::string::size_type slash = path.rfind('/');
-  std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-  struct stat st;
-  if (!IsWritableFolder(dir)) return "no folder to write " + path + " in";
-  if (stat(path.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || access(path.c_str(), W_OK) != 0))
-    return "cannot write " + path;
-  return "";
-}
+// The picture's file, made before the run so that a path that cannot be
+// written is refused then. It stays as it was (a file that was there keeps
+// its content) until the picture replaces it; one the player made is
+// removed again when the picture cannot be written.
+class PictureFile {
+ public:
+  // "" when the file is there and writable, else why not.
+  std::string Create(const std::string& path) {
+    path_ = path;
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    made_ = fd >= 0;
+    if (fd < 0 && errno == EEXIST) fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return "cannot write \"" + path + "\": " + std::strerror(errno);
+    close(fd);
+    return "";
+  }
+  bool Save(const Page& page) {
+    if (page.SavePng(path_)) return true;
+    Discard();
+    return false;
+  }
+  // Removes the file again if the player made it.
+  void Discard() {
+    if (made_) unlink(path_.c_str());
+    made_ = false;
+  }
+
+ private:
+  std::string path_;
+  bool made_ = false;
+};
 
 // The operation log, written line by line as the run goes.
 class LogFile {
@@ -109,13 +151,102 @@ class LogFile {
   int error_ = 0;
 };
 
+// A key script read from a file token by token. Opening it checks every
+// token, so an unknown key is refused before the run; standard input (and
+// any file that cannot be read twice) is copied aside as it is checked.
+class ScriptFile {
+ public:
+  ~ScriptFile() {
+    if (file_ && file_ != stdin) std::fclose(file_);
+  }
+  // "" when the script is there and every token is a key, else why not.
+  std::string Open(const std::string& path) {
+    file_ = path == "-" ? stdin : std::fopen(path.c_str(), "r");
+    if (!file_) return "cannot read the keys \"" + path + "\": " + std::strerror(errno);
+    std::FILE* copy = nullptr;
+    if (std::fseek(file_, 0, SEEK_SET) != 0) {
+      copy = std::tmpfile();
+      if (!copy) return std::string("cannot keep the keys aside: ") + std::strerror(errno);
+    }
+    try {
+      std::string token;
+      while (NextToken(token, copy)) ParseKeyScript(token);
+    } catch (const std::invalid_argument& e) {
+      if (copy) std::fclose(copy);
+      return e.what();
+    }
+    if (std::ferror(file_)) {
+      if (copy) std::fclose(copy);
+      return "cannot read the keys \"" + path + "\": " + std::strerror(errno);
+    }
+    if (copy) {
+      if (file_ != stdin) std::fclose(file_);
+      file_ = copy;
+    }
+    if (std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0)
+      return std::string("cannot read the keys again: ") + std::strerror(errno);
+    return "";
+  }
+  // Up to `count` more keys; none when the script is used up.
+  std::vector<std::string> Next(int count) {
+    std::vector<std::string> keys;
+    std::string token;
+    try {
+      while (static_cast<int>(keys.size()) < count && NextToken(token, nullptr)) {
+        keys.push_back(ParseKeyScript(token).front());
+      }
+    } catch (const std::invalid_argument&) {
+      // The file changed under the run: it ends where the keys stop.
+    }
+    return keys;
+  }
+
+ private:
+  // The next token (a key never takes more than a few letters: a longer run
+  // of non-blanks is cut there and refused as a key); every byte read is
+  // also written to `copy` when there is one.
+  bool NextToken(std::string& token, std::FILE* copy) {
+    token.clear();
+    int c;
+    while ((c = std::getc(file_)) != EOF) {
+      if (copy) std::putc(c, copy);
+      if (std::isspace(c)) {
+        if (!token.empty()) return true;
+      } else if (token.size() < kLongestToken) {
+        token += char(c);
+      }
+    }
+    return !token.empty();
+  }
+
+  static constexpr size_t kLongestToken = 40;
+  std::FILE* file_ = nullptr;
+};
+
+// The headless page fed from a key script file as the run asks for keys.
+class StreamedKeys : public HeadlessBackend {
+ public:
+  explicit StreamedKeys(ScriptFile* script) : script_(script) {}
+  std::string PollKey() override {
+    if (script_ && keys_left() == 0) AddKeys(script_->Next(kBatch));
+    return HeadlessBackend::PollKey();
+  }
+
+ private:
+  static constexpr int kBatch = 1024;
+  ScriptFile* script_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--list") return List();
   if (argc < 4) return Usage();
   const std::string name = argv[1];
+  const std::string keys = argv[2];
   const std::string out = argv[3];
-  std::string each, log_path, clock = "12:00:00";
+  std::optional<std::string> each, log_path;
+  std::string clock = "12:00:00";
   for (int i = 4; i < argc; i += 2) {
     const std::string opt = argv[i];
     if (opt != "--each" && opt != "--log" && opt != "--time") {
@@ -126,37 +257,56 @@ int main(int argc, char** argv) {
       Say("%s needs a value", opt.c_str());
       return kRefused;
     }
-    (opt == "--each" ? each : opt == "--log" ? log_path : clock) = argv[i + 1];
+    if (opt == "--time") {
+      clock = argv[i + 1];
+    } else {
+      (opt == "--each" ? each : log_path) = argv[i + 1];
+    }
   }
 
   const ProgramDescription* program = FindProgram(name);
   if (!program) {
-    Say("no program %s (almeno, torvane, pellith, vindrel or quorrel)", name.c_str());
+    Say("no program %s (%s)", name.c_str(), ProgramNames(", ", " or ").c_str());
     return kRefused;
   }
   if (!ValidClock(clock)) {
     Say("--time %s is no time of day (hh:mm:ss, 00:00:00 to 23:59:59)", clock.c_str());
     return kRefused;
   }
-  if (!each.empty() && !IsWritableFolder(each)) {
-    Say("--each %s is no folder the pictures can be written to", each.c_str());
+  if (each && !IsWritableFolder(*each)) {
+    Say("--each \"%s\" is no folder the pictures can be written to", each->c_str());
     return kRefused;
   }
-  if (std::string why = out == "-" ? "" : PngRefusal(out); !why.empty()) {
-    Say("%s", why.c_str());
-    return kRefused;
-  }
-  HeadlessBackend backend;
+  ScriptFile script_file;
+  // "@FILE"; an "@" alone or followed by a blank is the key "@".
+  const bool from_file =
+      keys.size() > 1 && keys[0] == '@' && !std::isspace(static_cast<unsigned char>(keys[1]));
+  StreamedKeys backend(from_file ? &script_file : nullptr);
   try {
-    backend.AddKeys(ParseKeyScript(argv[2]));
+    if (from_file) {
+      if (std::string why = script_file.Open(keys.substr(1)); !why.empty()) {
+        Say("%s", why.c_str());
+        return kRefused;
+      }
+    } else {
+      backend.AddKeys(ParseKeyScript(keys));
+    }
   } catch (const std::invalid_argument& e) {
     Say("%s", e.what());
     return kRefused;
   }
+  PictureFile picture;
+  if (out != "-") {
+    if (std::string why = picture.Create(out); !why.empty()) {
+      Say("%s", why.c_str());
+      return kRefused;
+    }
+  }
   LogFile log;
-  if (!log_path.empty()) {
-    if (!log.Open(log_path)) {
-      Say("cannot write the log %s: %s", log_path.c_str(), log.error());
+  if (log_path) {
+    if (!log.Open(*log_path)) {
+      Say("cannot write the log \"%s\": %s", log_path->c_str(), log.error());
+      picture.Discard();
       return kRefused;
     }
     backend.page().log_sink = [&log](const LoggedOp& op) { log.Write(op); };
@@ -166,7 +316,7 @@ int main(int argc, char** argv) {
   }
 
   backend.SetClock(clock);
-  if (!each.empty()) backend.SetFrameFolder(each);
+  if (each) backend.SetFrameFolder(*each);
   InstallBackend(&backend);
   InstallLastChance(name);
 
@@ -188,7 +338,7 @@ int main(int argc, char** argv) {
     Say("cannot write %s", backend.frame_not_written().c_str());
     exit_code = kNotWritten;
   }
-  if (out != "-" && !backend.page().SavePng(out)) {
+  if (out != "-" && !picture.Save(backend.page())) {
     Say("cannot write %s", out.c_str());
     exit_code = kNotWritten;
   }

@@ -4,16 +4,17 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "headless_fixture.h"
 #include "lesson_walker.h"
-#include "programs.h"
+#include "program_cases.h"
+#include "program_items.h"
 
 namespace {
 
 struct Walk {
   const char* name;
-  const ProgramDescription& (*program)();
   int topics;
   int min_keys;
   // Each submenu line (Shift-JIS) and how many of its items the walk opens:
@@ -21,28 +22,9 @@ struct Walk {
   std::map<std::string, int> items;
 };
 
-class ProgramWalk : public ::testing::TestWithParam<Walk> {};
-
-TEST_P(ProgramWalk, EveryTopicAndEveryItemThenTheEndItem) {
-  const Walk& w = GetParam();
-  std::map<std::string, int> want;
-  for (const auto& [line, count] : w.items) want[Utf8(line)] = count;
-  for (const char* clock : {"12:00:00", "07:31:59"}) {
-    SCOPED_TRACE(clock);
-    WalkResult walk = WalkProgram(w.program(), clock);
-    EXPECT_EQ(walk.stuck, "");
-    EXPECT_FALSE(walk.error_screen);
-    EXPECT_EQ(walk.status, 0);
-    EXPECT_EQ(walk.topics_opened, w.topics);
-    EXPECT_GT(walk.keys, w.min_keys);
-    EXPECT_EQ(walk.items_opened, want);
-  }
-}
-
-// One line per program whose topics are built.
+// One line per program: its topics and every submenu's items.
 const Walk kWalks[] = {
     {"almeno",
-     almeno::Program,
      5,
      300,
      {
@@ -53,7 +35,6 @@ const Walk kWalks[] = {
          {"練習問題 ①1,2,3　②4,5　③終了", 2},
      }},
     {"torvane",
-     torvane::Program,
      7,
      1000,
      {
@@ -66,7 +47,6 @@ const Walk kWalks[] = {
          {"練習問題  ①,②,③解答　　④終了", 3},
      }},
     {"pellith",
-     pellith::Program,
      5,
      250,
      {
@@ -77,7 +57,6 @@ const Walk kWalks[] = {
          {"練習問題 　①,②,③,④解答　　　⑤終了", 4},
      }},
     {"vindrel",
-     vindrel::Program,
      4,
      200,
      {
@@ -87,7 +66,6 @@ const Walk kWalks[] = {
          {"①P44ひろげよう　②P45ひろげよう　③終了", 2},
      }},
     {"quorrel",
-     quorrel::Program,
      6,
      300,
      {
@@ -100,9 +78,55 @@ const Walk kWalks[] = {
      }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Programs, ProgramWalk, ::testing::ValuesIn(kWalks),
-                         [](const ::testing::TestParamInfo<Walk>& info) {
-                           return std::string(info.param.name);
-                         });
+// Every program of the list is walked; one without its line above fails.
+class ProgramWalk : public ::testing::TestWithParam<ProgramEntry> {
+ protected:
+  void SetUp() override {
+    walk_ = CaseFor(kWalks, GetParam());
+    ASSERT_NE(walk_, nullptr) << "no walk written for " << GetParam().name;
+  }
+  const Walk& Expected() const { return *walk_; }
+  // How many items each submenu line (UTF-8) opens.
+  std::map<std::string, int> ExpectedItems() const {
+    std::map<std::string, int> items;
+    for (const auto& [line, count] : walk_->items) items[Utf8(line)] = count;
+    return items;
+  }
+
+ private:
+  const Walk* walk_ = nullptr;
+};
+
+TEST_P(ProgramWalk, EveryTopicAndEveryItemThenTheEndItem) {
+  const Walk& w = Expected();
+  for (const char* clock : {"12:00:00", "07:31:59"}) {
+    SCOPED_TRACE(clock);
+    WalkResult walk = WalkProgram(GetParam().program(), clock);
+    EXPECT_EQ(walk.stuck, "");
+    EXPECT_FALSE(walk.error_screen);
+    EXPECT_EQ(walk.status, 0);
+    EXPECT_EQ(walk.topics_opened, w.topics);
+    EXPECT_GT(walk.keys, w.min_keys);
+    EXPECT_EQ(walk.items_opened, ExpectedItems());
+  }
+}
+
+// The item list the storms start from names every item the walk opens,
+// each under its own submenu, numbered from 1.
+TEST_P(ProgramWalk, TheItemListHasEveryItemOfEverySubmenu) {
+  const std::vector<ItemPlace> items = ListItems(GetParam().program());
+  std::map<std::string, int> listed;
+  std::map<std::string, int> topic_of;
+  for (const ItemPlace& place : items) {
+    EXPECT_EQ(place.item, ++listed[place.submenu]) << place.submenu;
+    auto known = topic_of.emplace(place.submenu, place.topic).first;
+    EXPECT_EQ(known->second, place.topic) << place.submenu;
+  }
+  EXPECT_EQ(listed, ExpectedItems());
+  EXPECT_EQ(static_cast<int>(topic_of.size()), Expected().topics);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, ProgramWalk, ::testing::ValuesIn(AllPrograms()),
+                         ProgramEntryName);
 
 }  // namespace

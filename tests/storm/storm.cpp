@@ -1,8 +1,13 @@
-// Key storms: a program run headless on a long random key script, started
-// again each time it ends through its end item, until the script is used up.
-// A storm fails when a run crashes, hangs (asks for no key within the bound)
-// or reaches the error screen; it then prints the seed and the keys of the
-// failing run as a player command that replays it.
+// Key storms: a program run headless on a long random key script, in runs
+// of a share of the script each, until the script is used up. A run starts
+// at the main menu or inside one of the program's items (walked to by its
+// topic's and its own number), the starts taken in a shuffled round so that
+// every item is entered once in every round; a run ends with its share of
+// the keys or earlier through the program's end item. A storm fails when a
+// run crashes, hangs (asks for no key within the bound) or reaches the error
+// screen, or when a storm long enough for a whole round entered fewer than
+// all items; it then prints the seed and the keys of the failing run as a
+// player command that replays it. It ends with "entered N of M items".
 //
 //   storm PROGRAM [--seed N] [--keys COUNT] [--bound SECONDS]
 //
@@ -15,6 +20,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +31,7 @@
 #include "errors.h"
 #include "headless.h"
 #include "program.h"
+#include "program_items.h"
 #include "programs.h"
 
 namespace {
@@ -89,35 +96,59 @@ struct Progress {
   std::atomic<int> keys_used;
 };
 
+// Where a run starts: the main menu, or the item it walks to first.
+struct Start {
+  const ItemPlace* item = nullptr;  // nullptr: the main menu
+  size_t topic_keys = 0;            // keys that open the item's topic
+  std::vector<std::string> walk;    // keys from the menu into the item
+};
+
 // A headless page whose key polls are counted where the parent can see them.
+// On a run that starts inside an item it checks, before it types the item's
+// number, that the item's submenu is on the screen.
 class CountingBackend : public HeadlessBackend {
  public:
-  CountingBackend(std::vector<std::string> keys, std::string clock, Progress* progress)
-      : HeadlessBackend(std::move(keys), std::move(clock)), progress_(progress) {
-    page().logging = false;
+  CountingBackend(std::vector<std::string> keys, std::string clock, Progress* progress,
+                  const Start& start)
+      : HeadlessBackend(std::move(keys), std::move(clock)), progress_(progress), start_(start) {
+    page().logging = start.item != nullptr;
   }
   std::string PollKey() override {
+    const size_t polls = progress_->keys_used.load();
+    if (start_.item && polls == start_.topic_keys) {
+      for (const LoggedOp& op : page().log) {
+        if (IsSubmenuPrint(op) && op.text == start_.item->submenu) submenu_seen_ = true;
+      }
+      page().logging = false;
+      page().log.clear();
+    }
     std::string key = HeadlessBackend::PollKey();
     progress_->keys_used.fetch_add(1);
     return key;
   }
+  // Whether the item's submenu was on the screen when its number was typed.
+  bool submenu_seen() const { return submenu_seen_; }
 
  private:
   Progress* progress_;
+  const Start& start_;
+  bool submenu_seen_ = false;
 };
 
 // How a run ended, as the child reports it through the pipe.
 struct RunReport {
-  enum Kind : int { kEnded, kUsedUp, kErrorScreen } kind;
+  enum Kind : int { kEnded, kUsedUp, kErrorScreen, kMissedItem } kind;
   int keys_used;
+  bool entered;
   int status;
   unsigned error_line;
   int error_code;
 };
 
 [[noreturn]] void RunChild(const ProgramDescription& program, std::vector<std::string> keys,
-                           const std::string& clock, Progress* progress, int out) {
-  CountingBackend backend(std::move(keys), clock, progress);
+                           const std::string& clock, Progress* progress, const Start& start,
+                           int out) {
+  CountingBackend backend(std::move(keys), clock, progress, start);
   InstallBackend(&backend);
   RunReport report{};
   try {
@@ -129,8 +160,48 @@ struct RunReport {
     report.error_code = backend.error_code();
   }
   report.keys_used = progress->keys_used.load();
+  // The item is entered once its number and Enter were typed at its submenu.
+  report.entered = backend.submenu_seen() && report.keys_used >= int(start.walk.size());
+  if (start.item && !backend.submenu_seen() && report.kind != RunReport::kErrorScreen)
+    report.kind = RunReport::kMissedItem;
   ssize_t written = write(out, &report, sizeof report);
   _exit(written == sizeof report ? 0 : 1);
+}
+
+// The program's items, read in a child process of their own so that the
+// storm's runs start from a program that has never run.
+std::vector<ItemPlace> DiscoverItems(const ProgramDescription& program) {
+  int fds[2];
+  if (pipe(fds) != 0) return {};
+  pid_t child = fork();
+  if (child < 0) return {};
+  if (child == 0) {
+    close(fds[0]);
+    std::string out;
+    for (const ItemPlace& p : ListItems(program)) {
+      out += std::to_string(p.topic) + " " + std::to_string(p.item) + " " + p.submenu + "\n";
+    }
+    bool written = write(fds[1], out.data(), out.size()) == ssize_t(out.size());
+    _exit(written ? 0 : 1);
+  }
+  close(fds[1]);
+  std::string in;
+  char buffer[4096];
+  for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) in.append(buffer, n);
+  close(fds[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  std::vector<ItemPlace> items;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return items;
+  for (size_t from = 0, to; (to = in.find('\n', from)) != std::string::npos; from = to + 1) {
+    ItemPlace p;
+    size_t a = in.find(' ', from), b = in.find(' ', a + 1);
+    p.topic = std::atoi(in.substr(from, a - from).c_str());
+    p.item = std::atoi(in.substr(a + 1, b - a - 1).c_str());
+    p.submenu = in.substr(b + 1, to - b - 1);
+    items.push_back(p);
+  }
+  return items;
 }
 
 double Seconds() {
@@ -176,6 +247,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
 
 }  // namespace
 
+// Keys a run gets at least, whatever the storm's length: enough to get
+// somewhere inside an item.
+constexpr int kLeastRunKeys = 100;
+
 int main(int argc, char** argv) {
   Options o;
   if (!ParseOptions(argc, argv, o)) return Usage();
@@ -191,6 +266,24 @@ int main(int argc, char** argv) {
   std::printf("storm %s: seed %llu, clock %s, %d keys\n", o.program.c_str(), o.seed, clock, o.keys);
   std::fflush(stdout);
 
+  const std::vector<ItemPlace> items = DiscoverItems(*program);
+  if (items.empty()) {
+    std::printf("FAILED: the program's items could not be read from its submenus\n");
+    return 1;
+  }
+  // The starts of one round: the main menu and every item.
+  std::vector<Start> starts(items.size() + 1);
+  for (size_t i = 0; i < items.size(); ++i) {
+    const std::string topic = NumberKeys(items[i].topic);
+    starts[i].item = &items[i];
+    starts[i].topic_keys = ParseKeyScript(topic).size();
+    starts[i].walk = ParseKeyScript(KeysTo(items[i]));
+  }
+  // Each run gets a share of the keys such that a whole round fits.
+  const int run_keys_most = std::max(kLeastRunKeys, o.keys / static_cast<int>(starts.size()));
+  const bool whole_round = o.keys >= run_keys_most * static_cast<int>(starts.size());
+  std::vector<size_t> order;
+
   auto* progress = static_cast<Progress*>(
       mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
   if (progress == MAP_FAILED) {
@@ -198,10 +291,21 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  std::vector<bool> entered(items.size(), false);
   size_t used = 0;
   int runs = 0;
   while (used < keys.size()) {
     ++runs;
+    if (order.empty()) {
+      for (size_t i = 0; i < starts.size(); ++i) order.push_back(i);
+      std::shuffle(order.begin(), order.end(), rng);
+    }
+    const Start& start = starts[order.back()];
+    order.pop_back();
+    const size_t share = std::min(keys.size() - used, size_t(run_keys_most));
+    std::vector<std::string> run_keys = start.walk;
+    run_keys.insert(run_keys.end(), keys.begin() + used, keys.begin() + used + share);
+
     progress->keys_used.store(0);
     int fds[2];
     if (pipe(fds) != 0) {
@@ -215,8 +319,7 @@ int main(int argc, char** argv) {
     }
     if (child == 0) {
       close(fds[0]);
-      RunChild(*program, std::vector<std::string>(keys.begin() + used, keys.end()), clock, progress,
-               fds[1]);
+      RunChild(*program, std::move(run_keys), clock, progress, start, fds[1]);
     }
     close(fds[1]);
 
@@ -256,19 +359,35 @@ int main(int argc, char** argv) {
       failure = "error screen: " + std::to_string(report.error_line) + "," +
                 std::to_string(report.error_code);
     }
-    const int run_keys = got_report ? report.keys_used : progress->keys_used.load();
+    if (failure.empty() && report.kind == RunReport::kMissedItem) {
+      failure = "the submenu of item " + KeysTo(*start.item) + " was not on the screen";
+    }
+    const int run_keys_used = got_report ? report.keys_used : progress->keys_used.load();
+    // The storm's own keys this run took, the walk into its item left out.
+    const int storm_keys = std::max(0, run_keys_used - static_cast<int>(start.walk.size()));
     if (!failure.empty()) {
+      std::string replay = start.item ? KeysTo(*start.item) : "";
+      if (storm_keys > 0) {
+        replay += (replay.empty() ? "" : " ") + Join(tokens, used, used + storm_keys);
+      }
       std::printf("FAILED run %d (keys %zu to %zu of the storm): %s\n", runs, used + 1,
-                  used + run_keys, failure.c_str());
+                  used + storm_keys, failure.c_str());
       std::printf("replay: %s %s '%s' out.png --time %s\n", PLAYER_PATH, o.program.c_str(),
-                  Join(tokens, used, used + run_keys).c_str(), clock);
+                  replay.c_str(), clock);
       std::printf("storm again: STORM_SEED=%llu %s %s --keys %d\n", o.seed, argv[0],
                   o.program.c_str(), o.keys);
       return 1;
     }
+    if (start.item && report.entered) entered[start.item - items.data()] = true;
     // A run that ends as soon as it starts would loop for ever on no keys.
-    used += std::max(run_keys, 1);
+    used += std::max(storm_keys, 1);
   }
-  std::printf("storm %s: %d runs, no crash, no hang, no error screen\n", o.program.c_str(), runs);
+  const long entered_count = std::count(entered.begin(), entered.end(), true);
+  std::printf("storm %s: %d runs, no crash, no hang, no error screen; entered %ld of %zu items\n",
+              o.program.c_str(), runs, entered_count, items.size());
+  if (whole_round && entered_count < long(items.size())) {
+    std::printf("FAILED: a storm of %d keys must enter every item\n", o.keys);
+    return 1;
+  }
   return 0;
 }

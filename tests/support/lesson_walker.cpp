@@ -7,26 +7,18 @@
 
 #include "backend.h"
 #include "globals.h"
+#include "program_items.h"
 #include "string_ops.h"
 
 namespace {
 
-// The number of choices of a submenu line: its highest circled number (a
-// label such as "②～④" stands for three choices). The circled numbers ① to
-// ⑳ are these UTF-8 bytes.
-int CountCircledNumbers(const std::string& utf8) {
-  int n = 0;
-  for (size_t i = 0; i + 2 < utf8.size(); ++i) {
-    unsigned char a = utf8[i], b = utf8[i + 1], c = utf8[i + 2];
-    if (a == 0xE2 && b == 0x91 && c >= 0xA0 && c <= 0xB3) n = std::max(n, c - 0xA0 + 1);
-  }
-  return n;
-}
-
 class WalkingLearner : public Backend {
  public:
   WalkingLearner(const ProgramDescription& program, std::string clock, WalkResult& result)
-      : program_(program), clock_(std::move(clock)), result_(result) {
+      : program_(program),
+        topics_(TopicNumbers(program)),
+        clock_(std::move(clock)),
+        result_(result) {
     page_ = std::make_unique<Page>(1.0);
     page_->logging = true;
   }
@@ -90,7 +82,7 @@ class WalkingLearner : public Backend {
     if (text == ToUtf8("番号を入力して下さい。")) return MainMenuChoice();
     if (text == ToUtf8("何かキーを押して下さい。")) return Type(" ");
     if (text == ToUtf8("次のステップは１を入力。")) return Type("1\r");
-    if (x == 16 && y == 666) return SubmenuChoice(text);
+    if (IsSubmenuPrint(*prompt)) return SubmenuChoice(text);
     if (x == 48 && y == 666) {
       // A number-line notice: the same one again means Enter was refused.
       if (text != notice_) {
@@ -120,22 +112,16 @@ class WalkingLearner : public Backend {
 
   void MainMenuChoice() {
     notice_tries_ = 0;
-    const int items = static_cast<int>(program_.items.size());
-    while (next_topic_ < items) {
-      int k = next_topic_++;
-      bool empty_item =
-          k - 1 < static_cast<int>(program_.dispatch.size()) && program_.dispatch[k - 1] == nullptr;
-      if (!empty_item) {
-        ++result_.topics_opened;
-        return Type(std::to_string(k) + "\r");
-      }
+    if (next_topic_ < topics_.size()) {
+      ++result_.topics_opened;
+      return Type(std::to_string(topics_[next_topic_++]) + "\r");
     }
-    Type(std::to_string(items) + "\r");
+    Type(std::to_string(program_.items.size()) + "\r");
   }
 
   void SubmenuChoice(const std::string& line) {
     notice_tries_ = 0;
-    const int n = CountCircledNumbers(line);
+    const int n = CountChoices(line);
     if (n < 2) Stuck("a submenu without numbered items: " + line);
     int& opened = result_.items_opened[line];
     if (opened < n - 1) {
@@ -146,11 +132,12 @@ class WalkingLearner : public Backend {
   }
 
   const ProgramDescription& program_;
+  const std::vector<int> topics_;
   std::string clock_;
   WalkResult& result_;
   std::deque<std::string> keys_;
   size_t seen_ = 0;
-  int next_topic_ = 1;
+  size_t next_topic_ = 0;
   std::string notice_;
   int notice_tries_ = 0;
 };

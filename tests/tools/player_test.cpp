@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,10 +48,14 @@ class PlayerCommand : public ::testing::Test {
   }
   void TearDown() override { std::system(("rm -rf " + Quote(dir_)).c_str()); }
 
-  Outcome Player(const std::vector<std::string>& args) {
-    std::string command = PLAYER_PATH;
+  // The player on `args`, its standard input from `input`, after the shell
+  // commands `before` (limits, say).
+  Outcome Player(const std::vector<std::string>& args, const std::string& input = "/dev/null",
+                 const std::string& before = "") {
+    std::string command = before + PLAYER_PATH;
     for (const std::string& a : args) command += " " + Quote(a);
-    command += " >" + Quote(dir_ + "/stdout") + " 2>" + Quote(dir_ + "/stderr");
+    command +=
+        " <" + Quote(input) + " >" + Quote(dir_ + "/stdout") + " 2>" + Quote(dir_ + "/stderr");
     Outcome run;
     int status = std::system(command.c_str());
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -65,6 +71,8 @@ TEST_F(PlayerCommand, RefusesWhatItCannotDoInOneLineWithAFailingStatus) {
   const std::string png = dir_ + "/out.png";
   const std::string file = dir_ + "/a-file";
   std::ofstream(file) << "x";
+  const std::string bad_keys = dir_ + "/bad.keys";
+  std::ofstream(bad_keys) << "7\nEnter\nEscape\n";
   struct Case {
     const char* what;
     std::vector<std::string> args;
@@ -93,6 +101,19 @@ TEST_F(PlayerCommand, RefusesWhatItCannotDoInOneLineWithAFailingStatus) {
        "out.png",
        false},
       {"a PNG that is a folder", {"almeno", "7 Enter", dir_}, dir_.c_str(), false},
+      {"an empty PNG name", {"almeno", "7 Enter", ""}, "\"\"", false},
+      // Not even root may make a file there.
+      {"a PNG in a folder none can write",
+       {"almeno", "7 Enter", "/proc/out.png"},
+       "/proc/out.png",
+       false},
+      {"an empty log name", {"almeno", "7 Enter", png, "--log", ""}, "log \"\"", false},
+      {"an empty --each folder", {"almeno", "7 Enter", png, "--each", ""}, "--each \"\"", false},
+      {"a key file that is not there",
+       {"almeno", "@" + dir_ + "/missing.keys", png},
+       "missing.keys",
+       false},
+      {"a key file with an unknown key", {"almeno", "@" + bad_keys, png}, "Escape", false},
       {"an unknown program", {"quintel", "7 Enter", png}, "quintel", false},
       {"an unknown key", {"almeno", "7 Escape", png}, "Escape", false},
       {"an unknown option", {"almeno", "7 Enter", png, "--speed", "2"}, "--speed", false},
@@ -143,6 +164,110 @@ TEST_F(PlayerCommand, ALongRunKeepsNoLogInMemory) {
   ASSERT_EQ(stat(log.c_str(), &st), 0);
   EXPECT_GT(st.st_size, 20 << 20) << "the run should log a lot";
   EXPECT_LT(usage.ru_maxrss, 80 << 10) << "kilobytes";  // the log alone would exceed it
+}
+
+// @FILE and @- read the key script from a file or standard input, blanks
+// and line ends alike, and run exactly as the same keys given inline.
+TEST_F(PlayerCommand, KeysFromAFileOrStandardInputRunAsInline) {
+  const std::string keys = "1 Enter 1 Enter Right Right Enter";
+  const std::string file = dir_ + "/run.keys";
+  std::ofstream(file) << "1\n Enter\t1 Enter\n\nRight Right\r\nEnter";
+  auto log_of = [&](const std::string& script, const std::string& input) {
+    const std::string log = dir_ + "/log.txt";
+    Outcome run = Player({"almeno", script, "-", "--log", log}, input);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "script used up\n");
+    return ReadFile(log);
+  };
+  const std::string inline_log = log_of(keys, "/dev/null");
+  EXPECT_GT(inline_log.size(), 1000u);
+  EXPECT_EQ(log_of("@" + file, "/dev/null"), inline_log);
+  EXPECT_EQ(log_of("@-", file), inline_log);
+  // An "@" on its own is still a key.
+  Outcome at_key = Player({"almeno", "@ 7 Enter", "-"});
+  EXPECT_EQ(at_key.out, "program ended (status 0)\n") << at_key.err;
+}
+
+// The peak memory of one player run, in kilobytes.
+long PeakKilobytes(const std::vector<std::string>& args) {
+  pid_t child = fork();
+  if (child == 0) {
+    std::vector<char*> argv = {const_cast<char*>(PLAYER_PATH)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    freopen("/dev/null", "w", stdout);
+    execv(PLAYER_PATH, argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  return usage.ru_maxrss;
+}
+
+// A script far longer than one argument can hold runs from a file, read as
+// the run goes: 200,000 keys take no more memory than 2,000.
+TEST_F(PlayerCommand, ALongKeyFileRunsInFlatMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address checker keeps freed memory aside";
+#endif
+  auto script = [&](int keys) {
+    const std::string path = dir_ + "/" + std::to_string(keys) + ".keys";
+    std::ofstream out(path);
+    // Arrow keys at the main menu: taken and ignored, nothing drawn.
+    for (int i = 0; i < keys; ++i) out << (i % 10 == 9 ? "Left\n" : "Left ");
+    return "@" + path;
+  };
+  const long few = PeakKilobytes({"almeno", script(2000), "-"});
+  const long many = PeakKilobytes({"almeno", script(200000), "-"});
+  // Kept in memory, 200,000 keys would take several megabytes.
+  EXPECT_LT(many - few, 2048) << few << " KB for 2,000 keys, " << many << " KB for 200,000";
+  Outcome run = Player({"almeno", script(200000), "-"});
+  EXPECT_EQ(run.out, "script used up\n");
+}
+
+// A picture that cannot be written is reported in the player's one line, no
+// other (libpng says nothing), and leaves no file behind: neither half a
+// picture nor a temporary file; a picture that was there stays as it was.
+TEST_F(PlayerCommand, AFailedPictureLeavesNothingHalfWritten) {
+  const std::string png = dir_ + "/out.png";
+  // Files beyond 8 blocks cannot be written (and that is no signal).
+  const std::string small_files = "trap '' XFSZ; ulimit -f 8; ";
+  struct Case {
+    const char* what;
+    std::string out;
+    const char* before;  // the file's content before the run; nullptr: none
+  };
+  const Case cases[] = {
+      {"a new picture too large", png, nullptr},
+      {"a picture too large over an old one", png, "old picture"},
+      {"a device that is full", "/dev/full", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.out == "/dev/full" && !Exists("/dev/full")) continue;
+    if (c.before) std::ofstream(c.out) << c.before;
+    Outcome run = Player({"almeno", "7 Enter", c.out}, "/dev/null", small_files);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "program ended (status 0)\n");
+    EXPECT_EQ(run.err, "player: cannot write " + c.out + "\n");
+    if (c.out == png) {
+      EXPECT_EQ(Exists(png), c.before != nullptr);
+      if (c.before) {
+        EXPECT_TRUE(ReadFile(png) == c.before) << "the old picture was overwritten";
+      }
+    }
+    // Nothing else beside it: no temporary file left over.
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+      left.insert(entry.path().filename());
+    std::set<std::string> expected = {"stdout", "stderr"};
+    if (c.out == png && c.before) expected.insert("out.png");
+    EXPECT_EQ(left, expected);
+    std::remove(png.c_str());
+  }
 }
 
 }  // namespace

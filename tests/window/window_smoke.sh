@@ -1,10 +1,26 @@
 #!/usr/bin/env bash
 # Starts each program in a real window on a virtual X server and checks that
-# it ends with status 0: once through its menu's end item, once by closing its
-# window. Without a display a program must say so and end at once.
+# it ends with status 0: every program through its menu's end item, some also
+# by closing their window, idling, resizing or typing on the keypad. Without
+# a display a program must say so and end at once.
+#
+#   window_smoke.sh PROGRAMS_DIR PLAYER
+#
+# The programs are those `PLAYER --list` gives: name, title and end item.
 set -u
 bin_dir=$1
+player=$2
 failures=0
+checks=0
+names=() titles=() ends=()
+while IFS=$'\t' read -r name title end; do
+  names+=("$name") titles+=("$title") ends+=("$end")
+done < <("$player" --list)
+count=${#names[@]}
+if [ "$count" -eq 0 ]; then
+  echo "FAIL: $player --list gave no programs"
+  exit 1
+fi
 
 # no_window PROGRAM ENV...: with no display to show it on, the program ends
 # within a second with status 1 and one line on standard error.
@@ -12,6 +28,7 @@ no_window() {
   local program=$1
   shift
   local err status start end
+  checks=$((checks + 1))
   start=$(date +%s%N)
   err=$(env "$@" timeout 5 "$bin_dir/$program" 2>&1 >/dev/null)
   status=$?
@@ -25,9 +42,10 @@ no_window() {
     echo "ok   $program ($*): $err"
   fi
 }
-no_window almeno -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER
-no_window quorrel SDL_VIDEODRIVER=offscreen
-no_window vindrel SDL_VIDEODRIVER=dummy
+# The programs of the list in turn.
+no_window "${names[0]}" -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER
+no_window "${names[$((count - 1))]}" SDL_VIDEODRIVER=offscreen
+no_window "${names[$((3 % count))]}" SDL_VIDEODRIVER=dummy
 
 # A display number no other server holds (the X server picks it), and no
 # reset between the programs' connections.
@@ -43,6 +61,7 @@ for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; slee
 # run PROGRAM TITLE ACTION: ACTION is "keys:..." to type, or "close".
 run() {
   local program=$1 title=$2 action=$3
+  checks=$((checks + 1))
   "$bin_dir/$program" &
   local pid=$!
   local window=""
@@ -131,16 +150,21 @@ run() {
   fi
 }
 
-run almeno Almeno keys:7
-run torvane Torvane keys:8
-run pellith Pellith keys:7
-run vindrel Vindrel keys:6
-run quorrel Quorrel keys:8
-run almeno Almeno close
-run quorrel Quorrel close
-run torvane Torvane idle:8
-run almeno Almeno look:7
-run vindrel Vindrel "pad:KP_6 KP_Enter"
+# run_nth N ACTION: the list's Nth program (from 0, wrapping round).
+run_nth() {
+  local n=$(($1 % count))
+  run "${names[$n]}" "${titles[$n]}" "${2//END/${ends[$n]}}"
+}
+for n in $(seq 0 $((count - 1))); do run_nth "$n" keys:END; done
+run_nth 0 close
+run_nth $((count - 1)) close
+run_nth 1 idle:END
+run_nth 0 look:END
+# The end item's digits and Enter on the keypad.
+n=$((3 % count))
+pad=""
+for digit in $(echo "${ends[$n]}" | grep -o .); do pad+="KP_$digit "; done
+run_nth "$n" "pad:${pad}KP_Enter"
 
-echo "$((13 - failures)) passed, $failures failed"
+echo "$((checks - failures)) passed, $failures failed"
 [ $failures -eq 0 ]

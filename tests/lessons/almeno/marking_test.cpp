@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,11 @@ struct LoopCase {
   float value;  // where Enter leaves the marker, in units
 };
 
+// A case prints as its name in test listings.
+void PrintTo(const LoopCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class PointMoveLoopTest : public MarkingTest, public ::testing::WithParamInterface<LoopCase> {};
 
 TEST_P(PointMoveLoopTest, MovesHalfAUnitAKeyAndWrapsToZeroPastItsLimits) {
@@ -168,7 +174,7 @@ const LoopCase kLoopCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Variants, PointMoveLoopTest, ::testing::ValuesIn(kLoopCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 struct VariantCase {
   void (*line)();

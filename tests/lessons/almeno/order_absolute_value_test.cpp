@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <set>
 #include <sstream>
 
@@ -105,6 +106,11 @@ struct ItemCase {
   int line_y;  // 0: no number line on the page
   std::vector<std::string> events;
 };
+
+// A case prints as its name in test listings.
+void PrintTo(const ItemCase& c, std::ostream* out) {
+  *out << "item " << c.item;
+}
 
 const ItemCase kItems[] = {
     {1,
@@ -254,7 +260,7 @@ TEST_P(OrderAbsoluteItems, OneKeyTooFewLeavesThePageWaiting) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryItem, OrderAbsoluteItems, ::testing::ValuesIn(kItems),
-                         [](const auto& info) { return "Item" + std::to_string(info.param.item); });
+                         [](const auto& test) { return "Item" + std::to_string(test.param.item); });
 
 TEST(OrderAbsoluteTopic, GoalPageThenSubmenuThenBackToTheMainMenu) {
   PlayerRun run = RunPlayer("almeno", "3 Enter 0 Enter 8 Enter 7 Enter 7 Enter");

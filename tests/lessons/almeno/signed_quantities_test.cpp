@@ -3,6 +3,7 @@
 // submenu, the random examples under several clocks, and the two figures.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <sstream>
 #include <string>

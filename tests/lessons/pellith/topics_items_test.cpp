@@ -3,6 +3,7 @@
 // submenu, the goal pages and the submenus' range checks.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 

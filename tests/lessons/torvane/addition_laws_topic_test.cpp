@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  Key(),
                                  {108, 438, 3, "だから、両方の結果は等しい。"},
                                  Menu()}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(AdditionLawsTopic, GoalPageThenTheSubmenuWhichRefusesNumbersOutsideIt) {
   const TopicRun r = RunTopic("5 Enter 0 Enter 7 Enter - 2 Enter Enter 6 Enter", kSubmenu);

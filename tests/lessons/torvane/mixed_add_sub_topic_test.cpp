@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFixedItem, MixedAddSubItems,
                                                       {640, 500, 0, "=15-35"},
                                                       {kAfter, 0, 5, "=-20"},
                                                       Menu()}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(MixedAddSubTopic, GoalPageThenTheSubmenuWhichRefusesNumbersOutsideIt) {
   const TopicRun r = RunMixed("0 Enter 6 Enter - 1 Enter Enter 5 Enter");

@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                                        {694, 440, 0, "したがって"},
                                        {694, 490, 3, "成り立たない"},
                                        Menu()}})}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(AddSubPracticeAnswers, NoGoalPageAndOnlyTheFourChoicesAreTaken) {
   const TopicRun r =

@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFixedItem, TermsItems,
                                                       {600, 240, 3, "負の項"},
                                                       {kAfter, 0, 0, "…-15"},
                                                       Menu()}}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& test) { return test.param.name; });
 
 TEST(TermsTopic, GoalPageThenTheSubmenuWhichRefusesNumbersOutsideIt) {
   const TopicRun r = RunTerms("0 Enter 8 Enter - 1 Enter Enter 1 / 2 Enter 1 4 / 2 Enter");

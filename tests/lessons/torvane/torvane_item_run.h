@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,11 @@ struct ItemCase {
   int notices;                          // number-line prompts
   std::vector<std::string> last_texts;  // the item's last texts, Shift-JIS
 };
+
+// A case prints as its name in test listings.
+inline void PrintTo(const ItemCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 // Runs the item from the main menu (`topic`: "1 Enter" and so on): it takes
 // all its keys, shows its prompts as often as the case says, ends with the

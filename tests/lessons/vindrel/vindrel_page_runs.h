@@ -2,6 +2,7 @@
 // read back as the prompts put up and the texts the item printed.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 

@@ -1,7 +1,0 @@
-#include "programs.h"
-#include "sdl_backend.h"
-
-int main() {
-  const ProgramDescription& program = pellith::Program();
-  return RunInWindow(program.title, [&] { return RunProgram(program); });
-}

@@ -1,0 +1,11 @@
+// The programs of the family, one line each, in the order the tools list them:
+// PROGRAM(name) names the executable, its namespace (whose Program() is its
+// entry, in programs/<name>.cpp) and its lesson folder (lessons/<name>/).
+// The build reads this file as well (see the top CMakeLists.txt): a program
+// added here gets its lesson library, its executable, its place in the
+// player, the storms, the walk and the window test from this line alone.
+PROGRAM(almeno)
+PROGRAM(torvane)
+PROGRAM(pellith)
+PROGRAM(vindrel)
+PROGRAM(quorrel)

@@ -1,0 +1,97 @@
+#include "program_items.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "errors.h"
+#include "headless.h"
+
+std::vector<int> TopicNumbers(const ProgramDescription& program) {
+  std::vector<int> topics;
+  const int end_item = static_cast<int>(program.items.size());
+  for (int k = 1; k < end_item; ++k) {
+    const bool empty =
+        k - 1 < static_cast<int>(program.dispatch.size()) && program.dispatch[k - 1] == nullptr;
+    if (!empty) topics.push_back(k);
+  }
+  return topics;
+}
+
+bool IsSubmenuPrint(const LoggedOp& op) {
+  return op.name == "print" && op.face == "DrawPlainText" && op.nums.size() >= 2 &&
+         op.nums[0] == 16 && op.nums[1] == 666 && !op.text.empty();
+}
+
+int CountChoices(const std::string& utf8) {
+  // The circled numbers ① to ⑳ are E2 91 A0 to E2 91 B3 in UTF-8.
+  int n = 0;
+  for (size_t i = 0; i + 2 < utf8.size(); ++i) {
+    unsigned char a = utf8[i], b = utf8[i + 1], c = utf8[i + 2];
+    if (a == 0xE2 && b == 0x91 && c >= 0xA0 && c <= 0xB3) n = std::max(n, c - 0xA0 + 1);
+  }
+  return n;
+}
+
+std::string NumberKeys(int number) {
+  std::string keys;
+  for (char digit : std::to_string(number)) keys += std::string(1, digit) + " ";
+  return keys + "Enter";
+}
+
+std::string KeysTo(const ItemPlace& place) {
+  return NumberKeys(place.topic) + " " + NumberKeys(place.item);
+}
+
+namespace {
+
+// Opens each topic in turn, reads its submenu line and leaves it by its end
+// item; stops once every topic has been read.
+class SubmenuReader : public HeadlessBackend {
+ public:
+  explicit SubmenuReader(std::vector<int> topics) : topics_(std::move(topics)) {}
+
+  std::string PollKey() override {
+    if (keys_left() == 0) Decide();
+    return HeadlessBackend::PollKey();
+  }
+
+  std::vector<ItemPlace> items;
+  bool complete = false;
+
+ private:
+  void Decide() {
+    std::optional<std::string> line;
+    for (size_t i = seen_; i < page().log.size(); ++i) {
+      if (IsSubmenuPrint(page().log[i])) line = page().log[i].text;
+    }
+    seen_ = page().log.size();
+    if (next_ > 0) {
+      const int choices = line ? CountChoices(*line) : 0;
+      if (choices < 2) throw HeadlessStop();
+      for (int item = 1; item < choices; ++item) items.push_back({topics_[next_ - 1], item, *line});
+      AddKeys(ParseKeyScript(NumberKeys(choices)));
+    }
+    if (next_ == topics_.size()) {
+      complete = true;
+      throw HeadlessStop();
+    }
+    AddKeys(ParseKeyScript(NumberKeys(topics_[next_++])));
+  }
+
+  std::vector<int> topics_;
+  size_t next_ = 0;
+  size_t seen_ = 0;
+};
+
+}  // namespace
+
+std::vector<ItemPlace> ListItems(const ProgramDescription& program) {
+  SubmenuReader reader(TopicNumbers(program));
+  InstallBackend(&reader);
+  try {
+    RunProgram(program);
+  } catch (const HeadlessStop&) {
+  }
+  InstallBackend(nullptr);
+  return reader.complete ? reader.items : std::vector<ItemPlace>{};
+}

@@ -1,0 +1,43 @@
+// Where a program's items are, and the keys that reach them: the main menu's
+// topics (every menu item but the empty ones and the end item), each topic's
+// submenu (the plain-text line at 16,666, its choices numbered ① to ⑳), and
+// a number typed as its digits and Enter. The walk and the key storms both
+// find their way through a program with these.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "page.h"
+#include "program.h"
+
+// The main-menu numbers that open a topic, in menu order.
+std::vector<int> TopicNumbers(const ProgramDescription& program);
+
+// Whether a logged operation puts up a submenu line.
+bool IsSubmenuPrint(const LoggedOp& op);
+
+// The choices a submenu line (UTF-8) offers: its highest circled number (a
+// label such as "②～④" stands for three choices); its last one, "終了",
+// leads back to the main menu.
+int CountChoices(const std::string& utf8_line);
+
+// A number typed key by key, then Enter, in the key-script notation
+// ("1 2 Enter").
+std::string NumberKeys(int number);
+
+// One item of one topic.
+struct ItemPlace {
+  int topic = 0;        // its topic's number on the main menu
+  int item = 0;         // its number on the submenu
+  std::string submenu;  // the submenu line, UTF-8
+};
+
+// Every item of every topic of `program`, the submenus' end items left out,
+// as the program's own submenus show them: the program is run headless on
+// the installed-backend slot (which is left empty again), topic by topic.
+// Empty when a topic shows no submenu.
+std::vector<ItemPlace> ListItems(const ProgramDescription& program);
+
+// The keys from the main menu into `place`, in the key-script notation.
+std::string KeysTo(const ItemPlace& place);
