@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "errors.h"
+
 using Routine = void (*)();
 
 struct ProgramDescription {
@@ -32,9 +34,9 @@ void StartUpState();
 void ReseedRandom();
 // The main menu: draws, reads a number, ends or jumps to a topic.
 void MainMenu();
-// The error screen: clears the window, shows the line and the code of the
-// error with the message, and keeps the window until it is closed.
-[[noreturn]] void ErrorHandler(unsigned line, int code);
+// The error screen: clears the window, shows the line and the code of
+// `error` with the message, and keeps the window until it is closed.
+[[noreturn]] void ErrorHandler(const RuntimeError& error);
 
 // Runs a program on the installed backend, from start-up to its end, and
 // returns its exit status: 0 after the end item or a closed window. A

@@ -25,6 +25,7 @@
 #include <string>
 
 #include "errors.h"
+#include "fonts.h"
 #include "headless.h"
 #include "last_chance.h"
 #include "programs.h"
@@ -146,6 +147,7 @@ int main(int argc, char** argv) {
     Say("%s", why.c_str());
     return kRefused;
   }
+  if (!FontsPresent("player")) return 1;
   HeadlessBackend backend;
   try {
     backend.AddKeys(ParseKeyScript(argv[2]));
@@ -176,8 +178,7 @@ int main(int argc, char** argv) {
     ending = "program ended (status " + std::to_string(status) + ")";
   } catch (const HeadlessStop&) {
     if (backend.error_screen()) {
-      ending = "error screen: " + std::to_string(backend.error_line()) + "," +
-               std::to_string(backend.error_code());
+      ending = backend.ErrorReport();
     } else {
       ending = "script used up";
     }
