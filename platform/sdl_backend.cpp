@@ -57,6 +57,7 @@ class SdlBackend : public Backend {
     }
     if (!SDL_GetWindowSurface(window_)) throw std::runtime_error(SDL_GetError());
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    WatchForDestruction(window_);
     // Keys are read from key events; with text input off, an input method
     // neither takes the digits into a composition nor opens its box.
     SDL_StopTextInput();
@@ -65,7 +66,9 @@ class SdlBackend : public Backend {
   }
 
   ~SdlBackend() override {
-    if (window_) SDL_DestroyWindow(window_);
+    // SDL waits for a destroyed window to be unmapped, for ever: a window
+    // another client destroyed is left as it is.
+    if (window_ && !WindowDestroyed()) SDL_DestroyWindow(window_);
   }
 
   std::string PollKey() override {
@@ -115,6 +118,7 @@ class SdlBackend : public Backend {
       Present();
       SDL_Event e;
       if (SDL_WaitEventTimeout(&e, kIdleWaitMs)) Handle(e);
+      if (WindowDestroyed()) throw WindowClosed();
       pending_.clear();
     }
   }
@@ -123,12 +127,16 @@ class SdlBackend : public Backend {
   void Pump() {
     SDL_Event e;
     while (pending_.empty() && SDL_PollEvent(&e)) Handle(e);
+    if (WindowDestroyed()) throw WindowClosed();
   }
 
   void Handle(const SDL_Event& e) {
     switch (e.type) {
       case SDL_QUIT:
         throw WindowClosed();
+      case SDL_SYSWMEVENT:  // only the window's destruction is let through
+        if (WindowDestroyed()) throw WindowClosed();
+        break;
       case SDL_WINDOWEVENT:
         switch (e.window.event) {
           case SDL_WINDOWEVENT_CLOSE:
@@ -365,6 +373,7 @@ int RunInWindow(int argc, char** argv, const std::string& title,
   } catch (const std::runtime_error& e) {
     std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), e.what());
   }
-  SDL_Quit();
+  // Quitting would destroy a window that another client destroyed: see above.
+  if (!WindowDestroyed()) SDL_Quit();
   return status;
 }

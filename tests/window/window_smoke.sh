@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Starts each program in a real window on a virtual X server and checks that
 # it ends with status 0: once through its menu's end item, once by closing its
-# window. Without a display a program must say so and end at once.
+# window, once when another client destroys its window. Without a display or
+# without its fonts a program must say so and end at once. A program that
+# fails on purpose shows where a runtime error lies, and its crash message
+# and box.
 set -u
 bin_dir=$1
 failures=0
@@ -111,6 +114,7 @@ run() {
               xdotool type --delay 50 "${action#keys:}"
               xdotool key Return ;;
       close)  "$bin_dir/../tests/close_window" "$window" ;;
+      destroy) xdotool windowclose "$window" ;;
     esac
   fi
   local waited=0
@@ -131,6 +135,17 @@ run() {
   fi
 }
 
+# Without its fonts every Japanese text would be empty boxes: the program
+# says which font is missing, in one line, and ends with status 1.
+no_fonts_conf=$(mktemp)
+printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$no_fonts_conf"
+no_window torvane FONTCONFIG_FILE="$no_fonts_conf"
+case $(FONTCONFIG_FILE="$no_fonts_conf" "$bin_dir/torvane" 2>&1) in
+  *IPAGothic*) ;;
+  *) echo "FAIL torvane: the missing font is not named"; failures=$((failures + 1)) ;;
+esac
+rm -f "$no_fonts_conf"
+
 run almeno Almeno keys:7
 run torvane Torvane keys:8
 run pellith Pellith keys:7
@@ -141,6 +156,81 @@ run quorrel Quorrel close
 run torvane Torvane idle:8
 run almeno Almeno look:7
 run vindrel Vindrel "pad:KP_6 KP_Enter"
+run pellith Pellith destroy
 
-echo "$((13 - failures)) passed, $failures failed"
+# faulty CHOICE: starts the program that fails on purpose and picks CHOICE
+# from its menu; leaves its pid in faulty_pid, its window in faulty_window
+# and its standard error in faulty_err.
+faulty_err=$(mktemp)
+faulty() {
+  "$bin_dir/../tests/fault_program" 2>"$faulty_err" &
+  faulty_pid=$!
+  faulty_window=""
+  for _ in $(seq 300); do
+    faulty_window=$(xdotool search --onlyvisible --name '^Faulty$' 2>/dev/null | head -n 1)
+    [ -n "$faulty_window" ] && break
+    sleep 0.1
+  done
+  sleep 0.5
+  xdotool windowfocus --sync "$faulty_window" 2>/dev/null
+  xdotool type --delay 50 "$1"
+  xdotool key Return
+  sleep 1
+}
+# faulty_end STATUS WHAT: waits for the program; fails unless it ended with
+# STATUS.
+faulty_end() {
+  local waited=0
+  while kill -0 $faulty_pid 2>/dev/null && [ $waited -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
+  if kill -0 $faulty_pid 2>/dev/null; then
+    echo "FAIL $2: still running"
+    kill -9 $faulty_pid
+    failures=$((failures + 1))
+    return
+  fi
+  wait $faulty_pid
+  local status=$?
+  if [ $status -ne "$1" ]; then
+    echo "FAIL $2: exit status $status"
+    failures=$((failures + 1))
+  else
+    echo "ok   $2"
+  fi
+}
+
+# A runtime error: the screen shows its line, standard error also names the
+# file; the window destroyed at the error screen ends the program with 0.
+faulty 1
+xdotool windowclose "$faulty_window"
+faulty_end 0 "error screen, window destroyed"
+if ! grep -Eqx 'Faulty: error screen: ([0-9]+),9 \(tests/window/fault_program.cpp:\1\)' "$faulty_err" ||
+   [ "$(wc -l <"$faulty_err")" -ne 1 ]; then
+  echo "FAIL the error line with its file: $(cat "$faulty_err")"
+  failures=$((failures + 1))
+fi
+
+# A crash past the error trap: the message on standard error, then the box
+# (from the program started again) until it is closed; status 3.
+faulty 2
+box=""
+for _ in $(seq 100); do
+  box=$(xwininfo -root -tree | awk '/"Faulty"/ {print $1}' | head -n 1)
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+if [ -z "$box" ]; then
+  echo "FAIL crash: no message box"
+  failures=$((failures + 1))
+else
+  "$bin_dir/../tests/close_window" "$box"
+fi
+faulty_end 3 "crash box"
+if ! grep -Eqx '続行不可能なエラーが発生しました Faulty \[[0-9]+行\]' "$faulty_err" ||
+   [ "$(wc -l <"$faulty_err")" -ne 1 ]; then
+  echo "FAIL the crash message: $(cat "$faulty_err")"
+  failures=$((failures + 1))
+fi
+rm -f "$faulty_err"
+
+echo "$((21 - failures)) passed, $failures failed"
 [ $failures -eq 0 ]
