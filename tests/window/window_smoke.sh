@@ -43,6 +43,27 @@ export DISPLAY=:$(head -n 1 "$display_file")
 unset WAYLAND_DISPLAY SDL_VIDEODRIVER
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
+# expect_end PID STATUS WHAT: waits up to 30 s for the program; fails unless
+# it ended with STATUS.
+expect_end() {
+  local pid=$1 expected=$2 what=$3 waited=0
+  while kill -0 $pid 2>/dev/null && [ $waited -lt 300 ]; do sleep 0.1; waited=$((waited + 1)); done
+  if kill -0 $pid 2>/dev/null; then
+    echo "FAIL $what: still running"
+    kill -9 $pid
+    failures=$((failures + 1))
+    return
+  fi
+  wait $pid
+  local status=$?
+  if [ $status -ne "$expected" ]; then
+    echo "FAIL $what: exit status $status"
+    failures=$((failures + 1))
+  else
+    echo "ok   $what"
+  fi
+}
+
 # run PROGRAM TITLE ACTION: ACTION is "keys:..." to type, or "close".
 run() {
   local program=$1 title=$2 action=$3
@@ -117,22 +138,7 @@ run() {
       destroy) xdotool windowclose "$window" ;;
     esac
   fi
-  local waited=0
-  while kill -0 $pid 2>/dev/null && [ $waited -lt 300 ]; do sleep 0.1; waited=$((waited + 1)); done
-  if kill -0 $pid 2>/dev/null; then
-    echo "FAIL $program ($action): still running"
-    kill -9 $pid
-    failures=$((failures + 1))
-    return
-  fi
-  wait $pid
-  local status=$?
-  if [ $status -ne 0 ]; then
-    echo "FAIL $program ($action): exit status $status"
-    failures=$((failures + 1))
-  else
-    echo "ok   $program ($action)"
-  fi
+  expect_end $pid 0 "$program ($action)"
 }
 
 # Without its fonts every Japanese text would be empty boxes: the program
@@ -177,32 +183,11 @@ faulty() {
   xdotool key Return
   sleep 1
 }
-# faulty_end STATUS WHAT: waits for the program; fails unless it ended with
-# STATUS.
-faulty_end() {
-  local waited=0
-  while kill -0 $faulty_pid 2>/dev/null && [ $waited -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
-  if kill -0 $faulty_pid 2>/dev/null; then
-    echo "FAIL $2: still running"
-    kill -9 $faulty_pid
-    failures=$((failures + 1))
-    return
-  fi
-  wait $faulty_pid
-  local status=$?
-  if [ $status -ne "$1" ]; then
-    echo "FAIL $2: exit status $status"
-    failures=$((failures + 1))
-  else
-    echo "ok   $2"
-  fi
-}
-
 # A runtime error: the screen shows its line, standard error also names the
 # file; the window destroyed at the error screen ends the program with 0.
 faulty 1
 xdotool windowclose "$faulty_window"
-faulty_end 0 "error screen, window destroyed"
+expect_end $faulty_pid 0 "error screen, window destroyed"
 if ! grep -Eqx 'Faulty: error screen: ([0-9]+),9 \(tests/window/fault_program.cpp:\1\)' "$faulty_err" ||
    [ "$(wc -l <"$faulty_err")" -ne 1 ]; then
   echo "FAIL the error line with its file: $(cat "$faulty_err")"
@@ -224,7 +209,7 @@ if [ -z "$box" ]; then
 else
   "$bin_dir/../tests/close_window" "$box"
 fi
-faulty_end 3 "crash box"
+expect_end $faulty_pid 3 "crash box"
 if ! grep -Eqx '続行不可能なエラーが発生しました Faulty \[[0-9]+行\]' "$faulty_err" ||
    [ "$(wc -l <"$faulty_err")" -ne 1 ]; then
   echo "FAIL the crash message: $(cat "$faulty_err")"
