@@ -1,6 +1,7 @@
 #include "last_chance.h"
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,10 +69,10 @@ TEST(LastChance, ACrashWritesTheMessageAndEndsWithStatus3) {
     std::function<void()> crash;
   };
   const Case cases[] = {
-      {"write through a null pointer",
+      {"a write to memory the program may not touch",
        [] {
-         volatile int* volatile nowhere = nullptr;
-         *nowhere = 1;
+         void* page = mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+         *static_cast<volatile int*>(page) = 1;
        }},
       {"SIGFPE", [] { std::raise(SIGFPE); }},
       {"SIGBUS", [] { std::raise(SIGBUS); }},
