@@ -64,7 +64,8 @@ expect_end() {
   fi
 }
 
-# run PROGRAM TITLE ACTION: ACTION is "keys:..." to type, or "close".
+# run PROGRAM TITLE ACTION: ACTION is "keys:..." to type, "close" for the
+# close box, or "destroy" for another client destroying the window.
 run() {
   local program=$1 title=$2 action=$3
   "$bin_dir/$program" &
