@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "errors.h"
 #include "page.h"
 
 class Backend {
@@ -16,9 +17,8 @@ class Backend {
   virtual std::string PollKey() = 0;
   virtual std::string Clock() = 0;
   virtual void Maximize() {}
-  // The error screen shows the error of `error_line` with `error_code`; the
-  // program goes no further.
-  [[noreturn]] virtual void WaitUntilClosed(unsigned error_line, int error_code) = 0;
+  // The error screen shows `error`; the program goes no further.
+  [[noreturn]] virtual void WaitUntilClosed(const RuntimeError& error) = 0;
 
  protected:
   std::unique_ptr<Page> page_;

@@ -1,8 +1,10 @@
 // Runtime errors and the ways a program run can end.
 //
-// A runtime error carries the runtime's error code and the source line of the
-// statement that failed. Every checked operation takes the caller's source
-// location as a defaulted argument, so the line is the caller's own.
+// A runtime error carries the runtime's error code and the source file and
+// line of the statement that failed. Every checked operation takes the
+// caller's source location as a defaulted argument, so the place is the
+// caller's own. The build names source files relative to the top of the
+// tree (lessons/pellith/reciprocal_pages.cpp).
 #pragma once
 
 #include <exception>
@@ -25,9 +27,15 @@ const char* ErrorName(int code);
 struct RuntimeError : std::exception {
   int code;
   unsigned line;
-  RuntimeError(int c, unsigned l) : code(c), line(l) {}
+  const char* file;  // static storage, as the source location gives it
+  RuntimeError(int c, unsigned l, const char* f = "") : code(c), line(l), file(f) {}
   const char* what() const noexcept override { return ErrorName(code); }
 };
+
+// How a run that reached the error screen is reported outside the window:
+// the screen's "LINE,CODE" and where that line is, as in
+// "error screen: 29,9 (lessons/pellith/reciprocal_pages.cpp:29)".
+std::string ErrorScreenReport(unsigned line, int code, const std::string& file);
 
 // The window was closed: the program ends at once with status 0.
 struct WindowClosed : std::exception {

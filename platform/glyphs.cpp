@@ -6,6 +6,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "fonts.h"
 #include "string_ops.h"
 
 namespace {
@@ -34,11 +35,11 @@ const std::string kMtExtra = "MT Extra";
 // same family draws letters and digits plain. Signs and brackets stay with
 // IPAGothic, whose glyphs keep to the em like the full-width ones.
 const char* FamilyOf(const FontState& font, const std::string& ch) {
-  if (font.face == kTimes) return "Liberation Serif";
+  if (font.face == kTimes) return kSerifFamily;
   if (font.face != kMtExtra && ch.size() == 1 && std::isalnum(static_cast<unsigned char>(ch[0]))) {
-    return "IPAPGothic";
+    return kPropGothicFamily;
   }
-  return "IPAGothic";  // the gothic faces, "MT Extra" and anything unknown
+  return kGothicFamily;  // the gothic faces, "MT Extra" and anything unknown
 }
 
 // One font face per family and style, made once.

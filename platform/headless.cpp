@@ -58,9 +58,10 @@ std::string HeadlessBackend::PollKey() {
   return key;
 }
 
-void HeadlessBackend::WaitUntilClosed(unsigned error_line, int error_code) {
+void HeadlessBackend::WaitUntilClosed(const RuntimeError& error) {
   error_screen_ = true;
-  error_line_ = error_line;
-  error_code_ = error_code;
+  error_line_ = error.line;
+  error_code_ = error.code;
+  error_file_ = error.file;
   throw HeadlessStop();
 }

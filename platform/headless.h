@@ -22,7 +22,7 @@ class HeadlessBackend : public Backend {
 
   std::string PollKey() override;
   std::string Clock() override { return clock_; }
-  [[noreturn]] void WaitUntilClosed(unsigned error_line, int error_code) override;
+  [[noreturn]] void WaitUntilClosed(const RuntimeError& error) override;
 
   void AddKeys(const std::vector<std::string>& keys);
   void SetClock(const std::string& clock) { clock_ = clock; }
@@ -37,6 +37,12 @@ class HeadlessBackend : public Backend {
   bool error_screen() const { return error_screen_; }
   unsigned error_line() const { return error_line_; }
   int error_code() const { return error_code_; }
+  // The source file of the failing line, relative to the top of the tree.
+  const std::string& error_file() const { return error_file_; }
+  // "error screen: LINE,CODE (FILE:LINE)".
+  std::string ErrorReport() const {
+    return ErrorScreenReport(error_line_, error_code_, error_file_);
+  }
   size_t keys_left() const { return keys_.size(); }
 
  private:
@@ -49,4 +55,5 @@ class HeadlessBackend : public Backend {
   bool error_screen_ = false;
   unsigned error_line_ = 0;
   int error_code_ = 0;
+  std::string error_file_;
 };

@@ -1,24 +1,98 @@
 #include "last_chance.h"
 
+#include <errno.h>
+#include <signal.h>
 #include <unistd.h>
 
-#include <csignal>
-#include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include "errors.h"
 #include "string_ops.h"
 
+extern char** environ;
+
 namespace {
 
-std::string g_name;
-LastChanceBox g_box = nullptr;
+constexpr char kBoxArgument[] = "--last-chance-box";
 
+// The message around its line number, in UTF-8.
+struct MessageParts {
+  std::string head;  // up to the line number
+  std::string tail;  // after it
+};
+
+MessageParts Parts(const std::string& name) {
+  // The format is kept in Shift-JIS like every text of the programs.
+  const std::string format = ToUtf8("続行不可能なエラーが発生しました %s [%u行]");
+  const auto s = format.find("%s"), u = format.find("%u");
+  return {format.substr(0, s) + name + format.substr(s + 2, u - s - 2), format.substr(u + 2)};
+}
+
+// Everything the handler uses, prepared when it is installed: fixed buffers,
+// so that the handler neither allocates nor converts.
+struct Prepared {
+  char head[512];
+  size_t head_size;
+  char tail[32];
+  size_t tail_size;
+  char caption[256];
+  // The whole message with its line break, written by the handler.
+  char message[sizeof head + 12 + sizeof tail + 1];
+  bool show_box;
+  char box_argument[sizeof kBoxArgument];
+  char* box_argv[5];
+};
+Prepared g_prepared;
+
+// Room for the handler's own stack: a stack overflow leaves none on the
+// program's stack.
+alignas(16) char g_handler_stack[64 * 1024];
+
+size_t CopyTruncated(char* to, size_t room, const std::string& from) {
+  size_t n = from.size() < room ? from.size() : room - 1;
+  std::memcpy(to, from.data(), n);
+  to[n] = '\0';
+  return n;
+}
+
+// The digits of `value` at `out`; returns how many.
+size_t PutDigits(unsigned value, char* out) {
+  char reversed[12];
+  size_t n = 0;
+  do {
+    reversed[n++] = char('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  for (size_t i = 0; i < n; ++i) out[i] = reversed[n - 1 - i];
+  return n;
+}
+
+void WriteAll(int fd, const char* data, size_t size) {
+  while (size > 0) {
+    ssize_t n = write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    data += n;
+    size -= size_t(n);
+  }
+}
+
+// Runs inside a signal handler: only write, execve and _exit, on the
+// buffers prepared beforehand.
 [[noreturn]] void ShowAndEnd() {
-  std::string message = LastChanceMessage(g_name, CurrentLine());
-  std::fprintf(stderr, "%s\n", message.c_str());
-  if (g_box) g_box(g_name.c_str(), message.c_str());
-  _exit(3);
+  Prepared& p = g_prepared;
+  size_t size = 0;
+  std::memcpy(p.message, p.head, p.head_size);
+  size += p.head_size;
+  size += PutDigits(CurrentLine(), p.message + size);
+  std::memcpy(p.message + size, p.tail, p.tail_size);
+  size += p.tail_size;
+  p.message[size] = '\n';
+  WriteAll(STDERR_FILENO, p.message, size + 1);
+  p.message[size] = '\0';
+  if (p.show_box) execve("/proc/self/exe", p.box_argv, environ);
+  _exit(kLastChanceStatus);
 }
 
 void OnSignal(int) {
@@ -28,16 +102,46 @@ void OnSignal(int) {
 }  // namespace
 
 std::string LastChanceMessage(const std::string& name, unsigned line) {
-  // The format is kept in Shift-JIS like every text of the programs.
-  std::string format = ToUtf8("続行不可能なエラーが発生しました %s [%u行]");
-  char buf[512];
-  std::snprintf(buf, sizeof buf, format.c_str(), name.c_str(), line);
-  return buf;
+  MessageParts parts = Parts(name);
+  return parts.head + std::to_string(line) + parts.tail;
 }
 
-void InstallLastChance(const std::string& name, LastChanceBox box) {
-  g_name = name;
-  g_box = box;
+const char* LastChanceBoxArgument() {
+  return kBoxArgument;
+}
+
+LastChanceBoxRequest FindLastChanceBoxRequest(int argc, char** argv) {
+  if (argc != 4 || std::strcmp(argv[1], kBoxArgument) != 0) return {};
+  return {true, argv[2], argv[3]};
+}
+
+void InstallLastChance(const std::string& name, bool show_box) {
+  Prepared& p = g_prepared;
+  MessageParts parts = Parts(name);
+  p.head_size = CopyTruncated(p.head, sizeof p.head, parts.head);
+  p.tail_size = CopyTruncated(p.tail, sizeof p.tail, parts.tail);
+  CopyTruncated(p.caption, sizeof p.caption, name);
+  std::memcpy(p.box_argument, kBoxArgument, sizeof kBoxArgument);
+  p.show_box = show_box;
+  p.box_argv[0] = program_invocation_name;
+  p.box_argv[1] = p.box_argument;
+  p.box_argv[2] = p.caption;
+  p.box_argv[3] = p.message;
+  p.box_argv[4] = nullptr;
+
   std::set_terminate([] { ShowAndEnd(); });
-  for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) std::signal(sig, OnSignal);
+
+  stack_t stack{};
+  stack.ss_sp = g_handler_stack;
+  stack.ss_size = sizeof g_handler_stack;
+  sigaltstack(&stack, nullptr);
+  const int kFatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  // One crash at a time; a fault inside the handler itself ends the program
+  // at once.
+  sigemptyset(&action.sa_mask);
+  for (int sig : kFatal) sigaddset(&action.sa_mask, sig);
+  action.sa_flags = SA_ONSTACK | SA_RESETHAND;
+  for (int sig : kFatal) sigaction(sig, &action, nullptr);
 }

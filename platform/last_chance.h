@@ -1,18 +1,38 @@
 // The last-chance handler: a crash that escapes the runtime's error trap (a
 // fatal signal, an uncaught exception) shows "続行不可能なエラーが発生しました"
-// with the program's name and the line being run, then the program ends.
+// with the program's name and the line being run, then the program ends with
+// kLastChanceStatus.
+//
+// The handler runs in a program that may be broken anywhere, inside the
+// memory allocator or the text converter among others, so it does nothing
+// that could wait on them: the message is prepared when the handler is
+// installed, and the handler only fills in the line number, writes the
+// message to standard error and ends. A message box needs a whole window
+// system, so the handler leaves it to a fresh start of the program itself
+// (see LastChanceBoxRequest).
 #pragma once
 
 #include <string>
 
-// Shows the message to the user as well, captioned `title` (UTF-8): the
-// window's message box. Called from the crash handler, so it must not return
-// to the program.
-using LastChanceBox = void (*)(const char* title, const char* message);
+inline constexpr int kLastChanceStatus = 3;
 
-// `name` in UTF-8. The message goes to standard error, and to `box` when one
-// is given.
-void InstallLastChance(const std::string& name, LastChanceBox box = nullptr);
+// `name` in UTF-8. The message goes to standard error; with `show_box`, the
+// program is then started again with LastChanceBoxArgument() to show it in a
+// message box captioned `name` as well.
+void InstallLastChance(const std::string& name, bool show_box = false);
 
 // The message the handler shows, in UTF-8.
 std::string LastChanceMessage(const std::string& name, unsigned line);
+
+// The first argument of a program started only to show the last-chance box;
+// the caption and the message follow it.
+const char* LastChanceBoxArgument();
+
+// When the program's arguments ask for the last-chance box, its caption and
+// message; `asked` false otherwise.
+struct LastChanceBoxRequest {
+  bool asked = false;
+  const char* caption = nullptr;
+  const char* message = nullptr;
+};
+LastChanceBoxRequest FindLastChanceBoxRequest(int argc, char** argv);

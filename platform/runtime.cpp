@@ -194,7 +194,7 @@ void PsEND() {
   throw ProgramEnded(0);
 }
 
-void WaitUntilClosed(unsigned error_line, int error_code) {
-  CurrentBackend().WaitUntilClosed(error_line, error_code);
+void WaitUntilClosed(const RuntimeError& error) {
+  CurrentBackend().WaitUntilClosed(error);
   std::abort();  // a backend never comes back from it
 }

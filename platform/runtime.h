@@ -105,5 +105,5 @@ std::string PfTIME24();
 // End of the program with status 0.
 [[noreturn]] void PsEND();
 // Keeps the window alive until it is closed: the error screen's wait, the
-// screen showing the error of `error_line` with `error_code`.
-[[noreturn]] void WaitUntilClosed(unsigned error_line, int error_code);
+// screen showing `error`.
+[[noreturn]] void WaitUntilClosed(const RuntimeError& error);

@@ -14,6 +14,7 @@
 
 #include "backend.h"
 #include "errors.h"
+#include "fonts.h"
 #include "last_chance.h"
 #include "runtime.h"
 #include "window_icon.h"
@@ -29,7 +30,8 @@ constexpr int kIdleWaitMs = 5000;
 
 class SdlBackend : public Backend {
  public:
-  explicit SdlBackend(const std::string& title_utf8, const std::string& title_sjis) {
+  explicit SdlBackend(const std::string& title_utf8, const std::string& title_sjis)
+      : title_(title_utf8) {
     SDL_Rect usable{0, 0, kPageWidth, kPageHeight};
     SDL_GetDisplayUsableBounds(0, &usable);
     // The page is drawn at the resolution the screen shows it at, so text
@@ -55,6 +57,7 @@ class SdlBackend : public Backend {
     }
     if (!SDL_GetWindowSurface(window_)) throw std::runtime_error(SDL_GetError());
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    WatchForDestruction(window_);
     // Keys are read from key events; with text input off, an input method
     // neither takes the digits into a composition nor opens its box.
     SDL_StopTextInput();
@@ -63,7 +66,9 @@ class SdlBackend : public Backend {
   }
 
   ~SdlBackend() override {
-    if (window_) SDL_DestroyWindow(window_);
+    // SDL waits for a destroyed window to be unmapped, for ever: a window
+    // another client destroyed is left as it is.
+    if (window_ && !WindowDestroyed()) SDL_DestroyWindow(window_);
   }
 
   std::string PollKey() override {
@@ -105,11 +110,15 @@ class SdlBackend : public Backend {
 
   void Maximize() override { SDL_MaximizeWindow(window_); }
 
-  void WaitUntilClosed(unsigned, int) override {
+  void WaitUntilClosed(const RuntimeError& error) override {
+    // The screen shows only the line: standard error says which file it is in.
+    std::fprintf(stderr, "%s: %s\n", title_.c_str(),
+                 ErrorScreenReport(error.line, error.code, error.file).c_str());
     for (;;) {
       Present();
       SDL_Event e;
       if (SDL_WaitEventTimeout(&e, kIdleWaitMs)) Handle(e);
+      if (WindowDestroyed()) throw WindowClosed();
       pending_.clear();
     }
   }
@@ -118,12 +127,16 @@ class SdlBackend : public Backend {
   void Pump() {
     SDL_Event e;
     while (pending_.empty() && SDL_PollEvent(&e)) Handle(e);
+    if (WindowDestroyed()) throw WindowClosed();
   }
 
   void Handle(const SDL_Event& e) {
     switch (e.type) {
       case SDL_QUIT:
         throw WindowClosed();
+      case SDL_SYSWMEVENT:  // only the window's destruction is let through
+        if (WindowDestroyed()) throw WindowClosed();
+        break;
       case SDL_WINDOWEVENT:
         switch (e.window.event) {
           case SDL_WINDOWEVENT_CLOSE:
@@ -292,6 +305,7 @@ class SdlBackend : public Backend {
     changed_ = {};
   }
 
+  std::string title_;  // UTF-8
   SDL_Window* window_ = nullptr;
   std::deque<std::string> pending_;
   Uint64 next_tick_ = 0;
@@ -321,15 +335,18 @@ bool IsRealDisplay(const char* driver) {
   return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
 }
 
-// The last-chance message in a message box of its own.
-void ShowCrashBox(const char* title, const char* message) {
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, message, nullptr);
-}
-
 }  // namespace
 
-int RunInWindow(const std::string& title, const std::function<int()>& program) {
+int RunInWindow(int argc, char** argv, const std::string& title,
+                const std::function<int()>& program) {
+  // Started again by the crash handler: the message box is all there is to
+  // do; the crashed run's window went with its process.
+  if (LastChanceBoxRequest box = FindLastChanceBoxRequest(argc, argv); box.asked) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, box.caption, box.message, nullptr);
+    return kLastChanceStatus;
+  }
   std::string title_utf8 = ToUtf8(title);
+  if (!FontsPresent(title_utf8)) return 1;
   auto cannot = [&](const std::string& why) {
     std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), why.c_str());
     return 1;
@@ -346,7 +363,7 @@ int RunInWindow(const std::string& title, const std::function<int()>& program) {
   try {
     SdlBackend backend(title_utf8, title);
     InstallBackend(&backend);
-    InstallLastChance(title_utf8, ShowCrashBox);
+    InstallLastChance(title_utf8, /*show_box=*/true);
     try {
       status = program();
     } catch (const WindowClosed&) {
@@ -356,6 +373,7 @@ int RunInWindow(const std::string& title, const std::function<int()>& program) {
   } catch (const std::runtime_error& e) {
     std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), e.what());
   }
-  SDL_Quit();
+  // Quitting would destroy a window that another client destroyed: see above.
+  if (!WindowDestroyed()) SDL_Quit();
   return status;
 }

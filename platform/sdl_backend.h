@@ -8,4 +8,7 @@
 // Opens the window titled `title` (Shift-JIS) with the program's own icon,
 // installs it as the backend and the last-chance crash box, and runs
 // `program`. Returns its status, or 1 when no window can be opened.
-int RunInWindow(const std::string& title, const std::function<int()>& program);
+// `argc` and `argv` are main's: a program that the crash handler started
+// again only shows the crash box and returns the crash's status.
+int RunInWindow(int argc, char** argv, const std::string& title,
+                const std::function<int()>& program);

@@ -3,7 +3,7 @@
 #include "programs.h"
 #include "sdl_backend.h"
 
-int main() {
+int main(int argc, char** argv) {
   const ProgramDescription& program = PROGRAM_NAME::Program();
-  return RunInWindow(program.title, [&] { return RunProgram(program); });
+  return RunInWindow(argc, argv, program.title, [&] { return RunProgram(program); });
 }

@@ -1,13 +1,13 @@
 #include "globals.h"
 #include "program.h"
 
-void ErrorHandler(unsigned line, int code) {
+void ErrorHandler(const RuntimeError& error) {
   PsCLS();
-  A = static_cast<float>(line);
+  A = static_cast<float>(error.line);
   A_s = PfSTR244(A);
-  B = static_cast<float>(code);
+  B = static_cast<float>(error.code);
   B_s = PfSTR244(B);
   PsSYMBOL40(288, 432, 1, 1, 13,
              A_s + "," + B_s + "エラーが発生しました。マウスで×をクリックして下さい。");
-  WaitUntilClosed(line, code);
+  WaitUntilClosed(error);
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "errors.h"
+
 using Routine = void (*)();
 // What a construct calls back: a routine, or a callable that carries what
 // its caller gives it (a page's data, the example drawn last).
@@ -34,9 +36,9 @@ void ReseedRandom();
 // The main menu of `program`: draws, reads a number, ends or jumps to a
 // topic.
 void MainMenu(const ProgramDescription& program);
-// The error screen: clears the window, shows the line and the code of the
-// error with the message, and keeps the window until it is closed.
-[[noreturn]] void ErrorHandler(unsigned line, int code);
+// The error screen: clears the window, shows the line and the code of
+// `error` with the message, and keeps the window until it is closed.
+[[noreturn]] void ErrorHandler(const RuntimeError& error);
 
 // Runs a program on the installed backend, from start-up to its end, and
 // returns its exit status: 0 after the end item or a closed window. A

@@ -8,7 +8,7 @@ int RunProgram(const ProgramDescription& program) {
       return 0;
     } catch (const RuntimeError& error) {
       // The one error trap: every runtime error of the run ends here.
-      ErrorHandler(error.line, error.code);
+      ErrorHandler(error);
     }
   } catch (const ProgramEnded& end) {
     return end.status;

@@ -37,6 +37,7 @@
 #include <string>
 
 #include "errors.h"
+#include "fonts.h"
 #include "headless.h"
 #include "last_chance.h"
 #include "programs.h"
@@ -295,6 +296,8 @@ int main(int argc, char** argv) {
     Say("%s", e.what());
     return kRefused;
   }
+  // Without its fonts every Japanese text would be an empty box.
+  if (!FontsPresent("player")) return 1;
   PictureFile picture;
   if (out != "-") {
     if (std::string why = picture.Create(out); !why.empty()) {
@@ -326,8 +329,7 @@ int main(int argc, char** argv) {
     ending = "program ended (status " + std::to_string(status) + ")";
   } catch (const HeadlessStop&) {
     if (backend.error_screen()) {
-      ending = "error screen: " + std::to_string(backend.error_line()) + "," +
-               std::to_string(backend.error_code());
+      ending = backend.ErrorReport();
     } else {
       ending = "script used up";
     }

@@ -1,6 +1,19 @@
-#include <gtest/gtest.h>
-
 #include "last_chance.h"
+
+#include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "errors.h"
 #include "string_ops.h"
 
 namespace {
@@ -8,6 +21,91 @@ namespace {
 TEST(LastChance, MessageNamesTheProgramAndTheLine) {
   EXPECT_EQ(LastChanceMessage("Almeno", 42),
             ToUtf8("続行不可能なエラーが発生しました Almeno [42行]"));
+  EXPECT_EQ(LastChanceMessage("Quorrel", 0),
+            ToUtf8("続行不可能なエラーが発生しました Quorrel [0行]"));
+  EXPECT_EQ(LastChanceMessage("Vindrel", 4294967295u),
+            ToUtf8("続行不可能なエラーが発生しました Vindrel [4294967295行]"));
+}
+
+struct Ending {
+  bool exited = false;
+  int status = -1;
+  std::string err;
+};
+
+// Runs `crash` in a child that installed the handler and last ran a
+// statement at `at`; returns how the child ended and what it wrote to
+// standard error.
+Ending CrashChild(Where at, const std::function<void()>& crash) {
+  int fds[2];
+  if (pipe(fds) != 0) return {};
+  std::fflush(nullptr);  // nothing buffered is written twice
+  pid_t child = fork();
+  if (child == 0) {
+    close(fds[0]);
+    dup2(fds[1], STDERR_FILENO);
+    InstallLastChance("Pellith");
+    NoteLine(at);
+    crash();
+    _exit(0);
+  }
+  close(fds[1]);
+  Ending ending;
+  char buf[512];
+  for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) ending.err.append(buf, size_t(n));
+  close(fds[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  ending.exited = WIFEXITED(status);
+  ending.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+  return ending;
+}
+
+// Every way a run can crash past the error trap ends the same: the message
+// with the last line run, on one line of standard error, and status 3.
+TEST(LastChance, ACrashWritesTheMessageAndEndsWithStatus3) {
+  struct Case {
+    const char* what;
+    std::function<void()> crash;
+  };
+  const Case cases[] = {
+      {"a write to memory the program may not touch",
+       [] {
+         void* page = mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+         *static_cast<volatile int*>(page) = 1;
+       }},
+      {"SIGFPE", [] { std::raise(SIGFPE); }},
+      {"SIGBUS", [] { std::raise(SIGBUS); }},
+      {"SIGILL", [] { std::raise(SIGILL); }},
+      {"abort", [] { std::abort(); }},
+      {"uncaught exception",
+       [] { std::thread([] { throw std::runtime_error("uncaught"); }).join(); }},
+  };
+  const Where at = Where::current();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Ending ending = CrashChild(at, c.crash);
+    EXPECT_TRUE(ending.exited) << "ended by signal " << -ending.status;
+    EXPECT_EQ(ending.status, kLastChanceStatus);
+    EXPECT_EQ(ending.err, LastChanceMessage("Pellith", at.line()) + "\n");
+  }
+}
+
+// Only the private argument, with its caption and message, asks for the box.
+TEST(LastChance, OnlyThePrivateArgumentAsksForTheBox) {
+  char program[] = "almeno", caption[] = "Almeno", message[] = "m", other[] = "--other";
+  char* box_arg = const_cast<char*>(LastChanceBoxArgument());
+  char* asked[] = {program, box_arg, caption, message, nullptr};
+  LastChanceBoxRequest box = FindLastChanceBoxRequest(4, asked);
+  ASSERT_TRUE(box.asked);
+  EXPECT_STREQ(box.caption, "Almeno");
+  EXPECT_STREQ(box.message, "m");
+  char* plain[] = {program, nullptr};
+  char* wrong[] = {program, other, caption, message, nullptr};
+  char* short_of_message[] = {program, box_arg, caption, nullptr};
+  EXPECT_FALSE(FindLastChanceBoxRequest(1, plain).asked);
+  EXPECT_FALSE(FindLastChanceBoxRequest(4, wrong).asked);
+  EXPECT_FALSE(FindLastChanceBoxRequest(3, short_of_message).asked);
 }
 
 }  // namespace

@@ -25,11 +25,17 @@ TEST_F(ErrorScreenTest, ClearsThePageAndShowsLineCodeAndMessage) {
     FAIL() << "no error";
   } catch (const RuntimeError& e) {
     ClearLog();
-    EXPECT_THROW(ErrorHandler(e.line, e.code), HeadlessStop);
+    EXPECT_THROW(ErrorHandler(e), HeadlessStop);
   }
   EXPECT_TRUE(backend().error_screen());
   EXPECT_EQ(backend().error_line(), static_cast<unsigned>(A));
   EXPECT_EQ(backend().error_code(), kSubscriptOutOfRange);
+  // Outside the window the error also names the file of its line, relative
+  // to the top of the tree.
+  const std::string line = std::to_string(backend().error_line());
+  EXPECT_EQ(backend().error_file(), "tests/shell/error_screen_test.cpp");
+  EXPECT_EQ(backend().ErrorReport(),
+            "error screen: " + line + ",9 (tests/shell/error_screen_test.cpp:" + line + ")");
   ASSERT_EQ(Log().size(), 2u);
   EXPECT_EQ(Log()[0].name, "clear");
   const LoggedOp& text = Log()[1];

@@ -143,6 +143,7 @@ struct RunReport {
   int status;
   unsigned error_line;
   int error_code;
+  char error_file[200];  // relative to the top of the tree
 };
 
 [[noreturn]] void RunChild(const ProgramDescription& program, std::vector<std::string> keys,
@@ -158,6 +159,7 @@ struct RunReport {
     report.kind = backend.error_screen() ? RunReport::kErrorScreen : RunReport::kUsedUp;
     report.error_line = backend.error_line();
     report.error_code = backend.error_code();
+    std::snprintf(report.error_file, sizeof report.error_file, "%s", backend.error_file().c_str());
   }
   report.keys_used = progress->keys_used.load();
   // The item is entered once its number and Enter were typed at its submenu.
@@ -356,8 +358,7 @@ int main(int argc, char** argv) {
                     : "crash: exit status " + std::to_string(WEXITSTATUS(wait_status));
     }
     if (failure.empty() && report.kind == RunReport::kErrorScreen) {
-      failure = "error screen: " + std::to_string(report.error_line) + "," +
-                std::to_string(report.error_code);
+      failure = ErrorScreenReport(report.error_line, report.error_code, report.error_file);
     }
     if (failure.empty() && report.kind == RunReport::kMissedItem) {
       failure = "the submenu of item " + KeysTo(*start.item) + " was not on the screen";

@@ -31,7 +31,7 @@ class WalkingLearner : public Backend {
     return key;
   }
   std::string Clock() override { return clock_; }
-  [[noreturn]] void WaitUntilClosed(unsigned, int) override {
+  [[noreturn]] void WaitUntilClosed(const RuntimeError&) override {
     result_.error_screen = true;
     throw HeadlessStop();
   }

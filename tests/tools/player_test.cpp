@@ -271,3 +271,23 @@ TEST_F(PlayerCommand, AFailedPictureLeavesNothingHalfWritten) {
 }
 
 }  // namespace
+
+namespace {
+
+// Without the fonts every Japanese character would be an empty box: the
+// player says which font is missing and runs nothing.
+TEST_F(PlayerCommand, WithoutItsFontsThePlayerSaysSoAndRunsNothing) {
+  const std::string conf = dir_ + "/no-fonts.conf", png = dir_ + "/out.png";
+  std::ofstream(conf) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+  setenv("FONTCONFIG_FILE", conf.c_str(), 1);
+  Outcome run = Player({"almeno", "7 Enter", png});
+  unsetenv("FONTCONFIG_FILE");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            "player: the font IPAGothic is not installed (its texts would show as empty "
+            "boxes)\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_FALSE(Exists(png));
+}
+
+}  // namespace

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts each program in a real window on a virtual X server and checks that
 # it ends with status 0: every program through its menu's end item, some also
-# by closing their window, idling, resizing or typing on the keypad. Without
-# a display a program must say so and end at once.
+# by closing their window, by another client destroying it, idling, resizing
+# or typing on the keypad. Without a display or without its fonts a program
+# must say so and end at once. A program that fails on purpose shows where a
+# runtime error lies, and its crash message and box.
 #
 #   window_smoke.sh PROGRAMS_DIR PLAYER
 #
@@ -58,10 +60,32 @@ export DISPLAY=:$(head -n 1 "$display_file")
 unset WAYLAND_DISPLAY SDL_VIDEODRIVER
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
-# run PROGRAM TITLE ACTION: ACTION is "keys:..." to type, or "close".
+# expect_end PID STATUS WHAT: waits up to 30 s for the program; fails unless
+# it ended with STATUS.
+expect_end() {
+  local pid=$1 expected=$2 what=$3 waited=0
+  checks=$((checks + 1))
+  while kill -0 $pid 2>/dev/null && [ $waited -lt 300 ]; do sleep 0.1; waited=$((waited + 1)); done
+  if kill -0 $pid 2>/dev/null; then
+    echo "FAIL $what: still running"
+    kill -9 $pid
+    failures=$((failures + 1))
+    return
+  fi
+  wait $pid
+  local status=$?
+  if [ $status -ne "$expected" ]; then
+    echo "FAIL $what: exit status $status"
+    failures=$((failures + 1))
+  else
+    echo "ok   $what"
+  fi
+}
+
+# run PROGRAM TITLE ACTION: ACTION is "keys:..." to type, "close" for the
+# close box, or "destroy" for another client destroying the window.
 run() {
   local program=$1 title=$2 action=$3
-  checks=$((checks + 1))
   "$bin_dir/$program" &
   local pid=$!
   local window=""
@@ -130,25 +154,23 @@ run() {
               xdotool type --delay 50 "${action#keys:}"
               xdotool key Return ;;
       close)  "$bin_dir/../tests/close_window" "$window" ;;
+      destroy) xdotool windowclose "$window" ;;
     esac
   fi
-  local waited=0
-  while kill -0 $pid 2>/dev/null && [ $waited -lt 300 ]; do sleep 0.1; waited=$((waited + 1)); done
-  if kill -0 $pid 2>/dev/null; then
-    echo "FAIL $program ($action): still running"
-    kill -9 $pid
-    failures=$((failures + 1))
-    return
-  fi
-  wait $pid
-  local status=$?
-  if [ $status -ne 0 ]; then
-    echo "FAIL $program ($action): exit status $status"
-    failures=$((failures + 1))
-  else
-    echo "ok   $program ($action)"
-  fi
+  expect_end $pid 0 "$program ($action)"
 }
+
+# Without its fonts every Japanese text would be empty boxes: the program
+# says which font is missing, in one line, and ends with status 1.
+no_fonts_conf=$(mktemp)
+printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$no_fonts_conf"
+no_window "${names[1 % count]}" FONTCONFIG_FILE="$no_fonts_conf"
+checks=$((checks + 1))
+case $(FONTCONFIG_FILE="$no_fonts_conf" "$bin_dir/${names[1 % count]}" 2>&1) in
+  *IPAGothic*) ;;
+  *) echo "FAIL ${names[1 % count]}: the missing font is not named"; failures=$((failures + 1)) ;;
+esac
+rm -f "$no_fonts_conf"
 
 # run_nth N ACTION: the list's Nth program (from 0, wrapping round).
 run_nth() {
@@ -165,6 +187,63 @@ n=$((3 % count))
 pad=""
 for digit in $(echo "${ends[$n]}" | grep -o .); do pad+="KP_$digit "; done
 run_nth "$n" "pad:${pad}KP_Enter"
+# Another client destroys the window.
+run_nth 2 destroy
+
+# faulty CHOICE: starts the program that fails on purpose and picks CHOICE
+# from its menu; leaves its pid in faulty_pid, its window in faulty_window
+# and its standard error in faulty_err.
+faulty_err=$(mktemp)
+faulty() {
+  "$bin_dir/../tests/fault_program" 2>"$faulty_err" &
+  faulty_pid=$!
+  faulty_window=""
+  for _ in $(seq 300); do
+    faulty_window=$(xdotool search --onlyvisible --name '^Faulty$' 2>/dev/null | head -n 1)
+    [ -n "$faulty_window" ] && break
+    sleep 0.1
+  done
+  sleep 0.5
+  xdotool windowfocus --sync "$faulty_window" 2>/dev/null
+  xdotool type --delay 50 "$1"
+  xdotool key Return
+  sleep 1
+}
+# A runtime error: the screen shows its line, standard error also names the
+# file; the window destroyed at the error screen ends the program with 0.
+faulty 1
+xdotool windowclose "$faulty_window"
+expect_end $faulty_pid 0 "error screen, window destroyed"
+checks=$((checks + 1))
+if ! grep -Eqx 'Faulty: error screen: ([0-9]+),9 \(tests/window/fault_program.cpp:\1\)' "$faulty_err" ||
+   [ "$(wc -l <"$faulty_err")" -ne 1 ]; then
+  echo "FAIL the error line with its file: $(cat "$faulty_err")"
+  failures=$((failures + 1))
+fi
+
+# A crash past the error trap: the message on standard error, then the box
+# (from the program started again) until it is closed; status 3.
+faulty 2
+box=""
+for _ in $(seq 100); do
+  box=$(xwininfo -root -tree | awk '/"Faulty"/ {print $1}' | head -n 1)
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+if [ -z "$box" ]; then
+  echo "FAIL crash: no message box"
+  failures=$((failures + 1))
+else
+  "$bin_dir/../tests/close_window" "$box"
+fi
+expect_end $faulty_pid 3 "crash box"
+checks=$((checks + 1))
+if ! grep -Eqx '続行不可能なエラーが発生しました Faulty \[[0-9]+行\]' "$faulty_err" ||
+   [ "$(wc -l <"$faulty_err")" -ne 1 ]; then
+  echo "FAIL the crash message: $(cat "$faulty_err")"
+  failures=$((failures + 1))
+fi
+rm -f "$faulty_err"
 
 echo "$((checks - failures)) passed, $failures failed"
 [ $failures -eq 0 ]

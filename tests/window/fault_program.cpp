@@ -1,0 +1,29 @@
+// A program that fails on purpose in a real window, for the window test.
+// Its menu: 1 raises a runtime error (the error screen), 2 crashes past the
+// error trap (the last-chance message and its box), 3 ends.
+#include <sys/mman.h>
+
+#include "globals.h"
+#include "program.h"
+#include "sdl_backend.h"
+
+namespace {
+
+void RaiseAnError() {
+  T(81) = 1;  // one past the end of T()
+}
+
+// A write to a page the program may not touch: a segmentation fault that
+// no runtime check sees coming.
+void Crash() {
+  void* page = mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  *static_cast<volatile int*>(page) = 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  static const ProgramDescription program{
+      "Faulty", {"error", "crash", "end"}, {RaiseAnError, Crash}, nullptr};
+  return RunInWindow(argc, argv, program.title, [] { return RunProgram(program); });
+}
