@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "glyphs.h"
 #include "palette.h"
@@ -78,25 +79,54 @@ std::string LoggedOp::Line() const {
   return s;
 }
 
-Page::Page(double scale) : scale_(scale) {
-  int w = static_cast<int>(std::ceil(kPageWidth * scale));
-  int h = static_cast<int>(std::ceil(kPageHeight * scale));
-  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-  cr_ = cairo_create(surface_);
-  cairo_scale(cr_, scale, scale);
-  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-  cairo_save(cr_);
-  cairo_identity_matrix(cr_);
-  SetColour(kPageColour);
-  cairo_paint(cr_);
-  cairo_restore(cr_);
-  touched_ = {0, 0, w, h};
+int PagePixelWidth(double scale) {
+  return static_cast<int>(std::ceil(kPageWidth * scale));
+}
+int PagePixelHeight(double scale) {
+  return static_cast<int>(std::ceil(kPageHeight * scale));
+}
+
+Page::Page(double scale, unsigned char* pixels, int stride) : scale_(scale) {
+  Bind(pixels, stride);
+  ErasePixels(0, 0, pixel_width(), pixel_height());
+  touched_ = {{0, 0, pixel_width(), pixel_height()}};
 }
 
 Page::~Page() {
+  Unbind();
+}
+
+void Page::Bind(unsigned char* pixels, int stride) {
+  int w = PagePixelWidth(scale_), h = PagePixelHeight(scale_);
+  own_memory_ = pixels == nullptr;
+  surface_ = own_memory_
+                 ? cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h)
+                 : cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, w, h, stride);
+  cr_ = cairo_create(surface_);
+  cairo_scale(cr_, scale_, scale_);
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+}
+
+void Page::Unbind() {
   cairo_destroy(cr_);
   cairo_surface_destroy(surface_);
+}
+
+void Page::DrawInto(unsigned char* pixels, int stride) {
+  PixelRows from = Pixels();
+  if (pixels ? pixels == from.data : own_memory_) return;
+  cairo_t* old_cr = cr_;
+  cairo_surface_t* old_surface = surface_;
+  Bind(pixels, stride);
+  PixelRows to = Pixels();
+  for (int y = 0; y < from.height; ++y) {
+    std::memcpy(const_cast<unsigned char*>(to.data) + size_t(y) * to.stride,
+                from.data + size_t(y) * from.stride, size_t(from.width) * 4);
+  }
+  cairo_surface_mark_dirty(surface_);
+  cairo_destroy(old_cr);
+  cairo_surface_destroy(old_surface);
 }
 
 int Page::pixel_width() const {
@@ -127,20 +157,83 @@ void Page::Touch(double x1, double y1, double x2, double y2) {
   int px2 = std::min(pixel_width(), int(std::ceil(std::min(x2, kFar) * scale_)) + 1);
   int py2 = std::min(pixel_height(), int(std::ceil(std::min(y2, kFar) * scale_)) + 1);
   if (px1 >= px2 || py1 >= py2) return;
-  if (touched_.empty()) {
-    touched_ = {px1, py1, px2, py2};
-    return;
-  }
-  touched_.x1 = std::min(touched_.x1, px1);
-  touched_.y1 = std::min(touched_.y1, py1);
-  touched_.x2 = std::max(touched_.x2, px2);
-  touched_.y2 = std::max(touched_.y2, py2);
+  AddTouched({px1, py1, px2, py2});
 }
 
-PixelRect Page::TakeTouched() {
-  PixelRect r = touched_;
-  touched_ = {};
+namespace {
+
+PixelRect Joined(const PixelRect& a, const PixelRect& b) {
+  return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
+}
+
+int64_t Area(const PixelRect& r) {
+  return int64_t(r.width()) * r.height();
+}
+
+// The pixels the joint rectangle of a and b holds beyond theirs (negative
+// when they overlap).
+int64_t Waste(const PixelRect& a, const PixelRect& b) {
+  return Area(Joined(a, b)) - Area(a) - Area(b);
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+  return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
+}
+
+// Two rectangles this close are shown as one: each rectangle costs the
+// window a request of its own.
+constexpr int64_t kSmallWaste = 64 * 64;
+
+}  // namespace
+
+void Page::AddTouched(PixelRect r) {
+  blank_ = false;
+  // Joined with every rectangle it overlaps or nearly meets, so that the
+  // rectangles never overlap.
+  for (size_t k = 0; k < touched_.size();) {
+    if (Overlap(r, touched_[k]) || Waste(r, touched_[k]) <= kSmallWaste) {
+      r = Joined(r, touched_[k]);
+      touched_.erase(touched_.begin() + k);
+      k = 0;
+    } else {
+      ++k;
+    }
+  }
+  touched_.push_back(r);
+  if (touched_.size() <= kMostTouched) return;
+  size_t best_i = 0, best_j = 1;
+  for (size_t i = 0; i < touched_.size(); ++i) {
+    for (size_t j = i + 1; j < touched_.size(); ++j) {
+      if (Waste(touched_[i], touched_[j]) < Waste(touched_[best_i], touched_[best_j])) {
+        best_i = i, best_j = j;
+      }
+    }
+  }
+  PixelRect joined = Joined(touched_[best_i], touched_[best_j]);
+  touched_.erase(touched_.begin() + best_j);
+  touched_.erase(touched_.begin() + best_i);
+  AddTouched(joined);
+}
+
+std::vector<PixelRect> Page::TakeTouched() {
+  std::vector<PixelRect> r;
+  r.swap(touched_);
   return r;
+}
+
+void Page::ErasePixels(int x1, int y1, int x2, int y2) {
+  x1 = std::max(x1, 0), y1 = std::max(y1, 0);
+  x2 = std::min(x2, pixel_width()), y2 = std::min(y2, pixel_height());
+  if (x1 >= x2 || y1 >= y2) return;
+  Rgb c = PaletteColour(kPageColour);
+  const uint32_t pixel = 0xFF000000u | uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
+  cairo_surface_flush(surface_);
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  const int stride = cairo_image_surface_get_stride(surface_);
+  for (int y = y1; y < y2; ++y) {
+    std::fill_n(reinterpret_cast<uint32_t*>(data + size_t(y) * stride) + x1, x2 - x1, pixel);
+  }
+  cairo_surface_mark_dirty_rectangle(surface_, x1, y1, x2 - x1, y2 - y1);
 }
 
 void Page::SetColour(int colour) {
@@ -162,14 +255,15 @@ void Page::FillRect(double x, double y, double w, double h) {
   if (w <= 0 || h <= 0) return;
   if (erasing_) {
     // Every device pixel the rectangle reaches into, so that an antialiased
-    // edge drawn there before leaves no ghost; nothing beyond them.
-    double x1 = std::floor(x * scale_ + 1e-6) / scale_, y1 = std::floor(y * scale_ + 1e-6) / scale_;
-    double x2 = std::ceil((x + w) * scale_ - 1e-6) / scale_;
-    double y2 = std::ceil((y + h) * scale_ - 1e-6) / scale_;
-    cairo_rectangle(cr_, x1, y1, x2 - x1, y2 - y1);
-  } else {
-    cairo_rectangle(cr_, x, y, w, h);
+    // edge drawn there before leaves no ghost; nothing beyond them. A plain
+    // store of the pixels: every page starts with one over all of it.
+    int x1 = int(std::floor(x * scale_ + 1e-6)), y1 = int(std::floor(y * scale_ + 1e-6));
+    int x2 = int(std::ceil((x + w) * scale_ - 1e-6));
+    int y2 = int(std::ceil((y + h) * scale_ - 1e-6));
+    ErasePixels(x1, y1, x2, y2);
+    return;
   }
+  cairo_rectangle(cr_, x, y, w, h);
   cairo_fill(cr_);
 }
 
@@ -192,6 +286,8 @@ void Page::Box(double x1, double y1, double x2, double y2, int colour, int fill,
             "",
             ""});
   }
+  const bool erase = colour == kPageColour && fill == kPageColour;
+  if (erase && blank_) return;  // it would change no pixel
   x1 = Clamp(x1), y1 = Clamp(y1), x2 = Clamp(x2), y2 = Clamp(y2);
   double left = std::min(x1, x2), top = std::min(y1, y2);
   double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
@@ -204,6 +300,9 @@ void Page::Box(double x1, double y1, double x2, double y2, int colour, int fill,
   if (fill != colour && w > 2 * border && h > 2 * border) {
     SetColour(fill);
     FillRect(left + border, top + border, w - 2 * border, h - 2 * border);
+  }
+  if (erase && left <= 0 && top <= 0 && left + w >= kPageWidth && top + h >= kPageHeight) {
+    blank_ = true;
   }
 }
 
@@ -315,12 +414,10 @@ void Page::Polygon(const std::vector<double>& xy, int colour, int fill) {
 
 void Page::Clear() {
   if (logging) Record({"clear", {}, "", ""});
+  if (blank_) return;
   Touch(0, 0, kPageWidth, kPageHeight);
-  cairo_save(cr_);
-  cairo_identity_matrix(cr_);
-  SetColour(kPageColour);
-  cairo_paint(cr_);
-  cairo_restore(cr_);
+  ErasePixels(0, 0, pixel_width(), pixel_height());
+  blank_ = true;
 }
 
 void Page::Text(double x, double y, int hmag, int vmag, int colour, const std::string& sjis) {

@@ -46,10 +46,15 @@ struct PixelRows {
   int height;
 };
 
+// The page's size in device pixels at `scale` device pixels a unit.
+int PagePixelWidth(double scale);
+int PagePixelHeight(double scale);
+
 class Page {
  public:
-  // `scale` device pixels for one logical unit.
-  explicit Page(double scale = 1.0);
+  // `scale` device pixels for one logical unit. The page draws into memory
+  // of its own, or with `pixels` into those (see DrawInto).
+  explicit Page(double scale = 1.0, unsigned char* pixels = nullptr, int stride = 0);
   ~Page();
   Page(const Page&) = delete;
   Page& operator=(const Page&) = delete;
@@ -60,6 +65,14 @@ class Page {
   // One device pixel as 0xRRGGBB.
   uint32_t Pixel(int px, int py) const;
   PixelRows Pixels() const;
+
+  // From now on the page draws into `pixels`: rows of at least pixel_width()
+  // 32-bit values 0x00RRGGBB, `stride` bytes apart, pixel_height() of them,
+  // which the caller keeps alive; the page as it stands is copied there.
+  // nullptr: into memory of its own again. A window draws the page straight
+  // into the image it shows this way.
+  void DrawInto(unsigned char* pixels, int stride);
+  bool draws_into_own_memory() const { return own_memory_; }
 
   FontState font;
   int pen_width = 1;
@@ -76,9 +89,14 @@ class Page {
   void Text(double x, double y, int hmag, int vmag, int colour, const std::string& sjis);
   void Note(const std::string& routine, double x, double y, double colour, const std::string& sjis);
 
-  // The device pixels the operations may have changed since the last call
-  // (empty when nothing was drawn); starts again from nothing.
-  PixelRect TakeTouched();
+  // The device pixels the operations may have changed since the last call:
+  // a few rectangles that do not overlap (none when nothing was drawn);
+  // starts again from nothing.
+  std::vector<PixelRect> TakeTouched();
+
+  // At most this many rectangles are kept: beyond it, the two whose joint
+  // rectangle wastes the least are joined.
+  static constexpr size_t kMostTouched = 8;
 
   // With logging on, every operation is kept in `log`, or, with a sink set,
   // handed to the sink as it happens and not kept.
@@ -98,9 +116,16 @@ class Page {
       log.push_back(std::move(op));
     }
   }
-  // Widens the touched rectangle by the logical rectangle, plus a pixel of
-  // antialiased edge.
+  // Adds the logical rectangle, plus a pixel of antialiased edge, to the
+  // touched ones.
   void Touch(double x1, double y1, double x2, double y2);
+  void AddTouched(PixelRect r);
+  // Makes the surface and drawing context over `pixels` (own memory when
+  // nullptr), the page white.
+  void Bind(unsigned char* pixels, int stride);
+  void Unbind();
+  // Fills device pixels with the page colour: a plain store of the pixels.
+  void ErasePixels(int x1, int y1, int x2, int y2);
   void TouchAround(double x, double y, double reach) {
     Touch(x - reach, y - reach, x + reach, y + reach);
   }
@@ -111,7 +136,11 @@ class Page {
 
   double scale_;
   bool erasing_ = false;
-  PixelRect touched_;
+  // Nothing but the page colour on the page: erasing it again changes
+  // nothing and is not drawn.
+  bool blank_ = true;
+  bool own_memory_ = true;
+  std::vector<PixelRect> touched_;
   _cairo_surface* surface_;
   _cairo* cr_;
 };
