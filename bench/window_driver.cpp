@@ -15,8 +15,8 @@
 // Prints one line of figures.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
 #include <signal.h>
 #include <sys/select.h>

@@ -2,6 +2,10 @@
 
 #include <cairo.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -89,7 +93,8 @@ int PagePixelHeight(double scale) {
 Page::Page(double scale, unsigned char* pixels, int stride) : scale_(scale) {
   Bind(pixels, stride);
   ErasePixels(0, 0, pixel_width(), pixel_height());
-  touched_ = {{0, 0, pixel_width(), pixel_height()}};
+  blank_ = {0, 0, pixel_width(), pixel_height()};
+  touched_ = {blank_};
 }
 
 Page::~Page() {
@@ -157,6 +162,7 @@ void Page::Touch(double x1, double y1, double x2, double y2) {
   int px2 = std::min(pixel_width(), int(std::ceil(std::min(x2, kFar) * scale_)) + 1);
   int py2 = std::min(pixel_height(), int(std::ceil(std::min(y2, kFar) * scale_)) + 1);
   if (px1 >= px2 || py1 >= py2) return;
+  Unblank({px1, py1, px2, py2});
   AddTouched({px1, py1, px2, py2});
 }
 
@@ -180,14 +186,66 @@ bool Overlap(const PixelRect& a, const PixelRect& b) {
   return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
 }
 
+PixelRect Common(const PixelRect& a, const PixelRect& b) {
+  if (!Overlap(a, b)) return {};
+  return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
+}
+
+bool Within(const PixelRect& a, const PixelRect& b) {
+  return a.x1 >= b.x1 && a.x2 <= b.x2 && a.y1 >= b.y1 && a.y2 <= b.y2;
+}
+
+// The parts of r outside cut: at most four rectangles (bands above and
+// below, pieces left and right).
+std::vector<PixelRect> Outside(const PixelRect& r, const PixelRect& cut) {
+  if (cut.empty() || !Overlap(r, cut)) return {r};
+  std::vector<PixelRect> parts;
+  auto keep = [&](PixelRect p) {
+    if (!p.empty()) parts.push_back(p);
+  };
+  const int y1 = std::max(r.y1, cut.y1), y2 = std::min(r.y2, cut.y2);
+  keep({r.x1, r.y1, r.x2, y1});
+  keep({r.x1, y2, r.x2, r.y2});
+  keep({r.x1, y1, cut.x1, y2});
+  keep({cut.x2, y1, r.x2, y2});
+  return parts;
+}
+
 // Two rectangles this close are shown as one: each rectangle costs the
 // window a request of its own.
 constexpr int64_t kSmallWaste = 64 * 64;
 
 }  // namespace
 
+void Page::Unblank(const PixelRect& r) {
+  if (!Overlap(r, blank_)) return;
+  // What is left blank: the largest piece of the blank rectangle beside r.
+  PixelRect best{};
+  for (const PixelRect& part : Outside(blank_, r)) {
+    if (Area(part) > Area(best)) best = part;
+  }
+  blank_ = best;
+}
+
+void Page::Erase(const PixelRect& r) {
+  if (r.empty() || Within(r, blank_)) return;  // it would change no pixel
+  for (const PixelRect& part : Outside(r, blank_)) {
+    ErasePixels(part.x1, part.y1, part.x2, part.y2);
+    AddTouched(part);
+  }
+  // The blank rectangle grows to their joint rectangle where the two fill
+  // it, else it is the larger of the two.
+  const PixelRect joined = Joined(r, blank_);
+  if (blank_.empty() || Within(blank_, r)) {
+    blank_ = r;
+  } else if (Area(joined) == Area(r) + Area(blank_) - Area(Common(r, blank_))) {
+    blank_ = joined;
+  } else if (Area(r) > Area(blank_)) {
+    blank_ = r;
+  }
+}
+
 void Page::AddTouched(PixelRect r) {
-  blank_ = false;
   // Joined with every rectangle it overlaps or nearly meets, so that the
   // rectangles never overlap.
   for (size_t k = 0; k < touched_.size();) {
@@ -221,6 +279,33 @@ std::vector<PixelRect> Page::TakeTouched() {
   return r;
 }
 
+namespace {
+
+// From this many pixels on, an erase goes past the caches: it is larger than
+// they are, and what is drawn over it comes later.
+constexpr int64_t kStreamingErase = 256 * 1024;
+
+// n pixels from p on set to `pixel`, four at a time.
+void FillRow(uint32_t* p, int n, uint32_t pixel, bool streaming) {
+#if defined(__SSE2__)
+  while (n > 0 && (reinterpret_cast<uintptr_t>(p) & 15) != 0) {
+    *p++ = pixel;
+    --n;
+  }
+  const __m128i four = _mm_set1_epi32(int(pixel));
+  if (streaming) {
+    for (; n >= 4; n -= 4, p += 4) _mm_stream_si128(reinterpret_cast<__m128i*>(p), four);
+  } else {
+    for (; n >= 4; n -= 4, p += 4) _mm_store_si128(reinterpret_cast<__m128i*>(p), four);
+  }
+#else
+  (void)streaming;
+#endif
+  std::fill_n(p, n, pixel);
+}
+
+}  // namespace
+
 void Page::ErasePixels(int x1, int y1, int x2, int y2) {
   x1 = std::max(x1, 0), y1 = std::max(y1, 0);
   x2 = std::min(x2, pixel_width()), y2 = std::min(y2, pixel_height());
@@ -230,9 +315,13 @@ void Page::ErasePixels(int x1, int y1, int x2, int y2) {
   cairo_surface_flush(surface_);
   unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
+  const bool streaming = int64_t(x2 - x1) * (y2 - y1) >= kStreamingErase;
   for (int y = y1; y < y2; ++y) {
-    std::fill_n(reinterpret_cast<uint32_t*>(data + size_t(y) * stride) + x1, x2 - x1, pixel);
+    FillRow(reinterpret_cast<uint32_t*>(data + size_t(y) * stride) + x1, x2 - x1, pixel, streaming);
   }
+#if defined(__SSE2__)
+  if (streaming) _mm_sfence();
+#endif
   cairo_surface_mark_dirty_rectangle(surface_, x1, y1, x2 - x1, y2 - y1);
 }
 
@@ -251,16 +340,20 @@ void Page::StrokeAtPen() {
   cairo_stroke(cr_);
 }
 
+PixelRect Page::ErasingPixels(double x, double y, double w, double h) const {
+  // Every device pixel the rectangle reaches into, so that an antialiased
+  // edge drawn there before leaves no ghost; nothing beyond them.
+  return {std::max(0, int(std::floor(x * scale_ + 1e-6))),
+          std::max(0, int(std::floor(y * scale_ + 1e-6))),
+          std::min(pixel_width(), int(std::ceil((x + w) * scale_ - 1e-6))),
+          std::min(pixel_height(), int(std::ceil((y + h) * scale_ - 1e-6)))};
+}
+
 void Page::FillRect(double x, double y, double w, double h) {
   if (w <= 0 || h <= 0) return;
   if (erasing_) {
-    // Every device pixel the rectangle reaches into, so that an antialiased
-    // edge drawn there before leaves no ghost; nothing beyond them. A plain
-    // store of the pixels: every page starts with one over all of it.
-    int x1 = int(std::floor(x * scale_ + 1e-6)), y1 = int(std::floor(y * scale_ + 1e-6));
-    int x2 = int(std::ceil((x + w) * scale_ - 1e-6));
-    int y2 = int(std::ceil((y + h) * scale_ - 1e-6));
-    ErasePixels(x1, y1, x2, y2);
+    PixelRect r = ErasingPixels(x, y, w, h);
+    ErasePixels(r.x1, r.y1, r.x2, r.y2);
     return;
   }
   cairo_rectangle(cr_, x, y, w, h);
@@ -286,11 +379,13 @@ void Page::Box(double x1, double y1, double x2, double y2, int colour, int fill,
             "",
             ""});
   }
-  const bool erase = colour == kPageColour && fill == kPageColour;
-  if (erase && blank_) return;  // it would change no pixel
   x1 = Clamp(x1), y1 = Clamp(y1), x2 = Clamp(x2), y2 = Clamp(y2);
   double left = std::min(x1, x2), top = std::min(y1, y2);
   double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
+  if (colour == kPageColour && fill == kPageColour) {
+    if (w > 0 && h > 0) Erase(ErasingPixels(left, top, w, h));
+    return;
+  }
   Touch(left, top, left + w, top + h);
   // The box covers exactly its rectangle: the border is the outer band of
   // it, the pen width wide, and the fill is what the border leaves inside.
@@ -300,9 +395,6 @@ void Page::Box(double x1, double y1, double x2, double y2, int colour, int fill,
   if (fill != colour && w > 2 * border && h > 2 * border) {
     SetColour(fill);
     FillRect(left + border, top + border, w - 2 * border, h - 2 * border);
-  }
-  if (erase && left <= 0 && top <= 0 && left + w >= kPageWidth && top + h >= kPageHeight) {
-    blank_ = true;
   }
 }
 
@@ -414,10 +506,7 @@ void Page::Polygon(const std::vector<double>& xy, int colour, int fill) {
 
 void Page::Clear() {
   if (logging) Record({"clear", {}, "", ""});
-  if (blank_) return;
-  Touch(0, 0, kPageWidth, kPageHeight);
-  ErasePixels(0, 0, pixel_width(), pixel_height());
-  blank_ = true;
+  Erase({0, 0, pixel_width(), pixel_height()});
 }
 
 void Page::Text(double x, double y, int hmag, int vmag, int colour, const std::string& sjis) {

@@ -120,6 +120,11 @@ class Page {
   // touched ones.
   void Touch(double x1, double y1, double x2, double y2);
   void AddTouched(PixelRect r);
+  // Drawing over r: the blank rectangle keeps only what lies beside it.
+  void Unblank(const PixelRect& r);
+  // Erases the device pixels r, those not known blank already.
+  void Erase(const PixelRect& r);
+  PixelRect ErasingPixels(double x, double y, double w, double h) const;
   // Makes the surface and drawing context over `pixels` (own memory when
   // nullptr), the page white.
   void Bind(unsigned char* pixels, int stride);
@@ -136,9 +141,9 @@ class Page {
 
   double scale_;
   bool erasing_ = false;
-  // Nothing but the page colour on the page: erasing it again changes
-  // nothing and is not drawn.
-  bool blank_ = true;
+  // Device pixels known to hold nothing but the page colour: erasing them
+  // again changes nothing and is not drawn.
+  PixelRect blank_;
   bool own_memory_ = true;
   std::vector<PixelRect> touched_;
   _cairo_surface* surface_;

@@ -206,4 +206,31 @@ TEST_F(ShapesTest, ErasingBlankPageShowsNothingAgain) {
   EXPECT_TRUE(page.TakeTouched().empty());
 }
 
+// A page erased in parts: what is known blank is not erased again, and all
+// the rest is, down to the drawing made inside an erased part.
+TEST_F(ShapesTest, ErasingSkipsOnlyWhatIsBlank) {
+  Page& page = backend().page();
+  auto scribble = [] {
+    for (int k = 0; k < 9; ++k) PsLINE(0, 100 * k, 1440, 900 - 100 * k, k % 14);
+  };
+  scribble();
+  PsBOX(0, 54, 1440, 900, 15, 15);
+  PsBOX(0, 657, 992, 720, 15, 15);  // inside the blank part
+  PsCIRCLE_DISC(700, 850, 20, 4);   // drawn over it
+  page.TakeTouched();
+  PsBOX(0, 0, 1440, 900, 15, 15);
+  EXPECT_EQ(AllInk().count, 0);
+  int64_t redone = Area(page.TakeTouched());
+  EXPECT_GE(redone, 1440 * 54);
+  EXPECT_LT(redone, 1440 * 54 + 1440 * 100);
+  // Two bands that meet make one blank rectangle.
+  scribble();
+  PsBOX(0, 0, 1440, 400, 15, 15);
+  PsBOX(0, 400, 1440, 900, 15, 15);
+  page.TakeTouched();
+  PsCLS();
+  EXPECT_TRUE(page.TakeTouched().empty());
+  EXPECT_EQ(AllInk().count, 0);
+}
+
 }  // namespace
