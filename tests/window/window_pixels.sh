@@ -8,14 +8,8 @@ bin_dir=$1
 failures=0
 cases=0
 
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1440x900x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$display_file"' EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$display_file")
-unset WAYLAND_DISPLAY SDL_VIDEODRIVER
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/virtual_screen.sh"
+start_virtual_screen 1440x900
 
 # same PROGRAM TITLE KEYS: KEYS as the player reads them.
 same() {
@@ -23,13 +17,8 @@ same() {
   cases=$((cases + 1))
   "$bin_dir/$program" &
   local pid=$!
-  local window=""
-  for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-  done
+  local window
+  window=$(find_window $pid "$title")
   if [ -z "$window" ]; then
     echo "FAIL $program: no window"
     failures=$((failures + 1))
