@@ -7,7 +7,8 @@
 //   - start to menu: from starting the process until the main menu's panel
 //     shows at the middle of the screen;
 //   - the keys of the groups, in order, each group N times over: a key is an
-//     X key name ("4", "Return", "a", "Right"); a key with a LABEL is
+//     X key name ("4", "Return", "a", "Right") or a pause ("500ms"); a key
+//     with a LABEL is
 //     measured from the key pressed (XTest) until the last drawing it caused
 //     reaches the window (XDamage), and its times are summed up under the
 //     label;
@@ -25,6 +26,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -110,8 +112,9 @@ double PeakMiB(pid_t pid) {
 // One key of a group: its name and the label it is measured under ("" for
 // none).
 struct Step {
-  KeySym key;
+  KeySym key = NoSymbol;
   std::string label;
+  int pause_ms = 0;  // a pause instead of a key
 };
 
 // "N: KEY LABEL=KEY ...": the steps, and N in `times`. False when a key
@@ -127,6 +130,12 @@ bool ParseGroup(const std::string& text, int* times, std::vector<Step>* steps) {
     if (eq != std::string::npos) {
       step.label = token.substr(0, eq);
       token = token.substr(eq + 1);
+    }
+    if (token.size() > 2 && token.compare(token.size() - 2, 2, "ms") == 0 &&
+        std::isdigit(static_cast<unsigned char>(token[0]))) {
+      step.pause_ms = std::atoi(token.c_str());
+      steps->push_back(step);
+      continue;
     }
     step.key = XStringToKeysym(token.c_str());
     if (step.key == NoSymbol) return false;
@@ -196,6 +205,10 @@ int main(int argc, char** argv) {
   for (const auto& [count, steps] : groups) {
     for (int k = 0; k < count && !failed; ++k) {
       for (const Step& step : steps) {
+        if (step.pause_ms > 0) {
+          usleep(step.pause_ms * 1000);
+          continue;
+        }
         double pressed = Now();
         Press(display, step.key);
         if (step.label.empty()) {

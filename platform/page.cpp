@@ -382,17 +382,22 @@ void Page::Box(double x1, double y1, double x2, double y2, int colour, int fill,
   x1 = Clamp(x1), y1 = Clamp(y1), x2 = Clamp(x2), y2 = Clamp(y2);
   double left = std::min(x1, x2), top = std::min(y1, y2);
   double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
-  if (colour == kPageColour && fill == kPageColour) {
-    if (w > 0 && h > 0) Erase(ErasingPixels(left, top, w, h));
-    return;
-  }
-  Touch(left, top, left + w, top + h);
   // The box covers exactly its rectangle: the border is the outer band of
   // it, the pen width wide, and the fill is what the border leaves inside.
-  double border = pen_width;
-  SetColour(colour);
-  FillRect(left, top, w, h);
-  if (fill != colour && w > 2 * border && h > 2 * border) {
+  const double border = pen_width;
+  const bool inside = fill != colour && w > 2 * border && h > 2 * border;
+  if (colour == kPageColour) {
+    // An erasing border: the whole rectangle is erased (where not blank
+    // already), then filled inside.
+    if (w > 0 && h > 0) Erase(ErasingPixels(left, top, w, h));
+    if (!inside) return;
+    Touch(left + border, top + border, left + w - border, top + h - border);
+  } else {
+    Touch(left, top, left + w, top + h);
+    SetColour(colour);
+    FillRect(left, top, w, h);
+  }
+  if (inside) {
     SetColour(fill);
     FillRect(left + border, top + border, w - 2 * border, h - 2 * border);
   }
@@ -519,6 +524,7 @@ void Page::Text(double x, double y, int hmag, int vmag, int colour, const std::s
   }
   if (FarAway(x, y, 0)) return;
   SetColour(colour);
+  if (warmer_) warmer_->Note(font, hmag, vmag, sjis);
   InkBox ink;
   PaintText(cr_, font, x, y, hmag, vmag, sjis, &ink);
   if (!ink.empty()) Touch(ink.x1, ink.y1, ink.x2, ink.y2);
@@ -527,6 +533,14 @@ void Page::Text(double x, double y, int hmag, int vmag, int colour, const std::s
 void Page::Note(const std::string& routine, double x, double y, double colour,
                 const std::string& sjis) {
   if (logging) Record({"print", {x, y, colour}, routine, ToUtf8(sjis)});
+}
+
+void Page::NoteGlyphsToWarm() {
+  if (!warmer_) warmer_ = std::make_unique<GlyphWarmer>(scale_);
+}
+
+bool Page::WarmGlyphs(int count) {
+  return warmer_ && warmer_->WarmSome(count);
 }
 
 bool Page::SavePng(const std::string& path) const {

@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 // The drawing library's own types stay inside the platform layer.
 struct _cairo;
 struct _cairo_surface;
+class GlyphWarmer;
 
 // One drawing operation as the log records it: the operation's name, its
 // numbers in order, and for text the face and the string (UTF-8).
@@ -98,6 +100,13 @@ class Page {
   // rectangle wastes the least are joined.
   static constexpr size_t kMostTouched = 8;
 
+  // From now on the page notes the texts it draws, so that WarmGlyphs can
+  // render a few of the glyphs it may soon show (those of the texts drawn
+  // so far, and common ones) before they are needed; false once all are
+  // ready. For an idle moment: a window's first wait for a key.
+  void NoteGlyphsToWarm();
+  bool WarmGlyphs(int count);
+
   // With logging on, every operation is kept in `log`, or, with a sink set,
   // handed to the sink as it happens and not kept.
   bool logging = false;
@@ -146,6 +155,7 @@ class Page {
   PixelRect blank_;
   bool own_memory_ = true;
   std::vector<PixelRect> touched_;
+  std::unique_ptr<GlyphWarmer> warmer_;
   _cairo_surface* surface_;
   _cairo* cr_;
 };

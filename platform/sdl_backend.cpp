@@ -27,6 +27,9 @@ namespace {
 constexpr Uint64 kBlinkMs = 500;
 // The error screen's wait has nothing to blink.
 constexpr int kIdleWaitMs = 5000;
+// Glyphs readied at a time while no event waits: a key waits at most for
+// these (well under a millisecond).
+constexpr int kWarmGlyphsAtOnce = 2;
 
 class SdlBackend : public Backend {
  public:
@@ -70,6 +73,9 @@ class SdlBackend : public Backend {
     // Keys are read from key events; with text input off, an input method
     // neither takes the digits into a composition nor opens its box.
     SDL_StopTextInput();
+    // The glyphs of the first pages are readied during the first wait for a
+    // key, so that a page showing them for the first time is not slower.
+    page_->NoteGlyphsToWarm();
     SDL_ShowWindow(window_);
     next_tick_ = SDL_GetTicks64() + kBlinkMs;
   }
@@ -90,6 +96,13 @@ class SdlBackend : public Backend {
         if (now >= next_tick_) {
           next_tick_ = now + kBlinkMs;
           break;
+        }
+        if (warming_) {
+          SDL_PumpEvents();
+          if (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
+            warming_ = page_->WarmGlyphs(kWarmGlyphsAtOnce);
+            continue;
+          }
         }
         SDL_Event e;
         if (SDL_WaitEventTimeout(&e, int(next_tick_ - now))) {
@@ -376,6 +389,7 @@ class SdlBackend : public Backend {
   Uint64 next_tick_ = 0;
   bool resized_ = false;  // the window surface is to be made again
   bool show_all_ = true;  // the whole window surface onto the screen
+  bool warming_ = true;   // glyphs are readied while no key waits
   std::vector<SDL_Rect> changed_;
 };
 

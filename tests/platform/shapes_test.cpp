@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "headless.h"
 #include "headless_fixture.h"
 #include "page_pixels.h"
 
@@ -97,6 +98,7 @@ TEST_F(ShapesTest, TouchedRectanglesHoldEveryChangedPixel) {
       [] { PsLINE(100.5, 100, 400, 171.3, 3); },
       [] { PsBOX_STEP(40.5, 650, 400, 40, 13, 12); },
       [] { PsBOX(0, 657, 992, 720, 15, 15); },
+      [] { PsBOX(30.5, 700, 300, 760.2, 15, 12); },
       [] { PsCIRCLE_DISC(1064, 656, 4, 5); },
       [] { PsCIRCLE_DISC(1064, 656, 4, 15); },
       [] { PsCIRCLE(500, 500, 37.2, 4); },
@@ -231,6 +233,32 @@ TEST_F(ShapesTest, ErasingSkipsOnlyWhatIsBlank) {
   PsCLS();
   EXPECT_TRUE(page.TakeTouched().empty());
   EXPECT_EQ(AllInk().count, 0);
+}
+
+// Readying glyphs in idle moments changes nothing on the page, and the text
+// drawn afterwards is the same as without it.
+TEST(GlyphWarming, LeavesThePageAsItWas) {
+  auto draw = [](bool warm) {
+    HeadlessBackend backend;
+    InstallBackend(&backend);
+    Page& page = backend.page();
+    page.NoteGlyphsToWarm();
+    FE_SETFONTNAME("ゴシック");
+    FE_SETFONTSIZE(16);
+    PsSYMBOL40(44, 120, 2, 3, 13, "練習問題 0.5");
+    PsSYMBOL40(44, 220, 1, 1, 4, "あいう");
+    int rounds = 0;
+    while (warm && page.WarmGlyphs(50)) ++rounds;
+    if (warm) {
+      EXPECT_GT(rounds, 2);  // the common set in both styles
+    }
+    PsSYMBOL40(44, 320, 2, 3, 0, "かきく 練習 123");
+    PixelRows rows = page.Pixels();
+    std::vector<unsigned char> pixels(rows.data, rows.data + size_t(rows.stride) * rows.height);
+    InstallBackend(nullptr);
+    return pixels;
+  };
+  EXPECT_TRUE(draw(true) == draw(false));
 }
 
 }  // namespace
