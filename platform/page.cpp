@@ -92,9 +92,10 @@ int PagePixelHeight(double scale) {
 
 Page::Page(double scale, unsigned char* pixels, int stride) : scale_(scale) {
   Bind(pixels, stride);
-  ErasePixels(0, 0, pixel_width(), pixel_height());
-  blank_ = {0, 0, pixel_width(), pixel_height()};
-  touched_ = {blank_};
+  ErasePixels({0, 0, pixel_width(), pixel_height()}, true);
+  tiles_across_ = (pixel_width() + kTile - 1) / kTile;
+  blank_tiles_.assign(size_t(tiles_across_) * ((pixel_height() + kTile - 1) / kTile), 1);
+  touched_ = {{0, 0, pixel_width(), pixel_height()}};
 }
 
 Page::~Page() {
@@ -186,30 +187,9 @@ bool Overlap(const PixelRect& a, const PixelRect& b) {
   return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
 }
 
-PixelRect Common(const PixelRect& a, const PixelRect& b) {
-  if (!Overlap(a, b)) return {};
-  return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
-}
-
-bool Within(const PixelRect& a, const PixelRect& b) {
-  return a.x1 >= b.x1 && a.x2 <= b.x2 && a.y1 >= b.y1 && a.y2 <= b.y2;
-}
-
-// The parts of r outside cut: at most four rectangles (bands above and
-// below, pieces left and right).
-std::vector<PixelRect> Outside(const PixelRect& r, const PixelRect& cut) {
-  if (cut.empty() || !Overlap(r, cut)) return {r};
-  std::vector<PixelRect> parts;
-  auto keep = [&](PixelRect p) {
-    if (!p.empty()) parts.push_back(p);
-  };
-  const int y1 = std::max(r.y1, cut.y1), y2 = std::min(r.y2, cut.y2);
-  keep({r.x1, r.y1, r.x2, y1});
-  keep({r.x1, y2, r.x2, r.y2});
-  keep({r.x1, y1, cut.x1, y2});
-  keep({cut.x2, y1, r.x2, y2});
-  return parts;
-}
+// From this many pixels on, an erase goes past the caches: it is larger than
+// they are, and what is drawn over it comes later.
+constexpr int64_t kStreamingErase = 256 * 1024;
 
 // Two rectangles this close are shown as one: each rectangle costs the
 // window a request of its own.
@@ -218,30 +198,38 @@ constexpr int64_t kSmallWaste = 64 * 64;
 }  // namespace
 
 void Page::Unblank(const PixelRect& r) {
-  if (!Overlap(r, blank_)) return;
-  // What is left blank: the largest piece of the blank rectangle beside r.
-  PixelRect best{};
-  for (const PixelRect& part : Outside(blank_, r)) {
-    if (Area(part) > Area(best)) best = part;
+  for (int ty = r.y1 / kTile; ty <= (r.y2 - 1) / kTile; ++ty) {
+    for (int tx = r.x1 / kTile; tx <= (r.x2 - 1) / kTile; ++tx) {
+      blank_tiles_[size_t(ty) * tiles_across_ + tx] = 0;
+    }
   }
-  blank_ = best;
 }
 
 void Page::Erase(const PixelRect& r) {
-  if (r.empty() || Within(r, blank_)) return;  // it would change no pixel
-  for (const PixelRect& part : Outside(r, blank_)) {
-    ErasePixels(part.x1, part.y1, part.x2, part.y2);
-    AddTouched(part);
-  }
-  // The blank rectangle grows to their joint rectangle where the two fill
-  // it, else it is the larger of the two.
-  const PixelRect joined = Joined(r, blank_);
-  if (blank_.empty() || Within(blank_, r)) {
-    blank_ = r;
-  } else if (Area(joined) == Area(r) + Area(blank_) - Area(Common(r, blank_))) {
-    blank_ = joined;
-  } else if (Area(r) > Area(blank_)) {
-    blank_ = r;
+  if (r.empty()) return;
+  const bool streaming = Area(r) >= kStreamingErase;
+  // Row of tiles by row of tiles, the runs of tiles not known blank are
+  // erased; tiles the rectangle covers whole are blank from now on.
+  for (int ty = r.y1 / kTile; ty <= (r.y2 - 1) / kTile; ++ty) {
+    const int y1 = std::max(r.y1, ty * kTile);
+    const int y2 = std::min({r.y2, (ty + 1) * kTile, pixel_height()});
+    const bool whole_rows = y1 == ty * kTile && y2 == std::min((ty + 1) * kTile, pixel_height());
+    uint8_t* blank = &blank_tiles_[size_t(ty) * tiles_across_];
+    for (int tx = r.x1 / kTile; tx <= (r.x2 - 1) / kTile;) {
+      if (blank[tx]) {
+        ++tx;
+        continue;
+      }
+      const int run_start = tx;
+      while (tx <= (r.x2 - 1) / kTile && !blank[tx]) {
+        const int x1 = tx * kTile, x2 = std::min((tx + 1) * kTile, pixel_width());
+        if (whole_rows && r.x1 <= x1 && r.x2 >= x2) blank[tx] = 1;
+        ++tx;
+      }
+      PixelRect run{std::max(r.x1, run_start * kTile), y1, std::min(r.x2, tx * kTile), y2};
+      ErasePixels(run, streaming);
+      AddTouched(run);
+    }
   }
 }
 
@@ -281,10 +269,6 @@ std::vector<PixelRect> Page::TakeTouched() {
 
 namespace {
 
-// From this many pixels on, an erase goes past the caches: it is larger than
-// they are, and what is drawn over it comes later.
-constexpr int64_t kStreamingErase = 256 * 1024;
-
 // n pixels from p on set to `pixel`, four at a time.
 void FillRow(uint32_t* p, int n, uint32_t pixel, bool streaming) {
 #if defined(__SSE2__)
@@ -306,16 +290,15 @@ void FillRow(uint32_t* p, int n, uint32_t pixel, bool streaming) {
 
 }  // namespace
 
-void Page::ErasePixels(int x1, int y1, int x2, int y2) {
-  x1 = std::max(x1, 0), y1 = std::max(y1, 0);
-  x2 = std::min(x2, pixel_width()), y2 = std::min(y2, pixel_height());
+void Page::ErasePixels(const PixelRect& r, bool streaming) {
+  const int x1 = std::max(r.x1, 0), y1 = std::max(r.y1, 0);
+  const int x2 = std::min(r.x2, pixel_width()), y2 = std::min(r.y2, pixel_height());
   if (x1 >= x2 || y1 >= y2) return;
   Rgb c = PaletteColour(kPageColour);
   const uint32_t pixel = 0xFF000000u | uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
   cairo_surface_flush(surface_);
   unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
-  const bool streaming = int64_t(x2 - x1) * (y2 - y1) >= kStreamingErase;
   for (int y = y1; y < y2; ++y) {
     FillRow(reinterpret_cast<uint32_t*>(data + size_t(y) * stride) + x1, x2 - x1, pixel, streaming);
   }
@@ -353,7 +336,7 @@ void Page::FillRect(double x, double y, double w, double h) {
   if (w <= 0 || h <= 0) return;
   if (erasing_) {
     PixelRect r = ErasingPixels(x, y, w, h);
-    ErasePixels(r.x1, r.y1, r.x2, r.y2);
+    ErasePixels(r, Area(r) >= kStreamingErase);
     return;
   }
   cairo_rectangle(cr_, x, y, w, h);

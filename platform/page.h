@@ -129,7 +129,7 @@ class Page {
   // touched ones.
   void Touch(double x1, double y1, double x2, double y2);
   void AddTouched(PixelRect r);
-  // Drawing over r: the blank rectangle keeps only what lies beside it.
+  // Drawing over r: its tiles are no longer known blank.
   void Unblank(const PixelRect& r);
   // Erases the device pixels r, those not known blank already.
   void Erase(const PixelRect& r);
@@ -138,8 +138,9 @@ class Page {
   // nullptr), the page white.
   void Bind(unsigned char* pixels, int stride);
   void Unbind();
-  // Fills device pixels with the page colour: a plain store of the pixels.
-  void ErasePixels(int x1, int y1, int x2, int y2);
+  // Fills device pixels with the page colour: a plain store of the pixels,
+  // past the caches when `streaming`.
+  void ErasePixels(const PixelRect& r, bool streaming);
   void TouchAround(double x, double y, double reach) {
     Touch(x - reach, y - reach, x + reach, y + reach);
   }
@@ -150,9 +151,12 @@ class Page {
 
   double scale_;
   bool erasing_ = false;
-  // Device pixels known to hold nothing but the page colour: erasing them
-  // again changes nothing and is not drawn.
-  PixelRect blank_;
+  // The page in tiles of kTile x kTile device pixels, row by row: 1 for a
+  // tile known to hold nothing but the page colour, which erasing again
+  // would not change and is not drawn.
+  static constexpr int kTile = 32;
+  int tiles_across_ = 0;
+  std::vector<uint8_t> blank_tiles_;
   bool own_memory_ = true;
   std::vector<PixelRect> touched_;
   std::unique_ptr<GlyphWarmer> warmer_;

@@ -225,14 +225,16 @@ TEST_F(ShapesTest, ErasingSkipsOnlyWhatIsBlank) {
   int64_t redone = Area(page.TakeTouched());
   EXPECT_GE(redone, 1440 * 54);
   EXPECT_LT(redone, 1440 * 54 + 1440 * 100);
-  // Two bands that meet make one blank rectangle.
+  // Two bands that meet: erased again at most along where they meet.
   scribble();
   PsBOX(0, 0, 1440, 400, 15, 15);
   PsBOX(0, 400, 1440, 900, 15, 15);
   page.TakeTouched();
   PsCLS();
-  EXPECT_TRUE(page.TakeTouched().empty());
+  EXPECT_LT(Area(page.TakeTouched()), 1440 * 64);
   EXPECT_EQ(AllInk().count, 0);
+  PsCLS();
+  EXPECT_TRUE(page.TakeTouched().empty());
 }
 
 // Readying glyphs in idle moments changes nothing on the page, and the text
