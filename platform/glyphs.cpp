@@ -153,27 +153,9 @@ void GlyphWarmer::Note(const FontState& font, int hmag, int vmag, const std::str
   }
 }
 
-namespace {
-
-// The common characters, Shift-JIS: a run of consecutive codes of one lead
-// byte each.
-void AddRun(std::set<std::string>* chars, unsigned lead, unsigned first, unsigned last) {
-  for (unsigned c = first; c <= last; ++c) {
-    if (c == 0x7F) continue;  // no trail byte
-    if (lead == 0) {
-      chars->insert(std::string(1, char(c)));
-    } else {
-      chars->insert(std::string{char(lead), char(c)});
-    }
-  }
-}
-
-}  // namespace
-
 void GlyphWarmer::Start() {
   started_ = true;
-  AddRun(&chars_, 0, 0x30, 0x39);     // digits
-  AddRun(&chars_, 0x82, 0x9F, 0xF1);  // hiragana
+  for (char digit = '0'; digit <= '9'; ++digit) chars_.insert(std::string(1, digit));
   for (const Style& style : styles_) {
     for (const std::string& ch : chars_) work_.emplace_back(style, ch);
   }

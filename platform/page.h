@@ -102,7 +102,7 @@ class Page {
 
   // From now on the page notes the texts it draws, so that WarmGlyphs can
   // render a few of the glyphs it may soon show (those of the texts drawn
-  // so far, and common ones) before they are needed; false once all are
+  // so far, and the digits) before they are needed; false once all are
   // ready. For an idle moment: a window's first wait for a key.
   void NoteGlyphsToWarm();
   bool WarmGlyphs(int count);

@@ -250,9 +250,9 @@ TEST(GlyphWarming, LeavesThePageAsItWas) {
     PsSYMBOL40(44, 120, 2, 3, 13, "練習問題 0.5");
     PsSYMBOL40(44, 220, 1, 1, 4, "あいう");
     int rounds = 0;
-    while (warm && page.WarmGlyphs(50)) ++rounds;
+    while (warm && page.WarmGlyphs(5)) ++rounds;
     if (warm) {
-      EXPECT_GT(rounds, 2);  // the common set in both styles
+      EXPECT_GT(rounds, 4);  // the characters and digits in both styles
     }
     PsSYMBOL40(44, 320, 2, 3, 0, "かきく 練習 123");
     PixelRows rows = page.Pixels();
