@@ -1,20 +1,23 @@
 // How fast a program's real window keeps up, on the X server of $DISPLAY
 // (a virtual one at the screen size under test):
 //
-//   window_bench PROGRAM TITLE [STEPS]
+//   window_bench PROGRAM TITLE "N: KEY KEY LABEL=KEY ..." ...
 //
 // starts PROGRAM (its window titled TITLE) and measures
 //   - start to menu: from starting the process until the main menu's panel
 //     shows at the middle of the screen;
-//   - a key step on the number-line exercise (topic 4, item 1): from the
-//     key pressed (XTest) until the last drawing it caused reaches the
-//     window (XDamage), STEPS times, right and left in turn;
+//   - the keys of the groups, in order, each group N times over: a key is an
+//     X key name ("4", "Return", "a", "Right") or a pause ("500ms"); a key
+//     with a LABEL is
+//     measured from the key pressed (XTest) until the last drawing it caused
+//     reaches the window (XDamage), and its times are summed up under the
+//     label;
 //   - peak memory: the process's high-water resident size.
 // Prints one line of figures.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
 #include <signal.h>
 #include <sys/select.h>
@@ -23,11 +26,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -103,14 +109,58 @@ double PeakMiB(pid_t pid) {
   return -1;
 }
 
+// One key of a group: its name and the label it is measured under ("" for
+// none).
+struct Step {
+  KeySym key = NoSymbol;
+  std::string label;
+  int pause_ms = 0;  // a pause instead of a key
+};
+
+// "N: KEY LABEL=KEY ...": the steps, and N in `times`. False when a key
+// name is unknown.
+bool ParseGroup(const std::string& text, int* times, std::vector<Step>* steps) {
+  std::istringstream in(text);
+  std::string count;
+  if (!(in >> count) || count.back() != ':') return false;
+  *times = std::atoi(count.c_str());
+  for (std::string token; in >> token;) {
+    Step step;
+    size_t eq = token.find('=');
+    if (eq != std::string::npos) {
+      step.label = token.substr(0, eq);
+      token = token.substr(eq + 1);
+    }
+    if (token.size() > 2 && token.compare(token.size() - 2, 2, "ms") == 0 &&
+        std::isdigit(static_cast<unsigned char>(token[0]))) {
+      step.pause_ms = std::atoi(token.c_str());
+      steps->push_back(step);
+      continue;
+    }
+    step.key = XStringToKeysym(token.c_str());
+    if (step.key == NoSymbol) return false;
+    steps->push_back(step);
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: window_bench PROGRAM TITLE [STEPS]\n");
+    std::fprintf(stderr, "usage: window_bench PROGRAM TITLE \"N: KEY LABEL=KEY ...\" ...\n");
     return 2;
   }
-  int steps = argc > 3 ? std::atoi(argv[3]) : 40;
+  std::vector<std::pair<int, std::vector<Step>>> groups;
+  for (int k = 3; k < argc; ++k) {
+    int times = 0;
+    std::vector<Step> steps;
+    if (!ParseGroup(argv[k], &times, &steps)) {
+      std::fprintf(stderr, "window_bench: cannot read the group \"%s\"\n", argv[k]);
+      return 2;
+    }
+    groups.emplace_back(times, steps);
+  }
   Display* display = XOpenDisplay(nullptr);
   if (!display) {
     std::fprintf(stderr, "window_bench: no display\n");
@@ -149,33 +199,44 @@ int main(int argc, char** argv) {
   XSetInputFocus(display, window, RevertToParent, CurrentTime);
   LastDamage(display, damage_event, 300, 100);
 
-  // To the step exercise: topic 4, item 1, past its goal page and task.
-  for (KeySym key : {XK_4, XK_Return, XK_1, XK_Return, XK_a, XK_a}) {
-    Press(display, key);
-    LastDamage(display, damage_event, 1000, 150);
-  }
-  std::vector<double> times;
-  for (int k = 0; k < steps; ++k) {
-    double pressed = Now();
-    Press(display, k % 2 == 0 ? XK_Right : XK_Left);
-    double last = LastDamage(display, damage_event, 2000, 60);
-    if (last < 0) {
-      std::fprintf(stderr, "window_bench: a key drew nothing\n");
-      break;
+  std::vector<std::string> labels;  // in the order first measured
+  std::map<std::string, std::vector<double>> times;
+  bool failed = false;
+  for (const auto& [count, steps] : groups) {
+    for (int k = 0; k < count && !failed; ++k) {
+      for (const Step& step : steps) {
+        if (step.pause_ms > 0) {
+          usleep(step.pause_ms * 1000);
+          continue;
+        }
+        double pressed = Now();
+        Press(display, step.key);
+        if (step.label.empty()) {
+          LastDamage(display, damage_event, 1000, 100);
+          continue;
+        }
+        double last = LastDamage(display, damage_event, 2000, 60);
+        if (last < 0) {
+          std::fprintf(stderr, "window_bench: a %s key drew nothing\n", step.label.c_str());
+          failed = true;
+          break;
+        }
+        if (!times.count(step.label)) labels.push_back(step.label);
+        times[step.label].push_back(last - pressed);
+      }
     }
-    times.push_back(last - pressed);
   }
   double peak = PeakMiB(pid);
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);
-  if (times.empty()) return 1;
-  std::sort(times.begin(), times.end());
-  double mean = 0;
-  for (double t : times) mean += t;
-  mean /= times.size();
-  std::printf("start to menu %.1f ms; key step median %.2f ms, mean %.2f, max %.2f (%zu keys); "
-              "peak memory %.1f MiB\n",
-              menu, times[times.size() / 2], mean, times.back(), times.size(), peak);
+  std::printf("start to menu %.1f ms;", menu);
+  for (const std::string& label : labels) {
+    std::vector<double>& t = times[label];
+    std::sort(t.begin(), t.end());
+    std::printf(" %s median %.2f max %.2f ms (%zu);", label.c_str(), t[t.size() / 2], t.back(),
+                t.size());
+  }
+  std::printf(" peak memory %.1f MiB\n", peak);
   XCloseDisplay(display);
-  return 0;
+  return failed ? 1 : 0;
 }

@@ -138,3 +138,46 @@ double PaintText(cairo_t* cr, const FontState& font, double x, double y, double 
   }
   return x;
 }
+
+GlyphWarmer::~GlyphWarmer() {
+  if (cr_) cairo_destroy(cr_);
+  if (surface_) cairo_surface_destroy(surface_);
+}
+
+void GlyphWarmer::Note(const FontState& font, int hmag, int vmag, const std::string& sjis) {
+  if (started_) return;
+  styles_.emplace(font.face, font.size, font.bold, font.italic, hmag, vmag);
+  for (size_t i = 0; i < sjis.size();) {
+    int bytes = IsLeadByte(static_cast<unsigned char>(sjis[i])) && i + 1 < sjis.size() ? 2 : 1;
+    chars_.insert(sjis.substr(i, bytes));
+    i += bytes;
+  }
+}
+
+void GlyphWarmer::Start() {
+  started_ = true;
+  for (char digit = '0'; digit <= '9'; ++digit) chars_.insert(std::string(1, digit));
+  for (const Style& style : styles_) {
+    for (const std::string& ch : chars_) work_.emplace_back(style, ch);
+  }
+  chars_.clear();
+  styles_.clear();
+  // Big enough for the ink of a glyph drawn at its top-left corner to reach
+  // into it at any size: glyphs entirely outside a surface are not rendered.
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 128, 128);
+  cr_ = cairo_create(surface_);
+  cairo_scale(cr_, scale_, scale_);
+}
+
+bool GlyphWarmer::WarmSome(int count) {
+  if (!started_) Start();
+  for (; count > 0 && next_ < work_.size(); --count, ++next_) {
+    const auto& [style, ch] = work_[next_];
+    FontState font;
+    std::tie(font.face, font.size, font.bold, font.italic, std::ignore, std::ignore) = style;
+    PaintText(cr_, font, 0, 0, std::get<4>(style), std::get<5>(style), ch);
+  }
+  if (next_ < work_.size()) return true;
+  work_ = {};
+  return false;
+}

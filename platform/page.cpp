@@ -2,9 +2,14 @@
 
 #include <cairo.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "glyphs.h"
 #include "palette.h"
@@ -78,25 +83,56 @@ std::string LoggedOp::Line() const {
   return s;
 }
 
-Page::Page(double scale) : scale_(scale) {
-  int w = static_cast<int>(std::ceil(kPageWidth * scale));
-  int h = static_cast<int>(std::ceil(kPageHeight * scale));
-  surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-  cr_ = cairo_create(surface_);
-  cairo_scale(cr_, scale, scale);
-  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-  cairo_save(cr_);
-  cairo_identity_matrix(cr_);
-  SetColour(kPageColour);
-  cairo_paint(cr_);
-  cairo_restore(cr_);
-  touched_ = {0, 0, w, h};
+int PagePixelWidth(double scale) {
+  return static_cast<int>(std::ceil(kPageWidth * scale));
+}
+int PagePixelHeight(double scale) {
+  return static_cast<int>(std::ceil(kPageHeight * scale));
+}
+
+Page::Page(double scale, unsigned char* pixels, int stride) : scale_(scale) {
+  Bind(pixels, stride);
+  ErasePixels({0, 0, pixel_width(), pixel_height()}, true);
+  tiles_across_ = (pixel_width() + kTile - 1) / kTile;
+  blank_tiles_.assign(size_t(tiles_across_) * ((pixel_height() + kTile - 1) / kTile), 1);
+  touched_ = {{0, 0, pixel_width(), pixel_height()}};
 }
 
 Page::~Page() {
+  Unbind();
+}
+
+void Page::Bind(unsigned char* pixels, int stride) {
+  int w = PagePixelWidth(scale_), h = PagePixelHeight(scale_);
+  own_memory_ = pixels == nullptr;
+  surface_ = own_memory_
+                 ? cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h)
+                 : cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, w, h, stride);
+  cr_ = cairo_create(surface_);
+  cairo_scale(cr_, scale_, scale_);
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+}
+
+void Page::Unbind() {
   cairo_destroy(cr_);
   cairo_surface_destroy(surface_);
+}
+
+void Page::DrawInto(unsigned char* pixels, int stride) {
+  PixelRows from = Pixels();
+  if (pixels ? pixels == from.data : own_memory_) return;
+  cairo_t* old_cr = cr_;
+  cairo_surface_t* old_surface = surface_;
+  Bind(pixels, stride);
+  PixelRows to = Pixels();
+  for (int y = 0; y < from.height; ++y) {
+    std::memcpy(const_cast<unsigned char*>(to.data) + size_t(y) * to.stride,
+                from.data + size_t(y) * from.stride, size_t(from.width) * 4);
+  }
+  cairo_surface_mark_dirty(surface_);
+  cairo_destroy(old_cr);
+  cairo_surface_destroy(old_surface);
 }
 
 int Page::pixel_width() const {
@@ -127,20 +163,149 @@ void Page::Touch(double x1, double y1, double x2, double y2) {
   int px2 = std::min(pixel_width(), int(std::ceil(std::min(x2, kFar) * scale_)) + 1);
   int py2 = std::min(pixel_height(), int(std::ceil(std::min(y2, kFar) * scale_)) + 1);
   if (px1 >= px2 || py1 >= py2) return;
-  if (touched_.empty()) {
-    touched_ = {px1, py1, px2, py2};
-    return;
-  }
-  touched_.x1 = std::min(touched_.x1, px1);
-  touched_.y1 = std::min(touched_.y1, py1);
-  touched_.x2 = std::max(touched_.x2, px2);
-  touched_.y2 = std::max(touched_.y2, py2);
+  Unblank({px1, py1, px2, py2});
+  AddTouched({px1, py1, px2, py2});
 }
 
-PixelRect Page::TakeTouched() {
-  PixelRect r = touched_;
-  touched_ = {};
+namespace {
+
+PixelRect Joined(const PixelRect& a, const PixelRect& b) {
+  return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
+}
+
+int64_t Area(const PixelRect& r) {
+  return int64_t(r.width()) * r.height();
+}
+
+// The pixels the joint rectangle of a and b holds beyond theirs (negative
+// when they overlap).
+int64_t Waste(const PixelRect& a, const PixelRect& b) {
+  return Area(Joined(a, b)) - Area(a) - Area(b);
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+  return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
+}
+
+// From this many pixels on, an erase goes past the caches: it is larger than
+// they are, and what is drawn over it comes later.
+constexpr int64_t kStreamingErase = 256 * 1024;
+
+// Two rectangles this close are shown as one: each rectangle costs the
+// window a request of its own.
+constexpr int64_t kSmallWaste = 64 * 64;
+
+}  // namespace
+
+void Page::Unblank(const PixelRect& r) {
+  for (int ty = r.y1 / kTile; ty <= (r.y2 - 1) / kTile; ++ty) {
+    for (int tx = r.x1 / kTile; tx <= (r.x2 - 1) / kTile; ++tx) {
+      blank_tiles_[size_t(ty) * tiles_across_ + tx] = 0;
+    }
+  }
+}
+
+void Page::Erase(const PixelRect& r) {
+  if (r.empty()) return;
+  const bool streaming = Area(r) >= kStreamingErase;
+  // Row of tiles by row of tiles, the runs of tiles not known blank are
+  // erased; tiles the rectangle covers whole are blank from now on.
+  for (int ty = r.y1 / kTile; ty <= (r.y2 - 1) / kTile; ++ty) {
+    const int y1 = std::max(r.y1, ty * kTile);
+    const int y2 = std::min({r.y2, (ty + 1) * kTile, pixel_height()});
+    const bool whole_rows = y1 == ty * kTile && y2 == std::min((ty + 1) * kTile, pixel_height());
+    uint8_t* blank = &blank_tiles_[size_t(ty) * tiles_across_];
+    for (int tx = r.x1 / kTile; tx <= (r.x2 - 1) / kTile;) {
+      if (blank[tx]) {
+        ++tx;
+        continue;
+      }
+      const int run_start = tx;
+      while (tx <= (r.x2 - 1) / kTile && !blank[tx]) {
+        const int x1 = tx * kTile, x2 = std::min((tx + 1) * kTile, pixel_width());
+        if (whole_rows && r.x1 <= x1 && r.x2 >= x2) blank[tx] = 1;
+        ++tx;
+      }
+      PixelRect run{std::max(r.x1, run_start * kTile), y1, std::min(r.x2, tx * kTile), y2};
+      ErasePixels(run, streaming);
+      AddTouched(run);
+    }
+  }
+}
+
+void Page::AddTouched(PixelRect r) {
+  // Joined with every rectangle it overlaps or nearly meets, so that the
+  // rectangles never overlap.
+  for (size_t k = 0; k < touched_.size();) {
+    if (Overlap(r, touched_[k]) || Waste(r, touched_[k]) <= kSmallWaste) {
+      r = Joined(r, touched_[k]);
+      touched_.erase(touched_.begin() + k);
+      k = 0;
+    } else {
+      ++k;
+    }
+  }
+  touched_.push_back(r);
+  if (touched_.size() <= kMostTouched) return;
+  size_t best_i = 0, best_j = 1;
+  for (size_t i = 0; i < touched_.size(); ++i) {
+    for (size_t j = i + 1; j < touched_.size(); ++j) {
+      if (Waste(touched_[i], touched_[j]) < Waste(touched_[best_i], touched_[best_j])) {
+        best_i = i, best_j = j;
+      }
+    }
+  }
+  PixelRect joined = Joined(touched_[best_i], touched_[best_j]);
+  touched_.erase(touched_.begin() + best_j);
+  touched_.erase(touched_.begin() + best_i);
+  AddTouched(joined);
+}
+
+std::vector<PixelRect> Page::TakeTouched() {
+  std::vector<PixelRect> r;
+  r.swap(touched_);
   return r;
+}
+
+namespace {
+
+// n pixels from p on set to `pixel`, four at a time.
+void FillRow(uint32_t* p, int n, uint32_t pixel, bool streaming) {
+#if defined(__SSE2__)
+  while (n > 0 && (reinterpret_cast<uintptr_t>(p) & 15) != 0) {
+    *p++ = pixel;
+    --n;
+  }
+  const __m128i four = _mm_set1_epi32(int(pixel));
+  if (streaming) {
+    for (; n >= 4; n -= 4, p += 4) _mm_stream_si128(reinterpret_cast<__m128i*>(p), four);
+  } else {
+    for (; n >= 4; n -= 4, p += 4) _mm_store_si128(reinterpret_cast<__m128i*>(p), four);
+  }
+#else
+  (void)streaming;
+#endif
+  std::fill_n(p, n, pixel);
+}
+
+}  // namespace
+
+void Page::ErasePixels(const PixelRect& r, bool streaming) {
+  const int x1 = std::max(r.x1, 0), y1 = std::max(r.y1, 0);
+  const int x2 = std::min(r.x2, pixel_width()), y2 = std::min(r.y2, pixel_height());
+  if (x1 >= x2 || y1 >= y2) return;
+  Rgb c = PaletteColour(kPageColour);
+  const uint32_t pixel = 0xFF000000u | uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
+  cairo_surface_flush(surface_);
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  const int stride = cairo_image_surface_get_stride(surface_);
+  for (int y = y1; y < y2; ++y) {
+    FillRow(reinterpret_cast<uint32_t*>(data + size_t(y) * stride) + x1, x2 - x1, pixel, streaming);
+  }
+#if defined(__SSE2__)
+  if (streaming) _mm_sfence();
+#endif
+  cairo_surface_mark_dirty_rectangle(surface_, x1, y1, x2 - x1, y2 - y1);
 }
 
 void Page::SetColour(int colour) {
@@ -158,18 +323,23 @@ void Page::StrokeAtPen() {
   cairo_stroke(cr_);
 }
 
+PixelRect Page::ErasingPixels(double x, double y, double w, double h) const {
+  // Every device pixel the rectangle reaches into, so that an antialiased
+  // edge drawn there before leaves no ghost; nothing beyond them.
+  return {std::max(0, int(std::floor(x * scale_ + 1e-6))),
+          std::max(0, int(std::floor(y * scale_ + 1e-6))),
+          std::min(pixel_width(), int(std::ceil((x + w) * scale_ - 1e-6))),
+          std::min(pixel_height(), int(std::ceil((y + h) * scale_ - 1e-6)))};
+}
+
 void Page::FillRect(double x, double y, double w, double h) {
   if (w <= 0 || h <= 0) return;
   if (erasing_) {
-    // Every device pixel the rectangle reaches into, so that an antialiased
-    // edge drawn there before leaves no ghost; nothing beyond them.
-    double x1 = std::floor(x * scale_ + 1e-6) / scale_, y1 = std::floor(y * scale_ + 1e-6) / scale_;
-    double x2 = std::ceil((x + w) * scale_ - 1e-6) / scale_;
-    double y2 = std::ceil((y + h) * scale_ - 1e-6) / scale_;
-    cairo_rectangle(cr_, x1, y1, x2 - x1, y2 - y1);
-  } else {
-    cairo_rectangle(cr_, x, y, w, h);
+    PixelRect r = ErasingPixels(x, y, w, h);
+    ErasePixels(r, Area(r) >= kStreamingErase);
+    return;
   }
+  cairo_rectangle(cr_, x, y, w, h);
   cairo_fill(cr_);
 }
 
@@ -195,13 +365,22 @@ void Page::Box(double x1, double y1, double x2, double y2, int colour, int fill,
   x1 = Clamp(x1), y1 = Clamp(y1), x2 = Clamp(x2), y2 = Clamp(y2);
   double left = std::min(x1, x2), top = std::min(y1, y2);
   double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
-  Touch(left, top, left + w, top + h);
   // The box covers exactly its rectangle: the border is the outer band of
   // it, the pen width wide, and the fill is what the border leaves inside.
-  double border = pen_width;
-  SetColour(colour);
-  FillRect(left, top, w, h);
-  if (fill != colour && w > 2 * border && h > 2 * border) {
+  const double border = pen_width;
+  const bool inside = fill != colour && w > 2 * border && h > 2 * border;
+  if (colour == kPageColour) {
+    // An erasing border: the whole rectangle is erased (where not blank
+    // already), then filled inside.
+    if (w > 0 && h > 0) Erase(ErasingPixels(left, top, w, h));
+    if (!inside) return;
+    Touch(left + border, top + border, left + w - border, top + h - border);
+  } else {
+    Touch(left, top, left + w, top + h);
+    SetColour(colour);
+    FillRect(left, top, w, h);
+  }
+  if (inside) {
     SetColour(fill);
     FillRect(left + border, top + border, w - 2 * border, h - 2 * border);
   }
@@ -316,12 +495,7 @@ void Page::Polygon(const std::vector<double>& xy, int colour, int fill) {
 
 void Page::Clear() {
   if (logging) Record({"clear", {}, "", ""});
-  Touch(0, 0, kPageWidth, kPageHeight);
-  cairo_save(cr_);
-  cairo_identity_matrix(cr_);
-  SetColour(kPageColour);
-  cairo_paint(cr_);
-  cairo_restore(cr_);
+  Erase({0, 0, pixel_width(), pixel_height()});
 }
 
 void Page::Text(double x, double y, double hmag, int vmag, int colour, const std::string& sjis) {
@@ -334,6 +508,7 @@ void Page::Text(double x, double y, double hmag, int vmag, int colour, const std
   }
   if (FarAway(x, y, 0)) return;
   SetColour(colour);
+  if (warmer_) warmer_->Note(font, hmag, vmag, sjis);
   InkBox ink;
   PaintText(cr_, font, x, y, hmag, vmag, sjis, &ink);
   if (!ink.empty()) Touch(ink.x1, ink.y1, ink.x2, ink.y2);
@@ -342,6 +517,14 @@ void Page::Text(double x, double y, double hmag, int vmag, int colour, const std
 void Page::Note(const std::string& routine, double x, double y, double colour,
                 const std::string& sjis) {
   if (logging) Record({"print", {x, y, colour}, routine, ToUtf8(sjis)});
+}
+
+void Page::NoteGlyphsToWarm() {
+  if (!warmer_) warmer_ = std::make_unique<GlyphWarmer>(scale_);
+}
+
+bool Page::WarmGlyphs(int count) {
+  return warmer_ && warmer_->WarmSome(count);
 }
 
 bool Page::SavePng(const std::string& path) const {

@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 // The drawing library's own types stay inside the platform layer.
 struct _cairo;
 struct _cairo_surface;
+class GlyphWarmer;
 
 // One drawing operation as the log records it: the operation's name, its
 // numbers in order, and for text the face and the string (UTF-8).
@@ -46,10 +48,15 @@ struct PixelRows {
   int height;
 };
 
+// The page's size in device pixels at `scale` device pixels a unit.
+int PagePixelWidth(double scale);
+int PagePixelHeight(double scale);
+
 class Page {
  public:
-  // `scale` device pixels for one logical unit.
-  explicit Page(double scale = 1.0);
+  // `scale` device pixels for one logical unit. The page draws into memory
+  // of its own, or with `pixels` into those (see DrawInto).
+  explicit Page(double scale = 1.0, unsigned char* pixels = nullptr, int stride = 0);
   ~Page();
   Page(const Page&) = delete;
   Page& operator=(const Page&) = delete;
@@ -60,6 +67,14 @@ class Page {
   // One device pixel as 0xRRGGBB.
   uint32_t Pixel(int px, int py) const;
   PixelRows Pixels() const;
+
+  // From now on the page draws into `pixels`: rows of at least pixel_width()
+  // 32-bit values 0x00RRGGBB, `stride` bytes apart, pixel_height() of them,
+  // which the caller keeps alive; the page as it stands is copied there.
+  // nullptr: into memory of its own again. A window draws the page straight
+  // into the image it shows this way.
+  void DrawInto(unsigned char* pixels, int stride);
+  bool draws_into_own_memory() const { return own_memory_; }
 
   FontState font;
   int pen_width = 1;
@@ -81,9 +96,21 @@ class Page {
   void Text(double x, double y, double hmag, int vmag, int colour, const std::string& sjis);
   void Note(const std::string& routine, double x, double y, double colour, const std::string& sjis);
 
-  // The device pixels the operations may have changed since the last call
-  // (empty when nothing was drawn); starts again from nothing.
-  PixelRect TakeTouched();
+  // The device pixels the operations may have changed since the last call:
+  // a few rectangles that do not overlap (none when nothing was drawn);
+  // starts again from nothing.
+  std::vector<PixelRect> TakeTouched();
+
+  // At most this many rectangles are kept: beyond it, the two whose joint
+  // rectangle wastes the least are joined.
+  static constexpr size_t kMostTouched = 8;
+
+  // From now on the page notes the texts it draws, so that WarmGlyphs can
+  // render a few of the glyphs it may soon show (those of the texts drawn
+  // so far, and the digits) before they are needed; false once all are
+  // ready. For an idle moment: a window's first wait for a key.
+  void NoteGlyphsToWarm();
+  bool WarmGlyphs(int count);
 
   // With logging on, every operation is kept in `log`, or, with a sink set,
   // handed to the sink as it happens and not kept.
@@ -104,9 +131,22 @@ class Page {
       log.push_back(std::move(op));
     }
   }
-  // Widens the touched rectangle by the logical rectangle, plus a pixel of
-  // antialiased edge.
+  // Adds the logical rectangle, plus a pixel of antialiased edge, to the
+  // touched ones.
   void Touch(double x1, double y1, double x2, double y2);
+  void AddTouched(PixelRect r);
+  // Drawing over r: its tiles are no longer known blank.
+  void Unblank(const PixelRect& r);
+  // Erases the device pixels r, those not known blank already.
+  void Erase(const PixelRect& r);
+  PixelRect ErasingPixels(double x, double y, double w, double h) const;
+  // Makes the surface and drawing context over `pixels` (own memory when
+  // nullptr), the page white.
+  void Bind(unsigned char* pixels, int stride);
+  void Unbind();
+  // Fills device pixels with the page colour: a plain store of the pixels,
+  // past the caches when `streaming`.
+  void ErasePixels(const PixelRect& r, bool streaming);
   void TouchAround(double x, double y, double reach) {
     Touch(x - reach, y - reach, x + reach, y + reach);
   }
@@ -117,7 +157,15 @@ class Page {
 
   double scale_;
   bool erasing_ = false;
-  PixelRect touched_;
+  // The page in tiles of kTile x kTile device pixels, row by row: 1 for a
+  // tile known to hold nothing but the page colour, which erasing again
+  // would not change and is not drawn.
+  static constexpr int kTile = 32;
+  int tiles_across_ = 0;
+  std::vector<uint8_t> blank_tiles_;
+  bool own_memory_ = true;
+  std::vector<PixelRect> touched_;
+  std::unique_ptr<GlyphWarmer> warmer_;
   _cairo_surface* surface_;
   _cairo* cr_;
 };

@@ -11,6 +11,7 @@
 #include <ctime>
 #include <deque>
 #include <stdexcept>
+#include <vector>
 
 #include "backend.h"
 #include "errors.h"
@@ -27,6 +28,9 @@ namespace {
 constexpr Uint64 kBlinkMs = 500;
 // The error screen's wait has nothing to blink.
 constexpr int kIdleWaitMs = 5000;
+// Glyphs readied at a time while no event waits: a key waits at most for
+// these (well under a millisecond).
+constexpr int kWarmGlyphsAtOnce = 2;
 
 class SdlBackend : public Backend {
  public:
@@ -36,9 +40,8 @@ class SdlBackend : public Backend {
     SDL_GetDisplayUsableBounds(0, &usable);
     // The page is drawn at the resolution the screen shows it at, so text
     // stays sharp; the window then scales it only for later size changes.
-    double scale = std::min(usable.w / double(kPageWidth), usable.h / double(kPageHeight));
-    scale = std::clamp(scale, 0.5, 4.0);
-    page_ = std::make_unique<Page>(scale);
+    scale_ = std::min(usable.w / double(kPageWidth), usable.h / double(kPageHeight));
+    scale_ = std::clamp(scale_, 0.5, 4.0);
 
     // The window surface is plain memory that X shows, not a texture of a GL
     // renderer (software GL at every key is what made the window slow).
@@ -48,24 +51,40 @@ class SdlBackend : public Backend {
     // close from the window manager among them) would be lost.
     window_ = SDL_CreateWindow(
         title_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-        std::max(320, int(kPageWidth * scale)), std::max(200, int(kPageHeight * scale)),
+        std::max(320, PagePixelWidth(scale_)), std::max(200, PagePixelHeight(scale_)),
         SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(SDL_GetError());
     if (SDL_Surface* icon = MakeWindowIcon(title_sjis)) {
       SDL_SetWindowIcon(window_, icon);
       SDL_FreeSurface(icon);
     }
-    if (!SDL_GetWindowSurface(window_)) throw std::runtime_error(SDL_GetError());
+    screen_ = SDL_GetWindowSurface(window_);
+    if (!screen_) throw std::runtime_error(SDL_GetError());
+    // The page is drawn straight into the window surface when the window
+    // shows it pixel for pixel: one image of the page, no copy at each key.
+    place_ = PageRect(screen_);
+    if (CanDrawIntoScreen()) {
+      page_ = std::make_unique<Page>(scale_, PageInScreen(), screen_->pitch);
+      drawing_into_screen_ = true;
+      FillBorder();
+    } else {
+      page_ = std::make_unique<Page>(scale_);
+      resized_ = true;
+    }
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     WatchForDestruction(window_);
     // Keys are read from key events; with text input off, an input method
     // neither takes the digits into a composition nor opens its box.
     SDL_StopTextInput();
+    // The glyphs of the first pages are readied during the first wait for a
+    // key, so that a page showing them for the first time is not slower.
+    page_->NoteGlyphsToWarm();
     SDL_ShowWindow(window_);
     next_tick_ = SDL_GetTicks64() + kBlinkMs;
   }
 
   ~SdlBackend() override {
+    page_.reset();  // it may draw into the window's memory
     // SDL waits for a destroyed window to be unmapped, for ever: a window
     // another client destroyed is left as it is.
     if (window_ && !WindowDestroyed()) SDL_DestroyWindow(window_);
@@ -82,6 +101,13 @@ class SdlBackend : public Backend {
         if (now >= next_tick_) {
           next_tick_ = now + kBlinkMs;
           break;
+        }
+        if (warming_) {
+          SDL_PumpEvents();
+          if (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
+            warming_ = page_->WarmGlyphs(kWarmGlyphsAtOnce);
+            continue;
+          }
         }
         SDL_Event e;
         if (SDL_WaitEventTimeout(&e, int(next_tick_ - now))) {
@@ -145,7 +171,7 @@ class SdlBackend : public Backend {
           case SDL_WINDOWEVENT_RESIZED:
           case SDL_WINDOWEVENT_MAXIMIZED:
           case SDL_WINDOWEVENT_RESTORED:
-            copy_all_ = true;
+            resized_ = true;
             break;
           case SDL_WINDOWEVENT_EXPOSED:
             show_all_ = true;
@@ -215,18 +241,47 @@ class SdlBackend : public Backend {
   // Where the page shows in the window: scaled to fit with its aspect kept,
   // centred.
   SDL_Rect PageRect(const SDL_Surface* screen) const {
+    const int page_w = PagePixelWidth(scale_), page_h = PagePixelHeight(scale_);
     double fit = std::min(screen->w / double(kPageWidth), screen->h / double(kPageHeight));
     SDL_Rect r;
     r.w = int(std::lround(kPageWidth * fit));
     r.h = int(std::lround(kPageHeight * fit));
     // At the size the page was drawn for, the window shows it pixel for pixel.
-    if (std::abs(r.w - page_->pixel_width()) <= 1 && std::abs(r.h - page_->pixel_height()) <= 1) {
-      r.w = std::min(page_->pixel_width(), screen->w);
-      r.h = std::min(page_->pixel_height(), screen->h);
+    if (std::abs(r.w - page_w) <= 1 && std::abs(r.h - page_h) <= 1) {
+      r.w = std::min(page_w, screen->w);
+      r.h = std::min(page_h, screen->h);
     }
     r.x = (screen->w - r.w) / 2;
     r.y = (screen->h - r.h) / 2;
     return r;
+  }
+
+  // Whether the page can be drawn straight into the window surface: the
+  // window shows it whole, pixel for pixel, in the page's own pixel layout.
+  bool CanDrawIntoScreen() const {
+    return screen_->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(screen_) &&
+           place_.w == PagePixelWidth(scale_) && place_.h == PagePixelHeight(scale_) &&
+           place_.x >= 0 && place_.y >= 0 && place_.x + place_.w <= screen_->w &&
+           place_.y + place_.h <= screen_->h;
+  }
+
+  unsigned char* PageInScreen() const {
+    return static_cast<unsigned char*>(screen_->pixels) + size_t(place_.y) * screen_->pitch +
+           size_t(place_.x) * 4;
+  }
+
+  // The window's border colour around the page.
+  void FillBorder() {
+    const Uint32 grey = SDL_MapRGB(screen_->format, 0x60, 0x60, 0x60);
+    const SDL_Rect bands[4] = {
+        {0, 0, screen_->w, place_.y},
+        {0, place_.y + place_.h, screen_->w, screen_->h - place_.y - place_.h},
+        {0, place_.y, place_.x, place_.h},
+        {place_.x + place_.w, place_.y, screen_->w - place_.x - place_.w, place_.h},
+    };
+    for (const SDL_Rect& band : bands) {
+      if (band.w > 0 && band.h > 0) SDL_FillRect(screen_, &band, grey);
+    }
   }
 
   // Copies the page's pixels `from` (page pixels) into the window surface,
@@ -271,47 +326,85 @@ class SdlBackend : public Backend {
     SDL_FreeSurface(src);
   }
 
-  // Shows what the page's operations changed since the last time: only that
-  // rectangle is copied into the window surface and updated on the screen.
+  // The window rectangle that shows the page pixels `r`.
+  SDL_Rect InWindow(const PixelRect& r) const {
+    if (drawing_into_screen_) return {place_.x + r.x1, place_.y + r.y1, r.width(), r.height()};
+    // Scaled: a window pixel more on every side for the smoothing filter.
+    double sx = place_.w / double(page_->pixel_width());
+    double sy = place_.h / double(page_->pixel_height());
+    int x1 = std::max(place_.x, place_.x + int(std::floor(r.x1 * sx)) - 1);
+    int y1 = std::max(place_.y, place_.y + int(std::floor(r.y1 * sy)) - 1);
+    int x2 = std::min(place_.x + place_.w, place_.x + int(std::ceil(r.x2 * sx)) + 1);
+    int y2 = std::min(place_.y + place_.h, place_.y + int(std::ceil(r.y2 * sy)) + 1);
+    return {x1, y1, x2 - x1, y2 - y1};
+  }
+
+  // The window changed size (or may have): its surface is made again, and
+  // the page shown whole in it. The old surface's memory lasts until
+  // SDL_GetWindowSurface makes the new one, so the page is first moved out
+  // of it.
+  void Rebuild() {
+    if (drawing_into_screen_) page_->DrawInto(nullptr, 0);
+    drawing_into_screen_ = false;
+    screen_ = SDL_GetWindowSurface(window_);
+    if (!screen_) return;  // tried again at the next present
+    resized_ = show_all_ = false;
+    page_->TakeTouched();
+    if (SDL_MUSTLOCK(screen_) && SDL_LockSurface(screen_) != 0) return;
+    place_ = PageRect(screen_);
+    FillBorder();
+    if (CanDrawIntoScreen()) {
+      page_->DrawInto(PageInScreen(), screen_->pitch);
+      drawing_into_screen_ = true;
+    } else {
+      Copy(screen_, place_, place_);
+    }
+    if (SDL_MUSTLOCK(screen_)) SDL_UnlockSurface(screen_);
+    SDL_UpdateWindowSurface(window_);
+  }
+
+  // Shows what the page's operations changed since the last time: only those
+  // rectangles of the window are updated on the screen (and, when the page
+  // is drawn apart from the window surface, copied into it first).
   void Present() {
-    PixelRect touched = page_->TakeTouched();
-    if (touched.empty() && !copy_all_ && !show_all_) return;
-    SDL_Surface* screen = SDL_GetWindowSurface(window_);
-    if (!screen) return;
-    if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) return;
-    SDL_Rect dst = PageRect(screen);
-    if (copy_all_) {
-      // The window changed size: the border around the page, then all of it.
-      SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0x60, 0x60, 0x60));
-      Copy(screen, dst, dst);
-    } else if (!touched.empty()) {
-      double sx = dst.w / double(page_->pixel_width()), sy = dst.h / double(page_->pixel_height());
-      int x1 = dst.x + int(std::floor(touched.x1 * sx)) - 1;
-      int y1 = dst.y + int(std::floor(touched.y1 * sy)) - 1;
-      int x2 = dst.x + int(std::ceil(touched.x2 * sx)) + 1;
-      int y2 = dst.y + int(std::ceil(touched.y2 * sy)) + 1;
-      x1 = std::max(x1, dst.x), y1 = std::max(y1, dst.y);
-      x2 = std::min(x2, dst.x + dst.w), y2 = std::min(y2, dst.y + dst.h);
-      changed_ = {x1, y1, x2 - x1, y2 - y1};
-      if (changed_.w > 0 && changed_.h > 0) Copy(screen, dst, changed_);
+    if (resized_) {
+      Rebuild();
+      return;
     }
-    if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
-    if (copy_all_ || show_all_) {
+    std::vector<PixelRect> touched = page_->TakeTouched();
+    if ((touched.empty() && !show_all_) || !screen_) return;
+    changed_.clear();
+    for (const PixelRect& r : touched) {
+      SDL_Rect to = InWindow(r);
+      if (to.w > 0 && to.h > 0) changed_.push_back(to);
+    }
+    if (!drawing_into_screen_ && !changed_.empty()) {
+      if (SDL_MUSTLOCK(screen_) && SDL_LockSurface(screen_) != 0) return;
+      for (const SDL_Rect& to : changed_) Copy(screen_, place_, to);
+      if (SDL_MUSTLOCK(screen_)) SDL_UnlockSurface(screen_);
+    }
+    if (show_all_) {
       SDL_UpdateWindowSurface(window_);
-    } else if (changed_.w > 0 && changed_.h > 0) {
-      SDL_UpdateWindowSurfaceRects(window_, &changed_, 1);
+    } else if (!changed_.empty()) {
+      SDL_UpdateWindowSurfaceRects(window_, changed_.data(), int(changed_.size()));
     }
-    copy_all_ = show_all_ = false;
-    changed_ = {};
+    show_all_ = false;
   }
 
   std::string title_;  // UTF-8
   SDL_Window* window_ = nullptr;
+  // The window surface as last made, the page's place in it, and whether
+  // the page draws straight into it.
+  SDL_Surface* screen_ = nullptr;
+  SDL_Rect place_{};
+  bool drawing_into_screen_ = false;
+  double scale_ = 1.0;
   std::deque<std::string> pending_;
   Uint64 next_tick_ = 0;
-  bool copy_all_ = true;   // the whole page into the window surface
-  bool show_all_ = false;  // the whole window surface onto the screen
-  SDL_Rect changed_{};
+  bool resized_ = false;  // the window surface is to be made again
+  bool show_all_ = true;  // the whole window surface onto the screen
+  bool warming_ = true;   // glyphs are readied while no key waits
+  std::vector<SDL_Rect> changed_;
 };
 
 // Without a display SDL falls back to a driver that draws off screen, and the

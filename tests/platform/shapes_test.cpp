@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "headless.h"
 #include "headless_fixture.h"
 #include "page_pixels.h"
 
@@ -95,14 +96,28 @@ TEST_F(ShapesTest, DiscIsAtLeastAsWideAsThePen) {
   }
 }
 
-// Every pixel an operation changes lies in the rectangle the page reports
-// as touched: the window copies only that rectangle.
-TEST_F(ShapesTest, TouchedRectangleHoldsEveryChangedPixel) {
+bool Inside(const std::vector<PixelRect>& rects, int x, int y) {
+  for (const PixelRect& r : rects) {
+    if (x >= r.x1 && x < r.x2 && y >= r.y1 && y < r.y2) return true;
+  }
+  return false;
+}
+
+int64_t Area(const std::vector<PixelRect>& rects) {
+  int64_t area = 0;
+  for (const PixelRect& r : rects) area += int64_t(r.width()) * r.height();
+  return area;
+}
+
+// Every pixel an operation changes lies in the rectangles the page reports
+// as touched: the window shows only those.
+TEST_F(ShapesTest, TouchedRectanglesHoldEveryChangedPixel) {
   Page& page = backend().page();
   const std::vector<std::function<void()>> ops = {
       [] { PsLINE(100.5, 100, 400, 171.3, 3); },
       [] { PsBOX_STEP(40.5, 650, 400, 40, 13, 12); },
       [] { PsBOX(0, 657, 992, 720, 15, 15); },
+      [] { PsBOX(30.5, 700, 300, 760.2, 15, 12); },
       [] { PsCIRCLE_DISC(1064, 656, 4, 5); },
       [] { PsCIRCLE_DISC(1064, 656, 4, 15); },
       [] { PsCIRCLE(500, 500, 37.2, 4); },
@@ -127,6 +142,14 @@ TEST_F(ShapesTest, TouchedRectangleHoldsEveryChangedPixel) {
         FE_SETFONTSIZE(16);
         PsSYMBOL40(600, 300, 6, 3, 0, "l");
       },
+      // Many small pieces far apart: more than the page keeps apart, so
+      // some are joined.
+      [] {
+        for (int k = 0; k < 12; ++k) {
+          PsCIRCLE_DISC(60 + 110 * k, 80 + 60 * (k % 5), 3, k % 15);
+          PsSYMBOL40(1300 - 100 * k, 850 - 65 * (k % 7), 1, 1, 4, "５");
+        }
+      },
   };
   for (int pen : {1, 12}) {
     FE_SETDRAWWIDTH(pen);
@@ -137,7 +160,15 @@ TEST_F(ShapesTest, TouchedRectangleHoldsEveryChangedPixel) {
       std::vector<unsigned char> before(rows.data, rows.data + size_t(rows.stride) * rows.height);
       page.TakeTouched();
       ops[k]();
-      PixelRect touched = page.TakeTouched();
+      std::vector<PixelRect> touched = page.TakeTouched();
+      EXPECT_LE(touched.size(), Page::kMostTouched) << "operation " << k;
+      for (size_t i = 0; i < touched.size(); ++i) {
+        for (size_t j = i + 1; j < touched.size(); ++j) {
+          const PixelRect &a = touched[i], &b = touched[j];
+          EXPECT_FALSE(a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2)
+              << "operation " << k << ": rectangles " << i << " and " << j << " overlap";
+        }
+      }
       rows = page.Pixels();
       int changed = 0;
       for (int y = 0; y < rows.height; ++y) {
@@ -145,12 +176,15 @@ TEST_F(ShapesTest, TouchedRectangleHoldsEveryChangedPixel) {
           size_t at = size_t(y) * rows.stride + 4 * x;
           if (std::memcmp(&before[at], rows.data + at, 3) == 0) continue;
           ++changed;
-          EXPECT_TRUE(x >= touched.x1 && x < touched.x2 && y >= touched.y1 && y < touched.y2)
+          EXPECT_TRUE(Inside(touched, x, y))
               << "operation " << k << " pen " << pen << " changed " << x << "," << y;
         }
       }
       EXPECT_GT(changed, 0) << "operation " << k;
-      EXPECT_LT(touched.width() * touched.height(), 2 * kPageWidth * 100) << "operation " << k;
+      // The pieces spread over the page still leave most of it out.
+      const bool spread = k + 1 == ops.size();
+      EXPECT_LT(Area(touched), spread ? kPageWidth * kPageHeight / 3 : 2 * kPageWidth * 100)
+          << "operation " << k;
     }
   }
   // Measuring prints go below the page: nothing to show.
@@ -208,6 +242,95 @@ TEST_F(ShapesTest, NarrowingFactorMustLieAboveZeroAndAtMostOne) {
   }
   EXPECT_THROW(SetNarrowing(INFINITY, 0.5), RuntimeError);
   EXPECT_EQ(page().narrowing, 1);
+}
+
+// A step on a number line erases the marker at its old place and draws it at
+// the new one: the page reports the two places, not the band between them.
+TEST_F(ShapesTest, SeparatePiecesStaySeparate) {
+  Page& page = backend().page();
+  PsCIRCLE_DISC(115, 420, 10, 4);
+  page.TakeTouched();
+  PsBOX(100, 400, 130, 440, 15, 15);
+  PsCIRCLE_DISC(1200, 420, 10, 4);
+  std::vector<PixelRect> touched = page.TakeTouched();
+  ASSERT_EQ(touched.size(), 2u);
+  EXPECT_LT(Area(touched), 80 * 80);
+}
+
+// Erasing a page that holds nothing but the page colour changes no pixel, so
+// it is not shown again; it is still logged.
+TEST_F(ShapesTest, ErasingBlankPageShowsNothingAgain) {
+  Page& page = backend().page();
+  PsCLS();
+  page.TakeTouched();
+  size_t logged = page.log.size();
+  PsBOX(0, 0, 1440, 900, 15, 15);
+  PsCLS();
+  EXPECT_TRUE(page.TakeTouched().empty());
+  EXPECT_EQ(page.log.size(), logged + 2);
+  // Once something is drawn, erasing shows again and blanks the page.
+  PsCIRCLE_DISC(300, 300, 5, 4);
+  page.TakeTouched();
+  PsBOX(0, 0, 1440, 900, 15, 15);
+  EXPECT_FALSE(page.TakeTouched().empty());
+  EXPECT_EQ(AllInk().count, 0);
+  PsCLS();
+  EXPECT_TRUE(page.TakeTouched().empty());
+}
+
+// A page erased in parts: what is known blank is not erased again, and all
+// the rest is, down to the drawing made inside an erased part.
+TEST_F(ShapesTest, ErasingSkipsOnlyWhatIsBlank) {
+  Page& page = backend().page();
+  auto scribble = [] {
+    for (int k = 0; k < 9; ++k) PsLINE(0, 100 * k, 1440, 900 - 100 * k, k % 14);
+  };
+  scribble();
+  PsBOX(0, 54, 1440, 900, 15, 15);
+  PsBOX(0, 657, 992, 720, 15, 15);  // inside the blank part
+  PsCIRCLE_DISC(700, 850, 20, 4);   // drawn over it
+  page.TakeTouched();
+  PsBOX(0, 0, 1440, 900, 15, 15);
+  EXPECT_EQ(AllInk().count, 0);
+  int64_t redone = Area(page.TakeTouched());
+  EXPECT_GE(redone, 1440 * 54);
+  EXPECT_LT(redone, 1440 * 54 + 1440 * 100);
+  // Two bands that meet: erased again at most along where they meet.
+  scribble();
+  PsBOX(0, 0, 1440, 400, 15, 15);
+  PsBOX(0, 400, 1440, 900, 15, 15);
+  page.TakeTouched();
+  PsCLS();
+  EXPECT_LT(Area(page.TakeTouched()), 1440 * 64);
+  EXPECT_EQ(AllInk().count, 0);
+  PsCLS();
+  EXPECT_TRUE(page.TakeTouched().empty());
+}
+
+// Readying glyphs in idle moments changes nothing on the page, and the text
+// drawn afterwards is the same as without it.
+TEST(GlyphWarming, LeavesThePageAsItWas) {
+  auto draw = [](bool warm) {
+    HeadlessBackend backend;
+    InstallBackend(&backend);
+    Page& page = backend.page();
+    page.NoteGlyphsToWarm();
+    FE_SETFONTNAME("ゴシック");
+    FE_SETFONTSIZE(16);
+    PsSYMBOL40(44, 120, 2, 3, 13, "練習問題 0.5");
+    PsSYMBOL40(44, 220, 1, 1, 4, "あいう");
+    int rounds = 0;
+    while (warm && page.WarmGlyphs(5)) ++rounds;
+    if (warm) {
+      EXPECT_GT(rounds, 4);  // the characters and digits in both styles
+    }
+    PsSYMBOL40(44, 320, 2, 3, 0, "かきく 練習 123");
+    PixelRows rows = page.Pixels();
+    std::vector<unsigned char> pixels(rows.data, rows.data + size_t(rows.stride) * rows.height);
+    InstallBackend(nullptr);
+    return pixels;
+  };
+  EXPECT_TRUE(draw(true) == draw(false));
 }
 
 }  // namespace

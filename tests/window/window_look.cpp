@@ -4,6 +4,11 @@
 //                              nothing else on the screen changes
 //   window_look fit WINDOW     the whole page shows in the window, scaled to
 //                              fit with its aspect kept, centred
+//   window_look same WINDOW PROGRAM KEYS
+//                              the window shows, pixel for pixel, the page
+//                              PROGRAM draws headless on the key script KEYS
+//                              (the window at the page's own size), but for
+//                              the answer field's blinking cursor
 //
 // Prints what it saw; exit status 0 when it is as it should be.
 #include <X11/Xlib.h>
@@ -17,7 +22,11 @@
 #include <string>
 #include <vector>
 
+#include "errors.h"
+#include "headless.h"
 #include "palette.h"
+#include "programs.h"
+#include "runtime.h"
 
 namespace {
 
@@ -141,11 +150,69 @@ int Fit(Display* display, Window window) {
   return failures == 0 ? 0 : 1;
 }
 
+// The page PROGRAM draws headless on KEYS, as the player runs it.
+bool Headless(const std::string& name, const std::string& keys, Shot* page) {
+  const ProgramDescription* program = FindProgram(name);
+  if (!program) return false;
+  HeadlessBackend backend(ParseKeyScript(keys));
+  backend.page().logging = false;
+  InstallBackend(&backend);
+  try {
+    RunProgram(*program);
+  } catch (const HeadlessStop&) {
+  }
+  InstallBackend(nullptr);
+  PixelRows rows = backend.page().Pixels();
+  page->width = rows.width;
+  page->height = rows.height;
+  page->pixels.resize(size_t(rows.width) * rows.height);
+  for (int y = 0; y < rows.height; ++y) {
+    const uint32_t* row = reinterpret_cast<const uint32_t*>(rows.data + size_t(y) * rows.stride);
+    for (int x = 0; x < rows.width; ++x)
+      page->pixels[size_t(y) * rows.width + x] = row[x] & 0xFFFFFF;
+  }
+  return !backend.error_screen();
+}
+
+int Same(Display* display, Window window, const std::string& program, const std::string& keys) {
+  Shot page;
+  if (!Headless(program, keys, &page)) {
+    std::printf("same: %s does not run headless on \"%s\"\n", program.c_str(), keys.c_str());
+    return 1;
+  }
+  Shot shot = Take(display, window);
+  if (shot.pixels.empty()) return 1;
+  Place place = PlaceOf(shot);
+  if (place.scale != 1.0) {
+    std::printf("same: the window shows the page scaled %g, not pixel for pixel\n", place.scale);
+    return 1;
+  }
+  // The differing pixels: they may only be the cursor, a disc of radius 4.
+  int x1 = page.width, y1 = page.height, x2 = -1, y2 = -1, count = 0;
+  for (int y = 0; y < page.height; ++y) {
+    for (int x = 0; x < page.width; ++x) {
+      if (page.at(x, y) == shot.at(place.px(x), place.py(y))) continue;
+      x1 = std::min(x1, x), y1 = std::min(y1, y), x2 = std::max(x2, x), y2 = std::max(y2, y);
+      ++count;
+    }
+  }
+  if (count == 0) {
+    std::printf("same: the window equals the headless page of %s \"%s\"\n", program.c_str(),
+                keys.c_str());
+    return 0;
+  }
+  bool cursor = x2 - x1 < 12 && y2 - y1 < 12;
+  std::printf("same: %d pixels differ in x %d..%d, y %d..%d%s\n", count, x1, x2, y1, y2,
+              cursor ? " (the cursor)" : "");
+  return cursor ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: window_look blink|fit WINDOW_ID\n");
+  std::string what = argc > 1 ? argv[1] : "";
+  if (what == "same" ? argc != 5 : argc != 3) {
+    std::fprintf(stderr, "usage: window_look blink|fit WINDOW_ID | same WINDOW_ID PROGRAM KEYS\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -154,8 +221,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   Window window = std::strtoul(argv[2], nullptr, 0);
-  std::string what = argv[1];
-  int status = what == "blink" ? Blink(display, window) : what == "fit" ? Fit(display, window) : 2;
+  int status = what == "blink"  ? Blink(display, window)
+               : what == "fit"  ? Fit(display, window)
+               : what == "same" ? Same(display, window, argv[3], argv[4])
+                                : 2;
   XCloseDisplay(display);
   return status;
 }

@@ -49,16 +49,8 @@ no_window "${names[0]}" -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER
 no_window "${names[$((count - 1))]}" SDL_VIDEODRIVER=offscreen
 no_window "${names[$((3 % count))]}" SDL_VIDEODRIVER=dummy
 
-# A display number no other server holds (the X server picks it), and no
-# reset between the programs' connections.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$display_file"' EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$display_file")
-unset WAYLAND_DISPLAY SDL_VIDEODRIVER
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/virtual_screen.sh"
+start_virtual_screen 1920x1080
 
 # expect_end PID STATUS WHAT: waits up to 30 s for the program; fails unless
 # it ended with STATUS.
@@ -88,13 +80,8 @@ run() {
   local program=$1 title=$2 action=$3
   "$bin_dir/$program" &
   local pid=$!
-  local window=""
-  for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-  done
+  local window
+  window=$(find_window $pid "$title")
   if [ -n "$window" ]; then
     sleep 0.5
     case $action in
