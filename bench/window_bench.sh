@@ -19,24 +19,23 @@ dirs=("$build/programs" "$@")
 runs=${RUNS:-3}
 cycles=${CYCLES:-8}
 
-enters() { printf 'Return %.0s' $(seq "$1"); }
-# The key groups of a program, one a line: "N: KEYS" is done N times;
-# LABEL=KEY is measured.
+# The keys of each program are in bench/window_keys/PROGRAM: its first line
+# is the topic whose goal page is measured and that page's end item; each
+# further line is a key group, "N: KEYS" done N times (CYCLES stands for
+# $cycles), where LABEL=KEY is measured. A program without such a file is
+# measured from start to menu only.
+keys_dir=$(dirname "$0")/window_keys
+# groups PROGRAM: the program's key groups, one a line.
 groups() {
-  local goal="$cycles: $2 goal=Return $3 menu=Return"
-  case $1 in
-    almeno) printf "%s\n" "$goal" "1: 3 Return" "$cycles: 2 answer=Return $(enters 10)" \
-                 "1: 7 Return 4 Return 1 Return a a" "20: arrow=Right arrow=Left" ;;
-    torvane) printf "%s\n" "$goal" "1: 7 Return" "$cycles: 3 answer=Return Return Return Return Return" \
-                  "1: 4 Return 1 Return 1 Return a a" "20: arrow=Right arrow=Left" ;;
-    pellith) printf "%s\n" "$goal" "1: 5 Return" "$cycles: 3 answer=Return" ;;
-    vindrel) printf "%s\n" "$goal" "1: 3 Return" "$cycles: 3 answer=Return" ;;
-    quorrel) printf "%s\n" "$goal" "1: 3 Return" "$cycles: 3 answer=Return $(enters 9)" ;;
-  esac
+  local file=$keys_dir/$1
+  [ -f "$file" ] || return 0
+  local topic end
+  read -r topic end <"$file"
+  echo "$cycles: $topic goal=Return $end menu=Return"
+  tail -n +2 "$file" | sed "s/^CYCLES:/$cycles:/"
 }
-# program, title, topic whose goal page is measured, that page's end item
-programs=("almeno Almeno 4 3" "torvane Torvane 1 8" "pellith Pellith 1 8" "vindrel Vindrel 1 6"
-          "quorrel Quorrel 1 6")
+# The programs, as the player lists them: name, title and end item.
+mapfile -t programs < <("$build/tools/player" --list)
 
 for size in 1920x1080 3840x2160; do
   display_file=$(mktemp)
@@ -47,9 +46,9 @@ for size in 1920x1080 3840x2160; do
   rm -f "$display_file"
   for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
   for entry in "${programs[@]}"; do
-    read -r program title topic end <<<"$entry"
+    IFS=$'\t' read -r program title _ <<<"$entry"
     case " ${PROGRAMS:-$program} " in *" $program "*) ;; *) continue ;; esac
-    mapfile -t keys < <(groups "$program" "$topic" "$end")
+    mapfile -t keys < <(groups "$program")
     for run in $(seq "$runs"); do
       for dir in "${dirs[@]}"; do
         echo "$size $program $dir: $("$build/bench/window_bench" "$dir/$program" "$title" "${keys[@]}" 2>&1)"
