@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "fonts.h"
 #include "palette.h"
 
 SDL_Surface* MakeWindowIcon(const std::string& title) {
@@ -21,7 +22,7 @@ SDL_Surface* MakeWindowIcon(const std::string& title) {
   cairo_paint(cr);
 
   cairo_set_source_rgb(cr, 1, 1, 1);
-  cairo_select_font_face(cr, "Liberation Serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_select_font_face(cr, kSerifFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   cairo_set_font_size(cr, 40);
   char letter[2] = {initial, 0};
   cairo_text_extents_t ext;

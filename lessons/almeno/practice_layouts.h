@@ -6,7 +6,19 @@
 
 namespace almeno {
 
-inline constexpr PracticeAnswersLayout kBelowZeroAnswers{1760, 1800, true, 40, 90, 484, 48, 0};
-inline constexpr PracticeAnswersLayout kOrderingAnswers{1760, 1800, false, 0, 38, 484, 44, 0};
+inline constexpr PracticeAnswersLayout kBelowZeroAnswers{.width = 1760,
+                                                         .height = 1800,
+                                                         .xi0 = 40,
+                                                         .xi1 = 90,
+                                                         .title_width = 484,
+                                                         .title_height = 48,
+                                                         .number_gap = 0};
+inline constexpr PracticeAnswersLayout kOrderingAnswers{.width = 1760,
+                                                        .height = 1800,
+                                                        .xi0 = std::nullopt,
+                                                        .xi1 = 38,
+                                                        .title_width = 484,
+                                                        .title_height = 44,
+                                                        .number_gap = 0};
 
 }  // namespace almeno

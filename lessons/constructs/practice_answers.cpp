@@ -14,7 +14,7 @@ void PracticeAnswersTopic(const std::string& items, std::initializer_list<Action
 void PracticeAnswersPage(const PracticeAnswersLayout& layout, const std::string& title) {
   OpenPage({.width = layout.width,
             .height = layout.height,
-            .left = layout.uses_xi0 ? std::optional(layout.xi0) : std::nullopt,
+            .left = layout.xi0,
             .margin = layout.xi1,
             .top = 30});
   Cell(XI1, YI1, layout.title_width, layout.title_height, 0, 3, 13, title);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "layout_cursor.h"
@@ -12,8 +13,8 @@
 // How a program's practice-answer pages are laid out.
 struct PracticeAnswersLayout {
   float width, height;              // the blanking box
-  bool uses_xi0;                    // whether `XI0` is set
-  float xi0, xi1;                   // outer and text margin
+  std::optional<float> xi0;         // outer margin; unset, `XI0` stays as it was
+  float xi1;                        // text margin
   float title_width, title_height;  // the title cell
   float number_gap;                 // number cell beside the title, this far right of it
   // The same pages with other margins (a page or screen whose columns

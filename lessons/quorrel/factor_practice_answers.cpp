@@ -1,5 +1,6 @@
 // The answers to the practice problems of prime factorisation: three pages
 // of division ladders, each revealed one key at a time.
+#include "factorisation_layouts.h"
 #include "factorisation_topics.h"
 #include "ladder_pages.h"
 #include "layout_cursor.h"
@@ -10,10 +11,15 @@ namespace quorrel {
 
 namespace {
 
-// Pages 1 and 2: the title cell at the text margin, the number cell 44
-// right of it. Page 3: a wider title cell at the outer margin.
-constexpr PracticeAnswersLayout kFactorAnswers{1760, 1300, true, 40, 94, 240, 46, 44};
-constexpr PracticeAnswersLayout kCommonDivisorAnswers{1760, 1800, true, 40, 40, 484, 46, 30};
+// Pages 1 and 2 are laid out as every practice-answers page of the program
+// (`kPracticeAnswers`); page 3 has a wider title cell at the outer margin.
+constexpr PracticeAnswersLayout kCommonDivisorAnswers{.width = 1760,
+                                                      .height = 1800,
+                                                      .xi0 = 40,
+                                                      .xi1 = 40,
+                                                      .title_width = 484,
+                                                      .title_height = 46,
+                                                      .number_gap = 30};
 
 void Header(const PracticeAnswersLayout& layout, const char* title, const char* number) {
   PracticeAnswersPage(layout, title);
@@ -24,13 +30,13 @@ void Header(const PracticeAnswersLayout& layout, const char* title, const char* 
 
 // Factorise 378, 420 and 693.
 void PracticeFactorLadders() {
-  Header(kFactorAnswers, "練習問題", "1");
+  Header(kPracticeAnswers, "練習問題", "1");
   LaddersOnOneLine(XI1, 100, {{378, "2*3^3*7"}, {420, "2^2*3*5*7"}, {693, "3^2*7*11"}});
 }
 
 // The smallest number 540 must be divided by to leave a square.
 void PracticeSquareDivisor() {
-  Header(kFactorAnswers, "練習問題", "2");
+  Header(kPracticeAnswers, "練習問題", "2");
   Say("540 を素因数分解すると", XI0, 100, 0);
   Ladder(540, 840, 50, 0);
   WaitAnyKey();

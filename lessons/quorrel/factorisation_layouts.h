@@ -5,6 +5,12 @@
 
 namespace quorrel {
 
-inline constexpr PracticeAnswersLayout kPracticeAnswers{1760, 1300, true, 40, 94, 240, 46, 44};
+inline constexpr PracticeAnswersLayout kPracticeAnswers{.width = 1760,
+                                                        .height = 1300,
+                                                        .xi0 = 40,
+                                                        .xi1 = 94,
+                                                        .title_width = 240,
+                                                        .title_height = 46,
+                                                        .number_gap = 44};
 
 }  // namespace quorrel

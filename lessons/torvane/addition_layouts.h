@@ -10,6 +10,12 @@ namespace torvane {
 // and the drill that rewrites a subtraction as an addition.
 inline constexpr float kSignBox = 44, kAbsoluteValueBox = 88, kRewriteBox = 132;
 
-inline constexpr PracticeAnswersLayout kPracticeAnswers{1760, 1800, true, 30, 84, 396, 48, 44};
+inline constexpr PracticeAnswersLayout kPracticeAnswers{.width = 1760,
+                                                        .height = 1800,
+                                                        .xi0 = 30,
+                                                        .xi1 = 84,
+                                                        .title_width = 396,
+                                                        .title_height = 48,
+                                                        .number_gap = 44};
 
 }  // namespace torvane
