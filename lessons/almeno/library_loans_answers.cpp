@@ -18,16 +18,7 @@ void TableCell(int column, int row, float height, float fill, const std::string&
 
 // A label cell with two lines in the first column.
 void TwoLineLabel(int row, const std::string& upper, const std::string& lower) {
-  X = X_a(1);
-  Y = Y_a(row);
-  HABA = X_a(2) - X_a(1);
-  TATE = 90;
-  CCC1 = 0;
-  CCC2 = 3;
-  CCC3 = 13;
-  A1_s = upper;
-  A2_s = lower;
-  DrawTwoLineCell();
+  TwoLineCell(X_a(1), Y_a(row), X_a(2) - X_a(1), 90, 0, 3, 13, upper, lower);
 }
 
 // A difference of the last row shown in its cell, in the answer colour.

@@ -34,6 +34,14 @@ void PlainCell(float x, float y, float width, float height, float text_colour, f
   DrawCellTextPlain();
 }
 
+void TwoLineCell(float x, float y, float width, float height, float text_colour, float border,
+                 float fill, const std::string& upper, const std::string& lower) {
+  SetCell(x, y, width, height, text_colour, border, fill, upper);
+  A1_s = upper;
+  A2_s = lower;
+  DrawTwoLineCell();
+}
+
 void ArrowTo(float x0, float y0, float x, float y, float colour, float head) {
   ZX0 = x0;
   ZY0 = y0;

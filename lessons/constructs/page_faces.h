@@ -16,6 +16,10 @@ void Cell(float x, float y, float width, float height, float text_colour, float 
 // of text there rather than hanging from `y` (`DrawCellTextPlain`).
 void PlainCell(float x, float y, float width, float height, float text_colour, float border,
                float fill, const std::string& text);
+// A cell of two lines, `upper` over `lower`, each centred in its half
+// (`DrawTwoLineCell`); an upper line alone stands lower in the cell.
+void TwoLineCell(float x, float y, float width, float height, float text_colour, float border,
+                 float fill, const std::string& upper, const std::string& lower);
 
 // A straight arrow from (x0, y0) to its single head at (x, y), head `head`
 // long, in `colour` at the pen width in force.

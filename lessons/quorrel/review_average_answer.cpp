@@ -21,16 +21,7 @@ void ReviewAverageAnswer() {
   const char* const pupils[] = {"Aさん", "Bさん", "Cさん", "Dさん", "Eさん", "Fさん"};
   for (int i = 1; i <= 6; ++i) X_sa(i) = pupils[i - 1];
   for (int i = 1; i <= 6; ++i) Cell(X_a(i), Y_a(0), X_a(i + 1) - X_a(i), 50, 0, 3, 13, X_sa(i));
-  X = X_a(0);
-  Y = Y_a(1);
-  HABA = X_a(1) - X_a(0);
-  TATE = 100;
-  CCC1 = 0;
-  CCC2 = 3;
-  CCC3 = 13;
-  A1_s = "基準にした";
-  A2_s = "得点との違い";
-  DrawTwoLineCell();
+  TwoLineCell(X_a(0), Y_a(1), X_a(1) - X_a(0), 100, 0, 3, 13, "基準にした", "得点との違い");
   const char* const differences[] = {"+8", "-7", "+2", "+12", "-7", "+10"};
   for (int i = 1; i <= 6; ++i) X_sa(i) = differences[i - 1];
   for (int i = 1; i <= 6; ++i) Cell(X_a(i), Y_a(1), X_a(i + 1) - X_a(i), 100, 0, 3, 15, X_sa(i));
