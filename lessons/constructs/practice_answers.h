@@ -27,6 +27,35 @@ struct PracticeAnswersLayout {
   }
 };
 
+// The layouts several programs' answer pages share.
+// A short page (1300 high), a 240-wide title cell at the text margin and the
+// number cell 44 right of it.
+inline constexpr PracticeAnswersLayout kShortPracticeAnswers{.width = 1760,
+                                                             .height = 1300,
+                                                             .xi0 = 40,
+                                                             .xi1 = 94,
+                                                             .title_width = 240,
+                                                             .title_height = 46,
+                                                             .number_gap = 44};
+// The whole screen, a 360-wide title cell at the text margin, the number
+// cell 30 right of it.
+inline constexpr PracticeAnswersLayout kFullPracticeAnswers{.width = 1760,
+                                                            .height = 1800,
+                                                            .xi0 = 40,
+                                                            .xi1 = 94,
+                                                            .title_width = 360,
+                                                            .title_height = 46,
+                                                            .number_gap = 30};
+// The whole screen, a 484-wide title cell at the outer margin (the page sets
+// its text margin itself), the number cell 30 right of it.
+inline constexpr PracticeAnswersLayout kWideTitlePracticeAnswers{.width = 1760,
+                                                                 .height = 1800,
+                                                                 .xi0 = 40,
+                                                                 .xi1 = 40,
+                                                                 .title_width = 484,
+                                                                 .title_height = 46,
+                                                                 .number_gap = 30};
+
 // A practice-answers topic has no goal page: its entry is its submenu.
 void PracticeAnswersTopic(const std::string& items, std::initializer_list<Action> pages);
 // A practice-answers page begins: blanked, margins set, `YI1` = 30 and the

@@ -13,13 +13,7 @@ namespace {
 
 // Pages 1 and 2 are laid out as every practice-answers page of the program
 // (`kPracticeAnswers`); page 3 has a wider title cell at the outer margin.
-constexpr PracticeAnswersLayout kCommonDivisorAnswers{.width = 1760,
-                                                      .height = 1800,
-                                                      .xi0 = 40,
-                                                      .xi1 = 40,
-                                                      .title_width = 484,
-                                                      .title_height = 46,
-                                                      .number_gap = 30};
+constexpr PracticeAnswersLayout kCommonDivisorAnswers = kWideTitlePracticeAnswers;
 
 void Header(const PracticeAnswersLayout& layout, const char* title, const char* number) {
   PracticeAnswersPage(layout, title);
