@@ -1,6 +1,7 @@
 // Table cells written with the bold printer: a filled box with its text
 // centred; the pen is left at the cell's right edge. A bold line counts 26
-// units high, whatever the text holds.
+// units high, whatever the text holds. A text wider than its cell is drawn
+// narrowed inside it, as in the markup cells.
 #include "shell.h"
 
 namespace {
@@ -16,7 +17,7 @@ void PrintBoldAt(float x, float y, const std::string& text) {
   X = x;
   Y = y;
   AA_s = text;
-  DrawBoldText();
+  PrintInsideCell(DrawBoldText);
 }
 
 }  // namespace

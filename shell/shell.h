@@ -37,6 +37,11 @@ void DrawFraction();
 // `print` (a printer reading AA_s) over A_s; X, Y and A_s are kept.
 void MeasureWidth(void (*print)());
 void MeasureMarkupWidth();
+// Runs `print` (a printer at X, Y reading AA_s) for a text LLT wide that
+// starts at X, inside a cell from X1, HABA wide. A text wider than the cell
+// starts at its left side and is drawn narrowed, from 4 inside the left side
+// to 4 inside the right; a text that fits is printed as it is.
+void PrintInsideCell(void (*print)());
 void DrawCellText();
 void DrawCellTextPlain();
 void DrawTwoLineCell();

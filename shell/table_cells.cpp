@@ -46,22 +46,30 @@ void MeasureCellText(const std::string& text) {
   CentreInset();
 }
 
-// Prints the measured text centred in the cell, its top at y. A text wider
-// than the cell starts at its left edge and is narrowed towards the point
-// that takes that edge to kNarrowedInset inside the cell and the text's end
-// to kNarrowedInset inside the right side. A cell too small for the insets
-// keeps its text as it is.
+// Prints the measured text centred in the cell, its top at y.
 void PrintCellText(float y) {
   X = X1 + LT1;
   Y = y;
   AA_s = MOTOA_s;
+  PrintInsideCell(PrintMarkup);
+}
+
+}  // namespace
+
+// A text wider than the cell (it then starts at the cell's left edge) is
+// narrowed towards the point that takes that edge to kNarrowedInset inside
+// the cell and the text's end to kNarrowedInset inside the right side. A
+// cell too small for the insets keeps its text as it is.
+void PrintInsideCell(void (*print)()) {
   std::optional<Narrowing> narrowing;
   if (LLT > HABA && HABA > 2 * kNarrowedInset) {
     const float factor = (HABA - 2 * kNarrowedInset) / LLT;
     narrowing.emplace(X1 + kNarrowedInset / (1 - factor), factor);
   }
-  PrintMarkup();
+  print();
 }
+
+namespace {
 
 // Keeps the cell's corner and the caller's tall-bracket flag.
 void BeginCell() {

@@ -22,6 +22,74 @@ class BoldTextTest : public HeadlessTest {
     AA_s = text;
     DrawBoldText();
   }
+
+  // A bold cell on `upper` (and `lower` in a two-line cell) at (200, 300), the
+  // log cleared first.
+  void BoldCell(bool two_line, float haba, float tate, const char* upper, const char* lower) {
+    X = 200;
+    Y = 300;
+    HABA = haba;
+    TATE = tate;
+    if (two_line) {
+      A1_s = upper;
+      A2_s = lower;
+      DrawBoldTwoLineCell();
+    } else {
+      A_s = upper;
+      DrawBoldCellText();
+    }
+  }
+
+  // The glyphs of `text` printed in bold at (x, y), as a cell's print finds it.
+  std::vector<LoggedOp> BoldGlyphs(const std::string& text, float x, float y) {
+    X = x;
+    Y = y;
+    AA_s = text;
+    DrawBoldText();
+    return Ops("text");
+  }
+
+  struct CellText {
+    std::vector<LoggedOp> mine, plain;
+    float width;
+  };
+
+  struct BoldCellCase {
+    bool two_line;
+    float haba, tate;
+    const char* upper;
+    const char* lower;
+  };
+
+  // Each text of a bold cell beside the same text printed unnarrowed at
+  // `left(width)` on the line the cell chose: the cell's glyphs, then the
+  // plain ones.
+  template <typename Left>
+  std::vector<CellText> CellAndPlainGlyphs(const BoldCellCase& c, Left left) {
+    ClearLog();
+    BoldCell(c.two_line, c.haba, c.tate, c.upper, c.lower);
+    const std::vector<LoggedOp> prints = OnPage(Ops("print"));
+    const std::vector<LoggedOp> glyphs = OnPage(Ops("text"));
+    std::vector<CellText> out;
+    size_t next = 0;
+    std::vector<std::string> texts{c.upper};
+    if (c.two_line) texts.push_back(c.lower);
+    EXPECT_EQ(prints.size(), texts.size());
+    for (size_t i = 0; i < prints.size() && i < texts.size(); ++i) {
+      const LoggedOp& print = prints[i];
+      const std::string& text = texts[i];
+      A_s = text;
+      MeasureBoldWidth();
+      const float width = LLT;
+      ClearLog();
+      std::vector<LoggedOp> plain = BoldGlyphs(text, left(width), print.nums[1]);
+      std::vector<LoggedOp> mine(glyphs.begin() + next, glyphs.begin() + next + plain.size());
+      next += plain.size();
+      out.push_back({mine, plain, width});
+    }
+    EXPECT_EQ(next, glyphs.size());
+    return out;
+  }
 };
 
 TEST_F(BoldTextTest, AdvancesPerCharacter) {
@@ -129,6 +197,56 @@ TEST_F(BoldTextTest, TwoLineCellLowersALoneUpperText) {
     EXPECT_EQ(Ops("box").size(), 1u);
     EXPECT_EQ(X, 90);
     EXPECT_EQ(Y, 100);
+  }
+}
+
+// A text wider than its bold cell is drawn inside it, narrowed: from its
+// left side, every glyph on its own line and at its own height, between 4
+// inside each side of the cell; the other text of a two-line cell that fits
+// stays as it is.
+TEST_F(BoldTextTest, ATextWiderThanItsCellIsNarrowedInsideIt) {
+  const BoldCellCase cases[] = {
+      {false, 60, 46, "12345", ""},      {false, 100, 46, "-3.14159", ""},
+      {false, 80, 46, "約数と倍数", ""}, {true, 80, 90, "123456", "5"},
+      {true, 80, 90, "1", "素因数分解"}, {true, 120, 90, "2×2×2×3×3", ""},
+  };
+  for (const BoldCellCase& c : cases) {
+    SCOPED_TRACE(Utf8(c.upper) + " / " + Utf8(c.lower));
+    for (const auto& [mine, plain, width] : CellAndPlainGlyphs(
+             c, [&](float width) { return width > c.haba ? 200 : 200 + (c.haba - width) / 2; })) {
+      ASSERT_EQ(mine.size(), plain.size());
+      for (size_t k = 0; k < mine.size(); ++k) {
+        const std::vector<double>& m = mine[k].nums;
+        const std::vector<double>& p = plain[k].nums;
+        EXPECT_EQ(mine[k].text, plain[k].text);
+        EXPECT_EQ(m[1], p[1]) << k;  // its line
+        EXPECT_EQ(m[3], p[3]) << k;  // its height
+        if (width <= c.haba) {
+          EXPECT_EQ(LogLines({mine[k]}), LogLines({plain[k]}));
+          continue;
+        }
+        const double cell = m[5] * m[2] * (mine[k].text.size() == 1 ? 0.5 : 1);
+        EXPECT_LT(m[2], p[2]) << k;        // narrowed
+        EXPECT_GE(m[0] + 1e-3, 204) << k;  // float rounding aside
+        EXPECT_LE(m[0] + cell, 200 + c.haba) << k;
+      }
+    }
+  }
+}
+
+// A text that fits its bold cell, up to one exactly as wide, is drawn as it
+// always was: centred, at the bold printer's own magnifications.
+TEST_F(BoldTextTest, ATextThatFitsItsCellIsDrawnAsItIs) {
+  const BoldCellCase cases[] = {
+      {false, 100, 46, "-3", ""}, {false, 40, 46, "12", ""},  {false, 60, 46, "約数", ""},
+      {true, 80, 90, "12", "5"},  {true, 80, 90, "1234", ""}, {true, 60, 90, "", "倍数"},
+  };
+  for (const BoldCellCase& c : cases) {
+    SCOPED_TRACE(Utf8(c.upper) + " / " + Utf8(c.lower));
+    for (const auto& [mine, plain, width] :
+         CellAndPlainGlyphs(c, [&](float width) { return 200 + (c.haba - width) / 2; })) {
+      EXPECT_EQ(LogLines(mine), LogLines(plain));
+    }
   }
 }
 
