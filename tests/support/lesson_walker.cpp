@@ -28,6 +28,7 @@ class WalkingLearner : public Backend {
     if (++result_.keys > kMostKeys) Stuck("more than " + std::to_string(kMostKeys) + " keys");
     std::string key = keys_.front();
     keys_.pop_front();
+    Record(key);
     return key;
   }
   std::string Clock() override { return clock_; }
@@ -42,6 +43,17 @@ class WalkingLearner : public Backend {
   [[noreturn]] void Stuck(const std::string& why) {
     result_.stuck = why;
     throw HeadlessStop();
+  }
+
+  // The key as a token of the player's key script.
+  void Record(const std::string& key) {
+    std::string token = key;
+    if (key == "\r") token = "Enter";
+    if (key == " ") token = "Space";
+    if (key == std::string(1, char(28))) token = "Right";
+    if (key == std::string(1, char(29))) token = "Left";
+    if (!result_.script.empty()) result_.script += ' ';
+    result_.script += token;
   }
 
   void Type(const std::string& keys) {

@@ -19,6 +19,9 @@ struct WalkResult {
   // "終了", not counted).
   std::map<std::string, int> items_opened;
   int topics_opened = 0;
+  // Every key typed, as the player's key script spells it ("7 Enter Right"),
+  // so that a walk can be replayed with the player and its log compared.
+  std::string script;
 };
 
 WalkResult WalkProgram(const ProgramDescription& program, const std::string& clock = "12:00:00");
