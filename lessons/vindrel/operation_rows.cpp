@@ -45,9 +45,9 @@ ExactFraction ShownValue(const std::string& text) {
   return *value;
 }
 
-// Number `i` (1 or 2) into its box in every row.
-void NumberIntoBoxes(int i) {
-  T_s(i) = NumberText(T(i));
+// Number `i` (1 or 2), shown as `text`, into its box in every row.
+void NumberIntoBoxes(int i, const std::string& text) {
+  T_s(i) = text;
   for (int row = 1; row <= 4; ++row) FillBox(row, i, T_s(i));
 }
 
@@ -65,19 +65,23 @@ void OperationRow(int row, float label_y) {
 
 // A number strictly between 0 and 100, asked until one comes, with its
 // exact value: the entry as typed (a decimal text or a fraction), so that
-// no single-precision rounding reaches the results. An entry worth 100
-// exactly ("30/.3") is asked again even where single precision makes it
-// 99.99999.
+// no single-precision rounding reaches the boxes or the results. The range
+// is judged on that value and on the text the boxes will show, so an entry
+// worth 100 exactly ("30/.3", which single precision makes 99.99999) and one
+// shown as 100 ("99.999997") are asked again like a typed 100.
 ExactFraction AskNumberBelow100(const std::string& prompt) {
   for (;;) {
     AA_s = prompt;
     AskMenuNumber();
     ClearPromptArea();
-    if (AINP <= 0 || AINP >= 100) continue;
-    const std::optional<ExactFraction> typed = ExactEntryValue(AINP_s);
-    if (!typed) return ShownValue(NumberText(AINP));
+    std::optional<ExactFraction> typed = ExactEntryValue(AINP_s);
+    if (!typed) {
+      if (AINP <= 0 || AINP >= 100) continue;
+      typed = ShownValue(NumberText(AINP));
+    }
     const double value = ExactToDouble(*typed);
-    if (value > 0 && value < 100) return *typed;
+    const std::string shown = ExactNumberText(*typed);
+    if (value > 0 && value < 100 && shown != "0" && shown != "100") return *typed;
   }
 }
 
@@ -104,10 +108,10 @@ TypedPair AskTwoNumbers() {
   TypedPair typed;
   typed.first = AskNumberBelow100("①　を入力して下さい。");
   T(1) = AINP;
-  NumberIntoBoxes(1);
+  NumberIntoBoxes(1, ExactNumberText(typed.first));
   typed.second = AskNumberBelow100("② を入力して下さい。");
   T(2) = AINP;
-  NumberIntoBoxes(2);
+  NumberIntoBoxes(2, ExactNumberText(typed.second));
   return typed;
 }
 
@@ -126,8 +130,10 @@ void ReduceQuotient(ExactFraction first, ExactFraction second) {
 }
 
 void OperationResults(const std::optional<TypedPair>& typed) {
-  T_s(1) = NumberText(T(1));
-  T_s(2) = NumberText(T(2));
+  // A typed pair is shown from its exact value, rounded as the results
+  // are; a pair the page sets is shown as the runtime writes it.
+  T_s(1) = typed ? ExactNumberText(typed->first) : NumberText(T(1));
+  T_s(2) = typed ? ExactNumberText(typed->second) : NumberText(T(2));
   for (int row = 1; row <= 4; ++row) {
     FillBox(row, 1, T_s(1));
     FillBox(row, 2, T_s(2));

@@ -98,12 +98,14 @@ struct TypedPair {
   ExactFraction first, second;
 };
 // Asks for ① and ②, each strictly between 0 and 100, into `T(1)`, `T(2)`,
-// and shows each in its boxes; returns their exact values.
+// and shows each in its boxes as its exact value rounded to seven digits
+// (200/3 shows 66.66667); returns their exact values. An entry whose shown
+// text would be 0 or 100 is asked again.
 TypedPair AskTwoNumbers();
-// `T(1)` and `T(2)` into their boxes, then one key before each of the sum,
-// the difference, the product and the quotient, each computed exactly: on
-// the typed pair when there is one, else on the numbers as their boxes show
-// them.
+// The pair into its boxes (a typed pair from its exact values, else `T(1)`
+// and `T(2)`), then one key before each of the sum, the difference, the
+// product and the quotient, each computed exactly: on the typed pair when
+// there is one, else on the numbers as their boxes show them.
 void OperationResults(const std::optional<TypedPair>& typed = std::nullopt);
 // The quotient first ÷ second in lowest terms into `DS`, `DB` and the texts
 // of `ReduceFraction`; `A2_s` its markup, a whole number or a built-up

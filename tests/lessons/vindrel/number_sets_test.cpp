@@ -98,6 +98,24 @@ TEST(NumberSetsTopic, TypedPairsOnThePageNeverReachTheErrorScreen) {
   EXPECT_EQ(quotients, Utf8All({"③", "ﾀ5/2ﾀ", "③", "ﾀ2/5ﾀ", "③", "ﾀ1/9ﾀ", "③", "ﾀ4/3ﾀ"}));
 }
 
+TEST(NumberSetsTopic, ATypedFractionIsShownAsItsExactValueRounded) {
+  // 200/3 is 66.666666...: its boxes show 66.66667, as its sum and product
+  // do, never single precision's 66.66666.
+  const ItemRun r = RunItem(
+      kSubmenu, "4 Enter 1 Enter " + Repeat("x", 16) + "2 0 0 / 3 Enter 1 Enter " + Repeat("x", 4));
+  EXPECT_EQ(r.run.ending, "script used up");
+  std::vector<std::string> firsts, results;
+  for (const Print& p : PrintsOf(r.run)) {
+    if (p.routine != "PrintMarkup" || p.y > 215 || p.text.find(".6666") == std::string::npos) {
+      continue;
+    }
+    (p.x < 940 ? firsts : results).push_back(p.text);
+  }
+  // Once when typed, once when the results begin, in each of the four rows.
+  EXPECT_EQ(firsts, std::vector<std::string>(8, "66.66667"));
+  EXPECT_EQ(results, (std::vector<std::string>{"67.66667", "65.66667", "66.66667"}));
+}
+
 // ---- the rows of the four operations, in-process -----------------------------
 
 class OperationRows : public HeadlessTest {
@@ -196,6 +214,7 @@ TEST_F(OperationRows, TypedPairsGiveExactResults) {
       {"99.9", ".7", {"100.6", "99.2", "69.93", "ﾀ999/7ﾀ"}},
       {"1.5/.3", "2", {"7", "3", "10", "ﾀ5/2ﾀ"}},
       {"1/7", "7", {"7.142857", "-6.857143", "1", "ﾀ1/49ﾀ"}},
+      {"200/3", "1", {"67.66667", "65.66667", "66.66667", "ﾀ200/3ﾀ"}},
       // Rounded to seven digits, halves away from zero.
       {"1.0000005", "1", {"2.000001", ".0000005", "1.000001", "ﾀ2000001/2000000ﾀ"}},
       {".0000001", "99", {"99", "-99", ".0000099", "ﾀ1/990000000ﾀ"}},
@@ -275,6 +294,51 @@ TEST_F(OperationRows, AnEntryWorthExactly100IsAskedAgain) {
   EXPECT_EQ(Prompts("①　を入力して下さい。"), 2);
   EXPECT_EQ(typed.first, (ExactFraction{5, 1}));
   EXPECT_EQ(T(1), 5);
+}
+
+// Each typed number is shown from its exact value, rounded to seven digits
+// as the results are; an entry whose value or shown text is not strictly
+// between 0 and 100 is asked again (then 5 is typed and taken).
+TEST_F(OperationRows, TypedNumbersAreShownExactlyRoundedOrAskedAgain) {
+  struct Case {
+    const char* typed;
+    const char* shown;  // in the four boxes ①; "5" when the entry is asked again
+    bool taken;
+  };
+  const Case cases[] = {
+      {"200/3", "66.66667", true},
+      {"1/3", ".3333333", true},
+      {"2/3", ".6666667", true},
+      {"33.3", "33.3", true},
+      {"99.999994", "99.99999", true},
+      {"1/2", ".5", true},
+      {"99", "99", true},
+      {"7", "7", true},
+      {".0000001", ".0000001", true},
+      {"99.999997", "5", false},
+      {"100", "5", false},
+      {"100/1", "5", false},
+      {"30/.3", "5", false},
+      {"0", "5", false},
+      {"0/5", "5", false},
+      {"5/0", "5", false},
+      {"/", "5", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ClearLog();
+    Keys(EntryKeys(c.typed) + (c.taken ? "" : "5 Enter ") + "2 Enter");
+    AskTwoNumbers();
+    EXPECT_EQ(Prompts("①　を入力して下さい。"), c.taken ? 1 : 2);
+    std::vector<std::string> firsts;
+    for (const LoggedOp& op : PagePrints()) {
+      if (op.face == "PrintMarkup" && op.nums[0] >= 880 && op.nums[0] < 940) {
+        firsts.push_back(op.text);
+      }
+    }
+    EXPECT_EQ(firsts, std::vector<std::string>(4, c.shown));
+    EXPECT_EQ(T_s(1), c.shown);
+  }
 }
 
 TEST_F(OperationRows, RefusedAndZeroDenominatorEntriesAreAskedAgain) {
