@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 #include <deque>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -452,20 +453,26 @@ int RunInWindow(int argc, char** argv, const std::string& title,
     SDL_Quit();
     return cannot(why);
   }
+  // Only the window's own set-up may fail as "cannot open a window": an
+  // exception the program throws goes on past this routine to the
+  // last-chance message, as any other uncaught exception does.
+  std::optional<SdlBackend> backend;
+  try {
+    backend.emplace(title_utf8, title);
+  } catch (const std::runtime_error& e) {
+    if (!WindowDestroyed()) SDL_Quit();
+    return cannot(e.what());
+  }
+  InstallBackend(&*backend);
+  InstallLastChance(title_utf8, /*show_box=*/true);
   int status = 1;
   try {
-    SdlBackend backend(title_utf8, title);
-    InstallBackend(&backend);
-    InstallLastChance(title_utf8, /*show_box=*/true);
-    try {
-      status = program();
-    } catch (const WindowClosed&) {
-      status = 0;
-    }
-    InstallBackend(nullptr);
-  } catch (const std::runtime_error& e) {
-    std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), e.what());
+    status = program();
+  } catch (const WindowClosed&) {
+    status = 0;
   }
+  InstallBackend(nullptr);
+  backend.reset();
   // Quitting would destroy a window that another client destroyed: see above.
   if (!WindowDestroyed()) SDL_Quit();
   return status;

@@ -1,7 +1,10 @@
 // A program that fails on purpose in a real window, for the window test.
 // Its menu: 1 raises a runtime error (the error screen), 2 crashes past the
-// error trap (the last-chance message and its box), 3 ends.
+// error trap and 3 throws an exception that nothing catches (both the
+// last-chance message and its box), 4 ends.
 #include <sys/mman.h>
+
+#include <stdexcept>
 
 #include "globals.h"
 #include "program.h"
@@ -20,10 +23,16 @@ void Crash() {
   *static_cast<volatile int*>(page) = 1;
 }
 
+// An exception of the standard library's that the program does not catch:
+// not the window failing to open, but a crash like any other.
+void Throw() {
+  throw std::runtime_error("thrown on purpose");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   static const ProgramDescription program{
-      "Faulty", {"error", "crash", "end"}, {RaiseAnError, Crash}, nullptr};
+      "Faulty", {"error", "crash", "throw", "end"}, {RaiseAnError, Crash, Throw}, nullptr};
   return RunInWindow(argc, argv, program.title, [] { return RunProgram(program); });
 }

@@ -208,28 +208,33 @@ if ! grep -Eqx 'Faulty: error screen: ([0-9]+),9 \(tests/window/fault_program.cp
   failures=$((failures + 1))
 fi
 
-# A crash past the error trap: the message on standard error, then the box
-# (from the program started again) until it is closed; status 3.
-faulty 2
-box=""
-for _ in $(seq 100); do
-  box=$(xwininfo -root -tree | awk '/"Faulty"/ {print $1}' | head -n 1)
-  [ -n "$box" ] && break
-  sleep 0.1
-done
-if [ -z "$box" ]; then
-  echo "FAIL crash: no message box"
-  failures=$((failures + 1))
-else
-  "$bin_dir/../tests/close_window" "$box"
-fi
-expect_end $faulty_pid 3 "crash box"
-checks=$((checks + 1))
-if ! grep -Eqx '続行不可能なエラーが発生しました Faulty \[[0-9]+行\]' "$faulty_err" ||
-   [ "$(wc -l <"$faulty_err")" -ne 1 ]; then
-  echo "FAIL the crash message: $(cat "$faulty_err")"
-  failures=$((failures + 1))
-fi
+# crash CHOICE LABEL: a crash past the error trap (a fault, or an exception
+# that nothing catches): the message on standard error, then the box (from
+# the program started again) until it is closed; status 3.
+crash() {
+  faulty "$1"
+  box=""
+  for _ in $(seq 100); do
+    box=$(xwininfo -root -tree | awk '/"Faulty"/ {print $1}' | head -n 1)
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
+  if [ -z "$box" ]; then
+    echo "FAIL $2: no message box"
+    failures=$((failures + 1))
+  else
+    "$bin_dir/../tests/close_window" "$box"
+  fi
+  expect_end $faulty_pid 3 "$2 box"
+  checks=$((checks + 1))
+  if ! grep -Eqx '続行不可能なエラーが発生しました Faulty \[[0-9]+行\]' "$faulty_err" ||
+     [ "$(wc -l <"$faulty_err")" -ne 1 ]; then
+    echo "FAIL the $2 message: $(cat "$faulty_err")"
+    failures=$((failures + 1))
+  fi
+}
+crash 2 crash
+crash 3 "thrown exception"
 rm -f "$faulty_err"
 
 echo "$((checks - failures)) passed, $failures failed"
