@@ -1,7 +1,6 @@
 // Shift-JIS (code page 932) <-> UTF-8 through glibc's iconv.
 #include <iconv.h>
 
-#include <atomic>
 #include <cerrno>
 #include <string>
 
@@ -10,38 +9,27 @@
 namespace {
 
 // One converter per direction, opened on first use and kept open: opening
-// one costs far more than converting a short text.
+// one costs far more than converting a short text. Texts are converted on
+// the program's one thread only (the crash handler converts nothing: its
+// message is made when it is installed), so a conversion never interrupts
+// another.
 class Converter {
  public:
-  Converter(const char* to, const char* from) : to_(to), from_(from), cd_(iconv_open(to, from)) {}
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
   ~Converter() {
     if (ok()) iconv_close(cd_);
   }
   bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
   std::string operator()(const std::string& in) {
     if (!ok()) return in;
-    // A conversion already under way (another thread, or the crash handler
-    // interrupting one) gets a converter of its own.
-    if (busy_.exchange(true)) {
-      iconv_t cd = iconv_open(to_, from_);
-      if (cd == reinterpret_cast<iconv_t>(-1)) return in;
-      std::string out = Run(cd, in);
-      iconv_close(cd);
-      return out;
-    }
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-    std::string out = Run(cd_, in);
-    busy_ = false;
-    return out;
+    return Run(cd_, in);
   }
 
  private:
   static std::string Run(iconv_t cd, const std::string& in);
 
-  const char* to_;
-  const char* from_;
   iconv_t cd_;
-  std::atomic<bool> busy_{false};
 };
 
 std::string Converter::Run(iconv_t cd, const std::string& in) {

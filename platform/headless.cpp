@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 #include <sstream>
+#include <stdexcept>
 
 #include "errors.h"
 

@@ -96,9 +96,13 @@ void LogPrint(const std::string& routine, double x, double y, double colour,
               const std::string& text);
 
 // ---- keyboard, clock, end ----------------------------------------------------
-// Never waits for a key: "" when none is pending, else the key as one
-// character: 8 backspace, 12 delete, 13 Enter, 28 right, 29 left, 30 up,
-// 31 down, 27 escape, printable keys as themselves (letters in upper case).
+// The next key, or "" when none came in time. In the window, when no key is
+// pending, it shows what changed and waits for one until the next blink tick
+// (every half second) at most, then answers ""; headless, it hands out the
+// script's next key without waiting and never answers "". The key as one
+// character: 8 backspace, 12 delete (and home), 13 Enter, 28 right, 29 left,
+// 30 up, 31 down, 27 escape, 9 tab, printable keys as themselves (letters in
+// upper case).
 std::string PfINKEY24();
 // Time of day "hh:mm:ss".
 std::string PfTIME24();

@@ -1,8 +1,11 @@
 // The division ladders of the factorisation pages.
+#include <array>
+
 #include "construct_globals.h"
 #include "figures.h"
 #include "ladder_pages.h"
 #include "layout_cursor.h"
+#include "shell.h"
 
 namespace quorrel {
 
@@ -23,8 +26,12 @@ void WorkedLadder(float number, float anchor_x, float top) {
 }
 
 void LaddersOnOneLine(float x, float y, std::initializer_list<LadderProblem> problems) {
-  const char* const labels[] = {"(1)", "(2)", "(3)"};
-  float* const kept[] = {&X12, &X13};
+  const std::array<const char*, 3> labels = {"(1)", "(2)", "(3)"};
+  // Where the first answers end, kept for the page's later lines.
+  const std::array<float*, 2> kept = {&X12, &X13};
+  // A problem more than there are labels is the runtime's subscript error,
+  // never a read past the table.
+  if (problems.size() > labels.size()) RaiseError(kSubscriptOutOfRange, Where::current());
   Y11 = y;
   float label_x = x;
   float ladder_x = x + 88;
@@ -35,7 +42,7 @@ void LaddersOnOneLine(float x, float y, std::initializer_list<LadderProblem> pro
     Ladder(problem.number, ladder_x, Y11 + 80, 0);
     WaitAnyKey();
     Continue(problem.answer, 3);
-    if (k < 2) *kept[k] = XI2;
+    if (k < static_cast<int>(kept.size())) *kept[k] = XI2;
     // The next problem begins after this answer.
     label_x = XI2 + 44;
     ladder_x = XI2 + 88;

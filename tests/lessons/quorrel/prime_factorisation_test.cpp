@@ -11,6 +11,7 @@
 
 #include "globals.h"
 #include "headless_fixture.h"
+#include "ladder_pages.h"
 #include "prime_factorisation_pages.h"
 #include "quorrel_page_log.h"
 #include "shell.h"
@@ -241,6 +242,19 @@ TEST_F(FactorNumberTest, AnswersOfTheExampleFromItsExponents) {
     EXPECT_EQ(F_sa(4), c.number) << c.a << c.b << c.c;
     EXPECT_EQ(T_s(4), c.answer) << c.a << c.b << c.c;
   }
+}
+
+// A line of ladders labels its problems (1) to (3): a fourth has no label
+// and is the runtime's subscript error before anything is drawn.
+TEST_F(FactorNumberTest, ALineOfLaddersTakesAtMostThreeProblems) {
+  ClearLog();
+  try {
+    LaddersOnOneLine(100, 100, {{20, "2^2*5"}, {54, "2*3^3"}, {126, "2*3^2*7"}, {30, "2*3*5"}});
+    ADD_FAILURE() << "no error";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.code, kSubscriptOutOfRange);
+  }
+  EXPECT_TRUE(Log().empty());
 }
 
 }  // namespace
