@@ -1,6 +1,5 @@
 // How fast the page draws text and boxes, headless.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <cstdio>

@@ -8,6 +8,7 @@ packages=(
   fonts-ipafont-gothic fonts-liberation2
   xvfb xdotool
   libgtest-dev libbenchmark-dev
+  clang-format
 )
 missing=()
 for p in "${packages[@]}"; do
