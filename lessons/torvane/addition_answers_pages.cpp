@@ -56,8 +56,7 @@ void Column(float left) {
 }  // namespace
 
 void AdditionAnswersQ12Page() {
-  BlankPage(1760, 1300);
-  Column(40);
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 54, .top = 30});
   Say("教科書　問1の答", XI0, YI1, 3);
   LabelledAnswers({
       {"(1)", "(-8)+(-3)", "=-(8+3)", "=-11"},

@@ -37,9 +37,7 @@ void ExpressionAndSumForm() {
 }
 
 void ShowListTermsExample() {
-  XI1 = 44;
-  YI1 = 18;
-  BlankPage(1320, 2000);
+  OpenPage({.width = 1320, .height = 2000, .margin = 44, .top = 18});
   Say("Q1 ", 88, YI1, 3);
   Continue("次の式の項をすべていいなさい。", 0);
   ExpressionAndSumForm();
