@@ -11,7 +11,7 @@ namespace {
 
 // Answers (1) to (4) on one line from (x, y), each label in colour 0 with its
 // answer in colour 5 on one key.
-void AnswerLine(float x, float y, const char* const (&answers)[4]) {
+void AnswersOnOneLine(float x, float y, const char* const (&answers)[4]) {
   static const char* const kLabels[] = {"(1)", " (2)", " (3)", " (4)"};
   for (int k = 0; k < 4; ++k) {
     WaitAnyKey();
@@ -32,10 +32,10 @@ void AbsoluteValueAnswers() {
   Say("(1)-5 (2)+8 (3)-3.5 (4)ﾀ3/4ﾀ", answers_x, YI1 + 70, 0);
   WaitAnyKey();
   Say("絶対値", 44, YI1 + 60, 3);
-  AnswerLine(answers_x, YI1 + 60, {"5", "8", "3.5", "ﾀ3/4ﾀ"});
+  AnswersOnOneLine(answers_x, YI1 + 60, {"5", "8", "3.5", "ﾀ3/4ﾀ"});
   WaitAnyKey();
   Say("符号を変えた数", 44, YI1 + 60, 3);
-  AnswerLine(answers_x, YI1 + 60, {"+5", "-8", "+3.5", "-ﾀ3/4ﾀ"});
+  AnswersOnOneLine(answers_x, YI1 + 60, {"+5", "-8", "+3.5", "-ﾀ3/4ﾀ"});
 }
 
 }  // namespace almeno

@@ -1,10 +1,10 @@
 // Item ⑤: the answers of textbook question 3: four pairs of numbers with a
 // cell between them that shows "<" or ">" on a key.
+#include "explanation_page.h"
 #include "layout_cursor.h"
 #include "order_absolute_value_pages.h"
 #include "page_faces.h"
 #include "shell.h"
-#include "textbook_answers.h"
 
 namespace almeno {
 
@@ -19,8 +19,8 @@ void AnswerCell(int k, const std::string& text) {
 }  // namespace
 
 void InequalityAnswers() {
-  TextbookAnswersPage("問3　解答", 40, 30, 3, 1760, 1800);
-  XI0 = 40;
+  OpenPage({.width = 1760, .height = 1800, .left = 40, .margin = 40, .top = 30});
+  Say("問3　解答", XI1, YI1, 3);
   struct Pair {
     const char *left, *mark, *right, *answer;
   };

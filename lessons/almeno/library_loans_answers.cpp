@@ -1,11 +1,11 @@
 // The answer of textbook question 3: the books lent on five weekdays and
 // their difference from the target of 130, the last three differences shown
 // one key at a time.
+#include "explanation_page.h"
 #include "figure_globals.h"
 #include "page_faces.h"
 #include "shell.h"
 #include "signed_quantities_pages.h"
-#include "textbook_answers.h"
 
 namespace almeno {
 
@@ -30,9 +30,8 @@ void RevealDifference(int day, const std::string& text) {
 }  // namespace
 
 void LibraryLoansAnswers() {
-  TextbookAnswersPage("問3 解答", 40, 30);
-  XI0 = 40;
-  XI1 = 104;
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .margin = 104, .top = 30});
+  Say("問3 解答", XI0, YI1, 3);
 
   // One label column 228 wide, five day columns 90 wide.
   X_a(1) = XI1;

@@ -4,10 +4,10 @@
 // said again with the opposite word under its answer.
 #include "almeno_steps_line.h"
 #include "construct_globals.h"
+#include "explanation_page.h"
 #include "layout_cursor.h"
 #include "number_line_steps_pages.h"
 #include "shell.h"
-#include "textbook_answers.h"
 
 namespace almeno {
 
@@ -38,8 +38,8 @@ void StepAnswersPage() {
       {"(8)-4より-8小さい数", "4", "8大きい数", X18, Y18},
   };
 
-  TextbookAnswersPage("教科書　問6の解答", 74, 30);
-  XI1 = 114;
+  OpenPage({.width = 1760, .height = 1300, .margin = 114, .top = 30});
+  Say("教科書　問6の解答", XI1 - 40, YI1, 3);
   Y_a(31) = 520;
   StepsNumberLine();
 

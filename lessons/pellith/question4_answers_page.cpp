@@ -10,18 +10,18 @@ namespace pellith {
 void Question4AnswersPage() {
   TextbookAnswersPage("教科書　問4の答", 40, 30);
   AnswerColumn(40);
-  WorkedAnswer("(1)", 3, YI1 + 50, "(-18)/9", {"=-(18/9)"}, "=-2");
+  SayWorkedAnswer("(1)", 3, YI1 + 50, "(-18)/9", {"=-(18/9)"}, "=-2");
   WaitAnyKey();
-  WorkedAnswer("(2)", 3, YI1 + 60, "21/(-3)", {"=-(21/3)"}, "=-7");
+  SayWorkedAnswer("(2)", 3, YI1 + 60, "21/(-3)", {"=-(21/3)"}, "=-7");
   WaitAnyKey();
-  WorkedAnswer("(3)", 3, YI1 + 60, "(-20)/(-5)", {"=+(20/5)"}, "=4");
+  SayWorkedAnswer("(3)", 3, YI1 + 60, "(-20)/(-5)", {"=+(20/5)"}, "=4");
   WaitAnyKey();
   AnswerColumn(480);
-  WorkedAnswer("(4)", 3, YI1, "(-56)/(-7)", {"=+(56/7)"}, "=8");
+  SayWorkedAnswer("(4)", 3, YI1, "(-56)/(-7)", {"=+(56/7)"}, "=8");
   WaitAnyKey();
-  WorkedAnswer("(5)", 3, YI1 + 60, "15/(-21)", {"=-ﾀ15/21ﾀ"}, "=-ﾀ5/7ﾀ");
+  SayWorkedAnswer("(5)", 3, YI1 + 60, "15/(-21)", {"=-ﾀ15/21ﾀ"}, "=-ﾀ5/7ﾀ");
   WaitAnyKey();
-  WorkedAnswer("(6)", 3, YI1 + 60, "(-45)/(-60)", {"=+ﾀ45/60ﾀ"}, "=ﾀ3/4ﾀ");
+  SayWorkedAnswer("(6)", 3, YI1 + 60, "(-45)/(-60)", {"=+ﾀ45/60ﾀ"}, "=ﾀ3/4ﾀ");
 }
 
 }  // namespace pellith

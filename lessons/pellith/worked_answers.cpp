@@ -4,9 +4,9 @@
 
 namespace pellith {
 
-void WorkedAnswer(const std::string& label, float label_colour, float y,
-                  const std::string& question, std::initializer_list<std::string> working,
-                  const std::string& value) {
+void SayWorkedAnswer(const std::string& label, float label_colour, float y,
+                     const std::string& question, std::initializer_list<std::string> working,
+                     const std::string& value) {
   Say(label, XI0, y, label_colour);
   Say(question, XI1 + 16, y, 0);
   bool fraction_above = false;

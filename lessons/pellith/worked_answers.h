@@ -15,8 +15,8 @@ namespace pellith {
 // working margin `XI1` in colour 0, each working line 54 lower at `XI1` in
 // colour 0, and the value below the last line in colour 5: 54 lower, or 80
 // lower under a line with a built-up fraction. `YI1` ends on the value.
-void WorkedAnswer(const std::string& label, float label_colour, float y,
-                  const std::string& question, std::initializer_list<std::string> working,
-                  const std::string& value);
+void SayWorkedAnswer(const std::string& label, float label_colour, float y,
+                     const std::string& question, std::initializer_list<std::string> working,
+                     const std::string& value);
 
 }  // namespace pellith

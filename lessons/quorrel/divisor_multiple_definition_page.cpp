@@ -10,11 +10,8 @@
 namespace quorrel {
 
 void DivisorMultipleDefinitionPage() {
-  XI0 = 40;
-  XI1 = XI0 + 81;
-  YI1 = 20;
   FE_SETDRAWWIDTH(5);
-  BlankPage(1760, 1800);
+  OpenPage({.width = 1760, .height = 1800, .left = 40, .indent = 81, .top = 20});
 
   Say("Q1 ", XI0, YI1, 7);
   Say("20人の生徒を4人班に分けると、何班できますか。", XI1, YI1, 0);

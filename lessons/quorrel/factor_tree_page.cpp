@@ -84,11 +84,8 @@ void FactorTreeNode() {
 }
 
 void FactorTreePage() {
-  XI0 = 40;
-  XI1 = 94;
-  YI1 = 30;
   FE_SETDRAWWIDTH(5);
-  BlankPage(1760, 1800);
+  OpenPage({.width = 1760, .height = 1800, .left = 40, .margin = 94, .top = 30});
 
   Say("Q3 ", XI0, YI1, 7);
   Continue("72を素数だけの積で表してみよう。", 0);

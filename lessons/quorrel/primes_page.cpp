@@ -10,11 +10,8 @@
 namespace quorrel {
 
 void PrimesPage() {
-  XI0 = 40;
-  XI1 = XI0 + 81;
-  YI1 = 30;
   FE_SETDRAWWIDTH(5);
-  BlankPage(1760, 1800);
+  OpenPage({.width = 1760, .height = 1800, .left = 40, .indent = 81, .top = 30});
 
   Say("Q2 ", XI0, YI1, 7);
   Say("19人の生徒をあまりなく3人班,4人班,5人班に分けられますか。", XI1, YI1, 0);

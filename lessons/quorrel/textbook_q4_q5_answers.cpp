@@ -14,9 +14,8 @@ namespace {
 // The answer pages of the topic: blanked to 1320 x 1300, the heading in
 // colour 7 at the margin 30; the answer lines are indented to 93.
 void AnswersOf(const char* heading) {
-  TextbookAnswersPage(heading, 30, 30, 7, 1320, 1300);
-  XI0 = 30;
-  XI1 = XI0 + 36 + 27;
+  OpenPage({.width = 1320, .height = 1300, .left = 30, .margin = 93, .top = 30});
+  Say(heading, XI0, YI1, 7);
 }
 
 }  // namespace

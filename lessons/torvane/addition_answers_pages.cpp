@@ -13,7 +13,7 @@ namespace torvane {
 
 namespace {
 
-struct WorkedAnswer {
+struct SumAnswer {
   const char* label;  // "(1)": the item line, or its first piece
   const char* sum;    // continues the item line; may be empty
   const char* working;
@@ -24,8 +24,8 @@ struct WorkedAnswer {
 
 // Questions 1 and 2: the label on the column's margin `XI0`, 60 below the
 // line before; working and result on the line 50 below, at `XI1`.
-void LabelledAnswers(const std::vector<WorkedAnswer>& answers) {
-  for (const WorkedAnswer& a : answers) {
+void LabelledAnswers(const std::vector<SumAnswer>& answers) {
+  for (const SumAnswer& a : answers) {
     Say(a.label, XI0, YI1 + 60, 3);
     Continue(a.sum, 0);
     if (*a.working) Say(a.working, XI1, YI1 + 50, 0);
@@ -39,8 +39,8 @@ void LabelledAnswers(const std::vector<WorkedAnswer>& answers) {
 
 // Question 3: the numbered sum 76 left of `XI1`, 70 below the line before;
 // the working at `XI1` 50 below and the result after it.
-void NumberedAnswers(const std::vector<WorkedAnswer>& answers) {
-  for (const WorkedAnswer& a : answers) {
+void NumberedAnswers(const std::vector<SumAnswer>& answers) {
+  for (const SumAnswer& a : answers) {
     Say(a.label, XI1 - 76, YI1 + 70, 0);
     Say(a.working, XI1, YI1 + 50, 0);
     Continue(a.result, 5);
@@ -56,8 +56,7 @@ void Column(float left) {
 }  // namespace
 
 void AdditionAnswersQ12Page() {
-  BlankPage(1760, 1300);
-  Column(40);
+  OpenPage({.width = 1760, .height = 1300, .left = 40, .indent = 54, .top = 30});
   Say("教科書　問1の答", XI0, YI1, 3);
   LabelledAnswers({
       {"(1)", "(-8)+(-3)", "=-(8+3)", "=-11"},

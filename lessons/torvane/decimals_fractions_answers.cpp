@@ -9,7 +9,7 @@ namespace torvane {
 
 namespace {
 
-struct AnswerLine {
+struct PlacedLine {
   const char* text;
   float x, y;  // where the line starts; an answer (y 0) continues the line before
   float colour;
@@ -18,7 +18,7 @@ struct AnswerLine {
 
 // The left column's working at x 114, its questions 76 further left; the
 // right column's at 680 and 604.
-const AnswerLine kLines[] = {
+const PlacedLine kLines[] = {
     {"教科書　問4の答", 74, 30, 3},
     {"(1) (-0.4)+(-0.3)", 38, 100, 0},
     {"=-(0.4+0.3)", 114, 150, 0},
@@ -47,7 +47,7 @@ const AnswerLine kLines[] = {
 
 void DecimalsFractionsAnswersPage() {
   BlankPage(1760, 1300);
-  for (const AnswerLine& line : kLines) {
+  for (const PlacedLine& line : kLines) {
     // The printer draws one bracketed group tall, then clears KAKKO itself.
     if (line.tall_brackets) KAKKO = 1;
     if (line.y == 0) {

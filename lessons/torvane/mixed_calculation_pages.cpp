@@ -45,10 +45,8 @@ void MixedFourTermGenerator() {
 namespace {
 
 void ExamplePage(const std::string& heading) {
-  XI1 = 132;
-  YI1 = 18;
+  OpenPage({.width = 1320, .height = 2000, .margin = 132, .top = 18});
   XIJ = XI1 + 660;
-  BlankPage(1320, 2000);
   Say(heading, 44, YI1, 0);
 }
 

@@ -15,10 +15,9 @@ namespace {
 // `unsigned_positives`.
 void SumOnTheLine(float t1, float t2, bool unsigned_positives) {
   Y_a(31) = 520;
-  NASI = unsigned_positives ? 1 : 0;
   T(1) = t1;
   T(2) = t2;
-  NumberLineSum();
+  NumberLineSum(unsigned_positives);
 }
 
 struct WorkedSum {

@@ -7,8 +7,6 @@
 
 namespace torvane {
 
-float NASI = 0;
-
 namespace {
 
 // Wipes the figure area of the line drawn last (before the first line of the
@@ -44,12 +42,12 @@ void SecondStepArrow() {
   StepArrowSecondMove();
 }
 
-void NumberLineSum() {
+void NumberLineSum(bool unsigned_positives) {
   EraseFigureArea();
   T(3) = T(1) + T(2);
   TablesToTextAndKeyChoice();
   for (int i = 1; i <= 3; ++i) {
-    if (NASI != 1 && T(i) > 0) T_s(i) = "+" + T_s(i);
+    if (!unsigned_positives && T(i) > 0) T_s(i) = "+" + T_s(i);
     X_sa(i) = T_s(i);
   }
   StepsNumberLine();

@@ -5,15 +5,13 @@
 
 namespace torvane {
 
-// 1: positive numbers are written without "+"; any other value: with it.
-extern float NASI;
-
-// In T(1), T(2) (the first term and the sum within -12 to 12), Y(31) the
-// axis and NASI. Leaves T(3) the sum and T$(3) its text as written under the
-// line, T$(1), T$(2), X$(1) to X$(3), T(4) to T(6) the x of the terms and
+// In T(1), T(2) (the first term and the sum within -12 to 12) and Y(31) the
+// axis; positive numbers are written without "+" when `unsigned_positives`,
+// with it otherwise. Leaves T(3) the sum and T$(3) its text as written under
+// the line, T$(1), T$(2), X$(1) to X$(3), T(4) to T(6) the x of the terms and
 // the sum; the figure with the first term's point, the second move's arrow
 // and the sum's point stays on the page.
-void NumberLineSum();
+void NumberLineSum(bool unsigned_positives);
 
 // The redraw of the second move after each key: the first term's point and
 // label, then the arrow from it to the marker (or the colour-7 dot).

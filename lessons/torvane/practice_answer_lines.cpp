@@ -6,23 +6,23 @@
 namespace torvane {
 
 void PracticeAnswerLines(const char* number, ProblemPlace place,
-                         std::initializer_list<AnswerLine> lines) {
-  for (const AnswerLine& line : lines) {
+                         std::initializer_list<PracticeAnswerLine> lines) {
+  for (const PracticeAnswerLine& line : lines) {
     switch (line.kind) {
-      case AnswerLine::kScreen:
+      case PracticeAnswerLine::kScreen:
         PracticeAnswersPage(kPracticeAnswers.WithMargins(line.step, line.step + line.indent),
                             "練習問題");
         ProblemNumberCellBesideTitle(kPracticeAnswers, number);
         break;
-      case AnswerLine::kColumn:
+      case PracticeAnswerLine::kColumn:
         XI1 = line.step + (XI1 - XI0);
         XI0 = line.step;
         YI1 = 30;
         break;
-      case AnswerLine::kKey:
+      case PracticeAnswerLine::kKey:
         WaitAnyKey();
         break;
-      case AnswerLine::kProblem:
+      case PracticeAnswerLine::kProblem:
         Say(line.text, XI0, YI1 + line.step, 3);
         if (place == ProblemPlace::kAfterLabel) {
           Continue(line.problem, 0);
@@ -30,16 +30,16 @@ void PracticeAnswerLines(const char* number, ProblemPlace place,
           Say(line.problem, XI1 + 16, YI1, 0);
         }
         break;
-      case AnswerLine::kWorking:
+      case PracticeAnswerLine::kWorking:
         Say(line.text, XI1, YI1 + line.step, 0);
         break;
-      case AnswerLine::kAnswer:
+      case PracticeAnswerLine::kAnswer:
         Say(line.text, XI1, YI1 + line.step, 5);
         break;
-      case AnswerLine::kAnswerAfter:
+      case PracticeAnswerLine::kAnswerAfter:
         Continue(line.text, 5);
         break;
-      case AnswerLine::kVerdict:
+      case PracticeAnswerLine::kVerdict:
         Say(line.text, XI1, YI1 + line.step, 3);
         break;
     }

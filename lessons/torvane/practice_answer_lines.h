@@ -7,7 +7,7 @@
 
 namespace torvane {
 
-struct AnswerLine {
+struct PracticeAnswerLine {
   enum Kind {
     kScreen,       // a new screen: blanked, the header, its first column
     kColumn,       // the next column, from the top
@@ -25,29 +25,29 @@ struct AnswerLine {
 };
 
 // The lines of each kind (a line below the one before by 50 unless given).
-constexpr AnswerLine Screen(float xi0, float indent = 54) {
-  return {AnswerLine::kScreen, "", xi0, "", indent};
+constexpr PracticeAnswerLine Screen(float xi0, float indent = 54) {
+  return {PracticeAnswerLine::kScreen, "", xi0, "", indent};
 }
-constexpr AnswerLine Column(float xi0) {
-  return {AnswerLine::kColumn, "", xi0};
+constexpr PracticeAnswerLine Column(float xi0) {
+  return {PracticeAnswerLine::kColumn, "", xi0};
 }
-constexpr AnswerLine Key() {
-  return {AnswerLine::kKey};
+constexpr PracticeAnswerLine Key() {
+  return {PracticeAnswerLine::kKey};
 }
-constexpr AnswerLine Problem(const char* label, const char* problem, float step) {
-  return {AnswerLine::kProblem, label, step, problem};
+constexpr PracticeAnswerLine LabelledProblem(const char* label, const char* problem, float step) {
+  return {PracticeAnswerLine::kProblem, label, step, problem};
 }
-constexpr AnswerLine Working(const char* text, float step = 50) {
-  return {AnswerLine::kWorking, text, step};
+constexpr PracticeAnswerLine Working(const char* text, float step = 50) {
+  return {PracticeAnswerLine::kWorking, text, step};
 }
-constexpr AnswerLine Answer(const char* text, float step = 50) {
-  return {AnswerLine::kAnswer, text, step};
+constexpr PracticeAnswerLine Answer(const char* text, float step = 50) {
+  return {PracticeAnswerLine::kAnswer, text, step};
 }
-constexpr AnswerLine AnswerAfter(const char* text) {
-  return {AnswerLine::kAnswerAfter, text};
+constexpr PracticeAnswerLine AnswerAfter(const char* text) {
+  return {PracticeAnswerLine::kAnswerAfter, text};
 }
-constexpr AnswerLine Verdict(const char* text) {
-  return {AnswerLine::kVerdict, text, 50};
+constexpr PracticeAnswerLine Verdict(const char* text) {
+  return {PracticeAnswerLine::kVerdict, text, 50};
 }
 
 // Where a problem's text stands: right after its label, or 16 right of the
@@ -58,6 +58,6 @@ enum class ProblemPlace { kAfterLabel, kPastMargin };
 // header is the title cell "練習問題" at `XI1`, 30 and the page's number
 // 44 right of it; each column starts from `YI1` = 30.
 void PracticeAnswerLines(const char* number, ProblemPlace place,
-                         std::initializer_list<AnswerLine> lines);
+                         std::initializer_list<PracticeAnswerLine> lines);
 
 }  // namespace torvane

@@ -2,9 +2,9 @@
 // two columns; each problem's working and answer come with the next problem.
 #include <initializer_list>
 
+#include "explanation_page.h"
 #include "mixed_add_sub_pages.h"
 #include "shell.h"
-#include "textbook_answers.h"
 
 namespace torvane {
 
@@ -32,8 +32,8 @@ void WorkedProblem(const char* label, const char* problem, float step, ProblemTe
 }  // namespace
 
 void Question10Answers() {
-  TextbookAnswersPage("問10の解答", 84, 30);
-  XI0 = XI1 - 54;
+  OpenPage({.width = 1760, .height = 1300, .left = 30, .margin = 84, .top = 30});
+  Say("問10の解答", XI1, YI1, 3);
   WorkedProblem("(1)", "3-9-6", 60, ProblemText::kAfterLabel, {"=3-15"}, "=-12");
   WorkedProblem("(2)", " -12+8-(-14)", 60, ProblemText::kAtMargin, {"=-12+8+14", "=-12+22"}, "=10");
   WorkedProblem("(3)", " 6-10+(-15)", 60, ProblemText::kAtMargin, {"=6-10-15", "=6-25"}, "=-19");

@@ -24,9 +24,7 @@ void ThreeBracketedNumbers() {
 }
 
 void ShowThreeBracketed() {
-  XI1 = 44;
-  YI1 = 18;
-  BlankPage(1320, 2000);
+  OpenPage({.width = 1320, .height = 2000, .margin = 44, .top = 18});
   Say("例　次の式をかっこのない式で表しなさい。", XI1 + 44, YI1, 0);
   Say("① (" + T_s(11) + ")+(" + T_s(2) + ")+(" + T_s(3) + ")", XI1 + 88, YI1 + 80, 0);
   WaitAnyKey();

@@ -16,9 +16,7 @@ namespace {
 // The subtraction and its rewriting, the subtracted number's opposite in a
 // box that a key fills.
 void ShowRewriteExample() {
-  XI1 = 44;
-  YI1 = 18;
-  BlankPage(1320, 1300);
+  OpenPage({.width = 1320, .height = 1300, .margin = 44, .top = 18});
   Say("問①　加法になおしなさい。", 88, 18, 0);
   Say(T_s(1) + "-" + T_s(2), XI1 + 176, 18 + 80, 0);
   Say("=" + T_s(3), XI1 + 132, 98 + 60, 0);

@@ -10,7 +10,7 @@ namespace torvane {
 
 namespace {
 
-struct WorkedAnswer {
+struct CalculationAnswer {
   const char* label;
   const char* problem;
   const char* working;
@@ -19,7 +19,7 @@ struct WorkedAnswer {
 
 // After a key: the label, the problem on its line, the working line and the
 // result below.
-void ShowAnswer(const WorkedAnswer& answer) {
+void ShowAnswer(const CalculationAnswer& answer) {
   WaitAnyKey();
   Say(answer.label, XI0, YI1 + 60, 3);
   Say(answer.problem, XI1, YI1, 0);
@@ -28,12 +28,13 @@ void ShowAnswer(const WorkedAnswer& answer) {
 }
 
 // A column: its heading at the margin of its lines, then its answers.
-void Column(const char* heading, float label_margin, std::initializer_list<WorkedAnswer> answers) {
+void Column(const char* heading, float label_margin,
+            std::initializer_list<CalculationAnswer> answers) {
   XI0 = label_margin;
   XI1 = XI0 + 54;
   YI1 = 30;
   Say(heading, XI1, YI1, 3);
-  for (const WorkedAnswer& answer : answers) ShowAnswer(answer);
+  for (const CalculationAnswer& answer : answers) ShowAnswer(answer);
 }
 
 }  // namespace

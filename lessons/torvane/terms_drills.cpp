@@ -9,16 +9,15 @@
 
 namespace torvane {
 
-float P1 = 0, P2 = 0, P3 = 0;
-
 namespace {
 
 // T(1), T(2), T(3) and their texts: `T$(11)` T$(12) T$(13) is the expression
 // (-5+3-7), "=" `T$(11)` `T$(22)` `T$(23)` the same as a sum (=-5+3+(-7)).
 void ThreeTerms() {
-  T(1) = DrawSignedNumber(9, P1);
-  T(2) = DrawSignedNumber(9, P2);
-  T(3) = DrawSignedNumber(9, P3);
+  float sign_draw = 0;
+  T(1) = DrawSignedNumber(9, sign_draw);
+  T(2) = DrawSignedNumber(9, sign_draw);
+  T(3) = DrawSignedNumber(9, sign_draw);
   T(11) = T(1);
   TablesToTextAndKeyChoice();
   T_s(12) = T(2) > 0 ? "+" + T_s(2) : T_s(2);
@@ -38,9 +37,7 @@ void ExpressionAndSumForm() {
 }
 
 void ShowListTermsExample() {
-  XI1 = 44;
-  YI1 = 18;
-  BlankPage(1320, 2000);
+  OpenPage({.width = 1320, .height = 2000, .margin = 44, .top = 18});
   Say("Q1 ", 88, YI1, 3);
   Continue("次の式の項をすべていいなさい。", 0);
   ExpressionAndSumForm();

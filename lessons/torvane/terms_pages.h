@@ -9,9 +9,6 @@
 
 namespace torvane {
 
-// Sign draws of the three terms of the terms drills: 1 makes a term negative.
-extern float P1, P2, P3;
-
 // "<めあて>" and the topic's two aims; returns at once.
 void TermsGoalPage();
 

@@ -10,16 +10,15 @@ namespace torvane {
 
 namespace {
 
-// The question at (x, y), the sum built on the line at 520, a key, the
-// result after the question, a key. Positive numbers keep the "+" that
-// NASI = 0 gives them: no page leaves NASI at 1.
+// The question at (x, y), the sum built on the line at 520 with positive
+// numbers signed, a key, the result after the question, a key.
 void WorkedSumOnTheLine(const char* question, float x, float y, float t1, float t2,
                         const char* result) {
   Say(question, x, y, 0);
   Y_a(31) = 520;
   T(1) = t1;
   T(2) = t2;
-  NumberLineSum();
+  NumberLineSum(false);
   WaitAnyKey();
   Continue(result, 3);
   WaitAnyKey();

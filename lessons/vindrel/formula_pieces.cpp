@@ -6,7 +6,7 @@
 
 namespace vindrel {
 
-void Piece(const std::string& text, float colour, int anchor) {
+void FormulaPiece(const std::string& text, float colour, int anchor) {
   if (anchor != 0) {
     X_a(anchor) = XI2 + 10;
     Y_a(anchor) = YI1;

@@ -11,7 +11,7 @@ namespace vindrel {
 
 namespace {
 
-struct WorkedAnswer {
+struct OperationsAnswer {
   const char* label;
   const char* question;
   std::initializer_list<const char*> lines;
@@ -20,12 +20,12 @@ struct WorkedAnswer {
 
 // The answers of one column from its top, 50 below the heading line and 70
 // below the answer before.
-void AnswerColumn(float left, std::initializer_list<WorkedAnswer> answers) {
+void OperationsAnswerColumn(float left, std::initializer_list<OperationsAnswer> answers) {
   XI0 = left;
   XI1 = XI0 + 54;
   YI1 = 30;
   float gap = 50;
-  for (const WorkedAnswer& answer : answers) {
+  for (const OperationsAnswer& answer : answers) {
     Say(answer.label, XI0, YI1 + gap, 3);
     Say(answer.question, XI1, YI1, 0);
     for (const char* line : answer.lines) Say(line, XI1, YI1 + 50, 0);
@@ -39,23 +39,24 @@ void AnswerColumn(float left, std::initializer_list<WorkedAnswer> answers) {
 void OperationsQuestion3AnswersPage() {
   TextbookAnswersPage("問3　解答", 40, 30, 3, 1320, 1300);
   WaitAnyKey();
-  AnswerColumn(40, {
-                       {"(1)", " -4-6*(-3)", {"=-4+18"}, "=14"},
-                       {"(2)", " 3*(-7)-9*(-8)", {"=-21+72"}, "=51"},
-                       {"(3)", " 5*(-12)+14/7", {"=-60+2"}, "=-58"},
-                       {"(4)", " 10/(-5)-(-6)*2", {"=-2-(-12)", "=-2+12"}, "=10"},
-                   });
-  AnswerColumn(640, {
-                        {"(5)", " 4*(-2)+(-3^2)", {"=-8+(-9)", "=-8-9"}, "=-17"},
-                        {"(6)", " (-2)^2+2^3/(-4)", {"=4+8/(-4)", "=4-2"}, "=2"},
-                    });
+  OperationsAnswerColumn(40, {
+                                 {"(1)", " -4-6*(-3)", {"=-4+18"}, "=14"},
+                                 {"(2)", " 3*(-7)-9*(-8)", {"=-21+72"}, "=51"},
+                                 {"(3)", " 5*(-12)+14/7", {"=-60+2"}, "=-58"},
+                                 {"(4)", " 10/(-5)-(-6)*2", {"=-2-(-12)", "=-2+12"}, "=10"},
+                             });
+  OperationsAnswerColumn(640, {
+                                  {"(5)", " 4*(-2)+(-3^2)", {"=-8+(-9)", "=-8-9"}, "=-17"},
+                                  {"(6)", " (-2)^2+2^3/(-4)", {"=4+8/(-4)", "=4-2"}, "=2"},
+                              });
 }
 
 void OperationsQuestion4AnswersPage() {
   TextbookAnswersPage("問4　解答", 40, 30, 3, 1320, 1300);
   WaitAnyKey();
-  AnswerColumn(40, {{"(1)", " -5+(13-7)/3", {"=-5+6/3", "=-5+2"}, "=-3"}});
-  AnswerColumn(640, {{"(2)", " 7-{(-2)^2-(9-14)}", {"=7-{4-(-5)}", "=7-(4+5)", "=7-9"}, "=-2"}});
+  OperationsAnswerColumn(40, {{"(1)", " -5+(13-7)/3", {"=-5+6/3", "=-5+2"}, "=-3"}});
+  OperationsAnswerColumn(
+      640, {{"(2)", " 7-{(-2)^2-(9-14)}", {"=7-{4-(-5)}", "=7-(4+5)", "=7-9"}, "=-2"}});
 }
 
 }  // namespace vindrel

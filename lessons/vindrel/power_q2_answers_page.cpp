@@ -11,18 +11,18 @@ namespace vindrel {
 namespace {
 
 // One line below the problem: its step below the line above, its text.
-struct AnswerLine {
+struct WorkingLine {
   float step;
   const char* text;
 };
 
 // The label at `XI0` and the problem 16 right of `XI1`, 60 below the last
 // line; then the lines at `XI1`, the last one, the value, in colour 5.
-void Q2Answer(const char* label, const char* problem, std::initializer_list<AnswerLine> lines) {
+void Q2Answer(const char* label, const char* problem, std::initializer_list<WorkingLine> lines) {
   Say(label, XI0, YI1 + 60, 3);
   Say(problem, XI1 + 16, YI1, 0);
   size_t n = 0;
-  for (const AnswerLine& line : lines) {
+  for (const WorkingLine& line : lines) {
     Say(line.text, XI1, YI1 + line.step, ++n == lines.size() ? 5 : 0);
   }
 }

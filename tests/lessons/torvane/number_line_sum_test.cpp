@@ -21,13 +21,12 @@ class NumberLineSumTest : public HeadlessTest {
     StartUp();
     ClearLog();
   }
-  void Sum(float t1, float t2, float nasi, const std::string& keys) {
+  void Sum(float t1, float t2, bool unsigned_positives, const std::string& keys) {
     Keys(keys);
     Y_a(31) = 520;
     T(1) = t1;
     T(2) = t2;
-    NASI = nasi;
-    NumberLineSum();
+    NumberLineSum(unsigned_positives);
   }
   // The number-line prompts, in order.
   std::vector<std::string> Notices() {
@@ -56,22 +55,25 @@ std::string Notice(const std::string& move) {
 
 TEST_F(NumberLineSumTest, TextsAreSignedUnlessAskedNotTo) {
   struct Case {
-    float t1, t2, nasi;
+    float t1, t2;
+    bool unsigned_positives;
     std::string keys;
     std::string first, second, sum;
   };
   const Case cases[] = {
-      {3, 5, 1, "Right Right Right Enter Right Right Right Right Right Enter", "3", "5", "8"},
-      {3, 5, 0, "Right Right Right Enter Right Right Right Right Right Enter", "+3", "+5", "+8"},
-      {-4, 5, 0, "Left Left Left Left Enter Right Right Right Right Right Enter", "-4", "+5", "+1"},
+      {3, 5, true, "Right Right Right Enter Right Right Right Right Right Enter", "3", "5", "8"},
+      {3, 5, false, "Right Right Right Enter Right Right Right Right Right Enter", "+3", "+5",
+       "+8"},
+      {-4, 5, false, "Left Left Left Left Enter Right Right Right Right Right Enter", "-4", "+5",
+       "+1"},
       // A sum of 0 has no sign.
-      {5, -5, 0, "Right Right Right Right Right Enter Left Left Left Left Left Enter", "+5", "-5",
-       "0"},
+      {5, -5, false, "Right Right Right Right Right Enter Left Left Left Left Left Enter", "+5",
+       "-5", "0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
     ClearLog();
-    Sum(c.t1, c.t2, c.nasi, c.keys);
+    Sum(c.t1, c.t2, c.unsigned_positives, c.keys);
     EXPECT_EQ(T_s(3), c.sum);
     const std::vector<std::string> notices = Notices();
     ASSERT_FALSE(notices.empty());
@@ -87,7 +89,7 @@ TEST_F(NumberLineSumTest, TextsAreSignedUnlessAskedNotTo) {
 
 TEST_F(NumberLineSumTest, EnterCountsOnlyOnTheTargetAndTheMarkerStaysOnTheLine) {
   // Enter on 0, on 1 and past the end are refused; the marker stops at 12.
-  Sum(12, -2, 0, "Enter Right Enter " + Repeat("Right", 12) + "x Enter Left Enter Left Enter");
+  Sum(12, -2, false, "Enter Right Enter " + Repeat("Right", 12) + "x Enter Left Enter Left Enter");
   // One prompt per key: 3 + 12 + 1 (x) + 1 on the first move, 4 on the second.
   EXPECT_EQ(Notices().size(), 17u + 4u);
   EXPECT_EQ(T_s(3), "+10");
@@ -96,13 +98,13 @@ TEST_F(NumberLineSumTest, EnterCountsOnlyOnTheTargetAndTheMarkerStaysOnTheLine) 
 
 TEST_F(NumberLineSumTest, PointsAreLabelledInTheColourOfTheirSign) {
   // A move of 0 is taken at once, its point drawn over the first term's.
-  Sum(-3, 0, 0, "Left Left Left Enter Enter");
+  Sum(-3, 0, false, "Left Left Left Enter Enter");
   // Centred on their points: "-3" is 54 wide; the redraw of the second move
   // labels the first point again.
   const std::vector<std::string> want = {"413 5 -3", "413 5 -3", "413 5 -3"};
   EXPECT_EQ(Labels(), want);
   ClearLog();
-  Sum(0, 4, 0, "Enter Right Right Right Right Enter");
+  Sum(0, 4, false, "Enter Right Right Right Right Enter");
   // 0 is drawn in colour 3 over the line's own "0".
   const std::vector<std::string> zero = Labels();
   ASSERT_GE(zero.size(), 2u);
@@ -111,7 +113,7 @@ TEST_F(NumberLineSumTest, PointsAreLabelledInTheColourOfTheirSign) {
 }
 
 TEST_F(NumberLineSumTest, TheSecondMoveNoLongerShowsTheFirstArrow) {
-  Sum(2, 3, 1, "Right Right Enter Right Right Right Enter");
+  Sum(2, 3, true, "Right Right Enter Right Right Right Enter");
   // Arrows are drawn 12 wide at the marker level 470: the first move's from
   // 560, the second's from 640 only once it has begun.
   std::vector<double> starts;
