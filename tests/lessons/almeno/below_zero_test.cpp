@@ -12,6 +12,7 @@
 #include "globals.h"
 #include "goal_page.h"
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "page_reader.h"
 #include "shell.h"
 
@@ -47,13 +48,6 @@ size_t After(const std::vector<Print>& prints, const char* sjis, size_t before) 
     if (prints[i].text == Utf8(sjis)) at = i + 1;
   }
   return at;
-}
-// n keys of every kind: any key advances a page, the arrows and Enter included.
-std::string AnyKeys(int n) {
-  const char* const kinds[] = {"Enter", "Right", "Left", "5", "Space", "x"};
-  std::string out;
-  for (int i = 0; i < n; ++i) out += std::string(kinds[i % 6]) + " ";
-  return out;
 }
 // ---- the topic entry ---------------------------------------------------------------
 
@@ -394,7 +388,7 @@ TEST(BelowZeroPages, SignsAndIntegersReturnToTheSubmenuAfterTheirLastAnswer) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.item);
     PlayerRun run =
-        RunPlayer("almeno", std::string("1 Enter ") + c.item + " Enter " + AnyKeys(c.keys));
+        RunPlayer("almeno", std::string("1 Enter ") + c.item + " Enter" + AnyKeys(c.keys));
     EXPECT_EQ(run.ending, kUsedUp);
     const std::vector<Print> prints = PrintsOf(run);
     EXPECT_EQ(Count(prints, "何かキーを押して下さい。"), c.keys);

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "globals.h"
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "page_reader.h"
 #include "shell.h"
 
@@ -27,7 +29,7 @@ const char* const kNextStep = "次のステップは１を入力。";
 const char* const kMoveConfirm = "点を ←→で動かす。Enterキーで確定";
 const char* const kMoveEnd = "点を ←→で動かす。Enterキーで終了";
 
-struct ItemRun {
+struct MarkingRun {
   std::vector<std::string> waits;  // the prompts, in order (Shift-JIS names above)
   // The printer's texts on the page after the last wait ("x y colour text").
   std::vector<std::string> closing_texts;
@@ -36,9 +38,9 @@ struct ItemRun {
 };
 
 // Opens item `item` of the topic and runs `keys` on it.
-ItemRun OpenItem(int item, const std::string& keys) {
+MarkingRun OpenItem(int item, const std::string& keys) {
   PlayerRun run = RunPlayer("almeno", "1 Enter " + std::to_string(item) + " Enter " + keys);
-  ItemRun out;
+  MarkingRun out;
   out.ending = run.ending;
   const std::vector<std::string> prompts = {kAnyKey, kNextStep, kMoveConfirm, kMoveEnd};
   int submenus = 0;
@@ -78,38 +80,96 @@ std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> pa
   return out;
 }
 
-bool Contains(const std::vector<std::string>& texts, const std::string& sjis_tail) {
-  for (const std::string& t : texts) {
-    if (t.size() >= Utf8(sjis_tail).size() &&
-        t.compare(t.size() - Utf8(sjis_tail).size(), std::string::npos, Utf8(sjis_tail)) == 0) {
-      return true;
-    }
-  }
-  return false;
+// One item on a key script that takes it back to the submenu: the prompts it
+// stops at, in order, and all it shows after the last one ("x y colour
+// text", Shift-JIS; "*" for an X that depends on the text's width).
+struct MarkingCase {
+  const char* name;
+  int item;
+  std::string keys;
+  std::vector<std::string> waits;
+  std::vector<std::string> closing_texts;
+};
+
+void PrintTo(const MarkingCase& c, std::ostream* out) {
+  *out << c.name;
 }
 
-TEST(MarkingPages, PositivePointsTriesUntilOneThenShowsTheTargets) {
-  // Attempt 1 hits 2; attempt 2 is confirmed on 0; then 1 at the next step.
-  ItemRun run = OpenItem(4, "Right Right Right Right Enter 2 Enter Enter 1 Enter");
+// After item ④'s last next-step prompt: a fresh line's digits and the two
+// targets, nothing else (no textbook line).
+const std::vector<std::string> kPositivePointsEnd = {
+    "668 265 0 0",  "748 265 0 1",  "828 265 0 2",  "908 265 0 3", "988 265 0 4",
+    "1068 265 0 5", "1148 265 0 6", "1228 265 0 7", "* 150 5 2",   "* 150 5 3.5"};
+
+class MarkingItems : public ::testing::TestWithParam<MarkingCase> {};
+
+// The item takes exactly its keys: with them it stops at its prompts, ends
+// with its closing texts and comes back to the submenu; one key fewer and it
+// is still waiting.
+TEST_P(MarkingItems, StopAtTheirPromptsAndComeBackToTheSubmenu) {
+  const MarkingCase& c = GetParam();
+  const MarkingRun run = OpenItem(c.item, c.keys);
   EXPECT_EQ(run.ending, "script used up");
   EXPECT_TRUE(run.back_at_submenu);
-  EXPECT_EQ(run.waits, Join({Repeated(kMoveConfirm, 5), {kNextStep}, {kMoveConfirm}, {kNextStep}}));
-  // After the last wait: the fresh line's digits and the two targets, nothing
-  // else (no textbook line).
-  ASSERT_EQ(run.closing_texts.size(), 8u + 2);
-  EXPECT_EQ(run.closing_texts[0], "668 265 0 0");
-  EXPECT_TRUE(Contains({run.closing_texts[8]}, "150 5 2"));
-  EXPECT_TRUE(Contains({run.closing_texts[9]}, "150 5 3.5"));
+  EXPECT_EQ(run.waits, c.waits);
+  ASSERT_EQ(run.closing_texts.size(), c.closing_texts.size());
+  for (size_t i = 0; i < c.closing_texts.size(); ++i) {
+    EXPECT_TRUE(StepMatches(run.closing_texts[i], c.closing_texts[i]))
+        << run.closing_texts[i] << " is not " << Utf8(c.closing_texts[i]);
+  }
+  EXPECT_FALSE(OpenItem(c.item, WithoutLastKey(c.keys)).back_at_submenu);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    FirstTopic, MarkingItems,
+    ::testing::Values(
+        // Attempt 1 hits 2; attempt 2 is confirmed on 0; then 1 at the next
+        // step.
+        MarkingCase{"PositivePointsTriesUntilOne", 4,
+                    "Right Right Right Right Enter 2 Enter Enter 1 Enter",
+                    Join({Repeated(kMoveConfirm, 5), {kNextStep}, {kMoveConfirm}, {kNextStep}}),
+                    kPositivePointsEnd},
+        // The letter is ignored: one more prompt of the same attempt.
+        MarkingCase{
+            "PositivePointsIgnoreALetter", 4,
+            "Right Right Right Right Enter 0 Enter A Enter 1 Enter",
+            Join({Repeated(kMoveConfirm, 5), {kNextStep}, Repeated(kMoveConfirm, 2), {kNextStep}}),
+            kPositivePointsEnd},
+        // The try at -2, a key, on the full line -3.5 and then 0, then 1; a
+        // key; only the textbook line after it.
+        MarkingCase{"NegativePointsOneTryThenTheFullLineAndTheTextbookLine",
+                    5,
+                    "Left Left Left Left Enter A "
+                    "Left Left Left Left Left Left Left Enter 3 Enter Enter 1 Enter A",
+                    Join({Repeated(kMoveConfirm, 5),
+                          {kAnyKey},
+                          Repeated(kMoveEnd, 8),
+                          {kNextStep},
+                          {kMoveEnd},
+                          {kNextStep},
+                          {kAnyKey}}),
+                    {"44 580 7 教科書 問5　をしなさい。"}},
+        MarkingCase{"Question5RevealsTheValuesOneAKeyThenTheTextbookLine",
+                    6,
+                    "A A A A",
+                    Repeated(kAnyKey, 4),
+                    {"44 580 7 教科書 問6　をしなさい。"}},
+        // "-2.5" centred over 440, 140 above the line at 320, with no key
+        // after it.
+        MarkingCase{"Question6EndsOnTheFourthPointWithoutAKey",
+                    7,
+                    "A A A A",
+                    Repeated(kAnyKey, 4),
+                    {"* 180 3 -2.5"}},
+        MarkingCase{"PracticeAnswersEndWithTheNaturalNumbers",
+                    8,
+                    "A A A",
+                    Repeated(kAnyKey, 3),
+                    {"* 310 5 +9,6"}}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(MarkingPages, PositivePointsKeepsAHitInTheNextAttempt) {
   const std::string hit_then_miss = "Right Right Right Right Enter 0 Enter A Enter 1 Enter";
-  ItemRun run = OpenItem(4, hit_then_miss);
-  EXPECT_TRUE(run.back_at_submenu);
-  // The letter is ignored: one more prompt of the same attempt.
-  EXPECT_EQ(run.waits,
-            Join({Repeated(kMoveConfirm, 5), {kNextStep}, Repeated(kMoveConfirm, 2), {kNextStep}}));
-
   // What the learner sees before the first key of an attempt: the found
   // points' discs (radius 15) and labels on the line at y 240.
   struct Picture {
@@ -157,53 +217,9 @@ TEST(MarkingPages, PositivePointsKeepsAHitInTheNextAttempt) {
   EXPECT_EQ(attempts[1].labels[0], "2");
 }
 
-TEST(MarkingPages, NegativePointsOneTryThenTheFullLineAndTheTextbookLine) {
-  // The try at -2, a key, on the full line -3.5 and then 0, then 1; a key.
-  ItemRun run = OpenItem(5,
-                         "Left Left Left Left Enter A "
-                         "Left Left Left Left Left Left Left Enter 3 Enter Enter 1 Enter A");
-  EXPECT_EQ(run.ending, "script used up");
-  EXPECT_TRUE(run.back_at_submenu);
-  EXPECT_EQ(run.waits, Join({Repeated(kMoveConfirm, 5),
-                             {kAnyKey},
-                             Repeated(kMoveEnd, 8),
-                             {kNextStep},
-                             {kMoveEnd},
-                             {kNextStep},
-                             {kAnyKey}}));
-  // Only the textbook line after the last key.
-  EXPECT_EQ(run.closing_texts, std::vector<std::string>{Utf8("44 580 7 教科書 問5　をしなさい。")});
-}
-
-TEST(MarkingPages, Question5RevealsTheValuesOneAKeyThenTheTextbookLine) {
-  ItemRun run = OpenItem(6, "A A A A");
-  EXPECT_EQ(run.ending, "script used up");
-  EXPECT_TRUE(run.back_at_submenu);
-  EXPECT_EQ(run.waits, Repeated(kAnyKey, 4));
-  EXPECT_EQ(run.closing_texts, std::vector<std::string>{Utf8("44 580 7 教科書 問6　をしなさい。")});
-}
-
-TEST(MarkingPages, Question6EndsOnTheFourthPointWithoutAKey) {
-  ItemRun run = OpenItem(7, "A A A A");
-  EXPECT_EQ(run.ending, "script used up");
-  EXPECT_TRUE(run.back_at_submenu);
-  EXPECT_EQ(run.waits, Repeated(kAnyKey, 4));
-  ASSERT_EQ(run.closing_texts.size(), 1u);
-  // "-2.5" centred over 440, 140 above the line at 320.
-  EXPECT_TRUE(Contains(run.closing_texts, " 180 3 -2.5"));
-}
-
-TEST(MarkingPages, PracticeAnswersEndWithTheNaturalNumbers) {
-  ItemRun run = OpenItem(8, "A A A");
-  EXPECT_EQ(run.ending, "script used up");
-  EXPECT_TRUE(run.back_at_submenu);
-  EXPECT_EQ(run.waits, Repeated(kAnyKey, 3));
-  ASSERT_EQ(run.closing_texts.size(), 1u);
-  EXPECT_TRUE(Contains(run.closing_texts, " 310 5 +9,6"));
-}
-
-TEST(MarkingPages, AScriptOneKeyShortNeverReachesTheSubmenu) {
-  EXPECT_FALSE(OpenItem(6, "A A A").back_at_submenu);
+// A try confirmed where it starts, a key and a point on the full line leave
+// the page waiting for the rest.
+TEST(MarkingPages, AScriptShortOfTheEndNeverReachesTheSubmenu) {
   EXPECT_FALSE(OpenItem(5, "Enter A Enter").back_at_submenu);
 }
 

@@ -14,6 +14,7 @@
 #include "globals.h"
 #include "goal_page.h"
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "order_absolute_value_pages.h"
 #include "page_reader.h"
 #include "shell.h"
@@ -23,244 +24,200 @@ namespace almeno {
 namespace {
 
 const char* const kSubmenu = "①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了";
-const char* const kAnyKey = "何かキーを押して下さい。";
 
-// A key script of `n` keys of every kind: any key turns the page.
-std::string AnyKeys(int n) {
-  static const char* const kinds[] = {"Enter", "a", "5", "Space", "Left", "Right", "-"};
-  std::string keys;
-  for (int i = 0; i < n; ++i) keys += std::string(" ") + kinds[i % 7];
-  return keys;
-}
-
-// One item of the topic opened from the main menu, as the learner sees it:
-// after the submenu has been asked the first time, every text the printer
-// puts on the page ("x y colour text"), "KEY" for every key wait and "MENU"
-// for the submenu line. The number line's labels (at `line_y` + 25) are
-// left out: its own test checks them.
-struct ItemRun {
-  std::string ending;
-  std::vector<std::string> events;
-  int key_waits = 0;
+// An item of the topic and the height of the number line on its page (0:
+// none).
+struct OrderItem {
+  int line_y;
+  ItemCase item;
 };
 
-ItemRun RunItem(int item, int keys, int line_y) {
-  PlayerRun run = RunPlayer("almeno", "3 Enter " + std::to_string(item) + " Enter" + AnyKeys(keys));
-  ItemRun out{run.ending, {}, 0};
+// A case prints as its name in test listings.
+void PrintTo(const OrderItem& c, std::ostream* out) {
+  *out << c.item.name;
+}
+
+// The item's page as the learner sees it, its texts and key waits, without
+// the number line's labels "-7" to "7" (25 below the line at `line_y`): its
+// own test checks them.
+std::vector<std::string> StepsWithoutLineLabels(const ItemRun& r, int line_y) {
   static const std::set<std::string> labels = {"-7", "-6", "-5", "-4", "-3", "-2", "-1", "0",
                                                "1",  "2",  "3",  "4",  "5",  "6",  "7"};
-  bool after_first_menu = false;
-  for (const std::string& line : run.log) {
-    std::vector<std::string> f = Fields(line);
-    if (f.size() < 6 || f[0] != "print" || f[5].empty()) continue;
-    if (f[5] == Utf8(kSubmenu)) {
-      if (after_first_menu) out.events.push_back("MENU");
-      after_first_menu = true;
-      continue;
-    }
-    if (!after_first_menu) continue;
-    if (f[5] == Utf8(kAnyKey)) {
-      out.events.push_back("KEY");
-      ++out.key_waits;
-      continue;
-    }
-    if (f[1] != "PrintMarkup" || std::stod(f[3]) >= 900) continue;
-    if (std::stod(f[3]) == line_y + 25 && labels.count(f[5])) continue;
-    out.events.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
+  std::vector<std::string> out;
+  for (const std::string& step : r.steps) {
+    // "x y colour text"; a prompt has no blank.
+    const size_t y = step.find(' ') + 1, colour = step.find(' ', y) + 1,
+                 text = step.find(' ', colour) + 1;
+    const bool label = y > 0 && colour > y && text > colour &&
+                       step.substr(y, colour - 1 - y) == std::to_string(line_y + 25) &&
+                       labels.count(step.substr(text));
+    if (!label) out.push_back(step);
   }
   return out;
 }
 
-// The expected events, Shift-JIS in the source; "*" stands for any field
-// (the X of a text that continues its line, the place of an arc's label).
-void ExpectEvents(const std::vector<std::string>& seen, const std::vector<std::string>& expected) {
-  ASSERT_EQ(seen.size(), expected.size());
-  for (size_t i = 0; i < seen.size(); ++i) {
-    const std::string want = Utf8(expected[i]);
-    std::vector<std::string> a, b;
-    std::stringstream sa(seen[i]), sb(want);
-    for (std::string w; std::getline(sa, w, ' ') && a.size() < 3;) a.push_back(w);
-    for (std::string w; std::getline(sb, w, ' ') && b.size() < 3;) b.push_back(w);
-    if (b.size() < 3 || a.size() < 3) {
-      EXPECT_EQ(seen[i], want) << "event " << i;
-      continue;
-    }
-    // The text is the rest of the line after three fields.
-    auto rest = [](const std::string& s) {
-      size_t p = 0;
-      for (int k = 0; k < 3; ++k) p = s.find(' ', p) + 1;
-      return s.substr(p);
-    };
-    for (int k = 0; k < 3; ++k) {
-      if (b[k] != "*") {
-        EXPECT_EQ(a[k], b[k]) << "event " << i << ": " << seen[i];
-      }
-    }
-    EXPECT_EQ(rest(seen[i]), rest(want)) << "event " << i;
+const OrderItem kItems[] = {
+    {.line_y = 260,
+     .item =
+         {.name = "Item1",
+          .keys = "1 Enter" + AnyKeys(37),
+          .key_waits = 37,
+          .steps =
+              {// The sign change.
+               "30 20 7 Q ", "* 20 0 +3の符号を変えた数をいいなさい。", "W", "* 20 5 -3", "W",
+               "30 80 5 符号を変える", "W", "* 80 3 …+,-の符号をとりかえた数をつくること", "W",
+               "30 140 7 ① ", "* 140 0 -4の符号を変えた数をいいなさい。", "W", "* 140 5 +4", "W",
+               "30 200 7 ② ", "* 200 0 3の符号を変えた数をいいなさい。", "W", "* 200 5 -3", "W",
+               "* 140 5 (4でもよい)", "W", "30 260 7 ③ ",
+               "* 260 0 -1.5の符号を変えた数をいいなさい。", "W", "* 260 5 1.5",
+               // The absolute value, on its own screen.
+               "W", "30 20 0 Q ", "* 20 3 3,-3,-4,4,-1.5,1.5 ", "* 20 0 を数直線上に表しなさい。",
+               "W", "W", "W", "W", "W", "W", "W", "60 80 3 3,-4,-1.5 ",
+               "* 80 0 とその符号を変えた数との関係は?", "W", "* * 7 3", "W", "* * 7 3", "W",
+               "* * 3 4", "W", "* * 3 4", "W", "* * 9 1.5", "W", "* * 9 1.5", "W",
+               "* 80 3 0からの距離が等しい", "W", "60 380 3 絶対値",
+               "* 380 0 …0からある数までの距離", "* 380 5 (符号はつけない)", "W",
+               "60 455 0 3の絶対値…", "W", "* 455 3 3　　", "W", "* 455 0 -4の絶対値…", "W",
+               "* 455 3 4　　", "W", "60 525 0 +1.5の絶対値…", "W", "* 525 3 1.5　　", "W",
+               "* 525 0 -ﾀ1/2ﾀの絶対値…", "W", "* 525 3 ﾀ1/2ﾀ　　", "W", "* 525 0 0の絶対値…", "W",
+               "* 525 3 0　　", "W", "40 585 7 教科書 問1 をしなさい。"}}},
+    {.line_y = 0,
+     .item = {.name = "Item2",
+              .keys = "2 Enter" + AnyKeys(10),
+              .key_waits = 10,
+              .steps = {"48 18 3 問1　解答",
+                        "92 88 0 (1)-5 (2)+8 (3)-3.5 (4)ﾀ3/4ﾀ",
+                        "W",
+                        "44 148 3 絶対値",
+                        "W",
+                        "92 208 0 (1)",
+                        "* 208 5 5",
+                        "W",
+                        "* 208 0  (2)",
+                        "* 208 5 8",
+                        "W",
+                        "* 208 0  (3)",
+                        "* 208 5 3.5",
+                        "W",
+                        "* 208 0  (4)",
+                        "* 208 5 ﾀ3/4ﾀ",
+                        "W",
+                        "44 268 3 符号を変えた数",
+                        "W",
+                        "92 328 0 (1)",
+                        "* 328 5 +5",
+                        "W",
+                        "* 328 0  (2)",
+                        "* 328 5 -8",
+                        "W",
+                        "* 328 0  (3)",
+                        "* 328 5 +3.5",
+                        "W",
+                        "* 328 0  (4)",
+                        "* 328 5 -ﾀ3/4ﾀ"}}},
+    {.line_y = 300,
+     .item = {.name = "Item3",
+              .keys = "3 Enter" + AnyKeys(15),
+              .key_waits = 15,
+              .steps = {"30 20 0 復習　1,3の大小を不等号で表しなさい。",
+                        "W",
+                        "W",
+                        "44 80 0 解答…",
+                        "* 80 3 1<3",
+                        "W",
+                        "* 80 5 （数直線上で右にある数ほど大きい）",
+                        "W",
+                        "30 140 0 問題　-1,-3の大小を不等号で表しなさい。",
+                        "W",
+                        "W",
+                        "44 200 0 解答…",
+                        "* 200 3 -3<-1  (-1>-3)",
+                        "W",
+                        "980 390 3 大きい",
+                        "W",
+                        "194 390 3 小さい",
+                        "W",
+                        "40 440 7 教科書 問2 をしなさい。",
+                        "30 490 0 (1)-4と3   (2)-5と-2",
+                        "W",
+                        "44 550 3 大きい数",
+                        "W",
+                        "* 550 0 (1)",
+                        "* 550 5 3",
+                        "W",
+                        "* 550 0  (2)",
+                        "* 550 5 -2",
+                        "W",
+                        "* 550 3 絶対値が大きい数",
+                        "W",
+                        "* 550 0 (1)",
+                        "* 550 5 -4",
+                        "W",
+                        "* 550 0  (2)",
+                        "* 550 5 -5"}}},
+    {.line_y = 270,
+     .item = {.name = "Item4",
+              .keys = "4 Enter" + AnyKeys(7),
+              .key_waits = 7,
+              .steps = {"48 18 0 問　絶対値が2,5である正の数をいいなさい。", "W", "W",
+                        "44 93 0 解答…", "* 93 3 +2,+5", "W", "* 93 5 ①正の数は0より大きい",
+                        "* 143 5 ②正の数は絶対値が大きいほど大きい",
+                        "48 383 0 問2　絶対値が2,5である負の数をいいなさい。", "W", "W",
+                        "44 443 0 解答…", "* 443 3 -2,-5", "W", "* 443 5 ①負の数は0より小さい",
+                        "* 493 5 ②負の数は絶対値が大きいほど小さい", "W",
+                        "44 553 7 教科書 問3 をしなさい。"}}},
+    {.line_y = 0,
+     .item = {.name = "Item5",
+              .keys = "5 Enter" + AnyKeys(4),
+              .key_waits = 4,
+              .steps = {"40 30 3 問3　解答",
+                        "40 100 0 (1) 4",
+                        "* 100 5 ①",
+                        "* 100 0 5",
+                        "40 170 0 (2) -3",
+                        "* 170 5 ②",
+                        "* 170 0 -7",
+                        "40 240 0 (3) -1.6",
+                        "* 240 5 ③",
+                        "* 240 0 -0.6",
+                        "40 310 0 (4) -ﾀ3/8ﾀ",
+                        "* 310 5 ④",
+                        "* 310 0 -ﾀ5/8ﾀ",
+                        "W",
+                        "* 100 5 <",
+                        "W",
+                        "* 170 5 >",
+                        "W",
+                        "* 240 5 <",
+                        "W",
+                        "* 310 5 >"}}},
+    {.line_y = 280,
+     .item = {.name = "Item6",
+              .keys = "6 Enter" + AnyKeys(6),
+              .key_waits = 6,
+              .steps = {"48 18 0 問題　0,-3,2の大小を不等号で表しなさい。", "W", "W",
+                        "44 93 0 解答…", "* 93 3 -3<0<2", "W", "* 93 3   (2>0>-3)", "W",
+                        "48 168 5 注…小さい順か、大きい順に並べて書く。", "W", "626 370 3 0",
+                        "992 370 3 正の数", "156 370 3 負の数", "W",
+                        "48 445 5 注…正の数は０より大きく、負の数は０より小さい"}}},
+};
+
+class OrderAbsoluteItems : public ::testing::TestWithParam<OrderItem> {};
+
+// Every text and key wait of the page in order, and nothing else.
+TEST_P(OrderAbsoluteItems, RevealsStepByStepAndReturnsToTheSubmenu) {
+  const OrderItem& c = GetParam();
+  const ItemRun r = ExpectItem("almeno", "3 Enter", kSubmenu, c.item);
+  const std::vector<std::string> steps = StepsWithoutLineLabels(r, c.line_y);
+  ASSERT_EQ(steps.size(), c.item.steps.size());
+  for (size_t i = 0; i < steps.size(); ++i) {
+    EXPECT_TRUE(StepMatches(steps[i], c.item.steps[i]))
+        << "step " << i << ": " << steps[i] << " is not " << Utf8(c.item.steps[i]);
   }
 }
 
-struct ItemCase {
-  int item;
-  int key_waits;
-  int line_y;  // 0: no number line on the page
-  std::vector<std::string> events;
-};
-
-// A case prints as its name in test listings.
-void PrintTo(const ItemCase& c, std::ostream* out) {
-  *out << "item " << c.item;
-}
-
-const ItemCase kItems[] = {
-    {1,
-     37,
-     260,
-     {// The sign change.
-      "30 20 7 Q ", "* 20 0 +3の符号を変えた数をいいなさい。", "KEY", "* 20 5 -3", "KEY",
-      "30 80 5 符号を変える", "KEY", "* 80 3 …+,-の符号をとりかえた数をつくること", "KEY",
-      "30 140 7 ① ", "* 140 0 -4の符号を変えた数をいいなさい。", "KEY", "* 140 5 +4", "KEY",
-      "30 200 7 ② ", "* 200 0 3の符号を変えた数をいいなさい。", "KEY", "* 200 5 -3", "KEY",
-      "* 140 5 (4でもよい)", "KEY", "30 260 7 ③ ", "* 260 0 -1.5の符号を変えた数をいいなさい。",
-      "KEY", "* 260 5 1.5",
-      // The absolute value, on its own screen.
-      "KEY", "30 20 0 Q ", "* 20 3 3,-3,-4,4,-1.5,1.5 ", "* 20 0 を数直線上に表しなさい。", "KEY",
-      "KEY", "KEY", "KEY", "KEY", "KEY", "KEY", "60 80 3 3,-4,-1.5 ",
-      "* 80 0 とその符号を変えた数との関係は?", "KEY", "* * 7 3", "KEY", "* * 7 3", "KEY",
-      "* * 3 4", "KEY", "* * 3 4", "KEY", "* * 9 1.5", "KEY", "* * 9 1.5", "KEY",
-      "* 80 3 0からの距離が等しい", "KEY", "60 380 3 絶対値", "* 380 0 …0からある数までの距離",
-      "* 380 5 (符号はつけない)", "KEY", "60 455 0 3の絶対値…", "KEY", "* 455 3 3　　", "KEY",
-      "* 455 0 -4の絶対値…", "KEY", "* 455 3 4　　", "KEY", "60 525 0 +1.5の絶対値…", "KEY",
-      "* 525 3 1.5　　", "KEY", "* 525 0 -ﾀ1/2ﾀの絶対値…", "KEY", "* 525 3 ﾀ1/2ﾀ　　", "KEY",
-      "* 525 0 0の絶対値…", "KEY", "* 525 3 0　　", "KEY", "40 585 7 教科書 問1 をしなさい。",
-      "MENU"}},
-    {2,
-     10,
-     0,
-     {"48 18 3 問1　解答",
-      "92 88 0 (1)-5 (2)+8 (3)-3.5 (4)ﾀ3/4ﾀ",
-      "KEY",
-      "44 148 3 絶対値",
-      "KEY",
-      "92 208 0 (1)",
-      "* 208 5 5",
-      "KEY",
-      "* 208 0  (2)",
-      "* 208 5 8",
-      "KEY",
-      "* 208 0  (3)",
-      "* 208 5 3.5",
-      "KEY",
-      "* 208 0  (4)",
-      "* 208 5 ﾀ3/4ﾀ",
-      "KEY",
-      "44 268 3 符号を変えた数",
-      "KEY",
-      "92 328 0 (1)",
-      "* 328 5 +5",
-      "KEY",
-      "* 328 0  (2)",
-      "* 328 5 -8",
-      "KEY",
-      "* 328 0  (3)",
-      "* 328 5 +3.5",
-      "KEY",
-      "* 328 0  (4)",
-      "* 328 5 -ﾀ3/4ﾀ",
-      "MENU"}},
-    {3,
-     15,
-     300,
-     {"30 20 0 復習　1,3の大小を不等号で表しなさい。",
-      "KEY",
-      "KEY",
-      "44 80 0 解答…",
-      "* 80 3 1<3",
-      "KEY",
-      "* 80 5 （数直線上で右にある数ほど大きい）",
-      "KEY",
-      "30 140 0 問題　-1,-3の大小を不等号で表しなさい。",
-      "KEY",
-      "KEY",
-      "44 200 0 解答…",
-      "* 200 3 -3<-1  (-1>-3)",
-      "KEY",
-      "980 390 3 大きい",
-      "KEY",
-      "194 390 3 小さい",
-      "KEY",
-      "40 440 7 教科書 問2 をしなさい。",
-      "30 490 0 (1)-4と3   (2)-5と-2",
-      "KEY",
-      "44 550 3 大きい数",
-      "KEY",
-      "* 550 0 (1)",
-      "* 550 5 3",
-      "KEY",
-      "* 550 0  (2)",
-      "* 550 5 -2",
-      "KEY",
-      "* 550 3 絶対値が大きい数",
-      "KEY",
-      "* 550 0 (1)",
-      "* 550 5 -4",
-      "KEY",
-      "* 550 0  (2)",
-      "* 550 5 -5",
-      "MENU"}},
-    {4,
-     7,
-     270,
-     {"48 18 0 問　絶対値が2,5である正の数をいいなさい。", "KEY", "KEY", "44 93 0 解答…",
-      "* 93 3 +2,+5", "KEY", "* 93 5 ①正の数は0より大きい",
-      "* 143 5 ②正の数は絶対値が大きいほど大きい",
-      "48 383 0 問2　絶対値が2,5である負の数をいいなさい。", "KEY", "KEY", "44 443 0 解答…",
-      "* 443 3 -2,-5", "KEY", "* 443 5 ①負の数は0より小さい",
-      "* 493 5 ②負の数は絶対値が大きいほど小さい", "KEY", "44 553 7 教科書 問3 をしなさい。",
-      "MENU"}},
-    {5, 4, 0, {"40 30 3 問3　解答",   "40 100 0 (1) 4",
-               "* 100 5 ①",           "* 100 0 5",
-               "40 170 0 (2) -3",     "* 170 5 ②",
-               "* 170 0 -7",          "40 240 0 (3) -1.6",
-               "* 240 5 ③",           "* 240 0 -0.6",
-               "40 310 0 (4) -ﾀ3/8ﾀ", "* 310 5 ④",
-               "* 310 0 -ﾀ5/8ﾀ",      "KEY",
-               "* 100 5 <",           "KEY",
-               "* 170 5 >",           "KEY",
-               "* 240 5 <",           "KEY",
-               "* 310 5 >",           "MENU"}},
-    {6,
-     6,
-     280,
-     {"48 18 0 問題　0,-3,2の大小を不等号で表しなさい。", "KEY", "KEY", "44 93 0 解答…",
-      "* 93 3 -3<0<2", "KEY", "* 93 3   (2>0>-3)", "KEY",
-      "48 168 5 注…小さい順か、大きい順に並べて書く。", "KEY", "626 370 3 0", "992 370 3 正の数",
-      "156 370 3 負の数", "KEY", "48 445 5 注…正の数は０より大きく、負の数は０より小さい", "MENU"}},
-};
-
-class OrderAbsoluteItems : public ::testing::TestWithParam<ItemCase> {};
-
-TEST_P(OrderAbsoluteItems, RevealsStepByStepAndReturnsToTheSubmenu) {
-  const ItemCase& c = GetParam();
-  ItemRun run = RunItem(c.item, c.key_waits, c.line_y);
-  EXPECT_EQ(run.key_waits, c.key_waits);
-  ExpectEvents(run.events, c.events);
-  // Back in the submenu, whose next choice ends the script.
-  EXPECT_EQ(run.ending, "script used up");
-  ASSERT_FALSE(run.events.empty());
-  EXPECT_EQ(run.events.back(), "MENU");
-}
-
-TEST_P(OrderAbsoluteItems, OneKeyTooFewLeavesThePageWaiting) {
-  const ItemCase& c = GetParam();
-  ItemRun run = RunItem(c.item, c.key_waits - 1, c.line_y);
-  EXPECT_EQ(run.key_waits, c.key_waits);
-  ASSERT_FALSE(run.events.empty());
-  EXPECT_EQ(run.events.back(), "KEY");
-}
-
 INSTANTIATE_TEST_SUITE_P(EveryItem, OrderAbsoluteItems, ::testing::ValuesIn(kItems),
-                         [](const auto& test) { return "Item" + std::to_string(test.param.item); });
+                         [](const auto& test) { return std::string(test.param.item.name); });
 
 TEST(OrderAbsoluteTopic, GoalPageThenSubmenuThenBackToTheMainMenu) {
   PlayerRun run = RunPlayer("almeno", "3 Enter 0 Enter 8 Enter 7 Enter 7 Enter");

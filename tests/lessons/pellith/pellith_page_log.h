@@ -1,5 +1,5 @@
 // Reading Pellith's pages from a player run: the markup prints on the page,
-// the key waits, the next-step prompts, the submenu prompts and the strokes.
+// the submenu prompts and the strokes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -31,64 +31,8 @@ inline int CountPrints(const PlayerRun& run, const std::string& routine, const s
     return l.rfind(line, 0) == 0 && l.size() == line.size();
   }));
 }
-inline int KeyWaits(const PlayerRun& run) {
-  return CountPrints(run, "DrawPlainText", "128\t666\t9", "何かキーを押して下さい。");
-}
-inline int NextSteps(const PlayerRun& run) {
-  return CountPrints(run, "DrawPlainText", "128\t648\t9", "次のステップは１を入力。");
-}
 inline int Submenus(const PlayerRun& run, const std::string& items) {
   return CountPrints(run, "DrawPlainText", "16\t666\t0", items);
-}
-
-// " a" `n` times: any key at each press-a-key prompt.
-inline std::string AnyKeys(int n) {
-  std::string keys;
-  for (int i = 0; i < n; ++i) keys += " a";
-  return keys;
-}
-
-// Whether every expected "x y colour text" (Shift-JIS) is among the prints.
-inline std::vector<std::string> Missing(const PlayerRun& run,
-                                        const std::vector<std::string>& expected) {
-  const auto prints = MarkupPrints(run);
-  std::vector<std::string> missing;
-  for (const std::string& e : expected) {
-    if (std::find(prints.begin(), prints.end(), Utf8(e)) == prints.end())
-      missing.push_back(Utf8(e));
-  }
-  return missing;
-}
-
-// One item of a topic: the keys after it is chosen, the key waits it
-// shows and "x y colour text" of prints it must make (Shift-JIS).
-struct ItemCase {
-  const char* item;
-  std::string keys;
-  int waits;
-  std::vector<std::string> prints;
-};
-// Each item opened from the main menu's `topic`: its prints, exactly its
-// key waits, and the submenu again after it.
-inline void ExpectEveryItem(const std::string& topic, const std::string& submenu,
-                            const std::vector<ItemCase>& cases) {
-  for (const ItemCase& c : cases) {
-    SCOPED_TRACE(c.item);
-    const PlayerRun run = RunPlayer("pellith", topic + " Enter " + c.item + " Enter" + c.keys);
-    EXPECT_EQ(run.ending, "script used up");
-    EXPECT_EQ(KeyWaits(run), c.waits);
-    EXPECT_EQ(Submenus(run, submenu), 2);
-    EXPECT_EQ(Missing(run, c.prints), std::vector<std::string>{});
-  }
-}
-// The goal page of `topic` with its two aims, and the submenu at once.
-inline void ExpectGoalPage(const std::string& topic, const std::string& submenu,
-                           const std::string& aim1, const std::string& aim2) {
-  const PlayerRun run = RunPlayer("pellith", topic + " Enter");
-  EXPECT_EQ(Missing(run, {"44 240 3 <めあて>", "76 305 0 " + aim1, "76 370 0 " + aim2}),
-            std::vector<std::string>{});
-  EXPECT_EQ(KeyWaits(run), 0);
-  EXPECT_EQ(Submenus(run, submenu), 1);
 }
 
 // A fraction in lowest terms, the sign on the numerator.

@@ -29,12 +29,6 @@ TopicRun RunTopic(const char* submenu, const std::string& keys) {
   return r;
 }
 
-// " a a ... a": n keys after the item's number.
-std::string AnyKeys(int n) {
-  const std::string keys = Repeat("a", n);
-  return " " + keys.substr(0, keys.size() - 1);
-}
-
 class MultiplicationItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(MultiplicationItems, TakeTheirKeysAndComeBackToTheSubmenu) {

@@ -3,33 +3,33 @@
 // random divisor example under two clocks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "headless_fixture.h"
-#include "quorrel_page_log.h"
+#include "item_run.h"
+#include "page_reader.h"
 
 namespace {
-
-using namespace quorrel_test;
 
 const char* const kSubmenu = "①約数　②例2　③問４　④問５　⑤終了";
 
 TEST(DivisorsMultiplesTopic, GoalPageThenTheSubmenuWithoutAKey) {
-  ExpectGoalPage("2", kSubmenu, {"素因数分解を利用して約数や倍数を求めよう。"});
+  ExpectGoalPage("quorrel", "2 Enter", kSubmenu, {"素因数分解を利用して約数や倍数を求めよう。"});
 }
 
 TEST(DivisorsMultiplesTopic, TheFixedPagesShowTheirTextsWaitTheirKeysAndComeBack) {
   ExpectEveryItem(
-      "2", kSubmenu,
+      "quorrel", "2 Enter", kSubmenu,
       {
-          {"2",
-           AnyKeys(18),
-           18,
-           // A key after the question, eight in the ladder, the product line
-           // right after the last of them.
+          {.name = "2",
+           .keys = "2 Enter" + AnyKeys(18),
+           .key_waits = 18,
+           .steps =  // A key after the question, eight in the ladder, the product line
+                     // right after the last of them.
            {"30 30 0 例2",
             "30 80 7 ①",
             "64 80 3 120",
@@ -71,43 +71,44 @@ TEST(DivisorsMultiplesTopic, TheFixedPagesShowTheirTextsWaitTheirKeysAndComeBack
             "559 530 3 7の倍数ではない",
             "W",
             "44 580 7 教科書 問4　をしなさい。"}},
-          {"3",
-           AnyKeys(6),
-           6,
-           {"30 30 7 問4 解答", "30 100 7 6の倍数…", "W", "193 100 3 (ｳ)", "274 100 0 2*3*2^2*7  ",
-            "W", "541 100 3 (ｴ)", "622 100 0 2*3*3*13  ",
-            // The heading of the multiples of 14 comes without a key.
-            "30 170 7 14の倍数…", "W", "220 170 3 (ｱ)", "301 170 0 2*7*2^3  ", "W", "514 170 3 (ｳ)",
-            "595 170 0 2*7*2^2*3  ", "W",
-            // (ｵ) on a second line, under (ｱ).
-            "220 230 3 (ｵ)", "301 230 0 2*7*5  ", "W", "44 280 7 教科書 問5　をしなさい。"}},
-          {"4",
-           AnyKeys(8),
-           8,
-           {"30 30 7 問5 解答",
-            "30 100 0 154 を素因数分解すると",
-            "W",
-            "800 160 3  <素数でわる方法>",
-            "844 230 0 2)",
-            "W",
-            "W",
-            "844 294 0 7)",
-            "W",
-            "W",
-            "93 150 3 154=2*7*11",
-            "W",
-            "30 200 0 12=2^2*3 だから ",
-            "93 250 0 12の倍数は",
-            "283 250 3 2^2*3*…  ",
-            "503 250 0 となる。",
-            "W",
-            "30 300 0 また、できるだけ小さい自然数をかけるから",
-            "93 350 3 2^2*3*7*11",
-            "333 350 0 となればよい。",
-            "W",
-            "30 400 0 したがって、かける数は ",
-            "431 400 3 2*3=",
-            "544 400 5 6"}},
+          {.name = "3",
+           .keys = "3 Enter" + AnyKeys(6),
+           .key_waits = 6,
+           .steps = {"30 30 7 問4 解答", "30 100 7 6の倍数…", "W", "193 100 3 (ｳ)",
+                     "274 100 0 2*3*2^2*7  ", "W", "541 100 3 (ｴ)", "622 100 0 2*3*3*13  ",
+                     // The heading of the multiples of 14 comes without a key.
+                     "30 170 7 14の倍数…", "W", "220 170 3 (ｱ)", "301 170 0 2*7*2^3  ", "W",
+                     "514 170 3 (ｳ)", "595 170 0 2*7*2^2*3  ", "W",
+                     // (ｵ) on a second line, under (ｱ).
+                     "220 230 3 (ｵ)", "301 230 0 2*7*5  ", "W",
+                     "44 280 7 教科書 問5　をしなさい。"}},
+          {.name = "4",
+           .keys = "4 Enter" + AnyKeys(8),
+           .key_waits = 8,
+           .steps = {"30 30 7 問5 解答",
+                     "30 100 0 154 を素因数分解すると",
+                     "W",
+                     "800 160 3  <素数でわる方法>",
+                     "844 230 0 2)",
+                     "W",
+                     "W",
+                     "844 294 0 7)",
+                     "W",
+                     "W",
+                     "93 150 3 154=2*7*11",
+                     "W",
+                     "30 200 0 12=2^2*3 だから ",
+                     "93 250 0 12の倍数は",
+                     "283 250 3 2^2*3*…  ",
+                     "503 250 0 となる。",
+                     "W",
+                     "30 300 0 また、できるだけ小さい自然数をかけるから",
+                     "93 350 3 2^2*3*7*11",
+                     "333 350 0 となればよい。",
+                     "W",
+                     "30 400 0 したがって、かける数は ",
+                     "431 400 3 2*3=",
+                     "544 400 5 6"}},
       });
 }
 
@@ -161,10 +162,9 @@ TEST(RandomDivisorExample, TwoThenThreeDifferentPrimesWithTheirPairsAndDivisors)
     for (int e = 0; e < 8; ++e) keys += AnyKeys(7) + (e < 7 ? " 0 Enter" : " 1 Enter");
     keys += AnyKeys(1);
     for (int e = 0; e < 8; ++e) keys += AnyKeys(11) + (e < 7 ? " 2 Enter" : " 2 / 2 Enter");
-    const PlayerRun run = RunPlayer("quorrel", keys, clock);
-    const std::vector<std::string> steps = ItemSteps(run, kSubmenu);
+    const std::vector<std::string> steps = RunItem("quorrel", keys, kSubmenu, clock).steps;
     // The stage ends with a key and the next begins; stage 2 returns at once.
-    EXPECT_EQ(Count(steps, "N"), 16);
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), "N"), 16);
     EXPECT_EQ(steps.back(), "N");
     const std::vector<DivisorExample> examples = DivisorExamples(steps);
     ASSERT_EQ(examples.size(), 16u);

@@ -3,6 +3,7 @@
 // each of its keys, and the random factorisation example.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <sstream>
@@ -11,19 +12,18 @@
 
 #include "globals.h"
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "ladder_pages.h"
+#include "page_reader.h"
 #include "prime_factorisation_pages.h"
-#include "quorrel_page_log.h"
 #include "shell.h"
 
 namespace {
 
-using namespace quorrel_test;
-
 const char* const kSubmenu = "①約数と倍数　②素数説明　③素因数分解　④例１　⑤問３　⑥終了";
 
 TEST(PrimeFactorisationTopic, GoalPageThenSubmenuWhichAsksAgainOutsideItsItemsAndLeavesOnSix) {
-  ExpectGoalPage("1", kSubmenu, {"素因数分解できるようになろう。"});
+  ExpectGoalPage("quorrel", "1 Enter", kSubmenu, {"素因数分解できるようになろう。"});
   const PlayerRun run =
       RunPlayer("quorrel", "1 Enter 0 Enter 7 Enter - 1 Enter Enter 6 Enter 8 Enter");
   EXPECT_EQ(run.ending, "program ended (status 0)");
@@ -38,95 +38,99 @@ TEST(PrimeFactorisationTopic, GoalPageThenSubmenuWhichAsksAgainOutsideItsItemsAn
 
 TEST(PrimeFactorisationTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
   ExpectEveryItem(
-      "1", kSubmenu,
+      "quorrel", "1 Enter", kSubmenu,
       {
-          {"1",
-           AnyKeys(23),
-           23,
-           {"40 20 7 Q1 ", "121 20 0 20人の生徒を4人班に分けると、何班できますか。", "W",
-            "121 70 0 20/4=5", "W", "348 70 5 答 5班", "W", "40 120 7 <約数と倍数>",
-            // The two definitions in one column, 30 right of the heading.
-            "294 120 5 約数", "W", "362 120 0 …ある整数をわりきるときの", "W", "804 120 3 わる数",
-            "W", "294 170 5 倍数", "W", "362 170 0 …ある整数を整数倍した", "W", "736 170 3 整数",
-            "W", "121 220 0 例 ", "182 220 3 4", "W", "331 220 3 約数", "459 220 3 20", "W",
-            "608 220 3 倍数", "W", "40 290 7 約数と倍数をかけ算の式で考えよう。", "40 340 0 20=4*",
-            "W", "180 340 0 5", "W", "267 340 3 4", "416 340 3 約数", "544 340 3 20",
-            "693 340 3 倍数", "W",
-            // 5は20の約数 starts under 4は20の約数.
-            "267 390 3 5", "294 390 0 は", "W", "328 390 3 20", "416 390 3 約数", "W",
-            "544 390 3 20", "W", "632 390 3 5", "693 390 3 倍数", "W", "121 440 3 4と5",
-            "331 440 5 約数", "684 440 5 倍数", "949 440 5 倍数", "1017 440 0 でもある。", "W",
-            "40 510 7 20の約数を求めよう。", "40 560 0 20=1*20,", "W", "261 560 0 20=2*10,", "W",
-            "482 560 0 20=4*5 だから ", "W", "805 560 5 1,2,4,5,10,20"}},
-          {"2",
-           AnyKeys(17),
-           17,
-           {"40 30 7 Q2 ", "121 30 0 19人の生徒をあまりなく3人班,4人班,5人班に分けられますか。",
-            "W", "121 80 0 わり切れないから ", "W", "480 80 5 分けられない", "W", "40 140 7 問 ",
-            "101 140 0 19は、1と19以外の数でわり切れますか。", "W", "840 140 5 わり切れない", "W",
-            "121 200 5 素数", "W", "189 200 0 …その数自身と１以外に約数をもたない自然数",
-            // The second line starts under the end of "素数".
-            "189 250 0 　(ただし、", "386 250 3 １を除く", "522 250 0 ）",
-            "556 250 5 約数が2個だけ", "W", "121 310 0  例 2,3,5", "W",
-            "40 370 7 P46 問2　をしなさい。", "W", "447 370 0 　18=2*9 ,33=3*11", "W",
-            "121 430 5 答 29,41", "W", "40 500 7  100までに素数はいくつあるだろうか。", "W",
-            "172 10 7  <エラトステネスのふるい>", "W", "W", "W", "W", "W",
-            "44 600 7 素数は25個ある。"}},
-          {"3",
-           AnyKeys(22),
-           22,
-           {"40 30 7 Q3 ",
-            "121 30 0 72を素数だけの積で表してみよう。",
-            "W",
-            "58 193 3 72",
-            "W",
-            "201.5 133 3 8",
-            "W",
-            "201.5 253 3 9",
-            "W",
-            "331.5 103 3 2",
-            "W",
-            "331.5 163 3 4",
-            "W",
-            "331.5 223 3 3",
-            "W",
-            "331.5 283 3 3",
-            "W",
-            "461.5 133 3 2",
-            "W",
-            "461.5 193 3 2",
-            "W",
-            "94 380 5 72=2^3*3^2",
-            "W",
-            "658 193 3 72",
-            "W",
-            "801.5 133 3 6",
-            "W",
-            "788 253 3 12",
-            "W",
-            "931.5 103 3 2",
-            "W",
-            "931.5 163 3 3",
-            "W",
-            "931.5 223 3 3",
-            "W",
-            "931.5 283 3 4",
-            "W",
-            "1061.5 253 3 2",
-            "W",
-            "1061.5 313 3 2",
-            "W",
-            "640 360 3 72=2^3*3^2",
-            "W",
-            "40 455 0 自然数を素数の積として表すことを",
-            "584 455 5 素因数分解",
-            "754 455 0 するという。",
-            "W",
-            "40 515 0 どんな順序で行っても同じ結果になる。"}},
-          {"5",
-           AnyKeys(6),
-           6,
-           // Each answer right after its label; the next part 44 after it.
+          {.name = "1",
+           .keys = "1 Enter" + AnyKeys(23),
+           .key_waits = 23,
+           .steps = {"40 20 7 Q1 ", "121 20 0 20人の生徒を4人班に分けると、何班できますか。", "W",
+                     "121 70 0 20/4=5", "W", "348 70 5 答 5班", "W", "40 120 7 <約数と倍数>",
+                     // The two definitions in one column, 30 right of the heading.
+                     "294 120 5 約数", "W", "362 120 0 …ある整数をわりきるときの", "W",
+                     "804 120 3 わる数", "W", "294 170 5 倍数", "W",
+                     "362 170 0 …ある整数を整数倍した", "W", "736 170 3 整数", "W", "121 220 0 例 ",
+                     "182 220 3 4", "W", "331 220 3 約数", "459 220 3 20", "W", "608 220 3 倍数",
+                     "W", "40 290 7 約数と倍数をかけ算の式で考えよう。", "40 340 0 20=4*", "W",
+                     "180 340 0 5", "W", "267 340 3 4", "416 340 3 約数", "544 340 3 20",
+                     "693 340 3 倍数", "W",
+                     // 5は20の約数 starts under 4は20の約数.
+                     "267 390 3 5", "294 390 0 は", "W", "328 390 3 20", "416 390 3 約数", "W",
+                     "544 390 3 20", "W", "632 390 3 5", "693 390 3 倍数", "W", "121 440 3 4と5",
+                     "331 440 5 約数", "684 440 5 倍数", "949 440 5 倍数", "1017 440 0 でもある。",
+                     "W", "40 510 7 20の約数を求めよう。", "40 560 0 20=1*20,", "W",
+                     "261 560 0 20=2*10,", "W", "482 560 0 20=4*5 だから ", "W",
+                     "805 560 5 1,2,4,5,10,20"}},
+          {.name = "2",
+           .keys = "2 Enter" + AnyKeys(17),
+           .key_waits = 17,
+           .steps = {"40 30 7 Q2 ",
+                     "121 30 0 19人の生徒をあまりなく3人班,4人班,5人班に分けられますか。", "W",
+                     "121 80 0 わり切れないから ", "W", "480 80 5 分けられない", "W",
+                     "40 140 7 問 ", "101 140 0 19は、1と19以外の数でわり切れますか。", "W",
+                     "840 140 5 わり切れない", "W", "121 200 5 素数", "W",
+                     "189 200 0 …その数自身と１以外に約数をもたない自然数",
+                     // The second line starts under the end of "素数".
+                     "189 250 0 　(ただし、", "386 250 3 １を除く", "522 250 0 ）",
+                     "556 250 5 約数が2個だけ", "W", "121 310 0  例 2,3,5", "W",
+                     "40 370 7 P46 問2　をしなさい。", "W", "447 370 0 　18=2*9 ,33=3*11", "W",
+                     "121 430 5 答 29,41", "W", "40 500 7  100までに素数はいくつあるだろうか。",
+                     "W", "172 10 7  <エラトステネスのふるい>", "W", "W", "W", "W", "W",
+                     "44 600 7 素数は25個ある。"}},
+          {.name = "3",
+           .keys = "3 Enter" + AnyKeys(22),
+           .key_waits = 22,
+           .steps = {"40 30 7 Q3 ",
+                     "121 30 0 72を素数だけの積で表してみよう。",
+                     "W",
+                     "58 193 3 72",
+                     "W",
+                     "201.5 133 3 8",
+                     "W",
+                     "201.5 253 3 9",
+                     "W",
+                     "331.5 103 3 2",
+                     "W",
+                     "331.5 163 3 4",
+                     "W",
+                     "331.5 223 3 3",
+                     "W",
+                     "331.5 283 3 3",
+                     "W",
+                     "461.5 133 3 2",
+                     "W",
+                     "461.5 193 3 2",
+                     "W",
+                     "94 380 5 72=2^3*3^2",
+                     "W",
+                     "658 193 3 72",
+                     "W",
+                     "801.5 133 3 6",
+                     "W",
+                     "788 253 3 12",
+                     "W",
+                     "931.5 103 3 2",
+                     "W",
+                     "931.5 163 3 3",
+                     "W",
+                     "931.5 223 3 3",
+                     "W",
+                     "931.5 283 3 4",
+                     "W",
+                     "1061.5 253 3 2",
+                     "W",
+                     "1061.5 313 3 2",
+                     "W",
+                     "640 360 3 72=2^3*3^2",
+                     "W",
+                     "40 455 0 自然数を素数の積として表すことを",
+                     "584 455 5 素因数分解",
+                     "754 455 0 するという。",
+                     "W",
+                     "40 515 0 どんな順序で行っても同じ結果になる。"}},
+          {.name = "5",
+           .keys = "5 Enter" + AnyKeys(6),
+           .key_waits = 6,
+           .steps =  // Each answer right after its label; the next part 44 after it.
            {"44 30 7 問3解答 ", "W", "44 100 0 (1)", "132 180 0 2)", "192 308 0  5", "W",
             "125 100 3 2^2*5", "W", "274 100 0 (2)", "318 180 0 2)", "378 372 0  3", "W",
             "355 100 3 2*3^3", "W", "504 100 0 (3)", "548 180 0 2)", "638 372 0  7", "W",
@@ -262,8 +266,6 @@ TEST_F(FactorNumberTest, ALineOfLaddersTakesAtMostThreeProblems) {
 
 namespace {
 
-using namespace quorrel_test;
-
 // How many prime factors `n` has, counted with their powers.
 int PrimeFactorCount(int n) {
   int count = 0;
@@ -286,10 +288,8 @@ TEST(RandomFactorExample, ExamplesUntilOneThenTheTaskLine) {
     // ladder, then the next-step number: 2 for another, 1.0 to leave.
     std::string keys = "1 Enter 4 Enter";
     const int examples = 12;
-    PlayerRun run;
     for (int e = 0; e < examples; ++e) {
-      run = RunPlayer("quorrel", keys, clock);
-      const std::vector<std::string> shown = ItemSteps(run, kSubmenu);
+      const std::vector<std::string> shown = RunItem("quorrel", keys, kSubmenu, clock).steps;
       int number = 0;
       for (size_t i = 0; i + 1 < shown.size(); ++i) {
         if (shown[i] != Utf8("44 30 0 例1 ")) continue;
@@ -301,9 +301,8 @@ TEST(RandomFactorExample, ExamplesUntilOneThenTheTaskLine) {
       keys += AnyKeys(1 + 2 * (PrimeFactorCount(number) - 1));
       keys += e + 1 < examples ? " 2 Enter" : " 1 . 0 Enter Space";
     }
-    run = RunPlayer("quorrel", keys, clock);
-    const std::vector<std::string> steps = ItemSteps(run, kSubmenu);
-    EXPECT_EQ(Count(steps, "N"), examples);
+    const std::vector<std::string> steps = RunItem("quorrel", keys, kSubmenu, clock).steps;
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), "N"), examples);
     int answers = 0;
     for (const std::string& s : steps) {
       std::istringstream in(s);

@@ -13,13 +13,17 @@
 #include "addition_pages.h"
 #include "globals.h"
 #include "headless_fixture.h"
-#include "torvane_item_run.h"
+#include "item_run.h"
+#include "page_reader.h"
+#include "topic_pages.h"
 
 namespace torvane {
 
 extern std::string F_s;
 
 namespace {
+
+using topic_pages::Move;
 
 const char* const kSubmenu = "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了";
 
@@ -42,7 +46,7 @@ std::string NumberLineKeys() {
 class AdditionItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(AdditionItems, TakesItsKeysAndComesBackToTheSubmenu) {
-  ExpectItem("1 Enter", kSubmenu, GetParam());
+  ExpectItem("torvane", "1 Enter", kSubmenu, GetParam(), EmptyTexts::kLeftOut);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -50,62 +54,57 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Four worked sums (10 keys), eight exercises (7 keys); 24 moves, one
         // prompt per key of each move. The last answer goes after ⑧'s "=".
-        ItemCase{"NumberLine",
-                 NumberLineKeys(),
-                 17,
-                 0,
-                 3 + 1 + 5 + 1 + 4 + 1 + 5 + 1 + 5 + 1 + 6 + 1 + 2 + 1 + 6 + 1 + 3 + 1 + 4 + 1 + 6 +
-                     1 + 2 + 1 + 3 + 1 + 4 + 1 + 6 + 1 + 2 + 1 + 3 + 1 + 4 + 1 + 6 + 1 + 2 + 1 + 3 +
-                     1 + 4 + 1 + 6 + 1 + 2 + 1,
-                 {"373 529 5 -4", "794 330 5 -4"}},
+        ItemCase{.name = "NumberLine",
+                 .keys = NumberLineKeys(),
+                 .key_waits = 17,
+                 .last_texts = {"373 529 5 -4", "794 330 5 -4"},
+                 .notices = 3 + 1 + 5 + 1 + 4 + 1 + 5 + 1 + 5 + 1 + 6 + 1 + 2 + 1 + 6 + 1 + 3 + 1 +
+                            4 + 1 + 6 + 1 + 2 + 1 + 3 + 1 + 4 + 1 + 6 + 1 + 2 + 1 + 3 + 1 + 4 + 1 +
+                            6 + 1 + 2 + 1 + 3 + 1 + 4 + 1 + 6 + 1 + 2 + 1},
         // The table is whole at once; its four rule cells fill one per key,
         // each text 8 below its cell's top.
-        ItemCase{"SignRuleTable",
-                 "2 Enter a a a a",
-                 4,
-                 0,
-                 0,
-                 {"504 488 5 同じ符号", "883 488 5 絶対値の和", "385 548 5 絶対値の大きい方の符号",
-                  "883 548 5 絶対値の差"}},
-        ItemCase{"Drill", "3 Enter a 2 Enter a 1 Enter a 1 Enter a 1 Enter", 4, 4, 0, {}},
+        ItemCase{.name = "SignRuleTable",
+                 .keys = "2 Enter a a a a",
+                 .key_waits = 4,
+                 .last_texts = {"504 488 5 同じ符号", "883 488 5 絶対値の和",
+                                "385 548 5 絶対値の大きい方の符号", "883 548 5 絶対値の差"}},
+        ItemCase{.name = "Drill",
+                 .keys = "3 Enter a 2 Enter a 1 Enter a 1 Enter a 1 Enter",
+                 .key_waits = 4,
+                 .next_steps = 4},
         // Both sums on one line, the rule under them; a sum of 0 is labelled
         // "0" in colour 3 over the line's own "0".
-        ItemCase{
-            "Opposites",
-            "4 Enter " + Sum(5, -5) + "a a " + Sum(-7, 7) + "a a",
-            4,
-            0,
-            5 + 1 + 5 + 1 + 7 + 1 + 7 + 1,
-            {"546.5 529 3 0", "876 78 3 =0", "88 138 5 ※絶対値の等しい異符号の和は、0である。"}},
+        ItemCase{.name = "Opposites",
+                 .keys = "4 Enter " + Sum(5, -5) + "a a " + Sum(-7, 7) + "a a",
+                 .key_waits = 4,
+                 .last_texts = {"546.5 529 3 0", "876 78 3 =0",
+                                "88 138 5 ※絶対値の等しい異符号の和は、0である。"},
+                 .notices = 5 + 1 + 5 + 1 + 7 + 1 + 7 + 1},
         // A move of 0 is taken at once.
-        ItemCase{"AddZero",
-                 "5 Enter " + Sum(-3, 0) + "a a " + Sum(0, -5) + "a a a",
-                 5,
-                 0,
-                 3 + 1 + 1 + 1 + 5 + 1,
-                 {"88 198 5 ※どんな数に0を加えても、和ははじめの数になる。",
-                  "88 258 5 ※0にどんな数を加えても、和は加えた数になる。",
-                  "44 570 3 教科書 問1,問2　をしなさい。"}},
-        ItemCase{"AnswersQ12",
-                 "6 Enter a a",
-                 2,
-                 0,
-                 0,
-                 {"840 200 3 (6)", "921 200 0 0+(-37)", "894 250 5 =-37",
-                  "40 570 7 教科書 問3　をしなさい。"}},
+        ItemCase{.name = "AddZero",
+                 .keys = "5 Enter " + Sum(-3, 0) + "a a " + Sum(0, -5) + "a a a",
+                 .key_waits = 5,
+                 .last_texts = {"88 198 5 ※どんな数に0を加えても、和ははじめの数になる。",
+                                "88 258 5 ※0にどんな数を加えても、和は加えた数になる。",
+                                "44 570 3 教科書 問1,問2　をしなさい。"},
+                 .notices = 3 + 1 + 1 + 1 + 5 + 1},
+        ItemCase{.name = "AnswersQ12",
+                 .keys = "6 Enter a a",
+                 .key_waits = 2,
+                 .last_texts = {"840 200 3 (6)", "921 200 0 0+(-37)", "894 250 5 =-37",
+                                "40 570 7 教科書 問3　をしなさい。"}},
         // No key at all: the submenu comes back under the six answers.
-        ItemCase{
-            "AnswersQ3",
-            "7 Enter",
-            0,
-            0,
-            0,
-            {"874 150 5 =+2", "604 220 0 (6) (+4)+(-10)", "680 270 0 =-(10-4)", "901 270 5 =-6"}}),
-    ItemName);
+        ItemCase{.name = "AnswersQ3",
+                 .keys = "7 Enter",
+                 .key_waits = 0,
+                 .last_texts = {"874 150 5 =+2", "604 220 0 (6) (+4)+(-10)", "680 270 0 =-(10-4)",
+                                "901 270 5 =-6"}}),
+    ItemCaseName);
 
 TEST(AdditionTopic, GoalPageThenSubmenuUntilItsLastItem) {
   // 0, 9 and an empty entry ask again; 8 goes back to the main menu.
-  const ItemRun r = RunItem("1 Enter 0 Enter 9 Enter Enter 8 Enter", kSubmenu);
+  const ItemRun r = RunItem("torvane", "1 Enter 0 Enter 9 Enter Enter 8 Enter", kSubmenu,
+                            "12:00:00", EmptyTexts::kLeftOut);
   EXPECT_EQ(r.run.ending, "script used up");
   EXPECT_EQ(r.submenus, 4);
   EXPECT_EQ(r.key_waits, 0);
@@ -125,7 +124,8 @@ int Value(const std::string& text) {
 TEST(AdditionTopic, DrillAsksSignThenAbsoluteValueThenResultOfItsOwnSums) {
   for (const char* clock : {"12:00:00", "07:31:59", "23:59:58"}) {
     SCOPED_TRACE(clock);
-    const ItemRun r = RunItem("1 Enter 3 Enter a 1 Enter a 1 Enter a 1 Enter", kSubmenu, clock);
+    const ItemRun r = RunItem("torvane", "1 Enter 3 Enter a 1 Enter a 1 Enter a 1 Enter", kSubmenu,
+                              clock, EmptyTexts::kLeftOut);
     ASSERT_EQ(r.submenus, 2);
     // Each band: the question 80 below its heading at x 220, then its answers.
     const std::regex question(R"((\d+) (98|258|418) 0 \(([-+]\d)\)\+\(([-+]\d)\)=)");

@@ -12,9 +12,11 @@
 #include "decimal_sums.h"
 #include "globals.h"
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "number_texts.h"
+#include "page_reader.h"
 #include "program.h"
-#include "torvane_item_run.h"
+#include "topic_pages.h"
 
 namespace torvane {
 
@@ -25,7 +27,7 @@ const char* const kSubmenu = "①小数の計算　②～④分数の計算　�
 class DecimalsFractionsItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(DecimalsFractionsItems, TakesItsKeysAndComesBackToTheSubmenu) {
-  ExpectItem("2 Enter", kSubmenu, GetParam());
+  ExpectItem("torvane", "2 Enter", kSubmenu, GetParam(), EmptyTexts::kLeftOut);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -33,40 +35,39 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Five keys on the left, five in the column figure, one before the
         // answer; two examples.
-        ItemCase{"DecimalSums",
-                 "1 Enter " + Repeat("a", 11) + "2 Enter " + Repeat("a", 11) + "1 Enter",
-                 22,
-                 2,
-                 0,
-                 {}},
+        ItemCase{.name = "DecimalSums",
+                 .keys = "1 Enter " + Repeat("a", 11) + "2 Enter " + Repeat("a", 11) + "1 Enter",
+                 .key_waits = 22,
+                 .next_steps = 2},
         // The cancelling: slashes over the 2 and the 8, 4 below and 1 above
         // where they end, the reduced result on the next line.
-        ItemCase{"EqualDenominators",
-                 "2 Enter " + Repeat("a", 11),
-                 11,
-                 0,
-                 0,
-                 {"140 338 3 ﾀ／/／ﾀ", "178 378 3 4", "178 308 3 1", "88 458 3 =-ﾀ1/4ﾀ"}},
-        ItemCase{"UnlikeDenominators", "3 Enter " + Repeat("a", 8) + "1 Enter", 8, 1, 0, {}},
+        ItemCase{
+            .name = "EqualDenominators",
+            .keys = "2 Enter " + Repeat("a", 11),
+            .key_waits = 11,
+            .last_texts = {"140 338 3 ﾀ／/／ﾀ", "178 378 3 4", "178 308 3 1", "88 458 3 =-ﾀ1/4ﾀ"}},
+        ItemCase{.name = "UnlikeDenominators",
+                 .keys = "3 Enter " + Repeat("a", 8) + "1 Enter",
+                 .key_waits = 8,
+                 .next_steps = 1},
         // The task line comes on leaving, without a key.
-        ItemCase{"MultipleDenominators",
-                 "4 Enter " + Repeat("a", 8) + "0 Enter " + Repeat("a", 8) + "1 Enter",
-                 16,
-                 2,
-                 0,
-                 {"44 570 3 教科書 問4　をしなさい。"}},
-        ItemCase{"AnswersQ4",
-                 "5 Enter",
-                 0,
-                 0,
-                 0,
-                 {"604 370 0 (6) (+ﾀ1/6ﾀ)+(-ﾀ3/10ﾀ)", "680 440 0 =(+ﾀ5/30ﾀ)+(-ﾀ9/30ﾀ)",
-                  "680 510 0 =-(ﾀ9/30ﾀ-ﾀ5/30ﾀ)", "948 510 5 =-ﾀ4/30ﾀ=-ﾀ2/15ﾀ"}}),
-    ItemName);
+        ItemCase{.name = "MultipleDenominators",
+                 .keys = "4 Enter " + Repeat("a", 8) + "0 Enter " + Repeat("a", 8) + "1 Enter",
+                 .key_waits = 16,
+                 .next_steps = 2,
+                 .last_texts = {"44 570 3 教科書 問4　をしなさい。"}},
+        ItemCase{
+            .name = "AnswersQ4",
+            .keys = "5 Enter",
+            .key_waits = 0,
+            .last_texts = {"604 370 0 (6) (+ﾀ1/6ﾀ)+(-ﾀ3/10ﾀ)", "680 440 0 =(+ﾀ5/30ﾀ)+(-ﾀ9/30ﾀ)",
+                           "680 510 0 =-(ﾀ9/30ﾀ-ﾀ5/30ﾀ)", "948 510 5 =-ﾀ4/30ﾀ=-ﾀ2/15ﾀ"}}),
+    ItemCaseName);
 
 TEST(DecimalsFractionsTopic, GoalPageThenSubmenuUntilItsLastItem) {
   // 7 asks again; 6/3 is item 2; 6 goes back to the main menu.
-  const ItemRun r = RunItem("2 Enter 7 Enter 6 / 3 Enter " + Repeat("a", 11) + "6 Enter", kSubmenu);
+  const ItemRun r = RunItem("torvane", "2 Enter 7 Enter 6 / 3 Enter " + Repeat("a", 11) + "6 Enter",
+                            kSubmenu, "12:00:00", EmptyTexts::kLeftOut);
   EXPECT_EQ(r.run.ending, "script used up");
   EXPECT_EQ(r.submenus, 3);
   EXPECT_EQ(r.key_waits, 11);

@@ -11,18 +11,22 @@
 #include "addition_pages.h"
 #include "globals.h"
 #include "headless_fixture.h"
-#include "torvane_item_run.h"
+#include "item_run.h"
+#include "page_reader.h"
+#include "topic_pages.h"
 
 namespace torvane {
 
 namespace {
+
+using topic_pages::Move;
 
 const char* const kSubmenu = "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了";
 
 class SubtractionItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(SubtractionItems, TakesItsKeysAndComesBackToTheSubmenu) {
-  ExpectItem("3 Enter", kSubmenu, GetParam());
+  ExpectItem("torvane", "3 Enter", kSubmenu, GetParam(), EmptyTexts::kLeftOut);
 }
 
 const std::string kNineMinusThree = Move(9) + Move(-3);
@@ -32,49 +36,44 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Two builds of 9 and a move of -3; no key between the reading of
         // row 3 and the second build. The conclusion ends the page.
-        ItemCase{"NumberLine",
-                 "1 Enter a " + kNineMinusThree + "a a a " + kNineMinusThree + "a a a",
-                 7,
-                 0,
-                 2 * (10 + 4),
-                 {"649 330 3 +", "676 330 0 (", "703 330 3 -3", "757 330 0 )"}},
+        ItemCase{.name = "NumberLine",
+                 .keys = "1 Enter a " + kNineMinusThree + "a a a " + kNineMinusThree + "a a a",
+                 .key_waits = 7,
+                 .last_texts = {"649 330 3 +", "676 330 0 (", "703 330 3 -3", "757 330 0 )"},
+                 .notices = 2 * (10 + 4)},
         // Twelve keys, three for each of the examples ② to ④; the rule
         // follows the last at once.
-        ItemCase{"Rule",
-                 "2 Enter " + Repeat("a", 12),
-                 12,
-                 0,
-                 0,
-                 {"101 530 5 ひき算", "203 530 3 は、その数の", "407 530 5 符号を変えてたす",
-                  "679 530 3 計算"}},
-        ItemCase{"Drill", "3 Enter a 2 Enter a 1 Enter a a 1 Enter", 4, 3, 0, {}},
-        ItemCase{"Zero",
-                 "4 Enter " + Repeat("a", 10),
-                 10,
-                 0,
-                 0,
-                 {"88 438 5 ※どんな数から0をひいても、差ははじめの数になる。",
-                  "44 570 3 教科書 問5,問6　をしなさい。"}},
+        ItemCase{.name = "Rule",
+                 .keys = "2 Enter " + Repeat("a", 12),
+                 .key_waits = 12,
+                 .last_texts = {"101 530 5 ひき算", "203 530 3 は、その数の",
+                                "407 530 5 符号を変えてたす", "679 530 3 計算"}},
+        ItemCase{.name = "Drill",
+                 .keys = "3 Enter a 2 Enter a 1 Enter a a 1 Enter",
+                 .key_waits = 4,
+                 .next_steps = 3},
+        ItemCase{.name = "Zero",
+                 .keys = "4 Enter " + Repeat("a", 10),
+                 .key_waits = 10,
+                 .last_texts = {"88 438 5 ※どんな数から0をひいても、差ははじめの数になる。",
+                                "44 570 3 教科書 問5,問6　をしなさい。"}},
         // The second column's first answer stands level with the heading.
-        ItemCase{"AnswersQ5",
-                 "5 Enter",
-                 0,
-                 0,
-                 0,
-                 {"413 350 0 (6)", "480 350 0  (-17)-(+54)", "480 400 0 =(-17)+(-54)",
-                  "480 450 5 =-71"}},
-        ItemCase{"AnswersQ6",
-                 "6 Enter",
-                 0,
-                 0,
-                 0,
-                 {"560 30 0  (+ﾀ1/2ﾀ)-(-ﾀ1/3ﾀ)", "560 100 0 =(+ﾀ1/2ﾀ)+(+ﾀ1/3ﾀ)",
-                  "560 170 0 =(+ﾀ3/6ﾀ)+(+ﾀ2/6ﾀ)", "560 240 5 =+ﾀ5/6ﾀ"}}),
-    ItemName);
+        ItemCase{.name = "AnswersQ5",
+                 .keys = "5 Enter",
+                 .key_waits = 0,
+                 .last_texts = {"413 350 0 (6)", "480 350 0  (-17)-(+54)", "480 400 0 =(-17)+(-54)",
+                                "480 450 5 =-71"}},
+        ItemCase{.name = "AnswersQ6",
+                 .keys = "6 Enter",
+                 .key_waits = 0,
+                 .last_texts = {"560 30 0  (+ﾀ1/2ﾀ)-(-ﾀ1/3ﾀ)", "560 100 0 =(+ﾀ1/2ﾀ)+(+ﾀ1/3ﾀ)",
+                                "560 170 0 =(+ﾀ3/6ﾀ)+(+ﾀ2/6ﾀ)", "560 240 5 =+ﾀ5/6ﾀ"}}),
+    ItemCaseName);
 
 TEST(SubtractionTopic, GoalPageThenSubmenuUntilItsLastItem) {
   // 8 asks again; 7 goes back to the main menu.
-  const ItemRun r = RunItem("3 Enter 8 Enter 7 Enter", kSubmenu);
+  const ItemRun r =
+      RunItem("torvane", "3 Enter 8 Enter 7 Enter", kSubmenu, "12:00:00", EmptyTexts::kLeftOut);
   EXPECT_EQ(r.run.ending, "script used up");
   EXPECT_EQ(r.submenus, 2);
   EXPECT_EQ(r.goal_texts,
@@ -89,7 +88,8 @@ int Value(const std::string& bracketed) {
 TEST(SubtractionTopic, DrillRewritesAndWorksOutItsOwnSubtractions) {
   for (const char* clock : {"12:00:00", "07:31:59", "23:59:58"}) {
     SCOPED_TRACE(clock);
-    const ItemRun r = RunItem("3 Enter 3 Enter a 1 Enter a a 1 Enter", kSubmenu, clock);
+    const ItemRun r = RunItem("torvane", "3 Enter 3 Enter a 1 Enter a a 1 Enter", kSubmenu, clock,
+                              EmptyTexts::kLeftOut);
     ASSERT_EQ(r.submenus, 2);
     const std::regex subtraction(R"(220 (98|338) 0 (\([-+]\d\))-(\([-+]\d\)))");
     std::vector<std::string> texts = r.page_texts;
@@ -114,7 +114,8 @@ TEST(SubtractionTopic, DrillRewritesAndWorksOutItsOwnSubtractions) {
 }
 
 TEST(SubtractionTopic, DrillDrawsItsBoxesWithPenWidthFive) {
-  const ItemRun r = RunItem("3 Enter 3 Enter a 1 Enter a a 1 Enter", kSubmenu);
+  const ItemRun r = RunItem("torvane", "3 Enter 3 Enter a 1 Enter a a 1 Enter", kSubmenu,
+                            "12:00:00", EmptyTexts::kLeftOut);
   int boxes = 0;
   for (const std::string& line : r.run.log) {
     const std::vector<std::string> f = Fields(line);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "page_reader.h"
 
 namespace topic_pages {
@@ -213,10 +214,10 @@ inline std::string Signed(int n) {
   return (n > 0 ? "+" : "") + std::to_string(n);
 }
 
-// The same key script without its last key.
-inline std::string WithoutLastKey(std::string keys) {
-  while (!keys.empty() && keys.back() == ' ') keys.pop_back();
-  return keys.substr(0, keys.rfind(' '));
+// The keys of one move on the number line: as many arrow presses as the
+// move's size, towards its sign, then Enter.
+inline std::string Move(int units) {
+  return Repeat(units > 0 ? "Right" : "Left", units > 0 ? units : -units) + "Enter ";
 }
 
 // A straight line an item draws (the log line, fields joined by blanks)

@@ -25,7 +25,7 @@ const char* const kSubmenu = "①P44ひろげよう　②P45ひろげよう　�
 class NumberSetsItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(NumberSetsItems, TakesItsKeysAndComesBackToTheSubmenu) {
-  ExpectItem("4 Enter", kSubmenu, GetParam());
+  ExpectItem("vindrel", "4 Enter", kSubmenu, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(NumberSetsTopic, GoalPageTextsThenTheSubmenuUntilItsLastItem) {
   // 0 and 4 ask again; 3 goes back to the main menu.
-  const ItemRun r = RunItem(kSubmenu, "4 Enter 0 Enter 4 Enter 3 Enter");
+  const ItemRun r = RunItem("vindrel", "4 Enter 0 Enter 4 Enter 3 Enter", kSubmenu);
   EXPECT_EQ(r.submenus, 3);
   EXPECT_EQ(r.goal_texts, Utf8All({"44 240 3 <めあて>", "76 305 0 自然数、整数、数全体数の範囲で、",
                                    "76 355 0     いつでもできる加減乗除を調べよう。"}));
@@ -64,7 +64,7 @@ TEST(NumberSetsTopic, GoalPageTextsThenTheSubmenuUntilItsLastItem) {
 }
 
 TEST(NumberSetsTopic, ClosureMarksOneAKeyInReadingOrderWithThePenLeftAt5) {
-  const ItemRun r = RunItem(kSubmenu, "4 Enter 2 Enter " + Repeat("a", 13));
+  const ItemRun r = RunItem("vindrel", "4 Enter 2 Enter " + Repeat("a", 13), kSubmenu);
   std::vector<std::string> marks;
   for (const Print& p : PrintsOf(r.run)) {
     if (p.text == Utf8("○") || p.text == Utf8("△")) marks.push_back(p.text);
@@ -84,10 +84,12 @@ TEST(NumberSetsTopic, ClosureMarksOneAKeyInReadingOrderWithThePenLeftAt5) {
 TEST(NumberSetsTopic, TypedPairsOnThePageNeverReachTheErrorScreen) {
   // 5/0 and 100 are asked again; 0.1 and 0.9 give the quotient 1/9; then a
   // whole pair, 8 and 6, gives 4/3 in the same rows.
-  const ItemRun r = RunItem(kSubmenu, "4 Enter 1 Enter " + Repeat("a", 16) +
-                                          "5 / 0 Enter 0 . 1 Enter 1 0 0 Enter 0 . 9 Enter " +
-                                          Repeat("a", 4) + "2 Enter 8 Enter 6 Enter " +
-                                          Repeat("a", 4) + "1 Enter " + Repeat("a", 9));
+  const ItemRun r =
+      RunItem("vindrel",
+              "4 Enter 1 Enter " + Repeat("a", 16) +
+                  "5 / 0 Enter 0 . 1 Enter 1 0 0 Enter 0 . 9 Enter " + Repeat("a", 4) +
+                  "2 Enter 8 Enter 6 Enter " + Repeat("a", 4) + "1 Enter " + Repeat("a", 9),
+              kSubmenu);
   EXPECT_EQ(r.run.ending, "script used up");
   EXPECT_EQ(r.submenus, 2);
   EXPECT_EQ(r.next_steps, 2);

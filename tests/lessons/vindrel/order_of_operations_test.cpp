@@ -24,7 +24,7 @@ const char* const kSubmenu = "①例3　②問3　③例4　④問4　⑤分配�
 class OrderOfOperationsItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(OrderOfOperationsItems, TakesItsKeysAndComesBackToTheSubmenu) {
-  ExpectItem("2 Enter", kSubmenu, GetParam());
+  ExpectItem("vindrel", "2 Enter", kSubmenu, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(OrderOfOperationsTopic, GoalPageThenTheSubmenuUntilItsLastItem) {
   // 0 and 9 ask again; 8 goes back to the main menu.
-  const ItemRun r = RunItem(kSubmenu, "2 Enter 0 Enter 9 Enter 8 Enter");
+  const ItemRun r = RunItem("vindrel", "2 Enter 0 Enter 9 Enter 8 Enter", kSubmenu);
   EXPECT_EQ(r.submenus, 3);
   EXPECT_EQ(r.key_waits, 0);
   EXPECT_EQ(r.goal_texts,
@@ -171,7 +171,7 @@ std::map<std::string, Dots> DotsByColour(const ItemRun& r) {
 TEST(OrderOfOperationsTopic, AreaFigureArcsThenTheTwoArcsOfTheLaw) {
   // The lengths: 21, 26 and 19 dots in colour 3; then every degree of the
   // two arcs over the equation, in colours 7 and 9; all at the pen width 5.
-  const ItemRun r = RunItem(kSubmenu, "2 Enter 5 Enter " + Repeat("a", 16));
+  const ItemRun r = RunItem("vindrel", "2 Enter 5 Enter " + Repeat("a", 16), kSubmenu);
   std::map<std::string, Dots> dots = DotsByColour(r);
   EXPECT_EQ(dots["3"].count, 21 + 26 + 19);
   EXPECT_EQ(dots["7"].count, 181);
@@ -192,13 +192,13 @@ TEST(OrderOfOperationsTopic, AreaFigureArcsThenTheTwoArcsOfTheLaw) {
 
 TEST(OrderOfOperationsTopic, TheLawInLettersDrawsWithThePenItFinds) {
   // Four arcs of every degree; width 3 from start-up, 5 after the area page.
-  const ItemRun fresh = RunItem(kSubmenu, "2 Enter 6 Enter " + Repeat("a", 11));
+  const ItemRun fresh = RunItem("vindrel", "2 Enter 6 Enter " + Repeat("a", 11), kSubmenu);
   std::map<std::string, Dots> dots = DotsByColour(fresh);
   EXPECT_EQ(dots["7"].count, 2 * 181);
   EXPECT_EQ(dots["9"].count, 2 * 181);
   EXPECT_EQ(dots["7"].width, "3");
-  const ItemRun after =
-      RunItem(kSubmenu, "2 Enter 5 Enter " + Repeat("a", 16) + "6 Enter " + Repeat("a", 11));
+  const ItemRun after = RunItem(
+      "vindrel", "2 Enter 5 Enter " + Repeat("a", 16) + "6 Enter " + Repeat("a", 11), kSubmenu);
   EXPECT_EQ(DotsByColour(after)["9"].width, "5");
 }
 

@@ -18,7 +18,7 @@ const char* const kSubmenu = "①指数　②例１　③例２　④問２　�
 class PowersItems : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(PowersItems, TakesItsKeysAndComesBackToTheSubmenu) {
-  ExpectItem("1 Enter", kSubmenu, GetParam());
+  ExpectItem("vindrel", "1 Enter", kSubmenu, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,7 +96,7 @@ TEST(PowersTopic, GoalPageThenTheSubmenuByValueUntilItsLastItem) {
   // 0 and 7 ask again; 4/2 is worth 2 and opens ②例１, whose eight keys
   // lead back; 6 ends the topic and the main menu asks again.
   const ItemRun r =
-      RunItem(kSubmenu, "1 Enter 0 Enter 7 Enter 4 / 2 Enter a a a a a a a a 6 Enter");
+      RunItem("vindrel", "1 Enter 0 Enter 7 Enter 4 / 2 Enter a a a a a a a a 6 Enter", kSubmenu);
   EXPECT_EQ(r.run.ending, "script used up");
   EXPECT_EQ(r.submenus, 4);
   EXPECT_EQ(r.key_waits, 8);
@@ -107,8 +107,8 @@ TEST(PowersTopic, GoalPageThenTheSubmenuByValueUntilItsLastItem) {
 
 TEST(PowersTopic, TheMenuDispatchesOnTheValueAndItsEmptyItemLeadsBack) {
   // 4/2 opens topic 2; 5 (the empty item) draws the menu again.
-  const ItemRun r =
-      RunItem("①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了", "5 Enter 4 / 2 Enter");
+  const ItemRun r = RunItem("vindrel", "5 Enter 4 / 2 Enter",
+                            "①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了");
   EXPECT_EQ(r.submenus, 1);
   EXPECT_EQ(MainMenus(r), 2);
 }
@@ -116,7 +116,7 @@ TEST(PowersTopic, TheMenuDispatchesOnTheValueAndItsEmptyItemLeadsBack) {
 // The exponent marks as drawn: "^" at the line's top with magnifications 3
 // and 2, "\" size 8 and 10 higher with 6 and 3.
 TEST(PowersTopic, ExponentNotationDrawsBothExponentMarks) {
-  const ItemRun r = RunItem(kSubmenu, "1 Enter 1 Enter a a a");
+  const ItemRun r = RunItem("vindrel", "1 Enter 1 Enter a a a", kSubmenu);
   std::vector<std::string> exponents;
   for (const std::string& line : r.run.log) {
     const std::vector<std::string> f = Fields(line);
@@ -131,7 +131,7 @@ TEST(PowersTopic, ExponentNotationDrawsBothExponentMarks) {
 TEST(PowersTopic, AnEmptyExponentChangesNothingPrintedAfterIt) {
   // Under this clock the product's second factor has exponent 1: the problem
   // ends with the mark, and the powers line below is drawn at full height.
-  const ItemRun r = RunItem(kSubmenu, "1 Enter 3 Enter a a");
+  const ItemRun r = RunItem("vindrel", "1 Enter 3 Enter a a", kSubmenu);
   ASSERT_GE(r.page_texts.size(), 3u);
   EXPECT_EQ(r.page_texts[1], Utf8("40 90 0 ① (-3)^3*(-5)^"));
   for (const std::string& line : r.run.log) {

@@ -18,7 +18,7 @@ const char* const kSubmenu = "練習問題 　①,②,③解答　　　④終�
 class PracticeAnswerPages : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(PracticeAnswerPages, DrawnWholeWithoutAKey) {
-  ExpectItem("3 Enter", kSubmenu, GetParam());
+  ExpectItem("vindrel", "3 Enter", kSubmenu, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -92,10 +92,10 @@ std::vector<std::string> HeaderCells(const ItemRun& r) {
 }
 
 TEST(PracticeAnswersTopic, TitleCellsOfTheFirstPageAndTheOthers) {
-  EXPECT_EQ(HeaderCells(RunItem(kSubmenu, "3 Enter 1 Enter")),
+  EXPECT_EQ(HeaderCells(RunItem("vindrel", "3 Enter 1 Enter", kSubmenu)),
             (std::vector<std::string>{"box\t40\t30\t524\t76\t3\t13\t15\t3",
                                       "box\t554\t30\t598\t74\t4\t3\t15\t3"}));
-  EXPECT_EQ(HeaderCells(RunItem(kSubmenu, "3 Enter 3 Enter")),
+  EXPECT_EQ(HeaderCells(RunItem("vindrel", "3 Enter 3 Enter", kSubmenu)),
             (std::vector<std::string>{"box\t94\t30\t454\t76\t3\t13\t15\t3",
                                       "box\t484\t30\t528\t74\t4\t3\t15\t3"}));
 }
@@ -103,7 +103,8 @@ TEST(PracticeAnswersTopic, TitleCellsOfTheFirstPageAndTheOthers) {
 TEST(PracticeAnswersTopic, NoGoalPageAndTheSubmenuUntilItsLastItem) {
   // 0, 5 and 9 ask again and leave the page; the same page again is drawn
   // again; 4 goes back to the main menu.
-  const ItemRun r = RunItem(kSubmenu, "3 Enter 0 Enter 5 Enter 9 Enter 2 Enter 2 Enter 4 Enter");
+  const ItemRun r =
+      RunItem("vindrel", "3 Enter 0 Enter 5 Enter 9 Enter 2 Enter 2 Enter 4 Enter", kSubmenu);
   EXPECT_TRUE(r.goal_texts.empty());
   EXPECT_EQ(r.submenus, 6);
   EXPECT_EQ(MainMenus(r), 2);
