@@ -104,7 +104,8 @@ TEST(NumberSetsTopic, ATypedFractionIsShownAsItsExactValueRounded) {
   // 200/3 is 66.666666...: its boxes show 66.66667, as its sum and product
   // do, never single precision's 66.66666.
   const ItemRun r = RunItem(
-      kSubmenu, "4 Enter 1 Enter " + Repeat("x", 16) + "2 0 0 / 3 Enter 1 Enter " + Repeat("x", 4));
+      "vindrel", "4 Enter 1 Enter " + Repeat("x", 16) + "2 0 0 / 3 Enter 1 Enter " + Repeat("x", 4),
+      kSubmenu);
   EXPECT_EQ(r.run.ending, "script used up");
   std::vector<std::string> firsts, results;
   for (const Print& p : PrintsOf(r.run)) {
