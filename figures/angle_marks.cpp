@@ -1,6 +1,12 @@
 // The mark of an angle at a vertex: concentric arcs from ray 1 round to ray
 // 2 (counter-clockwise on the screen), or one filled sector, and a label on
 // the bisector beyond them.
+//
+//   The vertex (ZX0, ZY0), ray 1 through (ZX1, ZY1), ray 2 through (ZX2, ZY2);
+//   ITI -1 takes the other angle. HONSU: 1 to 6 arcs in CCC3 (above 6: 1), 0
+//   or less a sector filled in CCC3 with a CCC2 border. NAGASA: the mark's
+//   size; the label AAA_s goes NAGASA out (DrawLabelAtPoint).
+// Afterwards ITI is 0 and AAA_s "". Work: II, NAGASA1, HH1 to HH5.
 #include "figures.h"
 
 void DrawAngleMark() {

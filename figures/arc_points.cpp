@@ -4,6 +4,9 @@
 // first found on the same arc laid down from P0 towards increasing x, then
 // turned about P0 by the chord's direction, as the dotted arcs place their
 // dots.
+//
+// The point is left in (ZX, ZY); ZX1, ZY1 are overwritten on the way. Work:
+// CX, CY, RR, H, HH, HHP, R, ZX2 to ZY3, ZX11 to ZY12.
 #include <cmath>
 
 #include "arc_geometry.h"

@@ -1,6 +1,14 @@
 // An opening brace "{" of a given height, and the frame of a calculation
 // written in columns: two operands one above the other, the operation sign
 // and ")" left of the second, and a rule under both.
+//
+//   DrawCurlyBrace: at the pen (X, Y), HABA high, in CCC1, 5 wide.
+//   DrawColumnCalculation: from the pen (X, Y), the operands A1_s over A2_s
+//   TAKASA apart, the sign ENZAN_s, the rule in CCC2. It leaves the layout
+//   cursor (XI2, YI1) at the end of the rule on the second operand's line and
+//   XI3 at the operands' x.
+// Both put the pen width back. Work: X1 to X4, Y1 to Y7, LT, LT1, LT2, DR,
+// AA_s, A_s and the printer's.
 #include "figures.h"
 
 void DrawCurlyBrace() {

@@ -2,6 +2,13 @@
 // and numbered, always the two axes and the names "x", "0" and "y". A grid
 // square is SIZE units and stands for BAIX along x and BAIY along y. The
 // plane's frame is left in the globals that points and graphs are placed by.
+//
+//   In: GGX, GGY the top left ((0, 0) puts (640, 180)); AA1 to AA2 and BB1
+//   to BB2 the x and y ranges in values, left in grid squares; CCC2 0 draws no
+//   grid; NASI -1 leaves the numbers out (then 0).
+//   Out: the origin (GX0, GY0), the corners (GX1, GY1) and (GX2, GY2), SIZE1
+//   the font size of the numbers.
+// Work: DR, II, X, Y, AA_s, CCC1, P1, P2, P1_s, P2_s.
 #include <cmath>
 #include <string>
 

@@ -1,5 +1,10 @@
 // The size of an angle as a text in degrees, and the corner mark that closes
 // a small rhombus between the two rays (the square of a right angle).
+//
+// Both take the vertex (ZX0, ZY0), ray 1 through (ZX1, ZY1) and ray 2 through
+// (ZX2, ZY2) (ITI -1 exchanges them). AngleDegreesText leaves the angle in
+// KAKUDO_s; DrawCornerMark draws in CCC2, NAGASA the side of the rhombus.
+// Work: HH to HH5, ZX3 to ZY5.
 #include <cmath>
 
 #include "figures.h"

@@ -1,6 +1,11 @@
 // The step from point 3 (GX3, GY3) to point 4 (GX4, GY4) on the coordinate
 // plane as two arrows at a right angle, a horizontal run and a vertical
 // rise, with their sizes in grid squares as labels on request.
+//
+// SIZE is the grid square; "y" as the first or second character of HYOUJI_s
+// asks for the run's or the rise's label. The run and the rise are left as
+// texts in X_s and Y_s, point 3 the left one.
+// Work: ZX0, ZY0, ZX, ZY, MUKI, NAGASA, CCC1, CCC2, X, Y, AA_s and the arrow's.
 #include <string>
 #include <utility>
 

@@ -1,7 +1,10 @@
 // Every divisor of the whole number DY in ascending order in X_a(1) to X_a(P),
-// each with its co-divisor DY / X(k) in Y(k). Entries beyond P keep what
+// each with its co-divisor DY / X_a(k) in Y_a(k). Entries beyond P keep what
 // they held. More divisors than the tables hold is the runtime's
 // subscript error.
+//
+// KOSUU gets the number of divisor pairs (half the count, rounded up).
+// Work: II.
 #include <cmath>
 
 #include "figures.h"

@@ -1,11 +1,91 @@
+// The definitions of the globals of figure_globals.h, in its order; what each
+// one holds and which routines set it is said there. RAB_s, X_s and Y_s are
+// defined with their routines.
 #include "figure_globals.h"
 
-float A1, A2, AA, AA1, AA2, AAAX, AAAY, AIDA, AIDA1, AX, AX1, AX2, AY, AY1, AY2, B1, B2, BAIX, BAIY,
-    BB, BB1, BB2, BX, BX1, BY, BY1, CC, CX, CY, D1, D2, DX, DY, EX, EY, GGX, GGY, GX, GX0, GX1, GX2,
-    GX3, GX4, GX5, GY, GY0, GY1, GY2, GY3, GY4, GY5, H, HH, HH1, HH2, HH3, HH4, HH5, HHP, HONSU,
-    HOUKOU, II, IROIRO, ITI, J, KAKU, KAKUDO, KASANARIX, KASANARIY, KJ1, KJ2, KJ3, KOSUU, LT, LT2,
-    MUKI, MU_DO, NAGASA, NAGASA1, NAKA, NASI, P1, P2, PI, Q, R1A, R1B, R1B1, R1I, RR, SIZE, SIZE1,
-    SOSU, SOSU1, TA, TAKASA, TII, TJ, XG, XI3, XTAKE, Y5, Y6, Y7, YA, YG, YOKO, YTAKE, ZX, ZX0, ZX1,
-    ZX11, ZX12, ZX2, ZX3, ZX4, ZX5, ZY, ZY0, ZY1, ZY11, ZY12, ZY2, ZY3, ZY4, ZY5;
-std::string AA1_s, AAA_s, ENZAN_s, HYOUJI_s, KAKUDO_s, P1_s, P2_s, R1A1_s, R1A_s, R1B_s, RABM_s,
-    SO_s;
+float ZX0, ZY0;
+float ZX1, ZY1;
+float ZX2, ZY2;
+float ZX, ZY;
+float ZX3, ZY3, ZX4, ZY4, ZX5, ZY5;
+float ZX11, ZY11, ZX12, ZY12;
+
+float AX, AY, BX, BY;
+float CX, CY;
+float DX, DY;
+float AX1, AY1, AX2, AY2;
+float BX1, BY1;
+float EX, EY;
+float A1, B1, A2, B2;
+float AA1, AA2, BB1, BB2;
+
+float HONSU;
+float NAGASA;
+float NAGASA1;
+float AIDA, AIDA1;
+float ITI;
+
+float PI;
+float HHP;
+float HH;
+float HH1, HH2;
+float HH3, HH4, HH5;
+float H;
+float KAKUDO;
+std::string KAKUDO_s;
+
+float MUKI;
+float YA;
+
+float TAKASA;
+float HOUKOU;
+float NAKA;
+float D1, D2;
+float RR;
+
+std::string AAA_s;
+float AAAX, AAAY;
+float MU_DO;
+
+float KAKU;
+float KJ1, KJ2;
+float KJ3;
+float TII;
+
+float SOSU;
+float SOSU1, TJ;
+float Q;
+float NASI;
+float XTAKE, YTAKE;
+float TA, J;
+std::string SO_s;
+
+float KOSUU;
+float R1B, R1A, R1B1, R1I;
+std::string R1A_s, R1A1_s;
+std::string R1B_s, RABM_s;
+
+float GGX, GGY;
+float SIZE;
+float YOKO;
+float GX0, GY0, GX1, GY1, GX2, GY2;
+float BAIX, BAIY;
+float SIZE1;
+float P1, P2;
+std::string P1_s, P2_s;
+
+float XG, YG;
+float GX, GY;
+float KASANARIX, KASANARIY;
+float IROIRO;
+float AA, BB, CC;
+float GX5, GY5;
+float GX3, GY3, GX4, GY4;
+std::string HYOUJI_s;
+
+float Y5, Y6, Y7;
+std::string ENZAN_s;
+float LT, LT2;
+float XI3;
+
+float II;

@@ -3,6 +3,11 @@
 // the branches of y = a/x are never joined and a graph leaving the plane at
 // the top or bottom stops there. Kinds (IROIRO): 1 y = AA/x, 2 y = AA*x^2,
 // 3 y = AA*x + BB, 4 AA*x + BB*y = CC; any other kind is a straight line.
+//
+// The graph is drawn in CCC3 over x from AA1 to AA2 through the plane's frame
+// (GX0, GY0, GY1, GY2, SIZE, BAIX, BAIY); its name AAA_s goes after the last
+// dot drawn, shifted by KASANARIX, KASANARIY. Afterwards BAIX and BAIY are 1,
+// KASANARIX and KASANARIY 0. Work: X1, Y1, GX, GY, GX5, GY5, P1, HABA, II, DR.
 #include "figures.h"
 
 namespace {

@@ -1,5 +1,9 @@
 // The vertical line x = CC of the coordinate plane drawn as one thick
 // segment across the y range, and three turns of a number text's sign.
+//
+// The line reads CC, its y range BB1 to BB2 and the plane's frame (GX0, GY0,
+// SIZE, BAIX, BAIY), draws in CCC3 and leaves the pen (X, Y) where its label
+// goes. The sign turns work on A_s in place (LE changed).
 #include "figures.h"
 
 void DrawGraphLabelSegment() {

@@ -2,6 +2,14 @@
 // (y = slope * x + intercept, y downwards). Vertical and horizontal lines are
 // told apart first, by exact comparison of the coordinates, so no slope is
 // ever taken of them.
+//
+//   DrawPerpendicularFoot: from C (CX, CY) to the line AB ((AX, AY), (BX,
+//   BY)); the foot in (EX, EY), marked with a small white disc.
+//   IntersectLines: the lines AB and CD ((CX, CY), (DX, DY)).
+//   LineThroughPoints: the point (X1, Y1) of the line AB at the height CY
+//   (CX < 0) or at the x CX (CY < 0).
+// Work: A1, B1, A2, B2 (IntersectLines), AA1, BB1, AA2, BB2
+// (DrawPerpendicularFoot), A, B (LineThroughPoints).
 #include "figures.h"
 
 void DrawPerpendicularFoot() {

@@ -1,6 +1,11 @@
 // A point (XG, YG) of the coordinate plane: a filled dot of radius R in
 // CCC3, placed through the plane's frame, and its label above and to the
 // left of it.
+//
+// It reads the frame that DrawCoordinatePlane left (GX0, GY0, SIZE) and BAIX,
+// BAIY, the value of a grid square (0 counts as 1); the label is AAA_s in
+// CCC3, shifted by KASANARIX, KASANARIY. Afterwards (GX, GY) is where the dot
+// stands, BAIX and BAIY are 1, KASANARIX and KASANARIY 0.
 #include "figures.h"
 
 void PlotPoint() {

@@ -4,6 +4,10 @@
 // AAA_s is "1". Each label goes on the bisector of the turn from the vertex
 // after next round to the next vertex, which lies outside the figure when
 // the vertices run counter-clockwise on the screen.
+//
+// The sides are drawn in CCC2 at the pen width SIZE1, the labels NAGASA out
+// along their bisectors; the pen width is put back, AAA_s is "" afterwards.
+// Work: II, TII, KJ1, KJ2, KJ3, NAGASA1, ZX0 to ZY2, ITI and the label's.
 #include "figures.h"
 
 namespace {

@@ -1,6 +1,12 @@
 // Marks on a segment from A (AX, AY) to B (BX, BY): chevrons that point
 // towards B from a dividing point, and ticks across the segment past its
 // middle. Only the marks are drawn, in CCC2 at the pen width in force.
+//
+//   HONSU: how many marks (1 to 6; others become 1). NAGASA: a chevron's size,
+//   a tick's half-length. A, B: the chevrons start from the point dividing the
+//   segment A:B. AIDA: the step between ticks (0 or above 30: 8), ITI: the
+//   ticks' shift from the middle; AIDA ends past the last tick.
+// Work: CX, CY, D, DX, DY, EX, EY, AX1, AY1, AX2, AY2, BX1, BY1, AIDA1, II.
 #include <cmath>
 
 #include "figures.h"

@@ -4,6 +4,9 @@
 //   R1A1_s "!" and the number left under the root ("" when none is left)
 //   RAB_s  the simplified root, RABM_s the unsimplified one with "=" after it
 //   R1B_s  the root part closed with "ﾝ"
+//
+// The radicand is R1B (whole, set by the caller); it is left as what stays
+// under the root, R1A the factor taken out, R1B1 the radicand as given.
 #include "figures.h"
 
 std::string RAB_s;

@@ -1,5 +1,11 @@
 // The answer-entry field: a label, a blinking cursor and the typed number in
 // full-width glyphs, read key by key until Enter.
+//
+//   In: KAIX, KAIY, where the field stands.
+//   Out: AINP_s the characters typed (InputLine, KeyLoop), AINP their value
+//   (ParseAnswer), I_s the last key.
+// Work: XX, YY (the cursor), X, Y, CCC1, AA_s, A_s, B_s, LEM, N and the plain
+// printer's.
 #include "globals.h"
 #include "shell.h"
 

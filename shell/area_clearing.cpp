@@ -1,4 +1,6 @@
 // Fixed areas of the page erased to the background.
+//
+// ClearStripRight reads KAIX, KAIY and changes X, Y.
 #include "globals.h"
 #include "shell.h"
 

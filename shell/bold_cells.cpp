@@ -2,6 +2,9 @@
 // centred; the pen is left at the cell's right edge. A bold line counts 26
 // units high, whatever the text holds. A text wider than its cell is drawn
 // narrowed inside it, as in the markup cells.
+//
+// In and out as the markup cells (table_cells.cpp). Work: X1, Y1, Y2, Y4, Y22,
+// LT1, MOTOA_s, AA_s, A_s, LLT and the bold printer's.
 #include "shell.h"
 
 namespace {

@@ -1,6 +1,10 @@
 // The bold printer: a short text in bold, character by character, with fixed
 // advances of its own and no markup (every character is drawn as itself).
 // Widths are measured by printing off the page, never from the font.
+//
+// In: AA_s, the pen X, Y, CCC1 (BracketNegative: A_s). Out: X after the text,
+// AA_s empty. Work: A_s, B_s, R_s, TX, TY, DR, LEM, NAG, I, TA2 (TA1 in
+// BracketNegative).
 #include "glyph_pen.h"
 #include "shell.h"
 

@@ -4,6 +4,13 @@
 //
 // Every number put into a text goes through NumberText, so it holds no
 // blank.
+//
+//   In: DS, DB (ReduceFraction, GcdLcm); DSM1, DBM1, DSM2, DBM2 (AddFractions).
+//   Out: ReduceFraction DS, DB reduced, YAK, YAK1, A1_s to A31_s, FDS1_s,
+//   TKAI1_s, TKAI2_s; AddFractions DB, DS4, A1_s to A5_s, B3_s, B4_s; GcdLcm
+//   X3, X4 (what each holds: globals.h).
+// Work: DB1, DS1, DS2, E1, E2, LB8, LEM, X1, X2, A_s, B1_s, B2_s, DA1_s,
+// DB_s, DS_s to DS4_s.
 #include <cmath>
 #include <utility>
 

@@ -1,26 +1,92 @@
+// The definitions of the globals of globals.h, in its order; what each one
+// holds and which routines set it is said there.
 #include "globals.h"
 
 std::string AA_s;
-float X, Y, CCC1;
-std::string A_s, B_s, A1_s, A2_s;
-float XT, LLT;
-float KAKKO, BUN, JYOU, JYOUK, HROOT, TXM;
-float DR, CCC0;
-float HABA, TATE, CCC2, CCC3;
-float KAIX, KAIY, AINP, SENTAKU;
-std::string AINP_s, I_s;
-float DS, DB, YAK, YAK1, DSM1, DBM1, DSM2, DBM2, DS4, X3, X4;
-std::string A21_s, A3_s, A31_s, TKAI1_s, TKAI2_s, FDS1_s, A11_s, A4_s, A41_s, A5_s, B3_s, B4_s;
-float TBSIYAKX, TBSIYAKY, TBBOYAKX, TBBOYAKY;
+float X, Y;
+float CCC1;
+
+std::string A_s;
+std::string B_s;
+std::string A1_s, A2_s;
+
+float XT;
+float LLT;
+
+float KAKKO;
+float BUN;
+float JYOU;
+float JYOUK;
+float HROOT;
+float TXM;
+
+float DR;
+float CCC0;
+
+float HABA;
+float TATE;
+float CCC2;
+float CCC3;
+
+float KAIX, KAIY;
+float AINP;
+float SENTAKU;
+std::string AINP_s;
+std::string I_s;
+
+float DS, DB;
+float YAK;
+float YAK1;
+float DSM1, DBM1;
+float DSM2, DBM2;
+float DS4;
+float X3, X4;
+std::string A21_s;
+std::string A3_s;
+std::string A31_s;
+std::string TKAI1_s, TKAI2_s;
+std::string FDS1_s;
+std::string A11_s;
+std::string A4_s, A41_s;
+std::string A5_s;
+std::string B3_s, B4_s;
+float TBSIYAKX, TBSIYAKY;
+float TBBOYAKX, TBBOYAKY;
+
 std::string TITLE_s;
 float A, B;
+
 float XI2, YI1;
 
-float BSEN, C, D, DB1, DS1, DS2, E1, E2, HAN, I, IB8, K, KAKKO1, KB8, L, LB8, LE, LEM, LT1, M, N,
-    N1, NAG, NAGA, O, P, R, S, TA1, TA2, TA3, TA5, TA6, TBBO, TBBO1, TBSI, TBSI1, TX, TY, W, X1, X2,
-    XX, XX1, Y1, Y2, Y22, Y3, Y4, YMOTO, YT, YY, YY1;
-std::string AA_A_s, B1_s, B2_s, DA1_s, DB_s, DS1_s, DS2_s, DS3_s, DS4_s, DS_s, HENK1_s, HENK2_s,
-    HENK3_s, HENK_s, MOTOA_s, RTASKAI1_s, RTASKAI2_s, R_s, X8_s, X9_s;
+float BSEN, NAGA, TA5, TA6;
+float TBSI, TBBO, TBSI1, TBBO1, YT;
+std::string RTASKAI1_s, RTASKAI2_s;
+float D;
+float DB1, DS1, DS2, E1, E2;
+std::string DA1_s, DB_s, DS_s, DS1_s, DS2_s, DS3_s, DS4_s, B1_s, B2_s;
+float LB8;
+float I;
+float IB8, KB8;
+std::string X8_s, X9_s;
+float KAKKO1;
+float L;
+float LE;
+float LEM;
+float LT1;
+float N;
+float N1;
+float NAG;
+float P;
+float R;
+float TA1, TA2, TA3;
+float TX, TY;
+float X1, Y1, X2;
+float Y2, Y3, Y4, Y22;
+float XX, YY;
+std::string AA_A_s;
+std::string HENK1_s, HENK2_s, HENK_s, HENK3_s;
+std::string MOTOA_s;
+std::string R_s;
 
 Array1<std::string, 40> F_sa;
 Array1<float, 40> F;

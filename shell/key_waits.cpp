@@ -1,5 +1,8 @@
 // Waits for a key: the press-any-key box, the notice box of the key
 // exercises, and the quiet wait that only empties the keyboard.
+//
+// ShowNoticeWaitKey shows AA_s; the key is left in I_s. CCC1 and the pen width
+// are put back. Work: CCC0, DR, X, Y, AA_s and the plain printer's.
 #include "globals.h"
 #include "shell.h"
 

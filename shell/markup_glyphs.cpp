@@ -11,6 +11,9 @@
 // Inside a built-up fraction (BUN = 1) the glyphs take their smaller fraction
 // forms. After every run the face is "ゴシック" 16, not bold, not italic, and
 // the draw width is what it was when the run began.
+//
+// In: A_s (the run), the pen X, Y, CCC1, BUN and the printer state. Out: X, Y
+// after the run. Work: B_s, R_s, NAG, I, TX, TY, TA2, DR.
 #include "glyph_pen.h"
 #include "shell.h"
 

@@ -1,5 +1,8 @@
 // The number tables T() and F() turned into their display texts, and the key
 // choice read from the last key.
+//
+// In: T(1) to T(80), F(1) to F(40), the key I_s. Out: T_s(), F_sa(), HHKIG,
+// FKIG (number_tables.h). Work: I.
 #include "number_tables.h"
 
 #include "globals.h"

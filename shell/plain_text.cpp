@@ -1,5 +1,11 @@
 // Plain text: every character turned into a full-width or symbol glyph and
 // drawn in a cell of its own, 16 units wide.
+//
+//   In: AA_s (DrawPlainText) or A_s (DrawTextChars), the pen X, Y, the colour
+//   CCC1; B_s (ToFullWidthChar).
+//   Out: X (DrawPlainText) or XT (DrawTextChars) after the text; AA_s empty.
+// Work: A_s, B_s, I, L, LE, LEM, N, N1, JYOU, HENK_s to HENK3_s and
+// NormaliseNumberText's.
 #include "globals.h"
 #include "shell.h"
 

@@ -1,5 +1,9 @@
 // The number prompts of the bottom strip: the menu prompt beside the answer
 // field, the submenu line, the next-step box, and the boxes that erase them.
+//
+// The prompt is AA_s (AskNextStep writes its own), the answer field stands at
+// KAIX, KAIY; the number read is left in AINP (AINP_s, I_s as the field leaves
+// them). Work: CCC1, DR, X, Y and the plain printer's.
 #include "globals.h"
 #include "shell.h"
 

@@ -9,6 +9,11 @@
 // own line, so that it stays inside the cell instead of running over the
 // cell's border and whatever stands beside it. A text that fits is drawn as
 // it is.
+//
+// In: the cell's top left X, Y, its size HABA x TATE, the border CCC2, the fill
+// CCC3, the text colour CCC1, the text A_s (A1_s over A2_s for two lines),
+// KAKKO. Out: X, Y at the cell's top right. Work: X1, Y1, Y2, Y3, Y4, Y22,
+// LT1, N1, KAKKO1, MOTOA_s, AA_s, A_s, LLT and the printer's.
 #include <optional>
 
 #include "shell.h"

@@ -1,5 +1,8 @@
 // Two filters on the work text `A_s`: blanks out of number texts, and the
 // markup characters out of short markup texts.
+//
+// StripMarkup leaves in TA1, TA2, TA3 where the last "^", "ﾝ" and "ﾀ" or "="
+// stood. Work: IB8, KB8, X8_s, X9_s.
 #include "globals.h"
 #include "shell.h"
 

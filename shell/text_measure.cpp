@@ -1,6 +1,9 @@
 // Measuring a text: its width is the pen advance of the printer itself,
 // printed off the page at X = 0, Y = 1800. Printing and measuring therefore
 // always agree, in every printer state.
+//
+// In: A_s, the text; X, Y and A_s are kept. Out: LLT. Work: AA_s and the
+// printer's.
 #include "shell.h"
 
 void MeasureWidth(void (*print)()) {

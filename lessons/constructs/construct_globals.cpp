@@ -1,6 +1,17 @@
+// The definitions of the globals of construct_globals.h, in its order; what
+// each one holds and which routines set it is said there.
 #include "construct_globals.h"
 
-float XI1 = 0, XI0 = 0;
+float XI1 = 0;
+float XI0 = 0;
+
 float NO = 0;
-float X11 = 0, X12 = 0, X13 = 0, X14 = 0, Y11 = 0, Y12 = 0, Y13 = 0, Y14 = 0;
-float X15 = 0, X16 = 0, X17 = 0, X18 = 0, Y15 = 0, Y16 = 0, Y17 = 0, Y18 = 0;
+
+float X11 = 0, Y11 = 0;
+float X12 = 0, Y12 = 0;
+float X13 = 0, Y13 = 0;
+float X14 = 0, Y14 = 0;
+float X15 = 0, Y15 = 0;
+float X16 = 0, Y16 = 0;
+float X17 = 0, Y17 = 0;
+float X18 = 0, Y18 = 0;
