@@ -6,7 +6,8 @@
 // PROGRAM is one of the programs of programs/program_list.h; --list prints
 // them, one a line: name, window title and the number of the menu's end
 // item, separated by tabs. KEYS are tokens separated by blanks: a single
-// printable character, or Enter, Left, Right, Backspace, Delete, Space.
+// printable character, or Enter, Left, Right, Up, Down, Tab, Escape,
+// Backspace, Delete, Space.
 // @FILE reads the tokens from FILE (@- from standard input) as the run
 // goes, so a script of any length takes no more memory than a short one (a
 // script that starts with "@" and a blank starts with the key "@").
@@ -59,7 +60,9 @@ void Say(const char* format, ...) {
 int Usage() {
   std::fprintf(stderr,
                "usage: player %s \"KEYS\"|@FILE|@- OUT.png|- [--each DIR] [--log FILE] "
-               "[--time hh:mm:ss] | player --list\n",
+               "[--time hh:mm:ss] | player --list\n"
+               "KEYS: tokens separated by blanks, each a printable character or Enter, Left, "
+               "Right, Up, Down, Tab, Escape, Backspace, Delete, Space\n",
                ProgramNames("|", "|").c_str());
   return kRefused;
 }

@@ -71,8 +71,13 @@ TEST_F(PlayerCommand, RefusesWhatItCannotDoInOneLineWithAFailingStatus) {
   const std::string png = dir_ + "/out.png";
   const std::string file = dir_ + "/a-file";
   std::ofstream(file) << "x";
-  const std::string bad_keys = dir_ + "/bad.keys";
-  std::ofstream(bad_keys) << "7\nEnter\nEscape\n";
+  auto key_file = [&](const std::string& name, const std::string& content) {
+    std::ofstream(dir_ + "/" + name, std::ios::binary) << content;
+    return "@" + dir_ + "/" + name;
+  };
+  const std::string bad_keys = key_file("bad.keys", "7\nEnter\nEsc\n");
+  const std::string nul_keys = key_file("nul.keys", std::string("7\nEnter\n\0\nEnter\n", 16));
+  const std::string binary_keys = key_file("binary.keys", "7 Enter\n\x89PNG\r\n\x1a\n");
   struct Case {
     const char* what;
     std::vector<std::string> args;
@@ -113,9 +118,18 @@ TEST_F(PlayerCommand, RefusesWhatItCannotDoInOneLineWithAFailingStatus) {
        {"almeno", "@" + dir_ + "/missing.keys", png},
        "missing.keys",
        false},
-      {"a key file with an unknown key", {"almeno", "@" + bad_keys, png}, "Escape", false},
+      {"a key file with an unknown key", {"almeno", bad_keys, png}, "key in script: Esc\n", false},
+      {"a key file with a NUL byte", {"almeno", nul_keys, png}, "key in script: \\x00\n", false},
+      {"a key file of binary bytes",
+       {"almeno", binary_keys, png},
+       "key in script: \\x89PNG\n",
+       false},
       {"an unknown program", {"quintel", "7 Enter", png}, "quintel", false},
-      {"an unknown key", {"almeno", "7 Escape", png}, "Escape", false},
+      {"an unknown key", {"almeno", "7 Esc", png}, "key in script: Esc\n", false},
+      {"a key of binary bytes",
+       {"almeno", "7 \xff\xfe\x1b[2J Enter", png},
+       "key in script: \\xff\\xfe\\x1b[2J\n",
+       false},
       {"an unknown option", {"almeno", "7 Enter", png, "--speed", "2"}, "--speed", false},
       {"an option without its value", {"almeno", "7 Enter", png, "--log"}, "--log", false},
       {"a log that fills up", {"almeno", "7 Enter", png, "--log", "/dev/full"}, "/dev/full", true},
@@ -127,6 +141,10 @@ TEST_F(PlayerCommand, RefusesWhatItCannotDoInOneLineWithAFailingStatus) {
     EXPECT_NE(run.status, 0);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    // Nothing but printable ASCII reaches the terminal.
+    EXPECT_TRUE(std::all_of(run.err.begin(), run.err.end(), [](char ch) {
+      return ch == '\n' || (ch >= ' ' && ch < 0x7F);
+    })) << run.err;
     // Arguments are refused before the program runs: no picture, no ending.
     EXPECT_EQ(run.out.empty(), !c.runs) << run.out;
     EXPECT_EQ(Exists(png), c.runs);
