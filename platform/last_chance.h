@@ -6,10 +6,11 @@
 // The handler runs in a program that may be broken anywhere, inside the
 // memory allocator or the text converter among others, so it does nothing
 // that could wait on them: the message is prepared when the handler is
-// installed, and the handler only fills in the line number, writes the
-// message to standard error and ends. A message box needs a whole window
-// system, so the handler leaves it to a fresh start of the program itself
-// (see LastChanceBoxRequest).
+// installed, and the handler only removes the scratch files (see
+// scratch_files.h), fills in the line number, writes the message to standard
+// error and ends. A message box needs a whole window system, so the handler
+// leaves it to a fresh start of the program itself (see
+// LastChanceBoxRequest).
 #pragma once
 
 #include <string>

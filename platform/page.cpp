@@ -531,3 +531,8 @@ bool Page::SavePng(const std::string& path) const {
   PixelRows rows = Pixels();
   return WritePng(path, rows.data, rows.stride, rows.width, rows.height);
 }
+
+bool Page::SavePng(std::FILE* file) const {
+  PixelRows rows = Pixels();
+  return WritePngTo(file, rows.data, rows.stride, rows.width, rows.height);
+}

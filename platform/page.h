@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -121,6 +122,9 @@ class Page {
   // A PNG of the page, written whole or not at all (see WritePng); false
   // when it cannot be written.
   bool SavePng(const std::string& path) const;
+  // A PNG of the page written to `file`; false (errno saying why) when it
+  // cannot be written.
+  bool SavePng(std::FILE* file) const;
 
  private:
   // Logs an operation: kept in `log`, or handed to the sink.
