@@ -383,6 +383,9 @@ int main(int argc, char** argv) {
     if (!failed) Say(format, a.c_str(), b.c_str());
     failed = true;
   };
+  if (std::string fault = backend.page().DrawingFault(); !fault.empty()) {
+    fail("the page could not be drawn: %s", fault);
+  }
   if (!backend.frame_not_written().empty()) fail("cannot write %s", backend.frame_not_written());
   {
     // The two files are replaced together: a signal now waits until they

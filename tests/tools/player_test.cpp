@@ -425,6 +425,21 @@ TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
   }
 }
 
+// A page that could not be drawn (memory runs out under a limit on the
+// address space) is a failure said in one line, not a blank picture with
+// status 0.
+TEST_F(PlayerCommand, APageThatCouldNotBeDrawnIsAFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address checker reserves more address space than the limit";
+#endif
+  const std::string png = dir_ + "/vv.png";
+  std::ofstream(png) << "an old picture";
+  Outcome run = Player({"quorrel", "1 Enter", png}, "/dev/null", "ulimit -v 25000; ");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "player: the page could not be drawn: out of memory\n");
+  EXPECT_EQ(Contents(dir_), (std::map<std::string, std::string>{{"vv.png", "an old picture"}}));
+}
+
 }  // namespace
 
 namespace {
