@@ -118,6 +118,12 @@ const char* LastChanceBoxArgument() {
 
 LastChanceBoxRequest FindLastChanceBoxRequest(int argc, char** argv) {
   if (argc != 4 || std::strcmp(argv[1], kBoxArgument) != 0) return {};
+  // The crashed run's handler held its signals back, and a program started
+  // again inherits that: the box's own process must crash as any other.
+  sigset_t fatal;
+  sigemptyset(&fatal);
+  for (int sig : kFatal) sigaddset(&fatal, sig);
+  sigprocmask(SIG_UNBLOCK, &fatal, nullptr);
   return {true, argv[2], argv[3]};
 }
 

@@ -30,7 +30,9 @@ std::string LastChanceMessage(const std::string& name, unsigned line);
 const char* LastChanceBoxArgument();
 
 // When the program's arguments ask for the last-chance box, its caption and
-// message; `asked` false otherwise.
+// message; `asked` false otherwise. A process asked for the box also lets
+// through again the signals the crashed run's handler held back (a started
+// program inherits them), so that it can crash and end as any other.
 struct LastChanceBoxRequest {
   bool asked = false;
   const char* caption = nullptr;
