@@ -102,10 +102,7 @@ bool IsWritableFolder(const std::string& dir) {
 class LogFile {
  public:
   // 0, or why the log cannot be written.
-  int Open(const std::string& path) {
-    path_ = path;
-    return file_.Open(path);
-  }
+  int Open(const std::string& path) { return file_.Open(path); }
   void Write(const LoggedOp& op) {
     if (error_) return;
     std::string line = op.Line();
@@ -120,23 +117,21 @@ class LogFile {
     return error_ ? error_ : error;
   }
   WholeFile& file() { return file_; }
-  const std::string& path() const { return path_; }
 
  private:
-  std::string path_;
   WholeFile file_;
   int error_ = 0;
 };
 
-// A file named on the command line, as the player compares them: by device
-// and inode when it is there (a hard link or a symbolic link is the file it
-// leads to), else by its path made absolute and plain (x.png, ./x.png and
-// dir/../x.png alike).
+// A file named on the command line, and what the player does with it.
 struct NamedFile {
-  const char* what;
+  const char* what;  // "picture", "log", "keys"
   std::string path;
 };
 
+// A file as the player compares them: by device and inode when it is there
+// (a hard link or a symbolic link is the file it leads to), else by its path
+// made absolute and plain (x.png, ./x.png and dir/../x.png alike).
 struct FileIdentity {
   bool there = false;
   bool regular = false;
