@@ -7,29 +7,55 @@
 
 #include "errors.h"
 
+namespace {
+
+// The named keys of a key script and the codes the keyboard poll reports
+// for them, as the window does.
+struct NamedKey {
+  const char* name;
+  char code;
+};
+constexpr NamedKey kNamedKeys[] = {
+    {"Enter", 13}, {"Left", 29},   {"Right", 28},    {"Up", 30},     {"Down", 31},
+    {"Tab", 9},    {"Escape", 27}, {"Backspace", 8}, {"Delete", 12}, {"Space", ' '},
+};
+
+// A token as it can be shown on a terminal: printable ASCII as it is, a
+// backslash doubled, any other byte (a NUL, a control character, a byte of
+// a binary file or of another encoding) as \xHH.
+std::string Readable(const std::string& token) {
+  std::string s;
+  for (unsigned char c : token) {
+    if (c == '\\') {
+      s += "\\\\";
+    } else if (c >= 0x20 && c < 0x7F) {
+      s += char(c);
+    } else {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02x", c);
+      s += hex;
+    }
+  }
+  return s;
+}
+
+std::string KeyOfToken(const std::string& token) {
+  for (const NamedKey& key : kNamedKeys) {
+    if (token == key.name) return std::string(1, key.code);
+  }
+  if (token.size() == 1 && std::isprint(static_cast<unsigned char>(token[0]))) {
+    return std::string(1, char(std::toupper(static_cast<unsigned char>(token[0]))));
+  }
+  throw std::invalid_argument("unknown key in script: " + Readable(token));
+}
+
+}  // namespace
+
 std::vector<std::string> ParseKeyScript(const std::string& script) {
   std::vector<std::string> keys;
   std::istringstream in(script);
   std::string token;
-  while (in >> token) {
-    if (token == "Enter") {
-      keys.push_back("\r");
-    } else if (token == "Left") {
-      keys.push_back(std::string(1, char(29)));
-    } else if (token == "Right") {
-      keys.push_back(std::string(1, char(28)));
-    } else if (token == "Backspace") {
-      keys.push_back(std::string(1, char(8)));
-    } else if (token == "Delete") {
-      keys.push_back(std::string(1, char(12)));
-    } else if (token == "Space") {
-      keys.push_back(" ");
-    } else if (token.size() == 1 && std::isprint(static_cast<unsigned char>(token[0]))) {
-      keys.push_back(std::string(1, char(std::toupper(static_cast<unsigned char>(token[0])))));
-    } else {
-      throw std::invalid_argument("unknown key in script: " + token);
-    }
-  }
+  while (in >> token) keys.push_back(KeyOfToken(token));
   return keys;
 }
 

@@ -11,9 +11,11 @@
 #include "backend.h"
 
 // Turns a key script into keys: tokens separated by blanks, each a single
-// printable character or one of Enter, Left, Right, Backspace, Delete, Space.
-// Letters become upper case, as the keyboard reports them. An unknown token
-// throws std::invalid_argument.
+// printable character or one of Enter, Left, Right, Up, Down, Tab, Escape,
+// Backspace, Delete, Space (the codes the window's keyboard poll reports for
+// them). Letters become upper case, as the keyboard reports them. An unknown
+// token throws std::invalid_argument naming it with every byte that is not
+// printable ASCII written as \xHH.
 std::vector<std::string> ParseKeyScript(const std::string& script);
 
 class HeadlessBackend : public Backend {

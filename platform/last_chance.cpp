@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "errors.h"
+#include "scratch_files.h"
 #include "string_ops.h"
 
 extern char** environ;
@@ -78,9 +79,14 @@ void WriteAll(int fd, const char* data, size_t size) {
   }
 }
 
-// Runs inside a signal handler: only write, execve and _exit, on the
-// buffers prepared beforehand.
+// The signals the handler catches, each held back while it runs.
+constexpr int kFatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+
+// Runs inside a signal handler: only unlink, write, execve and _exit, on
+// the buffers prepared beforehand.
 [[noreturn]] void ShowAndEnd() {
+  // Half-written files go first: the program may not get further.
+  RemoveScratchFiles();
   Prepared& p = g_prepared;
   size_t size = 0;
   std::memcpy(p.message, p.head, p.head_size);
@@ -112,6 +118,12 @@ const char* LastChanceBoxArgument() {
 
 LastChanceBoxRequest FindLastChanceBoxRequest(int argc, char** argv) {
   if (argc != 4 || std::strcmp(argv[1], kBoxArgument) != 0) return {};
+  // The crashed run's handler held its signals back, and a program started
+  // again inherits that: the box's own process must crash as any other.
+  sigset_t fatal;
+  sigemptyset(&fatal);
+  for (int sig : kFatal) sigaddset(&fatal, sig);
+  sigprocmask(SIG_UNBLOCK, &fatal, nullptr);
   return {true, argv[2], argv[3]};
 }
 
@@ -135,7 +147,6 @@ void InstallLastChance(const std::string& name, bool show_box) {
   stack.ss_sp = g_handler_stack;
   stack.ss_size = sizeof g_handler_stack;
   sigaltstack(&stack, nullptr);
-  const int kFatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
   struct sigaction action {};
   action.sa_handler = OnSignal;
   // One crash at a time; a fault inside the handler itself ends the program

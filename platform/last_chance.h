@@ -6,10 +6,11 @@
 // The handler runs in a program that may be broken anywhere, inside the
 // memory allocator or the text converter among others, so it does nothing
 // that could wait on them: the message is prepared when the handler is
-// installed, and the handler only fills in the line number, writes the
-// message to standard error and ends. A message box needs a whole window
-// system, so the handler leaves it to a fresh start of the program itself
-// (see LastChanceBoxRequest).
+// installed, and the handler only removes the scratch files (see
+// scratch_files.h), fills in the line number, writes the message to standard
+// error and ends. A message box needs a whole window system, so the handler
+// leaves it to a fresh start of the program itself (see
+// LastChanceBoxRequest).
 #pragma once
 
 #include <string>
@@ -29,7 +30,9 @@ std::string LastChanceMessage(const std::string& name, unsigned line);
 const char* LastChanceBoxArgument();
 
 // When the program's arguments ask for the last-chance box, its caption and
-// message; `asked` false otherwise.
+// message; `asked` false otherwise. A process asked for the box also lets
+// through again the signals the crashed run's handler held back (a started
+// program inherits them), so that it can crash and end as any other.
 struct LastChanceBoxRequest {
   bool asked = false;
   const char* caption = nullptr;

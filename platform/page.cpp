@@ -63,6 +63,14 @@ std::string Number(double v) {
   return buf;
 }
 
+// Why the context or its surface stopped drawing, "" while neither did: an
+// error stays with them, and every drawing after it is left undone.
+std::string FaultOf(cairo_t* cr, cairo_surface_t* surface) {
+  cairo_status_t status = cairo_surface_status(surface);
+  if (status == CAIRO_STATUS_SUCCESS) status = cairo_status(cr);
+  return status == CAIRO_STATUS_SUCCESS ? "" : cairo_status_to_string(status);
+}
+
 double Turn(double fraction) {
   double f = std::fmod(fraction, 1.0);
   if (f < 0) f += 1.0;
@@ -131,8 +139,13 @@ void Page::DrawInto(unsigned char* pixels, int stride) {
                 from.data + size_t(y) * from.stride, size_t(from.width) * 4);
   }
   cairo_surface_mark_dirty(surface_);
+  if (earlier_fault_.empty()) earlier_fault_ = FaultOf(old_cr, old_surface);
   cairo_destroy(old_cr);
   cairo_surface_destroy(old_surface);
+}
+
+std::string Page::DrawingFault() const {
+  return earlier_fault_.empty() ? FaultOf(cr_, surface_) : earlier_fault_;
 }
 
 int Page::pixel_width() const {
@@ -530,4 +543,9 @@ bool Page::WarmGlyphs(int count) {
 bool Page::SavePng(const std::string& path) const {
   PixelRows rows = Pixels();
   return WritePng(path, rows.data, rows.stride, rows.width, rows.height);
+}
+
+bool Page::SavePng(std::FILE* file) const {
+  PixelRows rows = Pixels();
+  return WritePngTo(file, rows.data, rows.stride, rows.width, rows.height);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -118,9 +119,17 @@ class Page {
   std::vector<LoggedOp> log;
   std::function<void(const LoggedOp&)> log_sink;
 
+  // "" while every drawing reached the page, else why one did not (the
+  // drawing library's words, "out of memory" say): from that drawing on the
+  // page may show less than was drawn.
+  std::string DrawingFault() const;
+
   // A PNG of the page, written whole or not at all (see WritePng); false
   // when it cannot be written.
   bool SavePng(const std::string& path) const;
+  // A PNG of the page written to `file`; false (errno saying why) when it
+  // cannot be written.
+  bool SavePng(std::FILE* file) const;
 
  private:
   // Logs an operation: kept in `log`, or handed to the sink.
@@ -168,4 +177,7 @@ class Page {
   std::unique_ptr<GlyphWarmer> warmer_;
   _cairo_surface* surface_;
   _cairo* cr_;
+  // Why a surface or context the page drew with before (see DrawInto)
+  // failed; "" when none did.
+  std::string earlier_fault_;
 };

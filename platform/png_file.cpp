@@ -1,14 +1,12 @@
 #include "png_file.h"
 
-#include <fcntl.h>
 #include <png.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 #include <vector>
+
+#include "whole_file.h"
 
 namespace {
 
@@ -19,14 +17,24 @@ namespace {
 }
 void PngWarning(png_structp, png_const_charp) {}
 
-bool WriteRows(FILE* file, const unsigned char* data, int stride, int width, int height) {
+}  // namespace
+
+bool WritePngTo(std::FILE* file, const unsigned char* data, int stride, int width, int height) {
+  // A failure that no system call explains is an input/output error.
+  errno = 0;
+  auto failed = [] {
+    if (errno == 0) errno = EIO;
+    return false;
+  };
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
-  if (!png) return false;
+  if (!png) return failed();
   png_infop info = png_create_info_struct(png);
   std::vector<unsigned char> row(size_t(width) * 3);
   if (!info || setjmp(png_jmpbuf(png))) {
+    const int error = errno;
     png_destroy_write_struct(&png, info ? &info : nullptr);
-    return false;
+    errno = error;
+    return failed();
   }
   png_init_io(png, file);
   // A page is mostly flat colour: the fastest level still packs it well.
@@ -46,42 +54,14 @@ bool WriteRows(FILE* file, const unsigned char* data, int stride, int width, int
   }
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
-  return std::fflush(file) == 0 && !std::ferror(file);
+  if (std::fflush(file) != 0 || std::ferror(file)) return failed();
+  return true;
 }
-
-}  // namespace
 
 bool WritePng(const std::string& path, const unsigned char* data, int stride, int width,
               int height) {
-  // A device or a pipe (/dev/null, /dev/stdout) is written directly;
-  // replacing it with a file would be wrong.
-  struct stat st;
-  const bool exists = stat(path.c_str(), &st) == 0;
-  if (exists && !S_ISREG(st.st_mode)) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!file) return false;
-    bool written = WriteRows(file.get(), data, stride, width, height);
-    return std::fclose(file.release()) == 0 && written;
-  }
-  // Anything else goes to a temporary file beside it that replaces it once
-  // whole: a failed write leaves the path as it was, never half a picture.
-  std::string temporary = path + ".XXXXXX";
-  int fd = mkstemp(temporary.data());
-  if (fd < 0) return false;
-  mode_t mask = umask(0);
-  umask(mask);
-  fchmod(fd, exists ? st.st_mode & 07777 : 0666 & ~mask);
-  FILE* file = fdopen(fd, "wb");
-  if (!file) {
-    close(fd);
-    unlink(temporary.c_str());
-    return false;
-  }
-  bool written = WriteRows(file, data, stride, width, height);
-  written = std::fclose(file) == 0 && written;
-  if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    unlink(temporary.c_str());
-    return false;
-  }
-  return true;
+  WholeFile file;
+  if (file.Open(path) != 0) return false;
+  const bool written = WritePngTo(file.stream(), data, stride, width, height);
+  return file.Finish() == 0 && written && file.Commit() == 0;
 }

@@ -6,7 +6,8 @@
 // PROGRAM is one of the programs of programs/program_list.h; --list prints
 // them, one a line: name, window title and the number of the menu's end
 // item, separated by tabs. KEYS are tokens separated by blanks: a single
-// printable character, or Enter, Left, Right, Backspace, Delete, Space.
+// printable character, or Enter, Left, Right, Up, Down, Tab, Escape,
+// Backspace, Delete, Space.
 // @FILE reads the tokens from FILE (@- from standard input) as the run
 // goes, so a script of any length takes no more memory than a short one (a
 // script that starts with "@" and a blank starts with the key "@").
@@ -17,12 +18,14 @@
 // clock, and so the random seed.
 //
 // Whatever the player cannot do (a clock that is no time of day, a folder
-// that is not there, a file it cannot write) it says in one line on standard
-// error and ends with a non-zero status: 2 for arguments refused before the
-// run, 1 when something could not be written. The files are created before
-// the run, so a path that cannot be written is refused before it; a picture
-// goes to a temporary file beside its path first, so a failed write leaves
-// no half-written picture.
+// that is not there, a file it cannot write, one file given twice) it says
+// in one line on standard error and ends with a non-zero status: 2 for
+// arguments refused before the run, 1 when something could not be written
+// or drawn. The picture and the log go to temporary files beside them, made
+// before the run (so a path that cannot be written is refused before it),
+// that take their names together when the whole run was written: a run that
+// fails, a signal that ends it or a crash leaves both files as they were
+// and no temporary behind.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,15 +35,19 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "errors.h"
 #include "fonts.h"
 #include "headless.h"
 #include "last_chance.h"
 #include "programs.h"
+#include "scratch_files.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -59,7 +66,9 @@ void Say(const char* format, ...) {
 int Usage() {
   std::fprintf(stderr,
                "usage: player %s \"KEYS\"|@FILE|@- OUT.png|- [--each DIR] [--log FILE] "
-               "[--time hh:mm:ss] | player --list\n",
+               "[--time hh:mm:ss] | player --list\n"
+               "KEYS: tokens separated by blanks, each a printable character or Enter, Left, "
+               "Right, Up, Down, Tab, Escape, Backspace, Delete, Space\n",
                ProgramNames("|", "|").c_str());
   return kRefused;
 }
@@ -88,69 +97,84 @@ bool IsWritableFolder(const std::string& dir) {
          access(dir.c_str(), W_OK) == 0;
 }
 
-// The picture's file, made before the run so that a path that cannot be
-// written is refused then. It stays as it was (a file that was there keeps
-// its content) until the picture replaces it; one the player made is
-// removed again when the picture cannot be written.
-class PictureFile {
- public:
-  // "" when the file is there and writable, else why not.
-  std::string Create(const std::string& path) {
-    path_ = path;
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    made_ = fd >= 0;
-    if (fd < 0 && errno == EEXIST) fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return "cannot write \"" + path + "\": " + std::strerror(errno);
-    close(fd);
-    return "";
-  }
-  bool Save(const Page& page) {
-    if (page.SavePng(path_)) return true;
-    Discard();
-    return false;
-  }
-  // Removes the file again if the player made it.
-  void Discard() {
-    if (made_) unlink(path_.c_str());
-    made_ = false;
-  }
-
- private:
-  std::string path_;
-  bool made_ = false;
-};
-
-// The operation log, written line by line as the run goes.
+// The operation log, written line by line as the run goes, whole or not at
+// all (see WholeFile).
 class LogFile {
  public:
-  bool Open(const std::string& path) {
-    path_ = path;
-    file_ = std::fopen(path.c_str(), "w");
-    if (!file_) error_ = errno;
-    return file_ != nullptr;
-  }
+  // 0, or why the log cannot be written.
+  int Open(const std::string& path) { return file_.Open(path); }
   void Write(const LoggedOp& op) {
     if (error_) return;
     std::string line = op.Line();
     line += '\n';
-    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size()) error_ = errno;
+    if (std::fwrite(line.data(), 1, line.size(), file_.stream()) != line.size()) {
+      error_ = errno ? errno : EIO;
+    }
   }
-  // Closes the file; false when any of it could not be written.
-  bool Close() {
-    if (!file_) return error_ == 0;
-    if (std::fflush(file_) != 0 && !error_) error_ = errno;
-    if (std::fclose(file_) != 0 && !error_) error_ = errno;
-    file_ = nullptr;
-    return error_ == 0;
+  // Writes out the rest: 0, or the first error.
+  int Finish() {
+    const int error = file_.Finish();
+    return error_ ? error_ : error;
   }
-  const std::string& path() const { return path_; }
-  const char* error() const { return std::strerror(error_ ? error_ : EIO); }
+  WholeFile& file() { return file_; }
 
  private:
-  std::string path_;
-  std::FILE* file_ = nullptr;
+  WholeFile file_;
   int error_ = 0;
 };
+
+// A file named on the command line, and what the player does with it.
+struct NamedFile {
+  const char* what;  // "picture", "log", "keys"
+  std::string path;
+};
+
+// A file as the player compares them: by device and inode when it is there
+// (a hard link or a symbolic link is the file it leads to), else by its path
+// made absolute and plain (x.png, ./x.png and dir/../x.png alike).
+struct FileIdentity {
+  bool there = false;
+  bool regular = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  std::string path;
+};
+
+FileIdentity IdentityOf(const std::string& path) {
+  FileIdentity id;
+  struct stat st;
+  if (stat(path.c_str(), &st) == 0) {
+    id.there = true;
+    id.regular = S_ISREG(st.st_mode);
+    id.device = st.st_dev;
+    id.inode = st.st_ino;
+    return id;
+  }
+  std::error_code error;
+  id.path = std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
+  if (error) id.path = path;
+  return id;
+}
+
+// Two of the files that are one, where that loses data (a file replaced by
+// the other, or the keys replaced while they are read): "" when none are.
+// A device or a pipe may take both, as it takes whatever is written to it.
+std::string OneFileTwice(const std::vector<NamedFile>& files) {
+  for (size_t i = 0; i < files.size(); ++i) {
+    for (size_t j = i + 1; j < files.size(); ++j) {
+      const std::string &a = files[i].path, &b = files[j].path;
+      if (a.empty() || b.empty()) continue;
+      const FileIdentity ia = IdentityOf(a), ib = IdentityOf(b);
+      const bool same = ia.there ? ib.there && ia.device == ib.device && ia.inode == ib.inode
+                                 : !ib.there && ia.path == ib.path;
+      if (same && (!ia.there || ia.regular)) {
+        return std::string("the ") + files[i].what + " \"" + a + "\" and the " + files[j].what +
+               " \"" + b + "\" are one file";
+      }
+    }
+  }
+  return "";
+}
 
 // A key script read from a file token by token. Opening it checks every
 // token, so an unknown key is refused before the run; standard input (and
@@ -278,10 +302,18 @@ int main(int argc, char** argv) {
     Say("--each \"%s\" is no folder the pictures can be written to", each->c_str());
     return kRefused;
   }
-  ScriptFile script_file;
   // "@FILE"; an "@" alone or followed by a blank is the key "@".
   const bool from_file =
       keys.size() > 1 && keys[0] == '@' && !std::isspace(static_cast<unsigned char>(keys[1]));
+  std::vector<NamedFile> named;
+  if (out != "-") named.push_back({"picture", out});
+  if (log_path) named.push_back({"log", *log_path});
+  if (from_file && keys != "@-") named.push_back({"keys", keys.substr(1)});
+  if (std::string why = OneFileTwice(named); !why.empty()) {
+    Say("%s", why.c_str());
+    return kRefused;
+  }
+  ScriptFile script_file;
   StreamedKeys backend(from_file ? &script_file : nullptr);
   try {
     if (from_file) {
@@ -298,18 +330,23 @@ int main(int argc, char** argv) {
   }
   // Without its fonts every Japanese text would be an empty box.
   if (!FontsPresent("player")) return 1;
-  PictureFile picture;
+
+  // From here on, what the run writes goes to temporary files (or straight
+  // to a device) that a signal or a crash removes; they take their names
+  // only when the whole run was written.
+  InstallLastChance(name);
+  ProtectScratchFiles();
+  WholeFile picture;
   if (out != "-") {
-    if (std::string why = picture.Create(out); !why.empty()) {
-      Say("%s", why.c_str());
+    if (int error = picture.Open(out)) {
+      Say("cannot write \"%s\": %s", out.c_str(), std::strerror(error));
       return kRefused;
     }
   }
   LogFile log;
   if (log_path) {
-    if (!log.Open(*log_path)) {
-      Say("cannot write the log \"%s\": %s", log_path->c_str(), log.error());
-      picture.Discard();
+    if (int error = log.Open(*log_path)) {
+      Say("cannot write the log \"%s\": %s", log_path->c_str(), std::strerror(error));
       return kRefused;
     }
     backend.page().log_sink = [&log](const LoggedOp& op) { log.Write(op); };
@@ -321,7 +358,6 @@ int main(int argc, char** argv) {
   backend.SetClock(clock);
   if (each) backend.SetFrameFolder(*each);
   InstallBackend(&backend);
-  InstallLastChance(name);
 
   std::string ending;
   try {
@@ -335,19 +371,40 @@ int main(int argc, char** argv) {
     }
   }
 
-  int exit_code = 0;
-  if (!backend.frame_not_written().empty()) {
-    Say("cannot write %s", backend.frame_not_written().c_str());
-    exit_code = kNotWritten;
+  // A run that could not be written in full replaces neither the picture
+  // nor the log: the first failure is said, and both are left as they were.
+  bool failed = false;
+  auto fail = [&failed](const char* format, const std::string& a, const std::string& b = "") {
+    if (!failed) Say(format, a.c_str(), b.c_str());
+    failed = true;
+  };
+  if (std::string fault = backend.page().DrawingFault(); !fault.empty()) {
+    fail("the page could not be drawn: %s", fault);
   }
-  if (out != "-" && !picture.Save(backend.page())) {
-    Say("cannot write %s", out.c_str());
-    exit_code = kNotWritten;
-  }
-  if (!log.Close()) {
-    Say("cannot write the log %s: %s", log.path().c_str(), log.error());
-    exit_code = kNotWritten;
+  if (!backend.frame_not_written().empty()) fail("cannot write %s", backend.frame_not_written());
+  {
+    // The two files are replaced together: a signal now waits until they
+    // are.
+    EndingSignalsHeld held;
+    if (log_path && !failed) {
+      if (int error = log.Finish())
+        fail("cannot write the log %s: %s", *log_path, std::strerror(error));
+    }
+    if (out != "-" && !failed) {
+      int error = backend.page().SavePng(picture.stream()) ? picture.Finish() : errno;
+      if (error) fail("cannot write %s: %s", out, std::strerror(error));
+    }
+    for (WholeFile* file : {&picture, &log.file()}) {
+      if (failed) break;
+      if (int error = file->Commit()) {
+        fail("cannot write %s: %s", file == &picture ? out : *log_path, std::strerror(error));
+      }
+    }
+    if (failed) {
+      picture.Discard();
+      log.file().Discard();
+    }
   }
   std::printf("%s\n", ending.c_str());
-  return exit_code;
+  return failed ? kNotWritten : 0;
 }

@@ -108,4 +108,32 @@ TEST(LastChance, OnlyThePrivateArgumentAsksForTheBox) {
   EXPECT_FALSE(FindLastChanceBoxRequest(3, short_of_message).asked);
 }
 
+// The box's process is the program started again by the handler, and it
+// inherits the signals the handler held back: once it finds its request it
+// lets them through again, so that a crash of its own ends it.
+TEST(LastChance, TheBoxsProcessLetsTheHeldSignalsThroughAgain) {
+  const int fatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+  char program[] = "almeno", caption[] = "Almeno", message[] = "m";
+  char* asked[] = {program, const_cast<char*>(LastChanceBoxArgument()), caption, message, nullptr};
+  pid_t child = fork();
+  if (child == 0) {
+    sigset_t held;
+    sigemptyset(&held);
+    for (int sig : fatal) sigaddset(&held, sig);
+    sigprocmask(SIG_BLOCK, &held, nullptr);
+    if (!FindLastChanceBoxRequest(4, asked).asked) _exit(1);
+    sigset_t now;
+    sigprocmask(SIG_BLOCK, nullptr, &now);
+    for (int sig : fatal) {
+      if (sigismember(&now, sig)) _exit(2);
+    }
+    std::raise(SIGABRT);
+    _exit(3);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT)
+      << (WIFEXITED(status) ? "exit status " + std::to_string(WEXITSTATUS(status)) : "");
+}
+
 }  // namespace

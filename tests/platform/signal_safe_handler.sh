@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# The crash handler may interrupt the program anywhere, inside the memory
-# allocator or standard I/O among others, so it may call only functions that
-# are safe in a signal handler. Reads the handler's machine code in PROGRAM
-# and follows every call it makes (into the handler's own helpers and the
-# runtime's line counter); any other function called must be on the list.
+# The crash handler and the handler of the signals that end a program may
+# interrupt it anywhere, inside the memory allocator or standard I/O among
+# others, so they may call only functions that are safe in a signal handler.
+# Reads the handlers' machine code in PROGRAM and follows every call they
+# make (into their own helpers, the runtime's line counter and the removal
+# of scratch files); any other function called must be on the list.
 #   signal_safe_handler.sh PROGRAM
 set -u
 program=$1
-allowed=" write _exit execve memcpy memmove memset __errno_location "
+allowed=" write _exit execve memcpy memmove memset __errno_location unlink raise "
+handlers=("(anonymous namespace)::OnSignal(int)" "(anonymous namespace)::OnEndingSignal(int)")
 # The checked build's own checks may report from anywhere.
 checker='^__(asan|ubsan|sanitizer|lsan)_'
 
@@ -22,23 +24,21 @@ calls_of() {
     inside && /^$/ { inside = 0 }'
 }
 
-todo=("(anonymous namespace)::OnSignal(int)")
+todo=("${handlers[@]}")
 declare -A seen
 failures=0
-found_handler=0
 while [ ${#todo[@]} -gt 0 ]; do
   fn=${todo[0]}
   todo=("${todo[@]:1}")
   [ -n "${seen[$fn]:-}" ] && continue
   seen[$fn]=1
   calls=$(calls_of "$fn")
-  [ "$fn" = "(anonymous namespace)::OnSignal(int)" ] && [ -n "$(printf '%s\n' "$listing" | grep -F "<$fn>:")" ] && found_handler=1
   while IFS= read -r callee; do
     [ -z "$callee" ] && continue
     plain=${callee%@plt}
     plain=${plain%%+*}
     case $plain in
-      "(anonymous namespace)::"* | "CurrentLine()") todo+=("$plain") ;;
+      "(anonymous namespace)::"* | "CurrentLine()" | "RemoveScratchFiles()") todo+=("$plain") ;;
       *)
         if [[ $allowed != *" $plain "* ]] && ! [[ $plain =~ $checker ]]; then
           echo "FAIL $fn calls $plain, which is not safe in a signal handler"
@@ -47,9 +47,11 @@ while [ ${#todo[@]} -gt 0 ]; do
     esac
   done <<<"$calls"
 done
-if [ $found_handler -eq 0 ]; then
-  echo "FAIL no crash handler found in $program"
-  exit 1
-fi
+for handler in "${handlers[@]}"; do
+  if ! printf '%s\n' "$listing" | grep -qF "<$handler>:"; then
+    echo "FAIL no handler $handler found in $program"
+    exit 1
+  fi
+done
 echo "followed: ${!seen[*]}"
 [ $failures -eq 0 ]

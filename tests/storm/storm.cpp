@@ -51,6 +51,8 @@ const std::vector<WeightedKey>& StormKeys() {
     k.push_back({"1", 4});  // the next-step prompts go on at 1
     k.push_back({"Enter", 26});
     for (const char* t : {"Left", "Right"}) k.push_back({t, 4});
+    for (const char* t : {"Up", "Down"}) k.push_back({t, 2});
+    for (const char* t : {"Escape", "Tab"}) k.push_back({t, 1});
     k.push_back({"Backspace", 2});
     k.push_back({"Delete", 1});
     k.push_back({"Space", 2});

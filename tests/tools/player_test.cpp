@@ -7,9 +7,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -33,6 +36,14 @@ std::string ReadFile(const std::string& path) {
 bool Exists(const std::string& path) {
   struct stat st;
   return stat(path.c_str(), &st) == 0;
+}
+
+// The names in a folder.
+std::set<std::string> Listing(const std::string& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    names.insert(entry.path().filename());
+  return names;
 }
 
 struct Outcome {
@@ -71,66 +82,66 @@ TEST_F(PlayerCommand, RefusesWhatItCannotDoInOneLineWithAFailingStatus) {
   const std::string png = dir_ + "/out.png";
   const std::string file = dir_ + "/a-file";
   std::ofstream(file) << "x";
-  const std::string bad_keys = dir_ + "/bad.keys";
-  std::ofstream(bad_keys) << "7\nEnter\nEscape\n";
+  auto key_file = [&](const std::string& name, const std::string& content) {
+    std::ofstream(dir_ + "/" + name, std::ios::binary) << content;
+    return "@" + dir_ + "/" + name;
+  };
+  const std::string bad_keys = key_file("bad.keys", "7\nEnter\nEsc\n");
+  const std::string nul_keys = key_file("nul.keys", std::string("7\nEnter\n\0\nEnter\n", 16));
+  const std::string binary_keys = key_file("binary.keys", "7 Enter\n\x89PNG\r\n\x1a\n");
   struct Case {
     const char* what;
     std::vector<std::string> args;
     const char* says;  // a part of the one line on standard error
-    bool runs;         // the program runs before the failure shows
   };
   const Case cases[] = {
-      {"a clock past 23:59:59",
-       {"almeno", "7 Enter", png, "--time", "99:99:99"},
-       "99:99:99",
-       false},
-      {"hour 24", {"almeno", "7 Enter", png, "--time", "24:00:00"}, "24:00:00", false},
-      {"a clock without seconds", {"almeno", "7 Enter", png, "--time", "12:00"}, "12:00", false},
-      {"--each folder missing",
-       {"almeno", "7 Enter", png, "--each", dir_ + "/missing"},
-       "missing",
-       false},
-      {"--each a file", {"almeno", "7 Enter", png, "--each", file}, "a-file", false},
+      {"a clock past 23:59:59", {"almeno", "7 Enter", png, "--time", "99:99:99"}, "99:99:99"},
+      {"hour 24", {"almeno", "7 Enter", png, "--time", "24:00:00"}, "24:00:00"},
+      {"a clock without seconds", {"almeno", "7 Enter", png, "--time", "12:00"}, "12:00"},
+      {"--each folder missing", {"almeno", "7 Enter", png, "--each", dir_ + "/missing"}, "missing"},
+      {"--each a file", {"almeno", "7 Enter", png, "--each", file}, "a-file"},
       {"a log in a missing folder",
        {"almeno", "7 Enter", png, "--log", dir_ + "/missing/log.txt"},
-       "log.txt",
-       false},
-      {"a log to a folder", {"almeno", "7 Enter", png, "--log", dir_}, "log", false},
-      {"a PNG in a missing folder",
-       {"almeno", "7 Enter", dir_ + "/missing/out.png"},
-       "out.png",
-       false},
-      {"a PNG that is a folder", {"almeno", "7 Enter", dir_}, dir_.c_str(), false},
-      {"an empty PNG name", {"almeno", "7 Enter", ""}, "\"\"", false},
+       "log.txt"},
+      {"a log to a folder", {"almeno", "7 Enter", png, "--log", dir_}, "log"},
+      {"a PNG in a missing folder", {"almeno", "7 Enter", dir_ + "/missing/out.png"}, "out.png"},
+      {"a PNG that is a folder", {"almeno", "7 Enter", dir_}, dir_.c_str()},
+      {"an empty PNG name", {"almeno", "7 Enter", ""}, "\"\""},
       // Not even root may make a file there.
-      {"a PNG in a folder none can write",
-       {"almeno", "7 Enter", "/proc/out.png"},
-       "/proc/out.png",
-       false},
-      {"an empty log name", {"almeno", "7 Enter", png, "--log", ""}, "log \"\"", false},
-      {"an empty --each folder", {"almeno", "7 Enter", png, "--each", ""}, "--each \"\"", false},
+      {"a PNG in a folder none can write", {"almeno", "7 Enter", "/proc/out.png"}, "/proc/out.png"},
+      {"an empty log name", {"almeno", "7 Enter", png, "--log", ""}, "log \"\""},
+      {"an empty --each folder", {"almeno", "7 Enter", png, "--each", ""}, "--each \"\""},
       {"a key file that is not there",
        {"almeno", "@" + dir_ + "/missing.keys", png},
-       "missing.keys",
-       false},
-      {"a key file with an unknown key", {"almeno", "@" + bad_keys, png}, "Escape", false},
-      {"an unknown program", {"quintel", "7 Enter", png}, "quintel", false},
-      {"an unknown key", {"almeno", "7 Escape", png}, "Escape", false},
-      {"an unknown option", {"almeno", "7 Enter", png, "--speed", "2"}, "--speed", false},
-      {"an option without its value", {"almeno", "7 Enter", png, "--log"}, "--log", false},
-      {"a log that fills up", {"almeno", "7 Enter", png, "--log", "/dev/full"}, "/dev/full", true},
+       "missing.keys"},
+      {"a key file with an unknown key", {"almeno", bad_keys, png}, "key in script: Esc\n"},
+      {"a key file with a NUL byte", {"almeno", nul_keys, png}, "key in script: \\x00\n"},
+      {"a key file of binary bytes", {"almeno", binary_keys, png}, "key in script: \\x89PNG\n"},
+      {"an unknown program", {"quintel", "7 Enter", png}, "quintel"},
+      {"an unknown key", {"almeno", "7 Esc", png}, "key in script: Esc\n"},
+      {"a key of binary bytes",
+       {"almeno", "7 \xff\xfe\x1b[2J Enter", png},
+       "key in script: \\xff\\xfe\\x1b[2J\n"},
+      {"an unknown option", {"almeno", "7 Enter", png, "--speed", "2"}, "--speed"},
+      {"an option without its value", {"almeno", "7 Enter", png, "--log"}, "--log"},
   };
+  const std::set<std::string> files_before = Listing(dir_);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.args.size() > 4 && c.args[4] == "/dev/full" && !Exists("/dev/full")) continue;
     Outcome run = Player(c.args);
     EXPECT_NE(run.status, 0);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
-    // Arguments are refused before the program runs: no picture, no ending.
-    EXPECT_EQ(run.out.empty(), !c.runs) << run.out;
-    EXPECT_EQ(Exists(png), c.runs);
-    std::remove(png.c_str());
+    // Nothing but printable ASCII reaches the terminal.
+    EXPECT_TRUE(std::all_of(run.err.begin(), run.err.end(), [](char ch) {
+      return ch == '\n' || (ch >= ' ' && ch < 0x7F);
+    })) << run.err;
+    // Arguments are refused before the program runs: no ending, and no
+    // file made, neither the picture nor a temporary one.
+    EXPECT_EQ(run.out, "");
+    std::set<std::string> left = Listing(dir_);
+    left.erase("stdout"), left.erase("stderr");
+    EXPECT_EQ(left, files_before);
   }
 }
 
@@ -228,46 +239,205 @@ TEST_F(PlayerCommand, ALongKeyFileRunsInFlatMemory) {
   EXPECT_EQ(run.out, "script used up\n");
 }
 
-// A picture that cannot be written is reported in the player's one line, no
-// other (libpng says nothing), and leaves no file behind: neither half a
-// picture nor a temporary file; a picture that was there stays as it was.
-TEST_F(PlayerCommand, AFailedPictureLeavesNothingHalfWritten) {
-  const std::string png = dir_ + "/out.png";
-  // Files beyond 8 blocks cannot be written (and that is no signal).
-  const std::string small_files = "trap '' XFSZ; ulimit -f 8; ";
+// The files a failed run must leave as they were: their names and contents.
+std::map<std::string, std::string> Contents(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  for (const std::string& name : Listing(dir)) {
+    if (name != "stdout" && name != "stderr") files[name] = ReadFile(dir + "/" + name);
+  }
+  return files;
+}
+
+// A run whose picture, log or frame cannot be written in full says so in
+// one line, no other (libpng says nothing), ends with status 1, and replaces
+// neither file: a picture or log that was there keeps its bytes, and
+// nothing else is left beside them, neither a temporary file nor half a
+// file. A file-size limit is no signal that ends the player.
+TEST_F(PlayerCommand, AFailedRunReplacesNeitherFileAndLeavesNothingHalfWritten) {
+  const std::string png = dir_ + "/out.png", log = dir_ + "/out.log";
+  const std::string frames = dir_ + "/frames";
+  const std::string ends_menu = "7 Enter", opens_topic = "1 Enter";
   struct Case {
     const char* what;
-    std::string out;
-    const char* before;  // the file's content before the run; nullptr: none
+    std::string keys;
+    std::string picture;
+    std::string log;     // "": none
+    std::string before;  // shell commands before the player: its limits
+    bool old_files;      // a picture and a log were there before the run
+    std::string says;    // the one line on standard error, after "player: "
   };
+  const std::string too_large = ": File too large";
+  const std::string full = ": No space left on device";
   const Case cases[] = {
-      {"a new picture too large", png, nullptr},
-      {"a picture too large over an old one", png, "old picture"},
-      {"a device that is full", "/dev/full", nullptr},
+      {"a new picture beyond the size limit", ends_menu, png, "", "ulimit -f 8; ", false,
+       "cannot write " + png + too_large},
+      {"a picture beyond the size limit over an old one", ends_menu, png, "", "ulimit -f 8; ", true,
+       "cannot write " + png + too_large},
+      {"a topic's page beyond a limit of 64 blocks", opens_topic, png, "", "ulimit -f 64; ", false,
+       "cannot write " + png + too_large},
+      {"a picture and a log beyond the size limit", opens_topic, png, log, "ulimit -f 8; ", true,
+       "cannot write the log " + log + too_large},
+      {"the picture on a full device, over an old log", ends_menu, "/dev/full", log, "", true,
+       "cannot write /dev/full" + full},
+      {"the log on a full device, over an old picture", ends_menu, png, "/dev/full", "", true,
+       "cannot write the log /dev/full" + full},
+      {"the log on a full device, no old picture", ends_menu, png, "/dev/full", "", false,
+       "cannot write the log /dev/full" + full},
+      {"a frame beyond the size limit", ends_menu, png, log,
+       "mkdir -p " + Quote(frames) + "; ulimit -f 8; ", true,
+       "cannot write " + frames + "/0001.png"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.out == "/dev/full" && !Exists("/dev/full")) continue;
-    if (c.before) std::ofstream(c.out) << c.before;
-    Outcome run = Player({"almeno", "7 Enter", c.out}, "/dev/null", small_files);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "program ended (status 0)\n");
-    EXPECT_EQ(run.err, "player: cannot write " + c.out + "\n");
-    if (c.out == png) {
-      EXPECT_EQ(Exists(png), c.before != nullptr);
-      if (c.before) {
-        EXPECT_TRUE(ReadFile(png) == c.before) << "the old picture was overwritten";
-      }
+    if ((c.picture == "/dev/full" || c.log == "/dev/full") && !Exists("/dev/full")) continue;
+    std::vector<std::string> args = {"almeno", c.keys, c.picture};
+    if (!c.log.empty()) args.insert(args.end(), {"--log", c.log});
+    if (c.says.find(frames) != std::string::npos) args.insert(args.end(), {"--each", frames});
+    if (c.old_files) {
+      std::ofstream(png) << "an old picture";
+      std::ofstream(log) << "an old log\n";
     }
-    // Nothing else beside it: no temporary file left over.
-    std::set<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_))
-      left.insert(entry.path().filename());
-    std::set<std::string> expected = {"stdout", "stderr"};
-    if (c.out == png && c.before) expected.insert("out.png");
-    EXPECT_EQ(left, expected);
+    const std::map<std::string, std::string> before = Contents(dir_);
+    Outcome run = Player(args, "/dev/null", c.before);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out, "");  // how the run ended
+    EXPECT_EQ(run.err, "player: " + c.says + "\n");
+    std::map<std::string, std::string> after = Contents(dir_);
+    after.erase("frames");
+    EXPECT_EQ(after, before) << "a file was replaced, cut or left behind";
+    std::filesystem::remove_all(frames);
     std::remove(png.c_str());
+    std::remove(log.c_str());
   }
+}
+
+// The same file given twice, where one would replace the other (or the key
+// script being read), is refused before the run, however it is spelt.
+TEST_F(PlayerCommand, OneFileGivenTwiceIsRefused) {
+  const std::string png = dir_ + "/x.png", keys = dir_ + "/x.keys";
+  std::ofstream(keys) << "7 Enter\n";
+  struct Case {
+    const char* what;
+    std::string picture, log;
+    bool there;  // the file is there before the run
+    std::string keys = "7 Enter";
+  };
+  const std::string link = dir_ + "/link.png";
+  const Case cases[] = {
+      {"one new path twice", png, png, false},
+      {"one file twice", png, png, true},
+      {"./x.png and x.png, a new file", dir_ + "/./x.png", png, false},
+      {"a folder and back, a new file", png, dir_ + "/sub/../x.png", false},
+      {"a hard link", link, png, true},
+      {"a symbolic link", png, link, true},
+      {"the log over the keys", png, keys, true, "@" + keys},
+      {"the picture over the keys", dir_ + "/./x.keys", "", true, "@" + keys},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::create_directory(dir_ + "/sub");
+    if (c.there) std::ofstream(png) << "an old picture";
+    if (std::string(c.what) == "a hard link") std::filesystem::create_hard_link(png, link);
+    if (std::string(c.what) == "a symbolic link") std::filesystem::create_symlink(png, link);
+    const std::map<std::string, std::string> before = Contents(dir_);
+    std::vector<std::string> args = {"almeno", c.keys, c.picture};
+    if (!c.log.empty()) args.insert(args.end(), {"--log", c.log});
+    Outcome run = Player(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find("are one file"), std::string::npos) << run.err;
+    EXPECT_EQ(Contents(dir_), before);
+    std::remove(png.c_str());
+    std::remove(link.c_str());
+  }
+  // A device takes whatever is written to it, twice as well.
+  Outcome run = Player({"almeno", "7 Enter", "/dev/null", "--log", "/dev/null"});
+  EXPECT_EQ(run.status, 0) << run.err;
+}
+
+// A signal that ends the player during a run removes what the run made (its
+// temporary files), leaves the files that were there as they were, and ends
+// it as the signal does; so does a crash, with the crash's status.
+TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
+  // Arrow keys at the main menu, each logged: a run of some seconds.
+  const std::string keys = dir_ + "/long.keys";
+  {
+    std::ofstream out(keys);
+    for (int i = 0; i < 1000000; ++i) out << (i % 10 == 9 ? "Left\n" : "Left ");
+  }
+  const std::string png = dir_ + "/out.png", log = dir_ + "/out.log";
+  struct Case {
+    int signal;
+    bool old_files;
+  };
+  const Case cases[] = {
+      {SIGTERM, true}, {SIGINT, false}, {SIGHUP, true}, {SIGTERM, false}, {SIGSEGV, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(strsignal(c.signal));
+    if (c.old_files) {
+      std::ofstream(png) << "an old picture";
+      std::ofstream(log) << "an old log\n";
+    }
+    const std::map<std::string, std::string> before = Contents(dir_);
+    std::fflush(nullptr);
+    pid_t child = fork();
+    if (child == 0) {
+      // The signals as a player started from a terminal gets them.
+      for (int sig : {SIGTERM, SIGINT, SIGHUP}) signal(sig, SIG_DFL);
+      sigset_t none;
+      sigemptyset(&none);
+      sigprocmask(SIG_SETMASK, &none, nullptr);
+      freopen("/dev/null", "w", stdout);
+      freopen((dir_ + "/stderr").c_str(), "w", stderr);
+      execl(PLAYER_PATH, PLAYER_PATH, "almeno", ("@" + keys).c_str(), png.c_str(), "--log",
+            log.c_str(), nullptr);
+      _exit(127);
+    }
+    // The run is under way once both temporary files are there.
+    auto temporaries = [&] {
+      int n = 0;
+      for (const std::string& name : Listing(dir_)) {
+        n += name.rfind("out.png.", 0) == 0 || name.rfind("out.log.", 0) == 0;
+      }
+      return n;
+    };
+    int status = 0;
+    bool ended = false;
+    while (temporaries() < 2 && !ended) {
+      ended = waitpid(child, &status, WNOHANG) == child;
+      usleep(1000);
+    }
+    ASSERT_FALSE(ended) << "the run ended before its temporary files were seen";
+    kill(child, c.signal);
+    waitpid(child, &status, 0);
+    if (c.signal == SIGSEGV) {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 3) << status;
+      // The last-chance message, one line.
+      const std::string err = ReadFile(dir_ + "/stderr");
+      EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    } else {
+      EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << status;
+    }
+    EXPECT_EQ(Contents(dir_), before) << "a file was replaced, cut or left behind";
+    std::remove(png.c_str());
+    std::remove(log.c_str());
+  }
+}
+
+// A page that could not be drawn (memory runs out under a limit on the
+// address space) is a failure said in one line, not a blank picture with
+// status 0.
+TEST_F(PlayerCommand, APageThatCouldNotBeDrawnIsAFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address checker reserves more address space than the limit";
+#endif
+  const std::string png = dir_ + "/vv.png";
+  std::ofstream(png) << "an old picture";
+  Outcome run = Player({"quorrel", "1 Enter", png}, "/dev/null", "ulimit -v 25000; ");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "player: the page could not be drawn: out of memory\n");
+  EXPECT_EQ(Contents(dir_), (std::map<std::string, std::string>{{"vv.png", "an old picture"}}));
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+// Scratch files: files being written that must not outlive an abnormal end
+// of the program, such as the temporary file a whole file is written to
+// before it takes its name. The last-chance handler removes them, and so
+// does the handler of the signals that end a program once
+// ProtectScratchFiles() installed it.
+//
+// Their paths are kept in fixed buffers, so removing them takes nothing but
+// unlink: safe in a signal handler, whatever the program was doing.
+#pragma once
+
+#include <signal.h>
+
+// Notes `path` as a scratch file; false when it cannot be kept (too many at
+// once, or a path longer than any the system takes).
+bool AddScratchFile(const char* path);
+// Forgets `path`: it is no scratch file any more.
+void DropScratchFile(const char* path);
+// Removes every scratch file and forgets it. Safe in a signal handler.
+void RemoveScratchFiles();
+
+// From now on a signal that ends the program (SIGTERM, SIGINT, SIGHUP,
+// SIGQUIT, SIGPIPE) removes the scratch files first and then ends it as it
+// would have (its usual status); one that was ignored when the program
+// started stays ignored. A write beyond the file-size limit fails (EFBIG)
+// instead of ending the program with SIGXFSZ.
+void ProtectScratchFiles();
+
+// While one lives, the signals that end a program wait: a step that must not
+// be cut in two (a file taking its name, two files replaced together)
+// finishes first.
+class EndingSignalsHeld {
+ public:
+  EndingSignalsHeld();
+  ~EndingSignalsHeld();
+  EndingSignalsHeld(const EndingSignalsHeld&) = delete;
+  EndingSignalsHeld& operator=(const EndingSignalsHeld&) = delete;
+
+ private:
+  sigset_t old_;
+};

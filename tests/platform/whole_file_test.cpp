@@ -1,0 +1,111 @@
+// A file written whole or not at all: what it replaces, and what it keeps.
+#include "whole_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::set<std::string> Listing(const std::string& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename());
+  return names;
+}
+
+class WholeFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char dir_template[] = "/tmp/whole-file-XXXXXX";
+    dir_ = mkdtemp(dir_template);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Writes `text` to `path` through a WholeFile, committed or discarded.
+  void Write(const std::string& path, const std::string& text, bool commit) {
+    WholeFile file;
+    ASSERT_EQ(file.Open(path), 0);
+    std::fputs(text.c_str(), file.stream());
+    ASSERT_EQ(file.Finish(), 0);
+    if (commit) {
+      EXPECT_EQ(file.Commit(), 0);
+    }
+  }
+
+  std::string dir_;
+};
+
+// Until it is committed the file keeps its content; committed, it has the
+// new one, with the permissions it had; nothing else is left beside it.
+TEST_F(WholeFileTest, ReplacesTheFileOnlyWhenCommitted) {
+  const std::string path = dir_ + "/out.txt";
+  std::ofstream(path) << "old";
+  chmod(path.c_str(), 0640);
+  Write(path, "new", /*commit=*/false);
+  EXPECT_EQ(ReadFile(path), "old");
+  EXPECT_EQ(Listing(dir_), std::set<std::string>{"out.txt"});
+  Write(path, "new", /*commit=*/true);
+  EXPECT_EQ(ReadFile(path), "new");
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(Listing(dir_), std::set<std::string>{"out.txt"});
+}
+
+// A symbolic link stays a link: the file it leads to takes the content.
+TEST_F(WholeFileTest, WritesThroughASymbolicLink) {
+  const std::string target = dir_ + "/target.txt", link = dir_ + "/link.txt";
+  std::ofstream(target) << "old";
+  fs::create_symlink(target, link);
+  Write(link, "new", /*commit=*/true);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadFile(target), "new");
+  EXPECT_EQ(Listing(dir_), (std::set<std::string>{"link.txt", "target.txt"}));
+}
+
+// What cannot be written is refused when it is opened, with the reason.
+TEST_F(WholeFileTest, RefusesWhatCannotBeWritten) {
+  struct Case {
+    const char* what;
+    std::string path;
+    int error;
+  };
+  const Case cases[] = {
+      {"an empty name", "", ENOENT},
+      {"a folder", dir_, EISDIR},
+      {"a missing folder", dir_ + "/missing/out.txt", ENOENT},
+      {"beneath a file", "/dev/null/out.txt", ENOTDIR},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WholeFile file;
+    EXPECT_EQ(file.Open(c.path), c.error);
+    EXPECT_EQ(file.stream(), nullptr);
+  }
+  EXPECT_TRUE(Listing(dir_).empty());
+}
+
+// A device is written directly; there is nothing to replace.
+TEST_F(WholeFileTest, WritesADeviceDirectly) {
+  WholeFile file;
+  ASSERT_EQ(file.Open("/dev/null"), 0);
+  EXPECT_TRUE(file.direct());
+  EXPECT_EQ(file.Finish(), 0);
+  EXPECT_EQ(file.Commit(), 0);
+}
+
+}  // namespace
