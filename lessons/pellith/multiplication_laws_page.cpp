@@ -60,8 +60,7 @@ void MultiplicationLawsPage() {
   WaitAnyKey();
   Continue("前から順番に計算している。", 7);
   WaitAnyKey();
-  XI1 = 44;
-  YI1 = Y14;
+  SetMargins({.margin = 44, .top = Y14});
   Say("②は、計算しやすい", XI1, YI1 + 70, 7);
   WaitAnyKey();
   Underline(3, 3);

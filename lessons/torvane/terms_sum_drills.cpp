@@ -48,8 +48,7 @@ void ShortSumNumbers() {
 }
 
 void ShowShortSum() {
-  XI1 = 44;
-  YI1 = 150;
+  SetMargins({.margin = 44, .top = 150});
   BlankBand(YI1, 1320, 240);
   Say("Q2　次の計算をしなさい。", 80, YI1, 0);
   Say(T_s(1) + T_s(2) + "=", XI1 + 120, YI1 + 80, 0);
