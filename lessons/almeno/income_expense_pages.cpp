@@ -32,8 +32,7 @@ namespace {
 // One example below the worked one, which stays on screen above Y_a(33).
 void ShowIncomeExpenseExample() {
   BlankBand(Y_a(33), 1320, 1300);
-  XI1 = 44;
-  YI1 = Y_a(33) + 30;
+  SetMargins({.margin = 44, .top = Y_a(33) + 30});
   Say("問　どんなことを表していますか。", XI1, YI1, 0);
   Say(P_s + T_s(1) + "円…", XI1, YI1 + 70, 3);
   WaitAnyKey();

@@ -21,8 +21,7 @@ namespace {
 
 void ShowScoreExample() {
   BlankBand(Y_a(33), 1320, 1300);
-  XI1 = 44;
-  YI1 = Y_a(33) + 30;
+  SetMargins({.margin = 44, .top = Y_a(33) + 30});
   Say("問　80点の目標のとき、得点は何点ですか。", XI1, YI1, 0);
   Say(T_s(2) + "点…", XI1 + 70, YI1 + 70, 3);
   WaitAnyKey();

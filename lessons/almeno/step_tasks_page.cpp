@@ -114,9 +114,8 @@ void StepTasksPage() {
   Say("  5より", 94, 380, 0);
   Continue("3小さい数", 3);
 
-  XI0 = 616;
-  XI1 = 697;
-  YI1 = 30;
+  // Tasks (6) to (8) in the right-hand column.
+  SetMargins({.left = 616, .margin = 697, .top = 30});
   WaitAnyKey();
   for (int n = 6; n <= 8; ++n) {
     RunTask(n);
@@ -125,8 +124,7 @@ void StepTasksPage() {
 
   // The summary stands where the number line was.
   PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
-  XI0 = 40;
-  YI1 = YI1 + 50;
+  SetMargins({.left = 40, .top = YI1 + 50});
   Summary();
 }
 

@@ -32,8 +32,7 @@ namespace {
 // the figure area is redrawn for the answer.
 void ShowYearsExample() {
   BlankBand(Y_a(33), 1320, 1300);
-  XI1 = 44;
-  YI1 = Y_a(33) + 10;
+  SetMargins({.margin = 44, .top = Y_a(33) + 10});
   Say("問　現在から何年前、何年後ですか。", XI1, YI1, 0);
   Say(P_s + T_s(1) + "年…", XI1, YI1 + 60, 3);
   WaitAnyKey();

@@ -5,9 +5,7 @@
 #include "layout_cursor.h"
 
 void AnswerColumn(float left, float indent, float top) {
-  XI0 = left;
-  XI1 = left + indent;
-  YI1 = top;
+  SetMargins({.left = left, .indent = indent, .top = top});
 }
 
 namespace {

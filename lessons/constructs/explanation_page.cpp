@@ -13,10 +13,7 @@ void BlankBand(float top, float width, float height) {
 
 void OpenPage(const PageOpening& page) {
   BlankPage(page.width, page.height);
-  if (page.left) XI0 = *page.left;
-  if (page.indent) XI1 = XI0 + *page.indent;
-  if (page.margin) XI1 = *page.margin;
-  if (page.top) YI1 = *page.top;
+  SetMargins({.left = page.left, .indent = page.indent, .margin = page.margin, .top = page.top});
 }
 
 void ExplanationPage(float width, float height, float left, float top) {

@@ -6,17 +6,18 @@
 #include "layout_cursor.h"
 
 // How a page opens: the white box from (0, 0) that blanks it, and the
-// margins its text starts from. A margin left unset keeps what the page
-// before left in it; some pages go on from the margins of the one before.
+// margins its text starts from, named as `Margins` names them. A margin left
+// unset keeps what the page before left in it; some pages go on from the
+// margins of the one before.
 struct PageOpening {
   float width = 1760;  // the blanked box; what lies outside it stays
   float height = 1300;
-  std::optional<float> left = {};    // `XI0`: where labels such as "Q1" stand
-  std::optional<float> indent = {};  // `XI1` = `XI0` + `indent`: the text margin
-  std::optional<float> margin = {};  // or `XI1` given outright
-  std::optional<float> top = {};     // `YI1`: the first line
+  std::optional<float> left = {};
+  std::optional<float> indent = {};
+  std::optional<float> margin = {};
+  std::optional<float> top = {};
 };
-// The page is blanked and the margins it names are set.
+// The page is blanked, then the margins it names are set (`SetMargins`).
 void OpenPage(const PageOpening& page);
 
 // A white box from (0, 0) of the given size; what lies outside it stays.

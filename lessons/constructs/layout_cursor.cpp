@@ -3,6 +3,13 @@
 
 #include "shell.h"
 
+void SetMargins(const Margins& margins) {
+  if (margins.left) XI0 = *margins.left;
+  if (margins.indent) XI1 = XI0 + *margins.indent;
+  if (margins.margin) XI1 = *margins.margin;
+  if (margins.top) YI1 = *margins.top;
+}
+
 void PrintAt(const std::string& text, float x, float y, float colour) {
   AA_s = text;
   X = x;

@@ -8,9 +8,23 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "construct_globals.h"
+
+// The margins the lines of a page, or of a part of it, start from: a column,
+// a band or an example area that begins below or beside what stays on the
+// page. A margin left unset keeps what it was.
+struct Margins {
+  std::optional<float> left = {};    // `XI0`: where labels such as "Q1" stand
+  std::optional<float> indent = {};  // `XI1` = `XI0` + `indent`: the text margin
+  std::optional<float> margin = {};  // or `XI1` given outright
+  std::optional<float> top = {};     // `YI1`: the first line
+};
+// The margins named are set, `XI0` first (an indent counts from the new
+// `XI0`); nothing is drawn.
+void SetMargins(const Margins& margins);
 
 // Markup `text` with its top left at (x, y) in `colour`; `X` ends after it.
 // The layout cursor is left alone (figure labels).

@@ -15,8 +15,7 @@ namespace {
 void BeginExample(const SignAbsResultLayout& layout, const DrillExample& example, int part,
                   const char* heading) {
   const float top = layout.band_tops[part];
-  XI1 = layout.margin;
-  YI1 = top;
+  SetMargins({.margin = layout.margin, .top = top});
   if (part == 0) {
     BlankPage(1320, 1300);
   } else {

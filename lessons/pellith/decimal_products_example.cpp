@@ -75,9 +75,7 @@ void DecimalProductsExample() {
   FE_SETDRAWWIDTH(5);
   RandomExampleLoop(GenerateProduct, ShowProduct, LoopEntry::kFreshStart);
   // The quotients go right of the last product, which stays.
-  XI0 = 640;
-  XI1 = XI0 + 27;
-  YI1 = 30;
+  SetMargins({.left = 640, .indent = 27, .top = 30});
   U(31) = XI0;
   V(31) = YI1;
   DecimalQuotientsExample();

@@ -35,10 +35,9 @@ void GenerateQuotient() {
 }
 
 void ShowQuotient() {
-  XI0 = 640;
-  XI1 = XI0 + 27;
+  SetMargins({.left = 640, .indent = 27});
   EraseExampleArea();
-  YI1 = 30;
+  YI1 = 30;  // the example starts at the top, wherever the erased area began
   const bool decimal_divisor = T(2) < 1;
   Say("例5-2 次の計算をしなさい。", XI0, YI1, 3);
   Say(T_s(3) + "/" + T_s(2), XI1 + 27, YI1 + 60, 0);

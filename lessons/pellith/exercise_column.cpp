@@ -6,8 +6,7 @@
 namespace pellith {
 
 void ExerciseColumn(const ExerciseColumnData& column) {
-  XI1 = column.left;
-  YI1 = 30;
+  SetMargins({.margin = column.left, .top = 30});
   Say(column.heading, XI1, YI1, column.heading_colour);
   int k = 0;
   for (const ExerciseRow& row : column.rows) {

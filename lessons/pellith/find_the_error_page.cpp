@@ -24,9 +24,8 @@ void FindTheErrorPage() {
   Say("(-36)/(-3)*2", XI1 + 27, YI1 + 60, 0);
   Say("=12*2", XI1, YI1 + 50, 0);
   Say("=24", XI1, YI1 + 50, 0);
-  XI0 = 640;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  // The second right working in the right-hand column.
+  SetMargins({.left = 640, .indent = 54, .top = 30});
   WaitAnyKey();
   Say("-3の逆数を使って計算する。", XI0, YI1 + 30, 7);
   WaitAnyKey();

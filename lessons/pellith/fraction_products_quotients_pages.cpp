@@ -106,8 +106,7 @@ void WorkOutProduct() {
 }
 
 void ShowFractionProduct() {
-  XI0 = U(31);
-  XI1 = XI0 + 27;
+  SetMargins({.left = U(31), .indent = 27});
   EraseExampleArea();
   Say("例6 次の計算をしなさい。", XI0, YI1, 3);
   Say("(" + F_sa(4) + "ﾀ" + T_s(32) + "/" + T_s(31) + "ﾀ)*(" + F_sa(5) + "ﾀ" + T_s(34) + "/" +
@@ -123,10 +122,9 @@ void ShowFractionProduct() {
 }
 
 void ShowFractionQuotient() {
-  XI0 = 40;
-  XI1 = XI0 + 27;
+  SetMargins({.left = 40, .indent = 27});
   EraseExampleArea();
-  YI1 = 30;
+  YI1 = 30;  // the example starts at the top, wherever the erased area began
   Say("例8 次の計算をしなさい。", XI0, YI1, 3);
   Say("(" + F_sa(4) + "ﾀ" + T_s(32) + "/" + T_s(31) + "ﾀ)/(" + F_sa(5) + "ﾀ" + T_s(33) + "/" +
           T_s(34) + "ﾀ)",
@@ -139,9 +137,8 @@ void ShowFractionQuotient() {
   Continue(F_sa(6), 5);
   WaitAnyKey();
   WorkOutProduct();
-  XI0 = 600;
-  XI1 = XI0 + 27;
-  YI1 = 100;
+  // The steps stand right of the working.
+  SetMargins({.left = 600, .indent = 27, .top = 100});
   Say("① 逆数をかける。", XI0, YI1, 3);
   Say("② 符号を決める。", XI0, YI1 + 50, 3);
   Say("③ 分母どうし，分子どうしをかける。", XI0, YI1 + 50, 3);

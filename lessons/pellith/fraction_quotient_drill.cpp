@@ -33,8 +33,7 @@ void GenerateFractionQuotient() {
 }
 
 void ShowFractionQuotient() {
-  XI1 = 40;
-  YI1 = 390;
+  SetMargins({.margin = 40, .top = 390});
   BlankBand(YI1, 1320, 180);
   Say("問④　次の計算をしなさい。", XI1, YI1, 0);
   Say(T_s(11) + "/" + T_s(12) + "=", XI1 + 120, YI1 + 80, 0);

@@ -13,9 +13,7 @@ void LeftHalfExamples(float height, const char* heading, const Action& generate,
   RandomExamplePageHead(height, heading, 27);
   RandomExampleLoop(generate, show, LoopEntry::kFreshStart);
   // Nothing is erased: the last example stays at the left.
-  XI0 = 640;
-  XI1 = XI0 + 27;
-  YI1 = V(31);
+  SetMargins({.left = 640, .indent = 27, .top = V(31)});
   FE_SETDRAWWIDTH(5);
   U(31) = XI0;
   AINP = 3;

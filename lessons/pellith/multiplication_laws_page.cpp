@@ -42,9 +42,8 @@ void MultiplicationLawsPage() {
   Say("=3700", XI1, YI1 + 60, 0);
   Y14 = YI1;
 
-  XI0 = 704;
-  XI1 = XI0 + 27;
-  YI1 = 30;
+  // ③ in the right-hand column.
+  SetMargins({.left = 704, .indent = 27, .top = 30});
   Say("③", XI0, YI1 + 75, 3);
   Say("(-15)*", XI1 + 27, YI1, 0);
   UnderlinedProduct("13*(-2)", 5);
@@ -61,8 +60,7 @@ void MultiplicationLawsPage() {
   WaitAnyKey();
   Continue("前から順番に計算している。", 7);
   WaitAnyKey();
-  XI1 = 44;
-  YI1 = Y14;
+  SetMargins({.margin = 44, .top = Y14});
   Say("②は、計算しやすい", XI1, YI1 + 70, 7);
   WaitAnyKey();
   Underline(3, 3);

@@ -45,8 +45,7 @@ void QuotientSignRulesPage() {
   }
 
   WaitAnyKey();
-  XI1 = 616;
-  YI1 = Y_a(3) - 150;
+  SetMargins({.margin = 616, .top = Y_a(3) - 150});
   Say("3/0=0 とすると", XI1, YI1, 0);
   Say("3=0*0=0 となりおかしくなる", XI1, YI1 + 50, 0);
 }

@@ -60,8 +60,7 @@ void ReciprocalsPage() {
     row_y = row_y + 80;
   }
 
-  XI1 = X_a(2);
-  YI1 = Y_a(2);
+  SetMargins({.margin = X_a(2), .top = Y_a(2)});
   Say("整数の逆数…", XI1, YI1 + 80, 3);
   Continue("1をわった数", 5);
   Say("1/(-2)=-ﾀ1/2ﾀ", XI1 + 60, YI1 + 80, 0);

@@ -65,7 +65,7 @@ void RepeatedAdditionPage() {
   // The page's textbook line stands in colour 0, with the questions.
   Say("教科書 問1をしなさい。", XI1, 530, 0);
   WaitAnyKey();
-  XI0 = 40;
+  SetMargins({.left = 40});
   QuestionThenAnswer("(1)", "(-3)*7", "=-21", XI0, 580);
   WaitAnyKey();
   QuestionThenAnswer("(2)", "(-6)*8", "=-48", XI2 + 35, YI1);

@@ -84,8 +84,7 @@ void ClassRecordsQuestions() {
     WaitAnyKey();
   }
 
-  XI1 = U(1);
-  YI1 = V(1);
+  SetMargins({.margin = U(1), .top = V(1)});
   Say("問4", XI1, YI1 + 30, 7);
   Continue("表から1年生5クラスの平均を求めなさい。", 0);
   ProvisionalMeanWorking({70, "6-5-8+10-3=", "0(回)", "0/5=", "0(回)", "45-0=", "45(回)"});

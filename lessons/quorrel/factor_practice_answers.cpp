@@ -18,7 +18,7 @@ constexpr PracticeAnswersLayout kCommonDivisorAnswers = kWideTitlePracticeAnswer
 void Header(const PracticeAnswersLayout& layout, const char* title, const char* number) {
   PracticeAnswersPage(layout, title);
   ProblemNumberCellBesideTitle(layout, number);
-  XI1 = XI0 + 54;
+  SetMargins({.indent = 54});
   WaitAnyKey();
 }
 

@@ -26,8 +26,7 @@ void ReviewAverageAnswer() {
   for (int i = 1; i <= 6; ++i) X_sa(i) = differences[i - 1];
   for (int i = 1; i <= 6; ++i) Cell(X_a(i), Y_a(1), X_a(i + 1) - X_a(i), 100, 0, 3, 15, X_sa(i));
 
-  XI0 = 40;
-  YI1 = Y_a(2) + 10;
+  SetMargins({.left = 40, .top = Y_a(2) + 10});
   WaitAnyKey();
   Say("表から平均を求めると", XI0, YI1, 7);
   Say("(8-7+2+12-7+10)/6=18/6=", XI0, YI1 + 50, 0);

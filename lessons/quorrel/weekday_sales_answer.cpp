@@ -31,8 +31,7 @@ void WeekdaySalesAnswer() {
   for (int i = 1; i <= 7; ++i) F_sa(i) = sales[i - 1];
   SalesRow(450 + 50, "売上数(杯)", 15);
 
-  XI1 = 40;
-  YI1 = 30;
+  SetMargins({.margin = 40, .top = 30});
   Say("教科書P51　練習問題の答", XI1, YI1, 7);
   Say("平均は、", XI1, YI1 + 50, 3);
   WaitAnyKey();

@@ -48,9 +48,7 @@ void NumberedAnswers(const std::vector<SumAnswer>& answers) {
 }
 
 void Column(float left) {
-  XI0 = left;
-  XI1 = left + 54;
-  YI1 = 30;
+  SetMargins({.left = left, .indent = 54, .top = 30});
 }
 
 }  // namespace
@@ -92,8 +90,7 @@ void AdditionAnswersQ3Page() {
       {"(3) (-5)+(-5)", "", "=-(5+5)", "=-10"},
       {"(4) (-9)+(+9)", "", "", "=0"},
   });
-  XI1 = 680;
-  YI1 = 30;
+  SetMargins({.margin = 680, .top = 30});
   NumberedAnswers({
       {"(5) (-7)+(+9)", "", "=+(9-7)", "=+2"},
       {"(6) (+4)+(-10)", "", "=-(10-4)", "=-6"},

@@ -11,8 +11,7 @@ namespace {
 // A column's label and first line at (`XI0`, 95); its lines below start at
 // `XI1`, 27 further right.
 void ColumnStart(float left, const std::string& label) {
-  XI0 = left;
-  XI1 = XI0 + 27;
+  SetMargins({.left = left, .indent = 27});
   Say(label, XI0, 95, 3);
 }
 
@@ -53,8 +52,7 @@ void AdditionLawsPage() {
   Say("=10-9", XI1, YI1 + 60, 0);
   Say("=1", XI1, YI1 + 60, 0);
 
-  XI0 = 40;
-  XI1 = XI0 + 27;
+  SetMargins({.left = 40, .indent = 27});
   WaitAnyKey();
   Say("①は、", XI1, YI1 + 70, 7);
   WaitAnyKey();

@@ -15,9 +15,8 @@ void PracticeAnswerLines(const char* number, ProblemPlace place,
         ProblemNumberCellBesideTitle(kPracticeAnswers, number);
         break;
       case PracticeAnswerLine::kColumn:
-        XI1 = line.step + (XI1 - XI0);
-        XI0 = line.step;
-        YI1 = 30;
+        // The next column at `step`, indented as the one before.
+        SetMargins({.left = line.step, .indent = XI1 - XI0, .top = 30});
         break;
       case PracticeAnswerLine::kKey:
         WaitAnyKey();

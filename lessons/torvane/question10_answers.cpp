@@ -39,9 +39,7 @@ void Question10Answers() {
   WorkedProblem("(3)", " 6-10+(-15)", 60, ProblemText::kAtMargin, {"=6-10-15", "=6-25"}, "=-19");
 
   // The right column; its first label on the heading's line.
-  XI1 = 640;
-  XI0 = XI1 - 67;
-  YI1 = 30;
+  SetMargins({.left = 640 - 67, .margin = 640, .top = 30});
   WorkedProblem("(4)", " 1-2+3-4", 0, ProblemText::kAtMargin, {"=1+3-2-4", "=4-6"}, "=-2");
   WorkedProblem("(5)", " -8-4+(-1)-(-7)", 60, ProblemText::kAtMargin, {"=-8-4-1+7", "=-13+7"},
                 "=-6");

@@ -47,7 +47,7 @@ void FourNumbersTwoBrackets() {
 }
 
 void ShowFourNumbers() {
-  XI1 = 44;
+  SetMargins({.margin = 44});
   BlankBand(Y11 + 80, 1320, 2000);
   Say("② " + T_s(1) + F_sa(1) + "(" + T_s(2) + ")" + T_s(3) + F_sa(2) + "(" + T_s(4) + ")",
       XI1 + 88, Y11 + 80, 0);

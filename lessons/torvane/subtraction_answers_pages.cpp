@@ -36,9 +36,7 @@ void AnswersPage(const char* heading, float second_column, const std::vector<Ans
   OpenPage({.width = 1760, .height = 1300, .left = 40, .margin = 108, .top = 30});
   Say(heading, XI0, YI1, 3);
   for (const Answer& a : first) ShowAnswer(a);
-  XI1 = second_column;
-  XI0 = XI1 - 67;
-  YI1 = 30;
+  SetMargins({.left = second_column - 67, .margin = second_column, .top = 30});
   bool first_on_row = true;
   for (const Answer& a : second) {
     ShowAnswer(a, first_on_row);

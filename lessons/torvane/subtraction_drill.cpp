@@ -32,8 +32,7 @@ void ShowRewriteExample() {
 // Below the first part's last example: the subtraction, a key, its
 // rewriting, a key, the difference.
 void ShowSubtractionResult() {
-  XI1 = 44;
-  YI1 = 258;
+  SetMargins({.margin = 44, .top = 258});
   BlankBand(YI1, 1320, 400);
   Say("問②　次の計算をしなさい。", 88, YI1, 0);
   Say(T_s(1) + "-" + T_s(2), XI1 + 176, YI1 + 80, 0);

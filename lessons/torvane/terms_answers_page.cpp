@@ -30,9 +30,7 @@ void ShowAnswer(const CalculationAnswer& answer) {
 // A column: its heading at the margin of its lines, then its answers.
 void Column(const char* heading, float label_margin,
             std::initializer_list<CalculationAnswer> answers) {
-  XI0 = label_margin;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  SetMargins({.left = label_margin, .indent = 54, .top = 30});
   Say(heading, XI1, YI1, 3);
   for (const CalculationAnswer& answer : answers) ShowAnswer(answer);
 }

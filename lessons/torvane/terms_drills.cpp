@@ -75,8 +75,7 @@ void SignedTermsNumbers() {
 
 // The display of one example of the second drill, from `V(1)` down.
 void PositiveNegativeTermsReveal() {
-  XI1 = 44;
-  YI1 = V(1);
+  SetMargins({.margin = 44, .top = V(1)});
   BlankBand(V(1), 1320, 2000);
   Say("Q2 ", 88, YI1, 3);
   Continue("次の式の正の項と負の項をいいなさい。", 0);

@@ -29,9 +29,8 @@ void TermsExplanationPage() {
   Say("左から順に計算できる。", XI0, YI1 + 50, 7);
   WaitAnyKey();
 
-  XI0 = 600;
-  XI1 = 600;
-  YI1 = 30;
+  // The note on terms in the right-hand column.
+  SetMargins({.left = 600, .margin = 600, .top = 30});
   Say("※加法だけの式になおしたとき", XI1, YI1 + 30, 3);
   Say("12,-15,8", XI1 + 34, YI1 + 60, 5);
   Continue("をその式の", 0);

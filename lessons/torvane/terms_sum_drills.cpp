@@ -28,9 +28,7 @@ void BracketedSumNumbers() {
 }
 
 void ShowBracketedSum() {
-  XI0 = 80;
-  XI1 = XI0 + 54;
-  YI1 = 150;
+  SetMargins({.left = 80, .indent = 54, .top = 150});
   BlankBand(YI1, 1320, 240);
   Say("Q1　次の計算をしなさい。", XI0, YI1, 0);
   Say(T_s(1) + F_sa(1) + T_s(4), XI1 + 27, YI1 + 80, 0);
@@ -50,8 +48,7 @@ void ShortSumNumbers() {
 }
 
 void ShowShortSum() {
-  XI1 = 44;
-  YI1 = 150;
+  SetMargins({.margin = 44, .top = 150});
   BlankBand(YI1, 1320, 240);
   Say("Q2　次の計算をしなさい。", 80, YI1, 0);
   Say(T_s(1) + T_s(2) + "=", XI1 + 120, YI1 + 80, 0);

@@ -65,8 +65,7 @@ void AreaDistributiveFigure() {
   LengthArc(X_a(1), Y_a(2), X_a(1), Y_a(3), 1, 10, "●m");
   WaitAnyKey();
 
-  XI1 = 44 + 440;
-  YI1 = 90 + 60;
+  SetMargins({.margin = 44 + 440, .top = 90 + 60});
   Say("<解答>", XI1, YI1, 3);
   Say("縦の長さは…", XI1, YI1 + 50, 0);
   WaitAnyKey();

@@ -59,8 +59,8 @@ void ClosureTable() {
     AnswerCell(X_a(k), Y_a(k), kMarks[k - 1]);
     if (k < 12) WaitAnyKey();
   }
-  XI1 = 720;
-  YI1 = 30;
+  // The sets figure right of the table, which stays.
+  SetMargins({.margin = 720, .top = 30});
   WaitAnyKey();
 
   X_a(1) = XI1;

@@ -77,8 +77,8 @@ void ExponentNotationPage() {
   Say("^2", XI2, YI1 - 10, 5);
   WaitAnyKey();
   TextbookTaskLine("教科書 問1　をしなさい。", 400, 580);
-  XI1 = 792;
-  YI1 = 30;
+  // The answers to question 1 in the right-hand column.
+  SetMargins({.margin = 792, .top = 30});
   WaitAnyKey();
 
   Say("問1　解答", XI1, YI1, 3);

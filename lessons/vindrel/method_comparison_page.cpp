@@ -12,9 +12,7 @@ namespace {
 
 // A column: its heading, the expression 60 below, each step 70 below.
 void MethodColumn(float left, const char* heading, std::initializer_list<const char*> lines) {
-  XI0 = left;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  SetMargins({.left = left, .indent = 54, .top = 30});
   Say(heading, XI0, YI1, 3);
   float step = 60;
   for (const char* line : lines) {
@@ -25,9 +23,7 @@ void MethodColumn(float left, const char* heading, std::initializer_list<const c
 
 // The two lines of remark under a column, from the last worked line in V(1).
 void Remark(float left, const char* first, const char* second) {
-  XI0 = left;
-  XI1 = XI0 + 54;
-  YI1 = V(1) + 60;
+  SetMargins({.left = left, .indent = 54, .top = V(1) + 60});
   Say(first, XI0, YI1, 3);
   Say(second, XI0, YI1 + 50, 3);
 }

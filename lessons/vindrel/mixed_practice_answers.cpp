@@ -36,9 +36,7 @@ void StepsThenAnswer(float step, std::initializer_list<const char*> lines, const
 }
 
 void RightColumn() {
-  XI0 = 600;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  SetMargins({.left = 600, .indent = 54, .top = 30});
 }
 
 }  // namespace
@@ -46,7 +44,7 @@ void RightColumn() {
 void PowersPracticePage() {
   PracticeAnswersPage(kFirstPracticeAnswers, "練習問題 解答");
   ProblemNumberCellBesideTitle(kFirstPracticeAnswers, "1");
-  XI1 = XI0 + 54;
+  SetMargins({.indent = 54});
   NumberAndProblem(60, "(1)", 27, "(-3^2)*(-2)^3");
   StepsThenAnswerLine(75, 70, {"=-9*(-8)", "=72"});
   NumberAndProblem(60, "(2)", 16, "(-9)^2/(-3^3)");

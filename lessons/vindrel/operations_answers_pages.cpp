@@ -21,9 +21,7 @@ struct OperationsAnswer {
 // The answers of one column from its top, 50 below the heading line and 70
 // below the answer before.
 void OperationsAnswerColumn(float left, std::initializer_list<OperationsAnswer> answers) {
-  XI0 = left;
-  XI1 = XI0 + 54;
-  YI1 = 30;
+  SetMargins({.left = left, .indent = 54, .top = 30});
   float gap = 50;
   for (const OperationsAnswer& answer : answers) {
     Say(answer.label, XI0, YI1 + gap, 3);

@@ -106,9 +106,7 @@ void RandomMixedExample() {
   Say("※乗除を先に計算する", XI1, YI1 + 70, 5);
 
   // The powers in the right-hand column; the first example stays.
-  XI0 = 600;
-  XI1 = XI0 + 34;
-  YI1 = 30;
+  SetMargins({.left = 600, .indent = 34, .top = 30});
   U(31) = XI0;
   V(31) = YI1 + 60;
   RandomExampleLoop(MixedPowerNumbers, ShowMixedPower, LoopEntry::kFreshStart);

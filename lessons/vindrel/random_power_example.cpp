@@ -92,9 +92,7 @@ void RandomPowerExample() {
   Continue("を計算する。", 3);
 
   // The quotients in the right-hand column; the products stay.
-  XI0 = 640;
-  XI1 = XI0 + 34;
-  YI1 = V(31);
+  SetMargins({.left = 640, .indent = 34, .top = V(31)});
   FE_SETDRAWWIDTH(5);
   U(31) = XI0;
   RandomExampleLoop(PowerQuotientNumbers, ShowPowerQuotient, LoopEntry::kFreshStart);

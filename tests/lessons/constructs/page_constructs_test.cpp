@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "addition_layouts.h"
@@ -91,7 +92,9 @@ TEST_F(PageConstructsTest, ExplanationPageBlanksItsSizeAndSetsTheMargins) {
   EXPECT_EQ(XI1, 40);
 }
 
-TEST_F(PageConstructsTest, PageOpeningSetsOnlyTheMarginsItNames) {
+// A page opening blanks its box and sets the margins it names; the same
+// margins set mid-page draw nothing.
+TEST_F(PageConstructsTest, PageOpeningAndMarginsSetOnlyTheMarginsTheyName) {
   struct Case {
     const char* what;
     PageOpening page;
@@ -103,19 +106,30 @@ TEST_F(PageConstructsTest, PageOpeningSetsOnlyTheMarginsItNames) {
       {"indent from the kept label column", {.indent = 27}, 7, 34, 9},
       {"text margin alone", {.margin = 44, .top = 18}, 7, 44, 18},
       {"label column and text margin", {.left = 30, .margin = 60}, 30, 60, 9},
+      {"text margin given outright wins over the indent", {.indent = 54, .margin = 44}, 7, 44, 9},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    XI0 = 7;
-    XI1 = 8;
-    YI1 = 9;
-    ClearLog();
-    OpenPage(c.page);
-    EXPECT_EQ(Ops("box").front().nums,
-              (std::vector<double>{0, 0, c.page.width, c.page.height, 15, 15, 15, 3}));
-    EXPECT_EQ(XI0, c.xi0);
-    EXPECT_EQ(XI1, c.xi1);
-    EXPECT_EQ(YI1, c.yi1);
+    for (const bool opening : {true, false}) {
+      SCOPED_TRACE(std::string(c.what) + (opening ? ", page opening" : ", mid-page"));
+      XI0 = 7;
+      XI1 = 8;
+      YI1 = 9;
+      ClearLog();
+      if (opening) {
+        OpenPage(c.page);
+        EXPECT_EQ(Ops("box").front().nums,
+                  (std::vector<double>{0, 0, c.page.width, c.page.height, 15, 15, 15, 3}));
+      } else {
+        SetMargins({.left = c.page.left,
+                    .indent = c.page.indent,
+                    .margin = c.page.margin,
+                    .top = c.page.top});
+        EXPECT_TRUE(Log().empty());
+      }
+      EXPECT_EQ(XI0, c.xi0);
+      EXPECT_EQ(XI1, c.xi1);
+      EXPECT_EQ(YI1, c.yi1);
+    }
   }
 }
 
