@@ -51,6 +51,13 @@ std::string KeyOfToken(const std::string& token) {
 
 }  // namespace
 
+std::string KeyScriptToken(const std::string& key) {
+  for (const NamedKey& named : kNamedKeys) {
+    if (key == std::string(1, named.code)) return named.name;
+  }
+  return key;
+}
+
 std::vector<std::string> ParseKeyScript(const std::string& script) {
   std::vector<std::string> keys;
   std::istringstream in(script);

@@ -17,6 +17,9 @@
 // token throws std::invalid_argument naming it with every byte that is not
 // printable ASCII written as \xHH.
 std::vector<std::string> ParseKeyScript(const std::string& script);
+// The token of a key script that stands for `key` (one key as the keyboard
+// poll reports it): "Enter" for "\r", "7" for "7".
+std::string KeyScriptToken(const std::string& key);
 
 class HeadlessBackend : public Backend {
  public:

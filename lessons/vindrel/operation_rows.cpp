@@ -74,11 +74,10 @@ ExactFraction AskNumberBelow100(const std::string& prompt) {
     AA_s = prompt;
     AskMenuNumber();
     ClearPromptArea();
-    std::optional<ExactFraction> typed = ExactEntryValue(AINP_s);
-    if (!typed) {
-      if (AINP <= 0 || AINP >= 100) continue;
-      typed = ShownValue(NumberText(AINP));
-    }
+    // No exact value only for a zero denominator ("5/0", worth 0 to the
+    // field): the field's nine characters always fit in 64 bits.
+    const std::optional<ExactFraction> typed = ExactEntryValue(AINP_s);
+    if (!typed) continue;
     const double value = ExactToDouble(*typed);
     const std::string shown = ExactNumberText(*typed);
     if (value > 0 && value < 100 && shown != "0" && shown != "100") return *typed;

@@ -7,6 +7,7 @@
 
 #include "backend.h"
 #include "globals.h"
+#include "headless.h"
 #include "program_items.h"
 #include "string_ops.h"
 
@@ -47,13 +48,8 @@ class WalkingLearner : public Backend {
 
   // The key as a token of the player's key script.
   void Record(const std::string& key) {
-    std::string token = key;
-    if (key == "\r") token = "Enter";
-    if (key == " ") token = "Space";
-    if (key == std::string(1, char(28))) token = "Right";
-    if (key == std::string(1, char(29))) token = "Left";
     if (!result_.script.empty()) result_.script += ' ';
-    result_.script += token;
+    result_.script += KeyScriptToken(key);
   }
 
   void Type(const std::string& keys) {
