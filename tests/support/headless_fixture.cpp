@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "program.h"
+#include "test_files.h"
 
 void HeadlessTest::SetUp() {
   backend_ = std::make_unique<HeadlessBackend>();
@@ -54,26 +55,13 @@ std::string Utf8(const std::string& sjis) {
   return ToUtf8(sjis);
 }
 
-namespace {
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) {
-    if (c == '\'') {
-      q += "'\\''";
-    } else {
-      q += c;
-    }
-  }
-  return q + "'";
-}
-}  // namespace
-
 PlayerRun RunPlayer(const std::string& program, const std::string& keys, const std::string& clock) {
   PlayerRun run;
   char dir_template[] = "/tmp/player-test-XXXXXX";
   std::string dir = mkdtemp(dir_template);
-  std::string command = std::string(PLAYER_PATH) + " " + Quote(program) + " " + Quote(keys) +
-                        " - --log " + Quote(dir + "/log.txt") + " --time " + Quote(clock);
+  std::string command = std::string(PLAYER_PATH) + " " + ShellQuoted(program) + " " +
+                        ShellQuoted(keys) + " - --log " + ShellQuoted(dir + "/log.txt") +
+                        " --time " + ShellQuoted(clock);
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   std::array<char, 256> buf;

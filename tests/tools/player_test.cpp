@@ -18,32 +18,13 @@
 #include <string>
 #include <vector>
 
+#include "test_files.h"
+
 namespace {
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 bool Exists(const std::string& path) {
   struct stat st;
   return stat(path.c_str(), &st) == 0;
-}
-
-// The names in a folder.
-std::set<std::string> Listing(const std::string& dir) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(dir))
-    names.insert(entry.path().filename());
-  return names;
 }
 
 struct Outcome {
@@ -57,16 +38,16 @@ class PlayerCommand : public ::testing::Test {
     char dir_template[] = "/tmp/player-command-XXXXXX";
     dir_ = mkdtemp(dir_template);
   }
-  void TearDown() override { std::system(("rm -rf " + Quote(dir_)).c_str()); }
+  void TearDown() override { std::system(("rm -rf " + ShellQuoted(dir_)).c_str()); }
 
   // The player on `args`, its standard input from `input`, after the shell
   // commands `before` (limits, say).
   Outcome Player(const std::vector<std::string>& args, const std::string& input = "/dev/null",
                  const std::string& before = "") {
     std::string command = before + PLAYER_PATH;
-    for (const std::string& a : args) command += " " + Quote(a);
-    command +=
-        " <" + Quote(input) + " >" + Quote(dir_ + "/stdout") + " 2>" + Quote(dir_ + "/stderr");
+    for (const std::string& a : args) command += " " + ShellQuoted(a);
+    command += " <" + ShellQuoted(input) + " >" + ShellQuoted(dir_ + "/stdout") + " 2>" +
+               ShellQuoted(dir_ + "/stderr");
     Outcome run;
     int status = std::system(command.c_str());
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -284,7 +265,7 @@ TEST_F(PlayerCommand, AFailedRunReplacesNeitherFileAndLeavesNothingHalfWritten) 
       {"the log on a full device, no old picture", ends_menu, png, "/dev/full", "", false,
        "cannot write the log /dev/full" + full},
       {"a frame beyond the size limit", ends_menu, png, log,
-       "mkdir -p " + Quote(frames) + "; ulimit -f 8; ", true,
+       "mkdir -p " + ShellQuoted(frames) + "; ulimit -f 8; ", true,
        "cannot write " + frames + "/0001.png"},
   };
   for (const Case& c : cases) {
