@@ -18,46 +18,10 @@
 #include <string>
 #include <vector>
 
+#include "player_command.h"
 #include "test_files.h"
 
 namespace {
-
-bool Exists(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0;
-}
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
-class PlayerCommand : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char dir_template[] = "/tmp/player-command-XXXXXX";
-    dir_ = mkdtemp(dir_template);
-  }
-  void TearDown() override { std::system(("rm -rf " + ShellQuoted(dir_)).c_str()); }
-
-  // The player on `args`, its standard input from `input`, after the shell
-  // commands `before` (limits, say).
-  Outcome Player(const std::vector<std::string>& args, const std::string& input = "/dev/null",
-                 const std::string& before = "") {
-    std::string command = before + PLAYER_PATH;
-    for (const std::string& a : args) command += " " + ShellQuoted(a);
-    command += " <" + ShellQuoted(input) + " >" + ShellQuoted(dir_ + "/stdout") + " 2>" +
-               ShellQuoted(dir_ + "/stderr");
-    Outcome run;
-    int status = std::system(command.c_str());
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadFile(dir_ + "/stdout");
-    run.err = ReadFile(dir_ + "/stderr");
-    return run;
-  }
-
-  std::string dir_;
-};
 
 TEST_F(PlayerCommand, RefusesWhatItCannotDoInOneLineWithAFailingStatus) {
   const std::string png = dir_ + "/out.png";
@@ -218,15 +182,6 @@ TEST_F(PlayerCommand, ALongKeyFileRunsInFlatMemory) {
   EXPECT_LT(many - few, 2048) << few << " KB for 2,000 keys, " << many << " KB for 200,000";
   Outcome run = Player({"almeno", script(200000), "-"});
   EXPECT_EQ(run.out, "script used up\n");
-}
-
-// The files a failed run must leave as they were: their names and contents.
-std::map<std::string, std::string> Contents(const std::string& dir) {
-  std::map<std::string, std::string> files;
-  for (const std::string& name : Listing(dir)) {
-    if (name != "stdout" && name != "stderr") files[name] = ReadFile(dir + "/" + name);
-  }
-  return files;
 }
 
 // A run whose picture, log or frame cannot be written in full says so in
