@@ -1,6 +1,8 @@
 // The routines of the program shell. Every routine takes its inputs from the
 // globals of globals.h and leaves its results there; none takes arguments.
-// Each file says which globals its routines read and leave.
+// Each file's opening comment says which globals its routines read and
+// leave, and names every shared global its code changes
+// (tests/docs/globals_named.py checks that).
 #pragma once
 
 #include "globals.h"
