@@ -6,7 +6,7 @@
 // dots.
 //
 // The point is left in (ZX, ZY); ZX1, ZY1 are overwritten on the way. Work:
-// CX, CY, RR, H, HH, HHP, R, ZX2 to ZY3, ZX11 to ZY12.
+// CX, CY, RR, H, HH, HHP, R, ZX2, ZY2, ZX3, ZY3, ZX11, ZY11, ZX12, ZY12.
 #include <cmath>
 
 #include "arc_geometry.h"

@@ -5,7 +5,9 @@
 //   NAGASA: the head's base lies NAGASA back from the tip, and its strokes
 //   start NAGASA/2 to either side of the base.
 // Afterwards the tip of the last head drawn is in (ZX0, ZY0), the other end
-// in (ZX, ZY), MUKI is 0, and YA is 0 if it was 2.
+// in (ZX, ZY), MUKI is 0, and YA is 0 if it was 2. Work: CX, CY (tail to
+// tip), D (the length), DX, DY (the unit direction), EX, EY (the head's
+// base), ZX1, ZY1, ZX2, ZY2 (the starts of the head's strokes).
 #include <cmath>
 #include <utility>
 

@@ -7,7 +7,8 @@
 //   TAKASA apart, the sign ENZAN_s, the rule in CCC2. It leaves the layout
 //   cursor (XI2, YI1) at the end of the rule on the second operand's line and
 //   XI3 at the operands' x.
-// Both put the pen width back. Work: X1 to X4, Y1 to Y7, LT, LT1, LT2, DR,
+// Both put the pen width back. Work: X1, X2, X3, X4, Y1, Y2, Y3, Y4, Y5, Y6,
+// Y7 (the brace's corners), X, Y (DrawColumnCalculation), LT, LT1, LT2, DR,
 // AA_s, A_s and the printer's.
 #include "figures.h"
 

@@ -1,7 +1,8 @@
 // The figure routines and the mathematical helpers of the lessons. Like the
 // shell's routines they take no arguments: a caller sets the globals of
-// figure_globals.h, calls the routine and reads its results there. Each file
-// says which globals its routines read and leave.
+// figure_globals.h, calls the routine and reads its results there. Each
+// file's opening comment says which globals its routines read and leave, and
+// names every shared global its code changes.
 #pragma once
 
 #include "figure_globals.h"

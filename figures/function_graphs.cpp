@@ -7,7 +7,10 @@
 // The graph is drawn in CCC3 over x from AA1 to AA2 through the plane's frame
 // (GX0, GY0, GY1, GY2, SIZE, BAIX, BAIY); its name AAA_s goes after the last
 // dot drawn, shifted by KASANARIX, KASANARIY. Afterwards BAIX and BAIY are 1,
-// KASANARIX and KASANARIY 0. Work: X1, Y1, GX, GY, GX5, GY5, P1, HABA, II, DR.
+// KASANARIX and KASANARIY 0; a kind-4 line is left rewritten, as kind 3 in
+// IROIRO with its slope and intercept in AA, BB, or with its x in CC when it
+// is vertical. Work: X1, Y1, GX, GY, GX5, GY5, P1, HABA, II, DR, X, Y, AA_s,
+// CCC1 (left CCC3) and the printer's.
 #include "figures.h"
 
 namespace {

@@ -2,6 +2,10 @@
 // (GGX, GGY), thin rules in CCC2 and every fifth rule thick in colour 14,
 // counted from the left and from the bottom edge. The sheet's corners and
 // its origin (the bottom-left corner) are left in the frame globals.
+//
+// In: GGX, GGY, SIZE, YOKO, TATE, CCC2 (15 draws no rules). Out: the origin
+// (GX0, GY0), the top-left corner (GX1, GY1), the bottom-right one (GX2,
+// GY2). Work: CCC3 (left 14 when rules are drawn), II, DR.
 #include "figures.h"
 
 namespace {

@@ -5,7 +5,8 @@
 //
 //   DrawPerpendicularFoot: from C (CX, CY) to the line AB ((AX, AY), (BX,
 //   BY)); the foot in (EX, EY), marked with a small white disc.
-//   IntersectLines: the lines AB and CD ((CX, CY), (DX, DY)).
+//   IntersectLines: the lines AB and CD ((CX, CY), (DX, DY)); AX1 0 when
+//   they meet at (AX2, AY2), -1 when they are parallel.
 //   LineThroughPoints: the point (X1, Y1) of the line AB at the height CY
 //   (CX < 0) or at the x CX (CY < 0).
 // Work: A1, B1, A2, B2 (IntersectLines), AA1, BB1, AA2, BB2

@@ -6,8 +6,9 @@
 // the vertices run counter-clockwise on the screen.
 //
 // The sides are drawn in CCC2 at the pen width SIZE1, the labels NAGASA out
-// along their bisectors; the pen width is put back, AAA_s is "" afterwards.
-// Work: II, TII, KJ1, KJ2, KJ3, NAGASA1, ZX0 to ZY2, ITI and the label's.
+// along their bisectors; the pen width is put back, AAA_s is "" afterwards
+// (NAGASA too, 0, when the vertices were labelled). Work: II, TII, KJ1, KJ2,
+// KJ3, NAGASA1, ZX0, ZY0, ZX1, ZY1, ZX2, ZY2, ITI and the label's.
 #include "figures.h"
 
 namespace {

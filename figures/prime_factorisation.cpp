@@ -1,8 +1,8 @@
 // Prime factorisation by trial division with the primes 2 to 23. The table
 // G() gets one slot per dividing prime, in ascending order: G(1, k) the
 // prime, G(2, k) its exponent, k = 1 to Q. Slot 10 holds the cofactor, what
-// is left of the number when no trial prime divides it any more. R() gets the
-// primes table 2 to 29 on every call; 29 is stored but never tried.
+// is left of the number when no trial prime divides it any more. R_a() gets
+// the primes table 2 to 29 on every call; 29 is stored but never tried.
 //
 // The number is SOSU, set by the caller; it gets back its size afterwards.
 // Work: P (the trial prime), TJ, SOSU1.

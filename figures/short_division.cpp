@@ -4,7 +4,10 @@
 // quotient under the bar; the last prime stays alone at the bottom. Numbers
 // are right-aligned on a column edge, 30 units per character of their text.
 // With NASI 1 it waits for a key after every bar and every quotient.
-// Afterwards NASI is 0 and YTAKE the bottom row's y.
+// Afterwards NASI is 0 and YTAKE the bottom row's y. Work: II (the slot), J
+// (the row), TA (the dividend), TA1 (the length of SOSU's text), TA2 (that
+// of a dividend's), SO_s (the divisor), X, Y, AA_s, CCC1 (0 after a row) and
+// the printer's.
 #include "figures.h"
 #include "number_texts.h"
 

@@ -7,6 +7,7 @@
 //
 // The radicand is R1B (whole, set by the caller); it is left as what stays
 // under the root, R1A the factor taken out, R1B1 the radicand as given.
+// Work: R1I (the trial factor), A_s and NormaliseNumberText's.
 #include "figures.h"
 
 std::string RAB_s;

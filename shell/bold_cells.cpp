@@ -3,8 +3,9 @@
 // units high, whatever the text holds. A text wider than its cell is drawn
 // narrowed inside it, as in the markup cells.
 //
-// In and out as the markup cells (table_cells.cpp). Work: X1, Y1, Y2, Y4, Y22,
-// LT1, MOTOA_s, AA_s, A_s, LLT and the bold printer's.
+// In as the markup cells (table_cells.cpp). Out: X, Y at the cell's top
+// right. Work: X1, Y1, Y2, Y4, Y22, LT1, MOTOA_s, AA_s, A_s, LLT and the bold
+// printer's.
 #include "shell.h"
 
 namespace {

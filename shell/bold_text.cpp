@@ -3,8 +3,8 @@
 // Widths are measured by printing off the page, never from the font.
 //
 // In: AA_s, the pen X, Y, CCC1 (BracketNegative: A_s). Out: X after the text,
-// AA_s empty. Work: A_s, B_s, R_s, TX, TY, DR, LEM, NAG, I, TA2 (TA1 in
-// BracketNegative).
+// AA_s empty (BracketNegative: A_s in brackets when it holds a "-"). Work:
+// A_s, B_s, R_s, TX, TY, DR, LEM, NAG, I, TA2 (TA1 in BracketNegative).
 #include "glyph_pen.h"
 #include "shell.h"
 

@@ -3,12 +3,14 @@
 //
 // The parts are measured by printing them off the page, so the bar is exactly
 // as long as the wider part as drawn. Where the numerator and the denominator
-// went is left in TBSIYAKX/Y and TBBOYAKX/Y for the page to draw over them.
+// went is left in (TBSIYAKX, TBSIYAKY) and (TBBOYAKX, TBBOYAKY) for the page
+// to draw over them.
 //
 // In: A_s (the body, "numerator/denominator"), the pen X, Y, CCC1, HROOT and
-// the pen width in DR. Out: X after the bar, Y back at the top; BUN 0. Work:
-// XT, YT, BSEN, NAGA, TA1, TA2, TA5, TA6, TBSI, TBBO, TBSI1, TBBO1,
-// RTASKAI1_s, RTASKAI2_s, LLT and the printer's.
+// the pen width in DR. Out: X after the bar, Y back at the top; BUN 0; the
+// places of the numerator and the denominator (above). Work: XT, YT, BSEN,
+// NAGA, TA1, TA2, TA5, TA6, TBSI, TBBO, TBSI1, TBBO1, RTASKAI1_s, RTASKAI2_s,
+// A_s, LLT and the printer's.
 #include "shell.h"
 
 void DrawFraction() {

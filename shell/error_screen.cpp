@@ -1,3 +1,7 @@
+// The error screen: the line and the code of the runtime error that ended
+// the run, and the request to close the window, until it is closed.
+//
+// Work: A, A_s (the line), B, B_s (the code).
 #include "globals.h"
 #include "program.h"
 

@@ -1,5 +1,8 @@
 // The definitions of the globals of globals.h, in its order; what each one
 // holds and which routines set it is said there.
+//
+// DimSharedArrays empties every shared array: F_sa, F, T_s, T, TKAI_s, G,
+// X_a, Y_a, R_a, X_sa, Y_sa, RAB_sa, U, V.
 #include "globals.h"
 
 std::string AA_s;

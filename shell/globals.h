@@ -177,9 +177,12 @@ extern float A, B;
 
 // ---- the layout cursor of a page --------------------------------------------
 
-// The pen X after the last piece a page printed, and that piece's line. Set
-// by Say, KeepCursor and Pieces (layout_cursor.h); OpenPage, GoalPage,
-// AnswerColumn and DrawColumnCalculation set them too.
+// The pen X after the last piece a page printed (XI2), and that piece's line
+// (YI1). Both are set by the layout cursor (Say, Continue, Pieces,
+// KeepCursor; layout_cursor.h), by DrawColumnCalculation and by pages, and so
+// by GoalPage, which prints with Say. SetMargins sets YI1 alone, when it is
+// given a top; OpenPage and AnswerColumn set it through SetMargins.
+// EraseExampleArea puts YI1 back at the top of the random examples' area.
 extern float XI2, YI1;
 
 // ---- work globals -----------------------------------------------------------

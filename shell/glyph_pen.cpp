@@ -1,4 +1,6 @@
 // The glyph pen the two printers share.
+//
+// In: B_s, the glyph; CCC1. Out: TX moved on by the advance.
 #include "glyph_pen.h"
 
 #include "shell.h"

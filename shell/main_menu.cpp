@@ -1,5 +1,8 @@
 // The main menu: the program's title and numbered topics on a coloured
 // panel, the number typed beside it, and the jump into the chosen topic.
+//
+// In: TITLE_s. Out: KAIX, KAIY, the answer field at (1056, 648). Work: X, Y,
+// CCC1, AA_s, A_s and the printers' and the prompt's.
 #include "globals.h"
 #include "program.h"
 #include "shell.h"

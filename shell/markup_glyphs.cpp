@@ -13,7 +13,8 @@
 // the draw width is what it was when the run began.
 //
 // In: A_s (the run), the pen X, Y, CCC1, BUN and the printer state. Out: X, Y
-// after the run. Work: B_s, R_s, NAG, I, TX, TY, TA2, DR.
+// after the run; the printer state JYOU, JYOUK, HROOT, TXM and KAKKO as the
+// run's marks and glyphs leave it. Work: B_s, R_s, NAG, I, TX, TY, TA2, DR.
 #include "glyph_pen.h"
 #include "shell.h"
 

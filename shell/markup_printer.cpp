@@ -7,8 +7,8 @@
 // is never reset here: a mark at the end of one text acts on the next text.
 //
 // In: AA_s, the pen X, Y, CCC1 and the printer state. Out: X after the text,
-// AA_s empty. Work: A_s, AA_A_s, DR, LEM, N and the glyph drawer's and the
-// fraction's.
+// AA_s empty, the printer state as the text leaves it. Work: A_s, AA_A_s, DR,
+// LEM, N and the glyph drawer's and the fraction's.
 #include "shell.h"
 
 void PrintMarkup() {

@@ -1,4 +1,6 @@
 // Number texts as the pages write them.
+//
+// NumberText leaves its text in A_s too. Work: NormaliseNumberText's.
 #include "number_texts.h"
 
 #include "globals.h"

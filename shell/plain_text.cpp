@@ -3,9 +3,10 @@
 //
 //   In: AA_s (DrawPlainText) or A_s (DrawTextChars), the pen X, Y, the colour
 //   CCC1; B_s (ToFullWidthChar).
-//   Out: X (DrawPlainText) or XT (DrawTextChars) after the text; AA_s empty.
-// Work: A_s, B_s, I, L, LE, LEM, N, N1, JYOU, HENK_s to HENK3_s and
-// NormaliseNumberText's.
+//   Out: X (DrawPlainText) or XT (DrawTextChars) after the text; AA_s empty;
+//   B_s its glyph (ToFullWidthChar).
+// Work: A_s, B_s, I, L, LE, LEM, N, N1, JYOU, HENK_s, HENK1_s, HENK2_s,
+// HENK3_s and NormaliseNumberText's.
 #include "globals.h"
 #include "shell.h"
 

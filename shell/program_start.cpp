@@ -1,3 +1,8 @@
+// The start of a program: the window, the font and the pen, the random
+// numbers seeded from the clock, the start values, then the main menu.
+//
+// Out: CCC1 4, KAIX, KAIY (1056, 648), TITLE_s the program's title, the
+// shared arrays emptied (DimSharedArrays). Work: A (the seed).
 #include "globals.h"
 #include "program.h"
 

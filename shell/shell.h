@@ -1,6 +1,10 @@
 // The routines of the program shell. Every routine takes its inputs from the
-// globals of globals.h and leaves its results there; none takes arguments.
-// Each file says which globals its routines read and leave.
+// globals of globals.h and leaves its results there; none takes arguments
+// but MeasureWidth and PrintInsideCell, which take the printer they run (the
+// start, the main menu and the error screen of program.h take the program or
+// the error). Each file's opening comment says which globals its routines
+// read and leave, and names every shared global its code changes
+// (tests/docs/globals_named.py checks that).
 #pragma once
 
 #include "globals.h"
@@ -19,7 +23,9 @@ void DrawPlainText();
 
 // The answer field at (KAIX, KAIY): reads keys into AINP_s until Enter.
 void InputLine();
-// The field's keys: number keys typed in, Backspace clears, Enter ends.
+// The field's keys: number keys typed in, Backspace or Delete clears, Enter
+// ends. Once ten characters stand in the field, any key, Enter too, clears
+// it instead, and the entry starts again.
 void KeyLoop();
 // AINP = the number in AINP_s ("a/b" a quotient, a zero denominator 0).
 void ParseAnswer();
