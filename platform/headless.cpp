@@ -1,5 +1,6 @@
 #include "headless.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <sstream>
@@ -20,12 +21,25 @@ constexpr NamedKey kNamedKeys[] = {
     {"Tab", 9},    {"Escape", 27}, {"Backspace", 8}, {"Delete", 12}, {"Space", ' '},
 };
 
-// A token as it can be shown on a terminal: printable ASCII as it is, a
-// backslash doubled, any other byte (a NUL, a control character, a byte of
-// a binary file or of another encoding) as \xHH.
-std::string Readable(const std::string& token) {
+std::string KeyOfToken(const std::string& token) {
+  for (const NamedKey& key : kNamedKeys) {
+    if (token == key.name) return std::string(1, key.code);
+  }
+  if (token.size() == 1 && std::isprint(static_cast<unsigned char>(token[0]))) {
+    return std::string(1, char(std::toupper(static_cast<unsigned char>(token[0]))));
+  }
+  if (token.size() > kTokenShown) {
+    throw std::invalid_argument("unknown key in script: " + Readable(token.substr(0, kTokenShown)) +
+                                " (cut at " + std::to_string(kTokenShown) + " bytes)");
+  }
+  throw std::invalid_argument("unknown key in script: " + Readable(token));
+}
+
+}  // namespace
+
+std::string Readable(const std::string& bytes) {
   std::string s;
-  for (unsigned char c : token) {
+  for (unsigned char c : bytes) {
     if (c == '\\') {
       s += "\\\\";
     } else if (c >= 0x20 && c < 0x7F) {
@@ -39,17 +53,21 @@ std::string Readable(const std::string& token) {
   return s;
 }
 
-std::string KeyOfToken(const std::string& token) {
-  for (const NamedKey& key : kNamedKeys) {
-    if (token == key.name) return std::string(1, key.code);
-  }
-  if (token.size() == 1 && std::isprint(static_cast<unsigned char>(token[0]))) {
-    return std::string(1, char(std::toupper(static_cast<unsigned char>(token[0]))));
-  }
-  throw std::invalid_argument("unknown key in script: " + Readable(token));
+std::string FrameName(unsigned long long n) {
+  char name[32];
+  std::snprintf(name, sizeof name, "%04llu.png", n);
+  return name;
 }
 
-}  // namespace
+bool IsFrameName(const std::string& name) {
+  if (name.size() < 8 || !name.ends_with(".png")) return false;
+  const std::string number = name.substr(0, name.size() - 4);
+  if (!std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return false;
+  }
+  // Four digits from 0001, or more without a leading zero.
+  return number.size() == 4 ? number != "0000" : number[0] != '0';
+}
 
 std::string KeyScriptToken(const std::string& key) {
   for (const NamedKey& named : kNamedKeys) {
@@ -82,9 +100,7 @@ std::string HeadlessBackend::PollKey() {
     throw HeadlessStop();
   }
   if (!frame_dir_.empty()) {
-    char name[32];
-    std::snprintf(name, sizeof name, "/%04d.png", ++frame_);
-    std::string path = frame_dir_ + name;
+    const std::string path = frame_dir_ + "/" + FrameName(++frame_);
     if (!page_->SavePng(path) && frame_not_written_.empty()) frame_not_written_ = path;
   }
   std::string key = keys_.front();

@@ -14,12 +14,25 @@
 // printable character or one of Enter, Left, Right, Up, Down, Tab, Escape,
 // Backspace, Delete, Space (the codes the window's keyboard poll reports for
 // them). Letters become upper case, as the keyboard reports them. An unknown
-// token throws std::invalid_argument naming it with every byte that is not
-// printable ASCII written as \xHH.
+// token throws std::invalid_argument naming it Readable, its first
+// kTokenShown bytes only, and saying it was cut when it is longer.
 std::vector<std::string> ParseKeyScript(const std::string& script);
+// How much of an unknown token the error shows: every key's name is far
+// shorter, so a reader of a key script can stop a token there.
+constexpr size_t kTokenShown = 40;
+// Bytes as they can be shown on a terminal in one line: printable ASCII as
+// it is, a backslash doubled, any other byte (a NUL, a line end, a control
+// character, a byte of a binary file or of another encoding) as \xHH.
+std::string Readable(const std::string& bytes);
 // The token of a key script that stands for `key` (one key as the keyboard
 // poll reports it): "Enter" for "\r", "7" for "7".
 std::string KeyScriptToken(const std::string& key);
+
+// The name of the frame numbered `n` (from 1): at least four digits, so
+// 0001.png to 9999.png, then 10000.png, 10001.png, ...
+std::string FrameName(unsigned long long n);
+// Whether some frame takes the name `name`.
+bool IsFrameName(const std::string& name);
 
 class HeadlessBackend : public Backend {
  public:
@@ -32,7 +45,7 @@ class HeadlessBackend : public Backend {
   void AddKeys(const std::vector<std::string>& keys);
   void SetClock(const std::string& clock) { clock_ = clock; }
   // With a folder set, the page is saved as DIR/0001.png, 0002.png, ...
-  // before every key is handed out.
+  // (see FrameName) before every key is handed out.
   void SetFrameFolder(const std::string& dir) { frame_dir_ = dir; }
   // The first frame that could not be written, "" when all were.
   const std::string& frame_not_written() const { return frame_not_written_; }
@@ -55,7 +68,7 @@ class HeadlessBackend : public Backend {
   std::string clock_;
   std::string frame_dir_;
   std::string frame_not_written_;
-  int frame_ = 0;
+  unsigned long long frame_ = 0;
   bool used_up_ = false;
   bool error_screen_ = false;
   unsigned error_line_ = 0;

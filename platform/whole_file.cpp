@@ -1,6 +1,7 @@
 #include "whole_file.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,24 @@
 #include <memory>
 
 #include "scratch_files.h"
+
+std::string FollowLinks(const std::string& path) {
+  std::string at = path;
+  // As many links as the system follows in one path.
+  for (int links = 0; links < 40; ++links) {
+    struct stat st;
+    if (lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
+    std::string to(PATH_MAX, '\0');
+    const ssize_t size = readlink(at.c_str(), to.data(), to.size());
+    if (size <= 0) return at;
+    to.resize(size);
+    // A relative link leads from the folder it is in.
+    const size_t slash = at.rfind('/');
+    at = to[0] == '/' || slash == std::string::npos ? to : at.substr(0, slash + 1) + to;
+  }
+  errno = ELOOP;
+  return "";
+}
 
 int WholeFile::Open(const std::string& path) {
   Discard();
@@ -35,7 +54,10 @@ int WholeFile::Open(const std::string& path) {
     target_ = real.get();
     mode = st.st_mode & 07777;
   } else if (errno == ENOENT) {
-    target_ = path;
+    // No file yet: through a dangling link, the file it leads to is made
+    // and the link kept.
+    target_ = FollowLinks(path);
+    if (target_.empty()) return errno;
     const mode_t mask = umask(0);
     umask(mask);
     mode = 0666 & ~mask;

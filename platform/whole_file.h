@@ -1,7 +1,9 @@
 // A file written whole or not at all.
 //
 // A regular file, or a path with no file yet, is written to a temporary file
-// beside it (beside the file a symbolic link leads to) that takes its name
+// beside it (beside the file a symbolic link leads to, or would lead to: a
+// link that leads nowhere yet makes the file it names, as the shell's ">"
+// does) that takes its name
 // once it is complete: until then a file that was there keeps its content,
 // and a failed write, a crash or a signal that ends the program leaves
 // neither the temporary (a scratch file, see scratch_files.h) nor half a
@@ -11,6 +13,11 @@
 
 #include <cstdio>
 #include <string>
+
+// The path the symbolic links of `path` lead to, followed one after the
+// other as far as they go, dangling ones too: `path` itself when it is no
+// link; "" with errno set when they go round in a loop.
+std::string FollowLinks(const std::string& path);
 
 class WholeFile {
  public:
