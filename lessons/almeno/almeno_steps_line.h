@@ -9,8 +9,6 @@ namespace almeno {
 // The steps number line with its five labels "0", "5", "10", "-5", "-10".
 void StepsNumberLine();
 
-extern float JJ;
-
 // One task: the number X_a(2) units right of X_a(1) (left when X_a(2) < 0),
 // on the line at Y_a(31). Erases the last figure, draws the line and the
 // start dot, runs the exercise to the target and writes the answer under its

@@ -6,7 +6,12 @@
 
 namespace almeno {
 
+namespace {
+
+// The index of the value whose text StepTaskSetup is writing.
 float JJ = 0;
+
+}  // namespace
 
 void StepTaskSetup() {
   // The previous task's figure goes.
