@@ -15,7 +15,7 @@ float JJ = 0;
 
 void StepTaskSetup() {
   // The previous task's figure goes.
-  PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
+  EraseFigureArea();
   X_a(3) = X_a(1) + X_a(2);
   for (JJ = 1; JJ <= 3; JJ = JJ + 1) {
     X_sa(JJ) = NumberText(X_a(JJ));

@@ -37,6 +37,11 @@ extern float IRO, IRO1;
 // (26 on the steps span), N 32, IRO 0.
 void DrawStepsNumberLine(StepsLineEnding ending, LineSpan span = kStepsSpan);
 
+// Erases the figure area of the line drawn last, in the page colour. Before
+// the first line of a run its ends are 0, and only the already white left
+// edge of the page is covered.
+void EraseFigureArea();
+
 // The arrow of the current move, after erasing the figure area: from the
 // start X_a(2) to the marker X_a(1) at the level Y_a(34), colour 3 to the
 // right and 5 to the left, drawn 12 wide, with the distance in units above

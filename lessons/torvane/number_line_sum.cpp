@@ -9,12 +9,6 @@ namespace torvane {
 
 namespace {
 
-// Wipes the figure area of the line drawn last (before the first line of the
-// run its ends are 0, and only the already white left edge is covered).
-void EraseFigureArea() {
-  PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
-}
-
 // A point on the axis at x with its text centred under it, in colour 5 for a
 // negative value and 3 otherwise.
 void SumPoint(float value, float x, const std::string& text) {
