@@ -13,7 +13,7 @@ void StepsNumberLine();
 // on the line at Y_a(31). Erases the last figure, draws the line and the
 // start dot, runs the exercise to the target and writes the answer under its
 // tick in colour 3, 5 or 7 by its sign. Leaves X_sa(1) to X_sa(4), X_a(4) the
-// answer, X_a(22) the start, T_s(5) the distance, KAI 2.
+// answer, X_a(22) the start, T_s(5) the distance.
 void StepTaskSetup();
 
 }  // namespace almeno

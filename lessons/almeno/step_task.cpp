@@ -33,10 +33,8 @@ void StepTaskSetup() {
   X_a(2) = X_a(3);
   X_a(1) = X_a(3);
   X_a(3) = X_a(32) + 40 * X_a(4);
-  KAI = 2;
-  V_sa(1) = X_sa(2);
   // The moves are redrawn with the start dot.
-  StepMoveLoop(StepsNumberLine, StepArrowSecond);
+  StepMoveLoop(X_sa(2), StepArrowSecond, StepsNumberLine);
 
   // The answer under the target's tick, coloured by its sign.
   if (X_a(4) > 0) {

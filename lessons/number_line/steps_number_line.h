@@ -29,7 +29,13 @@ struct LineSpan {
 };
 inline constexpr LineSpan kStepsSpan{-12, 12, 40};
 
-// Working globals of the line and the arrow.
+// Colours the line and the arrows below leave; none of them reads either,
+// so pages also set them for colours of their own just before they draw with
+// them (Torvane's sum points, Almeno's time line, Pellith's product figures).
+// IRO: DrawStepsNumberLine leaves its last tick's colour there (0 on the
+// steps span), StepArrowSecond and StepArrowSecondMove the colour of their
+// move. IRO1: StepArrow leaves the colour of its move. A move's colour is 3
+// to the right and 5 to the left or on the start.
 extern float IRO, IRO1;
 
 // Draws the line at Y_a(31) (0 selects 240) with the given ending and leaves
