@@ -6,11 +6,16 @@
 
 namespace almeno {
 
+namespace {
+
+// The index of the value whose text StepTaskSetup is writing.
 float JJ = 0;
+
+}  // namespace
 
 void StepTaskSetup() {
   // The previous task's figure goes.
-  PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
+  EraseFigureArea();
   X_a(3) = X_a(1) + X_a(2);
   for (JJ = 1; JJ <= 3; JJ = JJ + 1) {
     X_sa(JJ) = NumberText(X_a(JJ));
@@ -28,10 +33,8 @@ void StepTaskSetup() {
   X_a(2) = X_a(3);
   X_a(1) = X_a(3);
   X_a(3) = X_a(32) + 40 * X_a(4);
-  KAI = 2;
-  V_sa(1) = X_sa(2);
   // The moves are redrawn with the start dot.
-  StepMoveLoop(StepsNumberLine, StepArrowSecond);
+  StepMoveLoop(X_sa(2), StepArrowSecond, StepsNumberLine);
 
   // The answer under the target's tick, coloured by its sign.
   if (X_a(4) > 0) {

@@ -123,7 +123,7 @@ void StepTasksPage() {
   }
 
   // The summary stands where the number line was.
-  PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
+  EraseFigureArea();
   SetMargins({.left = 40, .top = YI1 + 50});
   Summary();
 }

@@ -14,11 +14,6 @@ float IRO1 = 0;
 
 namespace {
 
-// Wipes the figure area of the line drawn last.
-void EraseFigureArea() {
-  PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
-}
-
 // The move from X_a(2) to X_a(1): its left and right ends and its colour (3 to
 // the right, 5 otherwise) into the given globals; then the arrow and its
 // distance label, or a dot when the marker stands on the start. The distance

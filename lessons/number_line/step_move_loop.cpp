@@ -6,12 +6,9 @@
 
 #include "number_line_keys.h"
 
-float KAI = 0;
-Array1<std::string, 20> V_sa;
-
-void StepMoveLoop(const Action& line, const Action& second_redraw) {
+void StepMoveLoop(const std::string& move, const Action& redraw_move, const Action& line) {
   for (;;) {
-    const MarkerKey key = ReadMarkerKey("←→キーで" + V_sa(1) + "の移動, ENTERで次へ");
+    const MarkerKey key = ReadMarkerKey("←→キーで" + move + "の移動, ENTERで次へ");
     if (key == MarkerKey::kOther) continue;
     if (key == MarkerKey::kRight) X_a(1) = X_a(1) + 40;
     if (key == MarkerKey::kLeft) X_a(1) = X_a(1) - 40;
@@ -21,11 +18,7 @@ void StepMoveLoop(const Action& line, const Action& second_redraw) {
 
     // The whole figure is drawn anew, Enter included: the move, then the line
     // over it.
-    if (KAI == 1) {
-      StepArrow();
-    } else {
-      second_redraw();
-    }
+    redraw_move();
     line();
     if (key == MarkerKey::kEnter && X_a(1) == X_a(3)) return;
   }

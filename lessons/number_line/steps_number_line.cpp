@@ -70,3 +70,7 @@ void DrawStepsNumberLine(StepsLineEnding ending, LineSpan span) {
   }
   FE_SETDRAWWIDTH(3);
 }
+
+void EraseFigureArea() {
+  PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
+}

@@ -29,13 +29,24 @@ struct LineSpan {
 };
 inline constexpr LineSpan kStepsSpan{-12, 12, 40};
 
-// Working globals of the line and the arrow.
+// Colours the line and the arrows below leave; none of them reads either,
+// so pages also set them for colours of their own just before they draw with
+// them (Torvane's sum points, Almeno's time line, Pellith's product figures).
+// IRO: DrawStepsNumberLine leaves its last tick's colour there (0 on the
+// steps span), StepArrowSecond and StepArrowSecondMove the colour of their
+// move. IRO1: StepArrow leaves the colour of its move. A move's colour is 3
+// to the right and 5 to the left or on the start.
 extern float IRO, IRO1;
 
 // Draws the line at Y_a(31) (0 selects 240) with the given ending and leaves
 // its geometry; ends with draw width 3, CCC1 0, II one past the last tick
 // (26 on the steps span), N 32, IRO 0.
 void DrawStepsNumberLine(StepsLineEnding ending, LineSpan span = kStepsSpan);
+
+// Erases the figure area of the line drawn last, in the page colour. Before
+// the first line of a run its ends are 0, and only the already white left
+// edge of the page is covered.
+void EraseFigureArea();
 
 // The arrow of the current move, after erasing the figure area: from the
 // start X_a(2) to the marker X_a(1) at the level Y_a(34), colour 3 to the

@@ -13,11 +13,11 @@
 
 namespace pellith {
 
+namespace {
+
 // The first numerator of the last example shown by either half; a new
 // example never starts with the same one.
 float FMAESU = 0;
-
-namespace {
 
 void DrawThreeFractions() {
   do {

@@ -3,7 +3,9 @@
 
 namespace quorrel {
 
-// The scale of the graph and the provisional mean. A value v stands at
+// The graph's own inputs, set by its page: `SIZEX` the width of a bar's slot,
+// `SIZEY` the height of a grid step, `YTANI` the value of a grid step, `KARI`
+// the provisional mean and `CCC4` the bars' colour. A value v stands at
 // y = `GY0` - `SIZEY` × (v - `Y_a(0)`) / `YTANI`.
 extern float SIZEX, SIZEY, YTANI, KARI, CCC4;
 

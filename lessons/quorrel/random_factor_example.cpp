@@ -13,9 +13,6 @@
 
 namespace quorrel {
 
-// The example's reference point.
-float XI, YI;
-
 void FactorNumberFromExponents() {
   // A number of fewer than three prime factors gets a factor 5.
   if (F(1) + F(2) + F(3) < 3) F(3) = 1;
@@ -29,6 +26,10 @@ void FactorNumberFromExponents() {
 }
 
 namespace {
+
+// The example's reference point: its task stands on the line YI from 44 left
+// of XI, the answer at XI 80 below it.
+float XI, YI;
 
 // The exponents a (1 to 3), b and c (0 to 2) in `F(1)`..`F(3)`.
 void NewFactorNumber() {

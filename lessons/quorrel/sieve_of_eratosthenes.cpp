@@ -9,9 +9,11 @@
 
 namespace quorrel {
 
-float KK, SOSUU, SO;
-
 namespace {
+
+// The sieve's walk: KK the place of the prime in F(1) to F(25), SOSUU the
+// prime itself, SO the number of the cell it is looking at.
+float KK, SOSUU, SO;
 
 constexpr float kCellWidth = 120, kCellHeight = 50;
 

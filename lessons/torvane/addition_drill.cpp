@@ -9,7 +9,6 @@
 
 namespace torvane {
 
-// The sign of the drill's sum, "+" or "-".
 std::string F_s;
 
 namespace {

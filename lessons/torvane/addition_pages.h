@@ -3,6 +3,8 @@
 // to it with its last screen left under the submenu prompt.
 #pragma once
 
+#include <string>
+
 namespace torvane {
 
 // Addition.
@@ -17,6 +19,8 @@ void AdditionAnswersQ3Page();
 // The drill's example: two signed one-digit terms whose sum is never 0, in
 // T(1) to T(4), their texts in T$() and the sum's sign in F$.
 void GenerateSumExample();
+// The sign of the drill's sum, "+" or "-", as GenerateSumExample leaves it.
+extern std::string F_s;
 
 // Decimals and fractions.
 void DecimalsFractionsGoalPage();

@@ -7,9 +7,10 @@
 
 namespace torvane {
 
-float XII1 = 0, YII1 = 0;
-
 namespace {
+
+// The column figure's left edge and the row it wrote last.
+float XII1 = 0, YII1 = 0;
 
 // A row or digit of the figure; the figure's row follows it.
 void FigureText(const std::string& text, float x, float y, float colour) {

@@ -10,8 +10,6 @@ namespace torvane {
 extern float FMAESU;
 // The sign of the sum and the operation on the absolute values.
 extern std::string T1_s, T2_s;
-// The column figure's left edge and the row it wrote last.
-extern float XII1, YII1;
 
 // One example in T(1) to T(3) (the addends and the sum), T(11) to T(13)
 // (their absolute values) and T$() (their texts, signed, with a "0" before

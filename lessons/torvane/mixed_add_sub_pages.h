@@ -8,9 +8,6 @@
 
 namespace torvane {
 
-// The right column of the four-term pages and the line of its notes.
-extern float XIJ, YI2;
-
 // "<めあて>" and the topic's two aims; returns at once.
 void MixedAddSubGoalPage();
 

@@ -10,8 +10,6 @@
 
 namespace torvane {
 
-float XIJ = 0, YI2 = 0;
-
 // T(1) F(1)·T(2) T(3) F(2)·T(4): the addends T(1), T(5) = F(1)·T(2), T(3) and
 // T(6) = F(2)·T(4), where T(5) has the sign opposite to T(1) and T(6) the
 // sign opposite to T(3). T(7) is the one of T(3), T(6) with the sign of T(1),
@@ -43,6 +41,9 @@ void MixedFourTermGenerator() {
 }
 
 namespace {
+
+// The right column of the four-term pages and the line of its notes.
+float XIJ = 0, YI2 = 0;
 
 void ExamplePage(const std::string& heading) {
   OpenPage({.width = 1320, .height = 2000, .margin = 132, .top = 18});

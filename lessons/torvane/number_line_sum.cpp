@@ -9,12 +9,6 @@ namespace torvane {
 
 namespace {
 
-// Wipes the figure area of the line drawn last (before the first line of the
-// run its ends are 0, and only the already white left edge is covered).
-void EraseFigureArea() {
-  PsBOX(X_a(31) - 60, Y_a(31) - 120, X_a(33) + 60, Y_a(31) + 90, 15, 15);
-}
-
 // A point on the axis at x with its text centred under it, in colour 5 for a
 // negative value and 3 otherwise.
 void SumPoint(float value, float x, const std::string& text) {
@@ -24,14 +18,12 @@ void SumPoint(float value, float x, const std::string& text) {
 }
 
 // One move: the marker from `start` until Enter on `target`, the prompt
-// naming it `move`; `kai` 1 redraws with the first move's arrow.
-void WalkTo(float start, float target, float kai, const std::string& move) {
+// naming it `move`, the figure redrawn by `redraw_move` after each key.
+void WalkTo(float start, float target, const Action& redraw_move, const std::string& move) {
   X_a(1) = start;
   X_a(2) = start;
   X_a(3) = target;
-  KAI = kai;
-  V_sa(1) = move;
-  StepMoveLoop(StepsNumberLine, SecondStepArrow);
+  StepMoveLoop(move, redraw_move, StepsNumberLine);
 }
 
 }  // namespace
@@ -54,9 +46,9 @@ void NumberLineSum(bool unsigned_positives) {
   for (int i = 1; i <= 3; ++i) T(3 + i) = X_a(32) + 40 * T(i);
 
   // From 0 to the first term, then from it by the second to the sum.
-  WalkTo(X_a(32), T(4), 1, X_sa(1));
+  WalkTo(X_a(32), T(4), StepArrow, X_sa(1));
   SumPoint(T(1), T(4), T_s(1));
-  WalkTo(T(4), T(6), 2, X_sa(2));
+  WalkTo(T(4), T(6), SecondStepArrow, X_sa(2));
   SumPoint(T(3), T(6), T_s(3));
 }
 

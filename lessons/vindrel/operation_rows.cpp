@@ -13,9 +13,11 @@
 
 namespace vindrel {
 
-float XJ0, XJ1, XJ2, YJ1;
-
 namespace {
+
+// Where the rows of the four operations stand: the labels at `XJ0`, box ①
+// at `XJ1`; `XJ2` the pen after the last piece, `YJ1` the current row.
+float XJ0, XJ1, XJ2, YJ1;
 
 // The height of the boxes of row r: the quotient row is taller for a
 // built-up fraction.

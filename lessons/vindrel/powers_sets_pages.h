@@ -87,9 +87,6 @@ void FourOperationsPage();
 // ② Which operations each set is closed under, and the sets figure.
 void ClosureTable();
 
-// Where the rows of the four operations stand: the labels at `XJ0`, box ①
-// at `XJ1`; `XJ2` the pen after the last piece, `YJ1` the current row.
-extern float XJ0, XJ1, XJ2, YJ1;
 // The rows ア ①+②=③ to エ ①÷②=③ with empty boxes; the box of row r and
 // place c stands at element 3 × (r - 1) + c of `X_a()` and `Y_a()`.
 void OperationBoxes();

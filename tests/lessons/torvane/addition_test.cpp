@@ -19,8 +19,6 @@
 
 namespace torvane {
 
-extern std::string F_s;
-
 namespace {
 
 using topic_pages::Move;
