@@ -17,13 +17,23 @@ const char kEnter = 13;
 
 // The cursor: a small disc just right of where the next character goes,
 // 8 units wide whatever pen a page left (a disc is at least as wide as the
-// pen): a wider pen is narrowed for it and set back.
-void DrawCursor(float colour) {
-  const int kCursorRadius = 4;
+// pen): a wider pen is narrowed for it and set back. It lies inside the
+// square (XX + 4, YY + 4) to (XX + 12, YY + 12), clear of the characters
+// typed before it and of the label.
+const int kCursorRadius = 4;
+
+void DrawCursor() {
   const int width = FE_GETDRAWWIDTH();
   if (width > 2 * kCursorRadius) FE_SETDRAWWIDTH(2 * kCursorRadius);
-  PsCIRCLE_DISC(XX + 8, YY + 8, kCursorRadius, colour);
+  PsCIRCLE_DISC(XX + 8, YY + 8, kCursorRadius, 5);
   if (width > 2 * kCursorRadius) FE_SETDRAWWIDTH(width);
+}
+
+// Erased by filling its square with the field's background: a disc drawn in
+// the background colour would leave the blended rim of its antialiased edge.
+void EraseCursor() {
+  PsBOX_STEP(XX + 8 - kCursorRadius, YY + 8 - kCursorRadius, 2 * kCursorRadius, 2 * kCursorRadius,
+             15, 15);
 }
 
 // "-", ".", "/" and the digits: the characters of a signed decimal number or
@@ -51,21 +61,29 @@ void InputLine() {
 void KeyLoop() {
   // The cursor blinks: an empty poll (in the window, a wait that found no
   // key until the next blink tick) erases it, and it stays off for one wait
-  // before it is drawn again. A key always shows it at once.
-  bool cursor_on = true;
+  // before it is drawn again. A key always shows it at once. It is drawn only
+  // where it is off and erased only where it is on, so that a key the field
+  // ignores changes no pixel and a blink leaves none behind.
+  bool shown = false;
+  bool blinked_off = false;
   for (;;) {
-    if (cursor_on) DrawCursor(5);
+    if (!shown && !blinked_off) {
+      DrawCursor();
+      shown = true;
+    }
     I_s = PfINKEY24();
     if (I_s.empty()) {
-      if (cursor_on) DrawCursor(15);
-      cursor_on = !cursor_on;
+      if (shown) EraseCursor();
+      blinked_off = shown;
+      shown = false;
       continue;
     }
-    cursor_on = true;
-    // Backspace clears the whole entry; so does any key once ten characters
-    // stand in the field.
+    blinked_off = false;
+    // Backspace clears the whole entry, the cursor with it; so does any key
+    // once ten characters stand in the field.
     if (I_s == std::string(1, kBackspace) || I_s == std::string(1, kDelete) || PfKLEN(AINP_s) > 9) {
       PsBOX_STEP(KAIX, KAIY - 8, 192, 30, 15, 15);
+      shown = false;
       AINP_s = "";
       XX = KAIX;
       YY = KAIY;
@@ -73,11 +91,12 @@ void KeyLoop() {
       continue;
     }
     if (I_s == std::string(1, kEnter)) {
-      DrawCursor(15);
+      if (shown) EraseCursor();
       return;
     }
     if (IsNumberKey(I_s)) {
-      DrawCursor(15);
+      if (shown) EraseCursor();
+      shown = false;
       CCC1 = 5;
       A_s = I_s;
       X = XX;

@@ -102,6 +102,22 @@ TEST_F(PlayerCommand, AcceptedArgumentsRunQuietly) {
   EXPECT_NE(ReadFile(log).find("print\tPrintMarkup"), std::string::npos);
 }
 
+// Keys the answer field ignores (the arrows, letters, a blank) leave the
+// picture as it was, at the menu and at a submenu alike.
+TEST_F(PlayerCommand, KeysTheAnswerFieldIgnoresChangeNoPixel) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1", "1 Right Left x Up"},
+      {"4 Enter", "4 Enter Down Space A Left"},
+  };
+  for (auto [keys, with_ignored] : cases) {
+    SCOPED_TRACE(with_ignored);
+    const std::string plain = dir_ + "/plain.png", ignored = dir_ + "/ignored.png";
+    EXPECT_EQ(Player({"almeno", keys, plain}).out, "script used up\n");
+    EXPECT_EQ(Player({"almeno", with_ignored, ignored}).out, "script used up\n");
+    EXPECT_TRUE(ReadFile(plain) == ReadFile(ignored)) << "the pictures differ";
+  }
+}
+
 // The log goes to its file as the run goes: a long run needs no more memory
 // than a short one.
 TEST_F(PlayerCommand, ALongRunKeepsNoLogInMemory) {

@@ -7,8 +7,11 @@
 //   window_look same WINDOW PROGRAM KEYS
 //                              the window shows, pixel for pixel, the page
 //                              PROGRAM draws headless on the key script KEYS
-//                              (the window at the page's own size), but for
-//                              the answer field's blinking cursor
+//                              (the window at the page's own size), over
+//                              more than a second: where the keys leave the
+//                              answer field waiting, its cursor blinks off
+//                              (its square white) and back on, leaving no
+//                              trace
 //
 // Prints what it saw; exit status 0 when it is as it should be.
 #include <X11/Xlib.h>
@@ -17,12 +20,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "errors.h"
+#include "globals.h"
 #include "headless.h"
 #include "palette.h"
 #include "programs.h"
@@ -174,20 +179,9 @@ bool Headless(const std::string& name, const std::string& keys, Shot* page) {
   return !backend.error_screen();
 }
 
-int Same(Display* display, Window window, const std::string& program, const std::string& keys) {
-  Shot page;
-  if (!Headless(program, keys, &page)) {
-    std::printf("same: %s does not run headless on \"%s\"\n", program.c_str(), keys.c_str());
-    return 1;
-  }
-  Shot shot = Take(display, window);
-  if (shot.pixels.empty()) return 1;
-  Place place = PlaceOf(shot);
-  if (place.scale != 1.0) {
-    std::printf("same: the window shows the page scaled %g, not pixel for pixel\n", place.scale);
-    return 1;
-  }
-  // The differing pixels: they may only be the cursor, a disc of radius 4.
+// "" when the window shows `page` pixel for pixel, else how many pixels
+// differ and where.
+std::string Differences(const Shot& shot, const Place& place, const Shot& page) {
   int x1 = page.width, y1 = page.height, x2 = -1, y2 = -1, count = 0;
   for (int y = 0; y < page.height; ++y) {
     for (int x = 0; x < page.width; ++x) {
@@ -196,15 +190,70 @@ int Same(Display* display, Window window, const std::string& program, const std:
       ++count;
     }
   }
-  if (count == 0) {
-    std::printf("same: the window equals the headless page of %s \"%s\"\n", program.c_str(),
-                keys.c_str());
-    return 0;
+  if (count == 0) return "";
+  char text[96];
+  std::snprintf(text, sizeof text, "%d pixels differ in x %d..%d, y %d..%d", count, x1, x2, y1, y2);
+  return text;
+}
+
+int Same(Display* display, Window window, const std::string& program, const std::string& keys) {
+  Shot on;
+  if (!Headless(program, keys, &on)) {
+    std::printf("same: %s does not run headless on \"%s\"\n", program.c_str(), keys.c_str());
+    return 1;
   }
-  bool cursor = x2 - x1 < 12 && y2 - y1 < 12;
-  std::printf("same: %d pixels differ in x %d..%d, y %d..%d%s\n", count, x1, x2, y1, y2,
-              cursor ? " (the cursor)" : "");
-  return cursor ? 0 : 1;
+  // Where the keys leave the answer field waiting, the headless page shows
+  // its cursor (colour 5 at the disc's centre, (XX + 8, YY + 8)); the window
+  // blinks it: off, the cursor's square (XX + 4, YY + 4) to (XX + 12, YY + 12)
+  // is white and every other pixel as it was.
+  const int cx = int(XX) + 8, cy = int(YY) + 8;
+  const bool field =
+      cx >= 0 && cy >= 0 && cx < on.width && cy < on.height && on.at(cx, cy) == Colour(5);
+  Shot off = on;
+  if (field) {
+    for (int y = cy - 4; y < cy + 4; ++y) {
+      for (int x = cx - 4; x < cx + 4; ++x) off.pixels[size_t(y) * off.width + x] = Colour(15);
+    }
+  }
+  // Shots over more than two blink ticks (the cursor changes every half
+  // second): each must be the page with the cursor on or, at a field, off;
+  // at a field the cursor must come back after being off, without a trace.
+  int ons = 0, offs = 0, back_on = 0, failures = 0;
+  for (int k = 0; k < 10; ++k) {
+    if (k > 0) usleep(150 * 1000);
+    Shot shot = Take(display, window);
+    if (shot.pixels.empty()) return 1;
+    Place place = PlaceOf(shot);
+    if (place.scale != 1.0) {
+      std::printf("same: the window shows the page scaled %g, not pixel for pixel\n", place.scale);
+      return 1;
+    }
+    const std::string from_on = Differences(shot, place, on);
+    if (from_on.empty()) {
+      ++ons;
+      back_on += offs > 0;
+      continue;
+    }
+    if (field && Differences(shot, place, off).empty()) {
+      ++offs;
+      continue;
+    }
+    std::printf("same: shot %d: %s from the page%s\n", k, from_on.c_str(),
+                field ? ", and is not the page with the cursor off either" : "");
+    ++failures;
+  }
+  if (field) {
+    std::printf("same: %s \"%s\": of %d shots, %d the page, %d the page with the cursor off\n",
+                program.c_str(), keys.c_str(), ons + offs + failures, ons, offs);
+  } else {
+    std::printf("same: %s \"%s\": of %d shots, %d the page (no answer field waits)\n",
+                program.c_str(), keys.c_str(), ons + failures, ons);
+  }
+  if (field && (offs == 0 || back_on == 0)) {
+    std::printf("same: the cursor did not blink off and back on while looked at\n");
+    ++failures;
+  }
+  return failures == 0 ? 0 : 1;
 }
 
 }  // namespace

@@ -2,11 +2,30 @@
 # Starts programs in a real window on a virtual X server of the page's own
 # size (the window then draws the page pixel for pixel), types a key script,
 # and checks that the window shows exactly what the headless page holds after
-# the same keys: nothing drawn is left out of what the window updates.
+# the same keys: nothing drawn is left out of what the window updates, and
+# where an answer field waits, its cursor blinks without leaving a trace.
+#
+#   window_pixels.sh PROGRAMS_DIR PLAYER
+#
+# The programs are those `PLAYER --list` gives; each is compared on the pages
+# its row of `pages` below names.
 set -u
 bin_dir=$1
+player=$2
 failures=0
 cases=0
+
+# The pages compared, by program: key scripts as the player reads them, one
+# a line. A program of the list without a row here fails the test.
+declare -A pages=(
+  [almeno]="1 Right Left x Up
+4 Enter
+4 Enter 1 Enter A A Right Right Right Left"
+  [torvane]="1 Enter 1 Enter A A Right Left Left Left"
+  [pellith]="5 Enter 3 Enter"
+  [quorrel]="3 Enter 3 Enter Enter"
+  [vindrel]="1 Enter 6 Enter"
+)
 
 source "$(dirname "$0")/virtual_screen.sh"
 start_virtual_screen 1440x900
@@ -45,12 +64,26 @@ same() {
   wait $pid 2>/dev/null
 }
 
-same almeno Almeno "4 Enter"
-same almeno Almeno "4 Enter 1 Enter A A Right Right Right Left"
-same torvane Torvane "1 Enter 1 Enter A A Right Left Left Left"
-same pellith Pellith "5 Enter 3 Enter"
-same quorrel Quorrel "3 Enter 3 Enter Enter"
-same vindrel Vindrel "1 Enter 6 Enter"
+names=() titles=()
+while IFS=$'\t' read -r name title _; do
+  names+=("$name") titles+=("$title")
+done < <("$player" --list)
+if [ ${#names[@]} -eq 0 ]; then
+  echo "FAIL: $player --list gave no programs"
+  failures=$((failures + 1))
+fi
+for n in "${!names[@]}"; do
+  name=${names[$n]}
+  if [ -z "${pages[$name]+named}" ]; then
+    echo "FAIL $name: no page to compare is named for it in $(basename "$0")"
+    cases=$((cases + 1))
+    failures=$((failures + 1))
+    continue
+  fi
+  while IFS= read -r keys; do
+    same "$name" "${titles[$n]}" "$keys" </dev/null
+  done <<<"${pages[$name]}"
+done
 
 echo "$((cases - failures)) passed, $failures failed"
 [ $failures -eq 0 ]
