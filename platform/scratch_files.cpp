@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE};
-
 // A scratch file's path; `used` is set only once the path is whole, and
 // cleared before the slot is written again, so a handler never reads half a
 // path.
@@ -20,19 +18,28 @@ struct Slot {
 // A whole file, its frame of a run and the log at once, with room to spare.
 Slot g_slots[8];
 
-sigset_t EndingSignals() {
-  sigset_t set;
-  sigemptyset(&set);
-  for (int sig : kEndingSignals) sigaddset(&set, sig);
-  return set;
-}
-
-// Runs inside a signal handler: only unlink and raise.
+// Runs inside a signal handler, every ending signal held while it runs:
+// nothing but unlink, sigaction, raise and sigprocmask. The files go
+// first; then the signal's usual action is restored and the signal raised
+// again, still held, and let through: it ends the program as it would have.
+// Another ending signal that came meanwhile stays held and never runs this
+// again, so however many come, the first removes the files before any ends
+// the program. (Resetting the action on entry instead, SA_RESETHAND, would
+// let a second signal of the same kind end the program at once, before the
+// files are gone: the kernel resets the action before it holds the signal.)
 void OnEndingSignal(int sig) {
   RemoveScratchFiles();
-  // The handler was reset on entry (SA_RESETHAND): once it returns, the
-  // signal raised again ends the program with its usual status.
+  struct sigaction usual;
+  std::memset(&usual, 0, sizeof usual);
+  usual.sa_handler = SIG_DFL;
+  sigaction(sig, &usual, nullptr);
   raise(sig);
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, sig);
+  sigprocmask(SIG_UNBLOCK, &only, nullptr);
+  // Not reached: the signal ended the program.
+  _exit(128 + sig);
 }
 
 }  // namespace
@@ -69,14 +76,28 @@ void RemoveScratchFiles() {
   }
 }
 
+const sigset_t& EndingSignals() {
+  static const sigset_t set = [] {
+    sigset_t s;
+    sigemptyset(&s);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM,
+                    SIGPROF, SIGIO, SIGPWR, SIGSTKFLT, SIGXCPU, SIGSYS, SIGTRAP}) {
+      sigaddset(&s, sig);
+    }
+    for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig) sigaddset(&s, sig);
+    return s;
+  }();
+  return set;
+}
+
 void ProtectScratchFiles() {
   struct sigaction action {};
   action.sa_handler = OnEndingSignal;
-  // One ending signal at a time: another that comes meanwhile waits, and
-  // ends the program once the first is handled.
+  // Every ending signal waits while the handler runs; it never returns.
   action.sa_mask = EndingSignals();
-  action.sa_flags = SA_RESETHAND;
-  for (int sig : kEndingSignals) {
+  action.sa_flags = 0;
+  for (int sig = 1; sig <= SIGRTMAX; ++sig) {
+    if (!sigismember(&EndingSignals(), sig)) continue;
     struct sigaction old {};
     sigaction(sig, nullptr, &old);
     if (old.sa_handler != SIG_IGN) sigaction(sig, &action, nullptr);
@@ -85,8 +106,7 @@ void ProtectScratchFiles() {
 }
 
 EndingSignalsHeld::EndingSignalsHeld() {
-  const sigset_t ending = EndingSignals();
-  sigprocmask(SIG_BLOCK, &ending, &old_);
+  sigprocmask(SIG_BLOCK, &EndingSignals(), &old_);
 }
 
 EndingSignalsHeld::~EndingSignalsHeld() {

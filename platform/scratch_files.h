@@ -18,16 +18,22 @@ void DropScratchFile(const char* path);
 // Removes every scratch file and forgets it. Safe in a signal handler.
 void RemoveScratchFiles();
 
-// From now on a signal that ends the program (SIGTERM, SIGINT, SIGHUP,
-// SIGQUIT, SIGPIPE) removes the scratch files first and then ends it as it
-// would have (its usual status); one that was ignored when the program
-// started stays ignored. A write beyond the file-size limit fails (EFBIG)
-// instead of ending the program with SIGXFSZ.
+// The signals whose usual action ends the program and that a program may
+// catch: SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1,
+// SIGUSR2, SIGVTALRM, SIGPROF, SIGIO, SIGPWR, SIGSTKFLT, SIGXCPU, SIGSYS,
+// SIGTRAP and the real-time signals (SIGKILL cannot be caught; the crash
+// signals are the last-chance handler's, and SIGXFSZ is ignored, below).
+const sigset_t& EndingSignals();
+
+// From now on every ending signal, however many come and in whatever order,
+// removes the scratch files first and then ends the program as it would
+// have (its usual status); one that was ignored when the program started
+// stays ignored. A write beyond the file-size limit fails (EFBIG) instead of
+// ending the program with SIGXFSZ.
 void ProtectScratchFiles();
 
-// While one lives, the signals that end a program wait: a step that must not
-// be cut in two (a file taking its name, two files replaced together)
-// finishes first.
+// While one lives, the ending signals wait: a step that must not be cut in
+// two (a file taking its name, two files replaced together) finishes first.
 class EndingSignalsHeld {
  public:
   EndingSignalsHeld();

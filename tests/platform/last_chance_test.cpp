@@ -110,9 +110,10 @@ TEST(LastChance, OnlyThePrivateArgumentAsksForTheBox) {
 
 // The box's process is the program started again by the handler, and it
 // inherits the signals the handler held back: once it finds its request it
-// lets them through again, so that a crash of its own ends it.
+// lets them through again, so that a crash of its own, or a signal that
+// ends a program, ends it.
 TEST(LastChance, TheBoxsProcessLetsTheHeldSignalsThroughAgain) {
-  const int fatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+  const int fatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTERM, SIGINT, SIGUSR1};
   char program[] = "almeno", caption[] = "Almeno", message[] = "m";
   char* asked[] = {program, const_cast<char*>(LastChanceBoxArgument()), caption, message, nullptr};
   pid_t child = fork();
