@@ -1,5 +1,6 @@
 #include "scratch_files.h"
 
+#include <fcntl.h>
 #include <limits.h>
 #include <unistd.h>
 
@@ -8,18 +9,19 @@
 
 namespace {
 
-// A scratch file's path; `used` is set only once the path is whole, and
-// cleared before the slot is written again, so a handler never reads half a
-// path.
+// A scratch file's folder and name; `used` is set only once both are whole,
+// and cleared before the slot is written again, so a handler never reads
+// half a name.
 struct Slot {
   volatile sig_atomic_t used;
-  char path[PATH_MAX];
+  int folder_fd;
+  char name[NAME_MAX + 1];
 };
 // A whole file, its frame of a run and the log at once, with room to spare.
 Slot g_slots[8];
 
 // Runs inside a signal handler, every ending signal held while it runs:
-// nothing but unlink, sigaction, raise and sigprocmask. The files go
+// nothing but unlinkat, sigaction, raise and sigprocmask. The files go
 // first; then the signal's usual action is restored and the signal raised
 // again, still held, and let through: it ends the program as it would have.
 // Another ending signal that came meanwhile stays held and never runs this
@@ -44,13 +46,14 @@ void OnEndingSignal(int sig) {
 
 }  // namespace
 
-bool AddScratchFile(const char* path) {
-  if (std::strlen(path) >= PATH_MAX) return false;
+bool AddScratchFile(int folder_fd, const char* name) {
+  if (std::strlen(name) > NAME_MAX) return false;
   EndingSignalsHeld held;
   for (Slot& slot : g_slots) {
     if (slot.used) continue;
-    std::strcpy(slot.path, path);
-    // The path is whole before a handler may read it.
+    slot.folder_fd = folder_fd;
+    std::strcpy(slot.name, name);
+    // The name is whole before a handler may read it.
     std::atomic_signal_fence(std::memory_order_seq_cst);
     slot.used = 1;
     return true;
@@ -58,10 +61,10 @@ bool AddScratchFile(const char* path) {
   return false;
 }
 
-void DropScratchFile(const char* path) {
+void DropScratchFile(int folder_fd, const char* name) {
   EndingSignalsHeld held;
   for (Slot& slot : g_slots) {
-    if (slot.used && std::strcmp(slot.path, path) == 0) {
+    if (slot.used && slot.folder_fd == folder_fd && std::strcmp(slot.name, name) == 0) {
       slot.used = 0;
       return;
     }
@@ -71,7 +74,7 @@ void DropScratchFile(const char* path) {
 void RemoveScratchFiles() {
   for (Slot& slot : g_slots) {
     if (!slot.used) continue;
-    unlink(slot.path);
+    unlinkat(slot.folder_fd, slot.name, 0);
     slot.used = 0;
   }
 }

@@ -1,6 +1,7 @@
 #include "whole_file.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <memory>
 
 #include "scratch_files.h"
+#include "temporary_file.h"
 
 int WholeFile::Open(const std::string& path) {
   Discard();
@@ -42,23 +44,25 @@ int WholeFile::Open(const std::string& path) {
   } else {
     return errno;
   }
-  temporary_ = target_ + ".XXXXXX";
-  int fd;
-  {
-    // No signal comes between making the temporary and noting it.
-    EndingSignalsHeld held;
-    fd = mkostemp(temporary_.data(), O_CLOEXEC);
-    if (fd < 0) {
-      const int error = errno;
-      temporary_.clear();
-      return error;
-    }
-    if (!AddScratchFile(temporary_.c_str())) {
-      close(fd);
-      unlink(temporary_.c_str());
-      temporary_.clear();
-      return ENAMETOOLONG;
-    }
+  // The temporary is made in the file's folder, held open: it is removed
+  // from there, and takes its name from there, even if the folder is moved
+  // meanwhile.
+  const size_t slash = target_.rfind('/');
+  const std::string folder = slash == std::string::npos ? "."
+                             : slash == 0               ? "/"
+                                                        : target_.substr(0, slash);
+  folder_fd_ = open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (folder_fd_ < 0) {
+    const int error = errno;
+    Discard();
+    return error;
+  }
+  const int fd = MakeTemporaryFile(folder_fd_, target_.substr(slash + 1), &temporary_);
+  if (fd < 0) {
+    const int error = errno;
+    temporary_.clear();
+    Discard();
+    return error;
   }
   fchmod(fd, mode);
   file_ = fdopen(fd, "wb");
@@ -85,13 +89,14 @@ int WholeFile::Commit() {
   if (temporary_.empty()) return 0;
   // The temporary takes its name and stops being a scratch file as one step.
   EndingSignalsHeld held;
-  if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+  if (renameat(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str()) != 0) {
     const int error = errno;
     Discard();
     return error;
   }
-  DropScratchFile(temporary_.c_str());
+  DropScratchFile(folder_fd_, temporary_.c_str());
   temporary_.clear();
+  Discard();
   return 0;
 }
 
@@ -99,8 +104,11 @@ void WholeFile::Discard() {
   if (file_) std::fclose(file_);
   file_ = nullptr;
   direct_ = false;
-  if (temporary_.empty()) return;
-  unlink(temporary_.c_str());
-  DropScratchFile(temporary_.c_str());
-  temporary_.clear();
+  if (!temporary_.empty()) {
+    unlinkat(folder_fd_, temporary_.c_str(), 0);
+    DropScratchFile(folder_fd_, temporary_.c_str());
+    temporary_.clear();
+  }
+  if (folder_fd_ >= 0) close(folder_fd_);
+  folder_fd_ = -1;
 }

@@ -1,12 +1,12 @@
 // A file written whole or not at all.
 //
 // A regular file, or a path with no file yet, is written to a temporary file
-// beside it (beside the file a symbolic link leads to) that takes its name
-// once it is complete: until then a file that was there keeps its content,
-// and a failed write, a crash or a signal that ends the program leaves
-// neither the temporary (a scratch file, see scratch_files.h) nor half a
-// file. A device or a pipe (/dev/null, /dev/full, /dev/stdout) cannot be
-// replaced: it is written directly.
+// beside it (beside the file a symbolic link leads to; see temporary_file.h
+// for its name) that takes its name once it is complete: until then a file
+// that was there keeps its content, and a failed write, a crash or a signal
+// that ends the program leaves neither the temporary (a scratch file, see
+// scratch_files.h) nor half a file. A device or a pipe (/dev/null,
+// /dev/full, /dev/stdout) cannot be replaced: it is written directly.
 #pragma once
 
 #include <cstdio>
@@ -32,13 +32,15 @@ class WholeFile {
   // number of the first write that failed (EIO when the stream kept none).
   int Finish();
   // After Finish, the temporary file takes the file's name: 0, or the error
-  // number.
+  // number (the file then stays as it was, and the temporary is removed).
   int Commit();
   // Removes the temporary file, if there is one: the file stays as it was.
   void Discard();
 
  private:
   std::string target_;
+  // The folder the temporary was made in, and its name there.
+  int folder_fd_ = -1;
   std::string temporary_;
   std::FILE* file_ = nullptr;
   bool direct_ = false;

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "temporary_file.h"
 #include "test_files.h"
 
 namespace fs = std::filesystem;
@@ -95,6 +96,34 @@ TEST_F(WholeFileTest, WritesADeviceDirectly) {
   EXPECT_TRUE(file.direct());
   EXPECT_EQ(file.Finish(), 0);
   EXPECT_EQ(file.Commit(), 0);
+}
+
+// A temporary's name: the file's name, the program's and its process
+// number, six characters; the file's name cut short, between characters,
+// where the whole would pass the folder's limit.
+TEST(TemporaryName, SaysWhoseItIsWithinTheFoldersLimit) {
+  const std::string owner =
+      std::string(".") + program_invocation_short_name + "-" + std::to_string(getpid()) + "-abcdef";
+  const std::string long_name(255, 'n');
+  std::string kana;  // "あ" 85 times: 255 bytes of UTF-8
+  for (int i = 0; i < 85; ++i) kana += "\xe3\x81\x82";
+  struct Case {
+    const char* what;
+    std::string beside;
+    long name_max;
+    std::string expected;
+  };
+  const size_t room = 255 - owner.size();
+  const Case cases[] = {
+      {"a short name", "out.png", 255, "out.png" + owner},
+      {"a name of 255 bytes", long_name, 255, long_name.substr(0, room) + owner},
+      {"a name of 255 bytes of kana", kana, 255, kana.substr(0, room / 3 * 3) + owner},
+      {"a folder that takes 14 bytes", "out.png", 14, owner},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(TemporaryName(c.beside, "abcdef", c.name_max), c.expected);
+  }
 }
 
 }  // namespace

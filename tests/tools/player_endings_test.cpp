@@ -1,5 +1,5 @@
 // How a player run ends, and what it leaves: ending signals however many
-// come.
+// come, and names as long as a folder takes.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -108,7 +108,8 @@ bool UnderWay(pid_t child, const std::vector<std::string>& files) {
 // temporary files before any ends the player, the files that were there keep
 // their bytes, and the player ends as the first signal delivered ends it,
 // printing nothing. A crash signal shows the last-chance message and ends
-// with status 3 instead.
+// with status 3 instead. SIGKILL cannot be caught: it leaves the two
+// temporaries, named for the player and its process number.
 TEST_F(PlayerCommand, EveryEndingSignalLeavesNothingHoweverManyCome) {
   const std::string keys = "@" + LongScript(dir_, 400000);
   const std::string files = dir_ + "/files", err = dir_ + "/err";
@@ -138,6 +139,7 @@ TEST_F(PlayerCommand, EveryEndingSignalLeavesNothingHoweverManyCome) {
       {"ten kinds in turn, the other way", {ten.rbegin(), ten.rend()}, true},
       {"the rarer ones and real-time signals in turn", others, true},
       {"SIGSEGV, a crash", {SIGSEGV}, true},
+      {"SIGKILL", {SIGKILL}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -150,6 +152,8 @@ TEST_F(PlayerCommand, EveryEndingSignalLeavesNothingHoweverManyCome) {
     const std::map<std::string, std::string> before = Contents(files);
     const pid_t child = StartPlayer({"almeno", keys, png, "--log", log}, err);
     ASSERT_TRUE(UnderWay(child, {png, log})) << "the run ended before it was under way";
+    const std::vector<std::string> temporaries = {TemporariesOf(png).front(),
+                                                  TemporariesOf(log).front()};
     for (int i = 0; i < 100; ++i) kill(child, c.signals[i % c.signals.size()]);
     const int status = WaitFor(child);
     std::map<std::string, std::string> after = Contents(files);
@@ -164,7 +168,62 @@ TEST_F(PlayerCommand, EveryEndingSignalLeavesNothingHoweverManyCome) {
           << Describe(status);
       EXPECT_EQ(said, "");
     }
+    if (c.signals.front() == SIGKILL) {
+      // Whose they are: this player's, by its process number.
+      const std::string owner = ".player-" + std::to_string(child) + "-";
+      EXPECT_EQ(temporaries[0].rfind("out.png" + owner, 0), 0u) << temporaries[0];
+      EXPECT_EQ(temporaries[1].rfind("out.log" + owner, 0), 0u) << temporaries[1];
+      for (const std::string& name : temporaries) {
+        EXPECT_EQ(after.erase(name), 1u) << name;
+      }
+    }
     EXPECT_EQ(after, before) << "a file was replaced, cut or left behind";
+  }
+}
+
+// A name as long as the folder takes (255 bytes) is written like any other:
+// the temporary's name keeps within the limit.
+TEST_F(PlayerCommand, NamesAsLongAsTheFolderTakesAreWritten) {
+  const std::string folder = dir_ + "/names";
+  const long name_max = pathconf(dir_.c_str(), _PC_NAME_MAX);
+  ASSERT_GE(name_max, 255);
+  struct Case {
+    const char* what;
+    size_t picture_bytes, log_bytes;
+    bool old_files;
+  };
+  const Case cases[] = {
+      {"a picture of 254 bytes and a log of 255, over old ones", 254, 255, true},
+      {"a new picture of 255 bytes", 255, 0, false},
+      {"a picture of 250 bytes and a log of 251", 250, 251, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto name = [](size_t bytes, const std::string& ending) {
+      return std::string(bytes - ending.size(), 'n') + ending;
+    };
+    const std::string png = name(c.picture_bytes, ".png");
+    const std::string log = c.log_bytes ? name(c.log_bytes, ".log") : "";
+    fs::remove_all(folder);
+    fs::create_directory(folder);
+    if (c.old_files) {
+      std::ofstream(folder + "/" + png) << "an old picture";
+      if (!log.empty()) std::ofstream(folder + "/" + log) << "an old log\n";
+    }
+    std::vector<std::string> args = {"almeno", "1 Enter", folder + "/" + png};
+    if (!log.empty()) args.insert(args.end(), {"--log", folder + "/" + log});
+    const Outcome run = Player(args);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "script used up\n");
+    std::map<std::string, std::string> after = Contents(folder);
+    std::set<std::string> names = {png};
+    if (!log.empty()) names.insert(log);
+    EXPECT_EQ(Listing(folder), names);
+    EXPECT_EQ(after[png].substr(1, 3), "PNG");
+    if (!log.empty()) {
+      EXPECT_NE(after[log].find("print\t"), std::string::npos);
+    }
   }
 }
 
