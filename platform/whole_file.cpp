@@ -8,9 +8,20 @@
 
 #include <cerrno>
 #include <memory>
+#include <vector>
 
+#include "folder_locks.h"
 #include "scratch_files.h"
 #include "temporary_file.h"
+
+namespace {
+
+// The filesystem cannot exchange two names, or rename without replacing.
+bool Unsupported(int error) {
+  return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+}  // namespace
 
 int WholeFile::Open(const std::string& path) {
   Discard();
@@ -86,18 +97,107 @@ int WholeFile::Finish() {
 }
 
 int WholeFile::Commit() {
-  if (temporary_.empty()) return 0;
-  // The temporary takes its name and stops being a scratch file as one step.
-  EndingSignalsHeld held;
+  return CommitTogether({this});
+}
+
+// The temporary takes the file's name, and the file it replaces (if any)
+// goes to a name of its own in the folder, old_, until the whole set of
+// files took their names: exchanged with the temporary where the filesystem
+// can exchange two names as one step, else moved aside first.
+int WholeFile::TakeName(bool may_exchange) {
+  if (!may_exchange) return TakeNameMovingOldAside();
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) ==
+        0) {
+      // A folder put in the file's place meanwhile is not replaced (as a
+      // plain rename would not replace it).
+      struct stat old;
+      if (fstatat(folder_fd_, temporary_.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 &&
+          S_ISDIR(old.st_mode)) {
+        renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE);
+        return EISDIR;
+      }
+      taken_ = Taken::kExchanged;
+      old_ = temporary_;
+      // The temporary's name now holds the old file: no scratch file.
+      DropScratchFile(folder_fd_, temporary_.c_str());
+      return 0;
+    }
+    int error = errno;
+    if (error == ENOENT) {
+      // No file of that name yet, or the temporary or the folder is gone:
+      // the rename says which.
+      if (renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) ==
+          0) {
+        taken_ = Taken::kNew;
+        DropScratchFile(folder_fd_, temporary_.c_str());
+        return 0;
+      }
+      error = errno;
+      // Made meanwhile: exchanged the next time round.
+      if (error == EEXIST) continue;
+    }
+    if (Unsupported(error)) return TakeNameMovingOldAside();
+    return error;
+  }
+  return EEXIST;
+}
+
+int WholeFile::TakeNameMovingOldAside() {
+  // An empty file of a new name, that the old file then replaces.
+  std::string aside;
+  const int fd = MakeTemporaryFile(folder_fd_, target_.substr(target_.rfind('/') + 1), &aside);
+  if (fd < 0) return errno;
+  close(fd);
+  DropScratchFile(folder_fd_, aside.c_str());
+  const bool moved = renameat(AT_FDCWD, target_.c_str(), folder_fd_, aside.c_str()) == 0;
+  if (!moved) {
+    const int error = errno;
+    unlinkat(folder_fd_, aside.c_str(), 0);
+    if (error != ENOENT) return error;
+  }
   if (renameat(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str()) != 0) {
     const int error = errno;
-    Discard();
+    if (moved) renameat(folder_fd_, aside.c_str(), AT_FDCWD, target_.c_str());
     return error;
   }
   DropScratchFile(folder_fd_, temporary_.c_str());
+  taken_ = moved ? Taken::kMovedAside : Taken::kNew;
+  if (moved) old_ = aside;
+  return 0;
+}
+
+// Undoes TakeName: the old file takes its name again (or none has it), and
+// what the temporary held is a scratch file again, for Discard to remove.
+void WholeFile::GiveNameBack() {
+  switch (taken_) {
+    case Taken::kNot:
+      return;
+    case Taken::kNew:
+      AddScratchFile(folder_fd_, temporary_.c_str());
+      if (renameat(AT_FDCWD, target_.c_str(), folder_fd_, temporary_.c_str()) != 0) {
+        unlink(target_.c_str());
+      }
+      break;
+    case Taken::kExchanged:
+      AddScratchFile(folder_fd_, temporary_.c_str());
+      renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE);
+      break;
+    case Taken::kMovedAside:
+      renameat(folder_fd_, old_.c_str(), AT_FDCWD, target_.c_str());
+      break;
+  }
+  taken_ = Taken::kNot;
+  old_.clear();
+}
+
+// Once every file of the set took its name, the files they replaced go.
+void WholeFile::DropOld() {
+  if (!old_.empty()) unlinkat(folder_fd_, old_.c_str(), 0);
+  old_.clear();
+  taken_ = Taken::kNot;
   temporary_.clear();
   Discard();
-  return 0;
 }
 
 void WholeFile::Discard() {
@@ -111,4 +211,30 @@ void WholeFile::Discard() {
   }
   if (folder_fd_ >= 0) close(folder_fd_);
   folder_fd_ = -1;
+}
+
+int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed, bool may_exchange) {
+  std::vector<WholeFile*> named;
+  std::vector<int> folders;
+  for (WholeFile* file : files) {
+    if (file->temporary_.empty()) continue;
+    named.push_back(file);
+    folders.push_back(file->folder_fd_);
+  }
+  if (named.empty()) return 0;
+  // Another program replacing files in these folders finishes first (an
+  // ending signal that comes while this waits ends the program as usual);
+  // then no signal cuts the step in two.
+  FolderLocks locks(folders);
+  EndingSignalsHeld held;
+  for (size_t i = 0; i < named.size(); ++i) {
+    if (int error = named[i]->TakeName(may_exchange)) {
+      for (size_t j = i; j-- > 0;) named[j]->GiveNameBack();
+      for (WholeFile* file : named) file->Discard();
+      if (failed) *failed = named[i];
+      return error;
+    }
+  }
+  for (WholeFile* file : named) file->DropOld();
+  return 0;
 }

@@ -7,9 +7,14 @@
 // that ends the program leaves neither the temporary (a scratch file, see
 // scratch_files.h) nor half a file. A device or a pipe (/dev/null,
 // /dev/full, /dev/stdout) cannot be replaced: it is written directly.
+//
+// Several files written together take their names together
+// (CommitTogether): all of them, or none, the files they replace then left
+// as they were.
 #pragma once
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 class WholeFile {
@@ -38,10 +43,34 @@ class WholeFile {
   void Discard();
 
  private:
+  friend int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed,
+                            bool may_exchange);
+  // How the temporary took the file's name, so that it can give it back.
+  enum class Taken { kNot, kNew, kExchanged, kMovedAside };
+  int TakeName(bool may_exchange);
+  int TakeNameMovingOldAside();
+  void GiveNameBack();
+  void DropOld();
+
   std::string target_;
   // The folder the temporary was made in, and its name there.
   int folder_fd_ = -1;
   std::string temporary_;
+  Taken taken_ = Taken::kNot;
+  // Once the name is taken, the name in that folder of the file replaced.
+  std::string old_;
   std::FILE* file_ = nullptr;
   bool direct_ = false;
 };
+
+// After Finish, the temporaries of `files` take their names together, as one
+// step: every other program replacing files in their folders this way waits
+// meanwhile (see folder_locks.h), and so do the ending signals. Returns 0;
+// or the error number of the first that could not, pointed to by `*failed`
+// (when `failed` is not null), and then every file is as it was before and
+// every temporary is removed. A file opened as a device, or not opened, has
+// nothing to take. With `may_exchange` false the names are taken the way
+// kept for filesystems that cannot exchange two names (the old file is moved
+// aside to a temporary name first).
+int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed = nullptr,
+                   bool may_exchange = true);

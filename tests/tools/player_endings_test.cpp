@@ -1,5 +1,6 @@
 // How a player run ends, and what it leaves: ending signals however many
-// come, and names as long as a folder takes.
+// come, two players writing the same files at once, a folder changed under
+// a run, and names as long as a folder takes.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -178,6 +179,183 @@ TEST_F(PlayerCommand, EveryEndingSignalLeavesNothingHoweverManyCome) {
       }
     }
     EXPECT_EQ(after, before) << "a file was replaced, cut or left behind";
+  }
+}
+
+// Two players writing at once, round after round: each ends well, the
+// picture and the log are always those of one run (never the picture of one
+// and the log of the other), and nothing else is left. Players whose files
+// cross two folders the other way round do not wait for each other for
+// ever; a log on a device takes no turn.
+TEST_F(PlayerCommand, TwoPlayersAtOnceLeaveThePairOfOneRun) {
+  const std::string a = dir_ + "/a", b = dir_ + "/b";
+  fs::create_directories(a);
+  fs::create_directories(b);
+  // What each run alone writes.
+  const std::string keys[2] = {"1 Enter", "2 Enter"};
+  std::string picture_of[2], log_of[2];
+  for (int run = 0; run < 2; ++run) {
+    Outcome alone =
+        Player({"almeno", keys[run], dir_ + "/alone.png", "--log", dir_ + "/alone.log"});
+    ASSERT_EQ(alone.status, 0) << alone.err;
+    picture_of[run] = ReadFile(dir_ + "/alone.png");
+    log_of[run] = ReadFile(dir_ + "/alone.log");
+    std::remove((dir_ + "/alone.png").c_str());
+    std::remove((dir_ + "/alone.log").c_str());
+  }
+  ASSERT_NE(picture_of[0], picture_of[1]);
+  ASSERT_NE(log_of[0], log_of[1]);
+  struct Case {
+    const char* what;
+    std::string picture[2], log[2];  // of the first and the second player
+    int rounds;
+  };
+  const Case cases[] = {
+      {"one picture and one log", {a + "/o.png", a + "/o.png"}, {a + "/o.log", a + "/o.log"}, 100},
+      {"the picture and the log in two folders",
+       {a + "/o.png", a + "/o.png"},
+       {b + "/o.log", b + "/o.log"},
+       40},
+      {"two folders crossed", {a + "/1.png", b + "/2.png"}, {b + "/1.log", a + "/2.log"}, 20},
+      {"the log on a device", {a + "/o.png", a + "/o.png"}, {"/dev/null", "/dev/null"}, 10},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::set<std::string> files;
+    for (int run = 0; run < 2; ++run) files.insert({c.picture[run], c.log[run]});
+    files.erase("/dev/null");
+    int mixed = 0;
+    for (int round = 0; round < c.rounds; ++round) {
+      pid_t players[2];
+      for (int run = 0; run < 2; ++run) {
+        players[run] = StartPlayer({"almeno", keys[run], c.picture[run], "--log", c.log[run]},
+                                   dir_ + "/err" + std::to_string(run));
+      }
+      for (int run = 0; run < 2; ++run) {
+        const int status = WaitFor(players[run], 30);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "round " << round << ": " << Describe(status);
+      }
+      for (int run = 0; run < 2; ++run) {
+        const std::string picture = ReadFile(c.picture[run]);
+        if (c.log[run] == "/dev/null") {
+          EXPECT_TRUE(picture == picture_of[0] || picture == picture_of[1]) << round;
+          continue;
+        }
+        const std::string log = ReadFile(c.log[run]);
+        const bool one_run = (picture == picture_of[0] && log == log_of[0]) ||
+                             (picture == picture_of[1] && log == log_of[1]);
+        mixed += !one_run;
+      }
+      std::set<std::string> left;
+      for (const std::string& folder : {a, b}) {
+        for (const std::string& name : Listing(folder)) left.insert(folder + "/" + name);
+      }
+      ASSERT_EQ(left, files) << "round " << round;
+    }
+    EXPECT_EQ(mixed, 0) << "rounds that left the picture of one run with the log of the other";
+    for (const std::string& file : files) std::remove(file.c_str());
+  }
+}
+
+// The names of one folder, with each file's bytes (a picture's only
+// counted); "(folder)" for a folder, and nothing at all when the folder is
+// not there.
+std::map<std::string, std::string> FolderContents(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  if (!fs::is_directory(dir)) return files;
+  for (const std::string& name : Listing(dir)) {
+    const std::string path = dir + "/" + name;
+    const std::string bytes = ReadFile(path);
+    files[name] = fs::is_directory(path) ? "(folder)"
+                  : bytes.rfind("\x89PNG", 0) == 0
+                      ? "(a picture of " + std::to_string(bytes.size()) + " bytes)"
+                      : bytes;
+  }
+  return files;
+}
+
+// A run whose log (or picture) cannot take its name at the end, its folder
+// removed or replaced by a file during the run (or the picture replaced by a
+// folder), fails in one line with status 1 and leaves both files as they
+// were: the picture that had already taken its name gives it back. The run
+// is held (stopped) once under way while the folder is changed. A folder
+// replaced by another folder of the same name takes the file there.
+TEST_F(PlayerCommand, AFolderChangedDuringTheRunLeavesBothFilesAsTheyWere) {
+  const std::string keys = "@" + LongScript(dir_, 200000);
+  const std::string pictures = dir_ + "/pictures", logs = dir_ + "/logs";
+  const std::string png = pictures + "/out.png", log = logs + "/out.log";
+  const std::string moved = dir_ + "/moved";
+  auto replace_by_file = [&](const std::string& folder) {
+    fs::rename(folder, moved);
+    std::ofstream(folder) << "a file";
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+    int status;
+    std::string says;  // standard error
+  };
+  const Case cases[] = {
+      {"the log's folder removed", [&] { fs::remove_all(logs); }, 1,
+       "player: cannot write " + log + ": No such file or directory\n"},
+      {"the log's folder replaced by a file", [&] { replace_by_file(logs); }, 1,
+       "player: cannot write " + log + ": Not a directory\n"},
+      {"the picture's folder removed", [&] { fs::remove_all(pictures); }, 1,
+       "player: cannot write " + png + ": No such file or directory\n"},
+      {"the picture's folder replaced by a file", [&] { replace_by_file(pictures); }, 1,
+       "player: cannot write " + png + ": Not a directory\n"},
+      {"the picture replaced by a folder",
+       [&] {
+         fs::remove(png);
+         fs::create_directory(png);
+       },
+       1, "player: cannot write " + png + ": Is a directory\n"},
+      {"the log's folder replaced by another folder",
+       [&] {
+         fs::rename(logs, moved);
+         fs::create_directory(logs);
+       },
+       0, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const std::string& folder : {pictures, logs, moved}) fs::remove_all(folder);
+    fs::create_directory(pictures);
+    fs::create_directory(logs);
+    std::ofstream(png) << "an old picture";
+    std::ofstream(log) << "an old log\n";
+    const pid_t child = StartPlayer({"almeno", keys, png, "--log", log}, dir_ + "/err");
+    ASSERT_TRUE(UnderWay(child, {png, log}));
+    kill(child, SIGSTOP);
+    c.change();
+    std::map<std::string, std::string> pictures_then = FolderContents(pictures),
+                                       logs_then = FolderContents(logs),
+                                       moved_then = FolderContents(moved);
+    kill(child, SIGCONT);
+    const int status = WaitFor(child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == c.status) << Describe(status);
+    EXPECT_EQ(ReadFile(dir_ + "/err"), c.says);
+    if (c.status == 0) {
+      EXPECT_NE(ReadFile(png), "an old picture");
+      EXPECT_NE(ReadFile(log), "");
+      EXPECT_EQ(Listing(pictures), std::set<std::string>{"out.png"});
+      EXPECT_EQ(Listing(logs), std::set<std::string>{"out.log"});
+      EXPECT_EQ(FolderContents(moved),
+                (std::map<std::string, std::string>{{"out.log", "an old log\n"}}));
+      continue;
+    }
+    // The folders as the change left them, but for the temporaries: none is
+    // left, and every old file keeps its bytes, wherever its folder went
+    // (the picture that took its name gave it back).
+    for (auto* then : {&pictures_then, &logs_then, &moved_then}) {
+      for (auto it = then->begin(); it != then->end();) {
+        it = it->first.find(".player-") != std::string::npos ? then->erase(it) : std::next(it);
+      }
+    }
+    EXPECT_EQ(FolderContents(pictures), pictures_then);
+    EXPECT_EQ(FolderContents(logs), logs_then);
+    EXPECT_EQ(FolderContents(moved), moved_then);
   }
 }
 
