@@ -1,7 +1,9 @@
 #include "last_chance.h"
 
 #include <errno.h>
+#include <pthread.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -84,7 +86,7 @@ void WriteAll(int fd, const char* data, size_t size) {
 // The signals the handler catches, each held back while it runs.
 constexpr int kFatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 
-// Runs inside a signal handler: only sigprocmask, unlink, write, execve
+// Runs inside a signal handler: only sigprocmask, unlinkat, write, execve
 // and _exit, on the buffers prepared beforehand.
 [[noreturn]] void ShowAndEnd() {
   // A signal that would end the program waits (the box's process lets it
@@ -121,6 +123,21 @@ const char* LastChanceBoxArgument() {
   return kBoxArgument;
 }
 
+namespace {
+
+pid_t g_box_process = 0;
+
+// In a child the box's process forks (the window system's message box may
+// be shown by one): it ends when the box's process does, however that ends,
+// and its window goes with it. A child whose parent ended before this ran
+// ends at once.
+void EndWithTheBoxProcess() {
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (getppid() != g_box_process) _exit(kLastChanceStatus);
+}
+
+}  // namespace
+
 LastChanceBoxRequest FindLastChanceBoxRequest(int argc, char** argv) {
   if (argc != 4 || std::strcmp(argv[1], kBoxArgument) != 0) return {};
   // The crashed run's handler held its signals back, and a program started
@@ -131,6 +148,8 @@ LastChanceBoxRequest FindLastChanceBoxRequest(int argc, char** argv) {
   for (int sig : kFatal) sigaddset(&held, sig);
   sigorset(&held, &held, &EndingSignals());
   sigprocmask(SIG_UNBLOCK, &held, nullptr);
+  g_box_process = getpid();
+  pthread_atfork(nullptr, nullptr, EndWithTheBoxProcess);
   return {true, argv[2], argv[3]};
 }
 
