@@ -1,7 +1,9 @@
 #include "last_chance.h"
 
 #include <errno.h>
+#include <pthread.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -41,6 +43,8 @@ struct Prepared {
   // The whole message with its line break, written by the handler.
   char message[sizeof head + 12 + sizeof tail + 1];
   bool show_box;
+  // The ending signals, held while the handler runs.
+  sigset_t ending;
   char box_argument[sizeof kBoxArgument];
   char* box_argv[5];
 };
@@ -82,9 +86,12 @@ void WriteAll(int fd, const char* data, size_t size) {
 // The signals the handler catches, each held back while it runs.
 constexpr int kFatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 
-// Runs inside a signal handler: only unlink, write, execve and _exit, on
-// the buffers prepared beforehand.
+// Runs inside a signal handler: only sigprocmask, unlinkat, write, execve
+// and _exit, on the buffers prepared beforehand.
 [[noreturn]] void ShowAndEnd() {
+  // A signal that would end the program waits (the box's process lets it
+  // through again): the crash ends as a crash, its message whole.
+  sigprocmask(SIG_BLOCK, &g_prepared.ending, nullptr);
   // Half-written files go first: the program may not get further.
   RemoveScratchFiles();
   Prepared& p = g_prepared;
@@ -116,14 +123,33 @@ const char* LastChanceBoxArgument() {
   return kBoxArgument;
 }
 
+namespace {
+
+pid_t g_box_process = 0;
+
+// In a child the box's process forks (the window system's message box may
+// be shown by one): it ends when the box's process does, however that ends,
+// and its window goes with it. A child whose parent ended before this ran
+// ends at once.
+void EndWithTheBoxProcess() {
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (getppid() != g_box_process) _exit(kLastChanceStatus);
+}
+
+}  // namespace
+
 LastChanceBoxRequest FindLastChanceBoxRequest(int argc, char** argv) {
   if (argc != 4 || std::strcmp(argv[1], kBoxArgument) != 0) return {};
   // The crashed run's handler held its signals back, and a program started
-  // again inherits that: the box's own process must crash as any other.
-  sigset_t fatal;
-  sigemptyset(&fatal);
-  for (int sig : kFatal) sigaddset(&fatal, sig);
-  sigprocmask(SIG_UNBLOCK, &fatal, nullptr);
+  // again inherits that: the box's own process must crash, and end on a
+  // signal, as any other.
+  sigset_t held;
+  sigemptyset(&held);
+  for (int sig : kFatal) sigaddset(&held, sig);
+  sigorset(&held, &held, &EndingSignals());
+  sigprocmask(SIG_UNBLOCK, &held, nullptr);
+  g_box_process = getpid();
+  pthread_atfork(nullptr, nullptr, EndWithTheBoxProcess);
   return {true, argv[2], argv[3]};
 }
 
@@ -140,6 +166,7 @@ void InstallLastChance(const std::string& name, bool show_box) {
   p.box_argv[2] = p.caption;
   p.box_argv[3] = p.message;
   p.box_argv[4] = nullptr;
+  p.ending = EndingSignals();
 
   std::set_terminate([] { ShowAndEnd(); });
 
@@ -149,10 +176,14 @@ void InstallLastChance(const std::string& name, bool show_box) {
   sigaltstack(&stack, nullptr);
   struct sigaction action {};
   action.sa_handler = OnSignal;
-  // One crash at a time; a fault inside the handler itself ends the program
-  // at once.
-  sigemptyset(&action.sa_mask);
+  // One crash at a time, and no ending signal while it is shown: each waits,
+  // however many come, as the handler never returns. (A fault inside the
+  // handler itself still ends the program at once: the kernel does not hold
+  // back a fault of the running code.) The action is kept while it runs:
+  // reset on entry, a second signal of the kind could end the program before
+  // the files are removed.
+  action.sa_mask = EndingSignals();
   for (int sig : kFatal) sigaddset(&action.sa_mask, sig);
-  action.sa_flags = SA_ONSTACK | SA_RESETHAND;
+  action.sa_flags = SA_ONSTACK;
   for (int sig : kFatal) sigaction(sig, &action, nullptr);
 }

@@ -1,5 +1,6 @@
 #include "scratch_files.h"
 
+#include <fcntl.h>
 #include <limits.h>
 #include <unistd.h>
 
@@ -8,42 +9,51 @@
 
 namespace {
 
-constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE};
-
-// A scratch file's path; `used` is set only once the path is whole, and
-// cleared before the slot is written again, so a handler never reads half a
-// path.
+// A scratch file's folder and name; `used` is set only once both are whole,
+// and cleared before the slot is written again, so a handler never reads
+// half a name.
 struct Slot {
   volatile sig_atomic_t used;
-  char path[PATH_MAX];
+  int folder_fd;
+  char name[NAME_MAX + 1];
 };
 // A whole file, its frame of a run and the log at once, with room to spare.
 Slot g_slots[8];
 
-sigset_t EndingSignals() {
-  sigset_t set;
-  sigemptyset(&set);
-  for (int sig : kEndingSignals) sigaddset(&set, sig);
-  return set;
-}
-
-// Runs inside a signal handler: only unlink and raise.
+// Runs inside a signal handler, every ending signal held while it runs:
+// nothing but unlinkat, sigaction, raise and sigprocmask. The files go
+// first; then the signal's usual action is restored and the signal raised
+// again, still held, and let through: it ends the program as it would have.
+// Another ending signal that came meanwhile stays held and never runs this
+// again, so however many come, the first removes the files before any ends
+// the program. (Resetting the action on entry instead, SA_RESETHAND, would
+// let a second signal of the same kind end the program at once, before the
+// files are gone: the kernel resets the action before it holds the signal.)
 void OnEndingSignal(int sig) {
   RemoveScratchFiles();
-  // The handler was reset on entry (SA_RESETHAND): once it returns, the
-  // signal raised again ends the program with its usual status.
+  struct sigaction usual;
+  std::memset(&usual, 0, sizeof usual);
+  usual.sa_handler = SIG_DFL;
+  sigaction(sig, &usual, nullptr);
   raise(sig);
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, sig);
+  sigprocmask(SIG_UNBLOCK, &only, nullptr);
+  // Not reached: the signal ended the program.
+  _exit(128 + sig);
 }
 
 }  // namespace
 
-bool AddScratchFile(const char* path) {
-  if (std::strlen(path) >= PATH_MAX) return false;
+bool AddScratchFile(int folder_fd, const char* name) {
+  if (std::strlen(name) > NAME_MAX) return false;
   EndingSignalsHeld held;
   for (Slot& slot : g_slots) {
     if (slot.used) continue;
-    std::strcpy(slot.path, path);
-    // The path is whole before a handler may read it.
+    slot.folder_fd = folder_fd;
+    std::strcpy(slot.name, name);
+    // The name is whole before a handler may read it.
     std::atomic_signal_fence(std::memory_order_seq_cst);
     slot.used = 1;
     return true;
@@ -51,10 +61,10 @@ bool AddScratchFile(const char* path) {
   return false;
 }
 
-void DropScratchFile(const char* path) {
+void DropScratchFile(int folder_fd, const char* name) {
   EndingSignalsHeld held;
   for (Slot& slot : g_slots) {
-    if (slot.used && std::strcmp(slot.path, path) == 0) {
+    if (slot.used && slot.folder_fd == folder_fd && std::strcmp(slot.name, name) == 0) {
       slot.used = 0;
       return;
     }
@@ -64,19 +74,33 @@ void DropScratchFile(const char* path) {
 void RemoveScratchFiles() {
   for (Slot& slot : g_slots) {
     if (!slot.used) continue;
-    unlink(slot.path);
+    unlinkat(slot.folder_fd, slot.name, 0);
     slot.used = 0;
   }
+}
+
+const sigset_t& EndingSignals() {
+  static const sigset_t set = [] {
+    sigset_t s;
+    sigemptyset(&s);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM,
+                    SIGPROF, SIGIO, SIGPWR, SIGSTKFLT, SIGXCPU, SIGSYS, SIGTRAP}) {
+      sigaddset(&s, sig);
+    }
+    for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig) sigaddset(&s, sig);
+    return s;
+  }();
+  return set;
 }
 
 void ProtectScratchFiles() {
   struct sigaction action {};
   action.sa_handler = OnEndingSignal;
-  // One ending signal at a time: another that comes meanwhile waits, and
-  // ends the program once the first is handled.
+  // Every ending signal waits while the handler runs; it never returns.
   action.sa_mask = EndingSignals();
-  action.sa_flags = SA_RESETHAND;
-  for (int sig : kEndingSignals) {
+  action.sa_flags = 0;
+  for (int sig = 1; sig <= SIGRTMAX; ++sig) {
+    if (!sigismember(&EndingSignals(), sig)) continue;
     struct sigaction old {};
     sigaction(sig, nullptr, &old);
     if (old.sa_handler != SIG_IGN) sigaction(sig, &action, nullptr);
@@ -85,8 +109,7 @@ void ProtectScratchFiles() {
 }
 
 EndingSignalsHeld::EndingSignalsHeld() {
-  const sigset_t ending = EndingSignals();
-  sigprocmask(SIG_BLOCK, &ending, &old_);
+  sigprocmask(SIG_BLOCK, &EndingSignals(), &old_);
 }
 
 EndingSignalsHeld::~EndingSignalsHeld() {

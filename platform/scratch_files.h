@@ -4,30 +4,40 @@
 // does the handler of the signals that end a program once
 // ProtectScratchFiles() installed it.
 //
-// Their paths are kept in fixed buffers, so removing them takes nothing but
-// unlink: safe in a signal handler, whatever the program was doing.
+// Each is kept as its folder (an open descriptor) and its name in a fixed
+// buffer, so removing it takes nothing but unlinkat: safe in a signal
+// handler, whatever the program was doing, and right even when the folder
+// was moved or renamed meanwhile.
 #pragma once
 
 #include <signal.h>
 
-// Notes `path` as a scratch file; false when it cannot be kept (too many at
-// once, or a path longer than any the system takes).
-bool AddScratchFile(const char* path);
-// Forgets `path`: it is no scratch file any more.
-void DropScratchFile(const char* path);
+// Notes the file `name` of the folder open as `folder_fd` as a scratch file;
+// false when it cannot be kept (too many at once, or a name longer than any
+// a folder takes).
+bool AddScratchFile(int folder_fd, const char* name);
+// Forgets it: it is no scratch file any more.
+void DropScratchFile(int folder_fd, const char* name);
 // Removes every scratch file and forgets it. Safe in a signal handler.
 void RemoveScratchFiles();
 
-// From now on a signal that ends the program (SIGTERM, SIGINT, SIGHUP,
-// SIGQUIT, SIGPIPE) removes the scratch files first and then ends it as it
-// would have (its usual status); one that was ignored when the program
-// started stays ignored. A write beyond the file-size limit fails (EFBIG)
-// instead of ending the program with SIGXFSZ.
+// The signals whose usual action ends the program and that a program may
+// catch: SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1,
+// SIGUSR2, SIGVTALRM, SIGPROF, SIGIO, SIGPWR, SIGSTKFLT, SIGXCPU, SIGSYS,
+// SIGTRAP and the real-time signals (SIGKILL cannot be caught; the crash
+// signals are the last-chance handler's, and SIGXFSZ is ignored, below).
+const sigset_t& EndingSignals();
+
+// From now on every ending signal, however many come and in whatever order,
+// removes the scratch files first and then ends the program as it would
+// have (its usual status); one that was ignored when the program started
+// stays ignored. A write beyond the file-size limit fails (EFBIG) instead of
+// ending the program with SIGXFSZ.
 void ProtectScratchFiles();
 
-// While one lives, the signals that end a program wait: a step that must not
-// be cut in two (a file taking its name, two files replaced together)
-// finishes first.
+// While one lives, the ending signals wait: a step that must not be cut in
+// two (a file made and noted as a scratch file, two files taking their
+// names together) finishes first.
 class EndingSignalsHeld {
  public:
   EndingSignalsHeld();

@@ -2,14 +2,27 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <memory>
+#include <vector>
 
+#include "folder_locks.h"
 #include "scratch_files.h"
+#include "temporary_file.h"
+
+namespace {
+
+// The filesystem cannot exchange two names, or rename without replacing.
+bool Unsupported(int error) {
+  return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+}  // namespace
 
 std::string FollowLinks(const std::string& path) {
   std::string at = path;
@@ -64,23 +77,25 @@ int WholeFile::Open(const std::string& path) {
   } else {
     return errno;
   }
-  temporary_ = target_ + ".XXXXXX";
-  int fd;
-  {
-    // No signal comes between making the temporary and noting it.
-    EndingSignalsHeld held;
-    fd = mkostemp(temporary_.data(), O_CLOEXEC);
-    if (fd < 0) {
-      const int error = errno;
-      temporary_.clear();
-      return error;
-    }
-    if (!AddScratchFile(temporary_.c_str())) {
-      close(fd);
-      unlink(temporary_.c_str());
-      temporary_.clear();
-      return ENAMETOOLONG;
-    }
+  // The temporary is made in the file's folder, held open: it is removed
+  // from there, and takes its name from there, even if the folder is moved
+  // meanwhile.
+  const size_t slash = target_.rfind('/');
+  const std::string folder = slash == std::string::npos ? "."
+                             : slash == 0               ? "/"
+                                                        : target_.substr(0, slash);
+  folder_fd_ = open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (folder_fd_ < 0) {
+    const int error = errno;
+    Discard();
+    return error;
+  }
+  const int fd = MakeTemporaryFile(folder_fd_, target_.substr(slash + 1), &temporary_);
+  if (fd < 0) {
+    const int error = errno;
+    temporary_.clear();
+    Discard();
+    return error;
   }
   fchmod(fd, mode);
   file_ = fdopen(fd, "wb");
@@ -104,25 +119,144 @@ int WholeFile::Finish() {
 }
 
 int WholeFile::Commit() {
-  if (temporary_.empty()) return 0;
-  // The temporary takes its name and stops being a scratch file as one step.
-  EndingSignalsHeld held;
-  if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-    const int error = errno;
-    Discard();
+  return CommitTogether({this});
+}
+
+// The temporary takes the file's name, and the file it replaces (if any)
+// goes to a name of its own in the folder, old_, until the whole set of
+// files took their names: exchanged with the temporary where the filesystem
+// can exchange two names as one step, else moved aside first.
+int WholeFile::TakeName(bool may_exchange) {
+  if (!may_exchange) return TakeNameMovingOldAside();
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) ==
+        0) {
+      // A folder put in the file's place meanwhile is not replaced (as a
+      // plain rename would not replace it).
+      struct stat old;
+      if (fstatat(folder_fd_, temporary_.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 &&
+          S_ISDIR(old.st_mode)) {
+        renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE);
+        return EISDIR;
+      }
+      taken_ = Taken::kExchanged;
+      old_ = temporary_;
+      // The temporary's name now holds the old file: no scratch file.
+      DropScratchFile(folder_fd_, temporary_.c_str());
+      return 0;
+    }
+    int error = errno;
+    if (error == ENOENT) {
+      // No file of that name yet, or the temporary or the folder is gone:
+      // the rename says which.
+      if (renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) ==
+          0) {
+        taken_ = Taken::kNew;
+        DropScratchFile(folder_fd_, temporary_.c_str());
+        return 0;
+      }
+      error = errno;
+      // Made meanwhile: exchanged the next time round.
+      if (error == EEXIST) continue;
+    }
+    if (Unsupported(error)) return TakeNameMovingOldAside();
     return error;
   }
-  DropScratchFile(temporary_.c_str());
-  temporary_.clear();
+  return EEXIST;
+}
+
+int WholeFile::TakeNameMovingOldAside() {
+  // An empty file of a new name, that the old file then replaces.
+  std::string aside;
+  const int fd = MakeTemporaryFile(folder_fd_, target_.substr(target_.rfind('/') + 1), &aside);
+  if (fd < 0) return errno;
+  close(fd);
+  DropScratchFile(folder_fd_, aside.c_str());
+  const bool moved = renameat(AT_FDCWD, target_.c_str(), folder_fd_, aside.c_str()) == 0;
+  if (!moved) {
+    const int error = errno;
+    unlinkat(folder_fd_, aside.c_str(), 0);
+    if (error != ENOENT) return error;
+  }
+  if (renameat(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str()) != 0) {
+    const int error = errno;
+    if (moved) renameat(folder_fd_, aside.c_str(), AT_FDCWD, target_.c_str());
+    return error;
+  }
+  DropScratchFile(folder_fd_, temporary_.c_str());
+  taken_ = moved ? Taken::kMovedAside : Taken::kNew;
+  if (moved) old_ = aside;
   return 0;
+}
+
+// Undoes TakeName: the old file takes its name again (or none has it), and
+// what the temporary held is a scratch file again, for Discard to remove.
+void WholeFile::GiveNameBack() {
+  switch (taken_) {
+    case Taken::kNot:
+      return;
+    case Taken::kNew:
+      AddScratchFile(folder_fd_, temporary_.c_str());
+      if (renameat(AT_FDCWD, target_.c_str(), folder_fd_, temporary_.c_str()) != 0) {
+        unlink(target_.c_str());
+      }
+      break;
+    case Taken::kExchanged:
+      AddScratchFile(folder_fd_, temporary_.c_str());
+      renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE);
+      break;
+    case Taken::kMovedAside:
+      renameat(folder_fd_, old_.c_str(), AT_FDCWD, target_.c_str());
+      break;
+  }
+  taken_ = Taken::kNot;
+  old_.clear();
+}
+
+// Once every file of the set took its name, the files they replaced go.
+void WholeFile::DropOld() {
+  if (!old_.empty()) unlinkat(folder_fd_, old_.c_str(), 0);
+  old_.clear();
+  taken_ = Taken::kNot;
+  temporary_.clear();
+  Discard();
 }
 
 void WholeFile::Discard() {
   if (file_) std::fclose(file_);
   file_ = nullptr;
   direct_ = false;
-  if (temporary_.empty()) return;
-  unlink(temporary_.c_str());
-  DropScratchFile(temporary_.c_str());
-  temporary_.clear();
+  if (!temporary_.empty()) {
+    unlinkat(folder_fd_, temporary_.c_str(), 0);
+    DropScratchFile(folder_fd_, temporary_.c_str());
+    temporary_.clear();
+  }
+  if (folder_fd_ >= 0) close(folder_fd_);
+  folder_fd_ = -1;
+}
+
+int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed, bool may_exchange) {
+  std::vector<WholeFile*> named;
+  std::vector<int> folders;
+  for (WholeFile* file : files) {
+    if (file->temporary_.empty()) continue;
+    named.push_back(file);
+    folders.push_back(file->folder_fd_);
+  }
+  if (named.empty()) return 0;
+  // Another program replacing files in these folders finishes first (an
+  // ending signal that comes while this waits ends the program as usual);
+  // then no signal cuts the step in two.
+  FolderLocks locks(folders);
+  EndingSignalsHeld held;
+  for (size_t i = 0; i < named.size(); ++i) {
+    if (int error = named[i]->TakeName(may_exchange)) {
+      for (size_t j = i; j-- > 0;) named[j]->GiveNameBack();
+      for (WholeFile* file : named) file->Discard();
+      if (failed) *failed = named[i];
+      return error;
+    }
+  }
+  for (WholeFile* file : named) file->DropOld();
+  return 0;
 }

@@ -3,15 +3,20 @@
 // A regular file, or a path with no file yet, is written to a temporary file
 // beside it (beside the file a symbolic link leads to, or would lead to: a
 // link that leads nowhere yet makes the file it names, as the shell's ">"
-// does) that takes its name
+// does; see temporary_file.h for the temporary's name) that takes its name
 // once it is complete: until then a file that was there keeps its content,
 // and a failed write, a crash or a signal that ends the program leaves
 // neither the temporary (a scratch file, see scratch_files.h) nor half a
 // file. A device or a pipe (/dev/null, /dev/full, /dev/stdout) cannot be
 // replaced: it is written directly.
+//
+// Several files written together take their names together
+// (CommitTogether): all of them, or none, the files they replace then left
+// as they were.
 #pragma once
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 // The path the symbolic links of `path` lead to, followed one after the
@@ -39,14 +44,40 @@ class WholeFile {
   // number of the first write that failed (EIO when the stream kept none).
   int Finish();
   // After Finish, the temporary file takes the file's name: 0, or the error
-  // number.
+  // number (the file then stays as it was, and the temporary is removed).
   int Commit();
   // Removes the temporary file, if there is one: the file stays as it was.
   void Discard();
 
  private:
+  friend int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed,
+                            bool may_exchange);
+  // How the temporary took the file's name, so that it can give it back.
+  enum class Taken { kNot, kNew, kExchanged, kMovedAside };
+  int TakeName(bool may_exchange);
+  int TakeNameMovingOldAside();
+  void GiveNameBack();
+  void DropOld();
+
   std::string target_;
+  // The folder the temporary was made in, and its name there.
+  int folder_fd_ = -1;
   std::string temporary_;
+  Taken taken_ = Taken::kNot;
+  // Once the name is taken, the name in that folder of the file replaced.
+  std::string old_;
   std::FILE* file_ = nullptr;
   bool direct_ = false;
 };
+
+// After Finish, the temporaries of `files` take their names together, as one
+// step: every other program replacing files in their folders this way waits
+// meanwhile (see folder_locks.h), and so do the ending signals. Returns 0;
+// or the error number of the first that could not, pointed to by `*failed`
+// (when `failed` is not null), and then every file is as it was before and
+// every temporary is removed. A file opened as a device, or not opened, has
+// nothing to take. With `may_exchange` false the names are taken the way
+// kept for filesystems that cannot exchange two names (the old file is moved
+// aside to a temporary name first).
+int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed = nullptr,
+                   bool may_exchange = true);

@@ -27,7 +27,8 @@
 // before the run (so a path that cannot be written is refused before it),
 // that take their names together when the whole run was written: a run that
 // fails, a signal that ends it or a crash leaves both files as they were
-// and no temporary behind.
+// and no temporary behind, and two players writing the same files at once
+// leave the picture and the log of one of them.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -491,28 +492,26 @@ int main(int argc, char** argv) {
     fail("the page could not be drawn: %s", fault);
   }
   if (!backend.frame_not_written().empty()) fail("cannot write %s", backend.frame_not_written());
-  {
-    // The two files are replaced together: a signal now waits until they
-    // are.
-    EndingSignalsHeld held;
-    if (log_path && !failed) {
-      if (int error = log.Finish())
-        fail("cannot write the log %s: %s", *log_path, std::strerror(error));
+  if (log_path && !failed) {
+    if (int error = log.Finish())
+      fail("cannot write the log %s: %s", *log_path, std::strerror(error));
+  }
+  if (out != "-" && !failed) {
+    int error = backend.page().SavePng(picture.stream()) ? picture.Finish() : errno;
+    if (error) fail("cannot write %s: %s", out, std::strerror(error));
+  }
+  if (!failed) {
+    // The two files take their names together: both, or neither and both
+    // as they were; another player writing them waits meanwhile, so the
+    // two always come from one run.
+    WholeFile* not_named = nullptr;
+    if (int error = CommitTogether({&picture, &log.file()}, &not_named)) {
+      fail("cannot write %s: %s", not_named == &picture ? out : *log_path, std::strerror(error));
     }
-    if (out != "-" && !failed) {
-      int error = backend.page().SavePng(picture.stream()) ? picture.Finish() : errno;
-      if (error) fail("cannot write %s: %s", out, std::strerror(error));
-    }
-    for (WholeFile* file : {&picture, &log.file()}) {
-      if (failed) break;
-      if (int error = file->Commit()) {
-        fail("cannot write %s: %s", file == &picture ? out : *log_path, std::strerror(error));
-      }
-    }
-    if (failed) {
-      picture.Discard();
-      log.file().Discard();
-    }
+  }
+  if (failed) {
+    picture.Discard();
+    log.file().Discard();
   }
   std::fprintf(output_taken ? stderr : stdout, "%s\n", ending.c_str());
   return failed ? kNotWritten : 0;

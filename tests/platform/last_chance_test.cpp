@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/mman.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -110,9 +112,10 @@ TEST(LastChance, OnlyThePrivateArgumentAsksForTheBox) {
 
 // The box's process is the program started again by the handler, and it
 // inherits the signals the handler held back: once it finds its request it
-// lets them through again, so that a crash of its own ends it.
+// lets them through again, so that a crash of its own, or a signal that
+// ends a program, ends it.
 TEST(LastChance, TheBoxsProcessLetsTheHeldSignalsThroughAgain) {
-  const int fatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+  const int fatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTERM, SIGINT, SIGUSR1};
   char program[] = "almeno", caption[] = "Almeno", message[] = "m";
   char* asked[] = {program, const_cast<char*>(LastChanceBoxArgument()), caption, message, nullptr};
   pid_t child = fork();
@@ -134,6 +137,54 @@ TEST(LastChance, TheBoxsProcessLetsTheHeldSignalsThroughAgain) {
   waitpid(child, &status, 0);
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT)
       << (WIFEXITED(status) ? "exit status " + std::to_string(WEXITSTATUS(status)) : "");
+}
+
+// The box may be shown by a child the box's process forks (the window
+// system's message box does): ended from outside, by SIGTERM or SIGKILL, the
+// box's process takes that child with it, rather than leave its window up.
+TEST(LastChance, AChildOfTheBoxsProcessEndsWithIt) {
+  char program[] = "almeno", caption[] = "Almeno", message[] = "m";
+  char* asked[] = {program, const_cast<char*>(LastChanceBoxArgument()), caption, message, nullptr};
+  // The child, once its parent is gone, becomes this process's to wait for.
+  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+  for (int sig : {SIGTERM, SIGKILL}) {
+    SCOPED_TRACE(strsignal(sig));
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    std::fflush(nullptr);
+    const pid_t box = fork();
+    if (box == 0) {
+      if (!FindLastChanceBoxRequest(4, asked).asked) _exit(1);
+      const pid_t shown = fork();
+      if (shown == 0) {
+        pause();  // a box that stays up
+        _exit(0);
+      }
+      (void)!write(fds[1], &shown, sizeof shown);
+      pause();
+      _exit(0);
+    }
+    close(fds[1]);
+    pid_t shown = 0;
+    ASSERT_EQ(read(fds[0], &shown, sizeof shown), ssize_t(sizeof shown));
+    close(fds[0]);
+    kill(box, sig);
+    int status = 0;
+    waitpid(box, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig);
+    // The child ends at once; a second is ample.
+    bool ended = false;
+    for (int waited = 0; waited < 1000 && !ended; ++waited) {
+      ended = waitpid(shown, &status, WNOHANG) == shown;
+      if (!ended) usleep(1000);
+    }
+    EXPECT_TRUE(ended) << "the child outlived the box's process";
+    if (!ended) {
+      kill(shown, SIGKILL);
+      waitpid(shown, &status, 0);
+    }
+  }
+  prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 
 }  // namespace

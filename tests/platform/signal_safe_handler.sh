@@ -8,7 +8,7 @@
 #   signal_safe_handler.sh PROGRAM
 set -u
 program=$1
-allowed=" write _exit execve memcpy memmove memset __errno_location unlink raise "
+allowed=" write _exit execve memcpy memmove memset __errno_location unlink unlinkat raise sigaction sigprocmask sigemptyset sigaddset "
 handlers=("(anonymous namespace)::OnSignal(int)" "(anonymous namespace)::OnEndingSignal(int)")
 # The checked build's own checks may report from anywhere.
 checker='^__(asan|ubsan|sanitizer|lsan)_'

@@ -1,6 +1,7 @@
 // A file written whole or not at all: what it replaces, and what it keeps.
 #include "whole_file.h"
 
+#include <errno.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "temporary_file.h"
 #include "test_files.h"
 
 namespace fs = std::filesystem;
@@ -95,6 +97,83 @@ TEST_F(WholeFileTest, WritesADeviceDirectly) {
   EXPECT_TRUE(file.direct());
   EXPECT_EQ(file.Finish(), 0);
   EXPECT_EQ(file.Commit(), 0);
+}
+
+// Files committed together take their names all or none: when one cannot
+// (its folder removed meanwhile), the others give theirs back, the files
+// they replaced keep their bytes, and no temporary is left; whether the
+// filesystem exchanges two names or the old file is moved aside first.
+TEST_F(WholeFileTest, FilesCommittedTogetherTakeTheirNamesAllOrNone) {
+  const std::string one = dir_ + "/one.txt", sub = dir_ + "/sub", two = sub + "/two.txt";
+  for (bool exchange : {true, false}) {
+    for (bool old_one : {true, false}) {
+      SCOPED_TRACE(std::string(exchange ? "exchanged" : "moved aside") +
+                   (old_one ? ", over an old file" : ", a new file"));
+      fs::remove_all(sub);
+      fs::remove(one);
+      fs::create_directory(sub);
+      if (old_one) std::ofstream(one) << "old one";
+      std::ofstream(two) << "old two";
+      auto open_both = [&](WholeFile& first, WholeFile& second) {
+        ASSERT_EQ(first.Open(one), 0);
+        ASSERT_EQ(second.Open(two), 0);
+        std::fputs("new one", first.stream());
+        std::fputs("new two", second.stream());
+        ASSERT_EQ(first.Finish(), 0);
+        ASSERT_EQ(second.Finish(), 0);
+      };
+      {
+        WholeFile first, second;
+        open_both(first, second);
+        fs::remove_all(sub);
+        WholeFile* failed = nullptr;
+        EXPECT_EQ(CommitTogether({&first, &second}, &failed, exchange), ENOENT);
+        EXPECT_EQ(failed, &second);
+        EXPECT_EQ(Listing(dir_),
+                  old_one ? std::set<std::string>{"one.txt"} : std::set<std::string>{});
+        if (old_one) {
+          EXPECT_EQ(ReadFile(one), "old one");
+        }
+      }
+      fs::create_directory(sub);
+      std::ofstream(two) << "old two";
+      WholeFile first, second;
+      open_both(first, second);
+      EXPECT_EQ(CommitTogether({&first, &second}, nullptr, exchange), 0);
+      EXPECT_EQ(ReadFile(one), "new one");
+      EXPECT_EQ(ReadFile(two), "new two");
+      EXPECT_EQ(Listing(dir_), (std::set<std::string>{"one.txt", "sub"}));
+      EXPECT_EQ(Listing(sub), std::set<std::string>{"two.txt"});
+    }
+  }
+}
+
+// A temporary's name: the file's name, the program's and its process
+// number, six characters; the file's name cut short, between characters,
+// where the whole would pass the folder's limit.
+TEST(TemporaryName, SaysWhoseItIsWithinTheFoldersLimit) {
+  const std::string owner =
+      std::string(".") + program_invocation_short_name + "-" + std::to_string(getpid()) + "-abcdef";
+  const std::string long_name(255, 'n');
+  std::string kana;  // "あ" 85 times: 255 bytes of UTF-8
+  for (int i = 0; i < 85; ++i) kana += "\xe3\x81\x82";
+  struct Case {
+    const char* what;
+    std::string beside;
+    long name_max;
+    std::string expected;
+  };
+  const size_t room = 255 - owner.size();
+  const Case cases[] = {
+      {"a short name", "out.png", 255, "out.png" + owner},
+      {"a name of 255 bytes", long_name, 255, long_name.substr(0, room) + owner},
+      {"a name of 255 bytes of kana", kana, 255, kana.substr(0, room / 3 * 3) + owner},
+      {"a folder that takes 14 bytes", "out.png", 14, owner},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(TemporaryName(c.beside, "abcdef", c.name_max), c.expected);
+  }
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 # by closing their window, by another client destroying it, idling, resizing
 # or typing on the keypad. Without a display or without its fonts a program
 # must say so and end at once. A program that fails on purpose shows where a
-# runtime error lies, and its crash message and box.
+# runtime error lies, and its crash message and box, which goes when its
+# process is ended.
 #
 #   window_smoke.sh PROGRAMS_DIR PLAYER
 #
@@ -208,10 +209,9 @@ if ! grep -Eqx 'Faulty: error screen: ([0-9]+),9 \(tests/window/fault_program.cp
   failures=$((failures + 1))
 fi
 
-# crash CHOICE LABEL: a crash past the error trap (a fault, or an exception
-# that nothing catches): the message on standard error, then the box (from
-# the program started again) until it is closed; status 3.
-crash() {
+# crash_box CHOICE: the program that fails on purpose, crashed by CHOICE;
+# leaves the id of its message box's window in box ("" when none shows).
+crash_box() {
   faulty "$1"
   box=""
   for _ in $(seq 100); do
@@ -219,6 +219,13 @@ crash() {
     [ -n "$box" ] && break
     sleep 0.1
   done
+}
+
+# crash CHOICE LABEL: a crash past the error trap (a fault, or an exception
+# that nothing catches): the message on standard error, then the box (from
+# the program started again) until it is closed; status 3.
+crash() {
+  crash_box "$1"
   if [ -z "$box" ]; then
     echo "FAIL $2: no message box"
     failures=$((failures + 1))
@@ -235,6 +242,36 @@ crash() {
 }
 crash 2 crash
 crash 3 "thrown exception"
+
+# kill_box SIGNAL: a crash's box, whose process is then ended from outside
+# by SIGNAL; the window that shows the box may belong to a child of that
+# process (the window system's message box forks): no process of the box
+# and no window of it outlive it.
+kill_box() {
+  crash_box 2
+  local children
+  children=$(pgrep -P $faulty_pid)
+  kill -"$1" $faulty_pid
+  expect_end $faulty_pid $((128 + $(kill -l "$1"))) "the box's process ended by SIG$1"
+  checks=$((checks + 1))
+  local left=""
+  for _ in $(seq 50); do
+    left=""
+    for child in $children; do kill -0 "$child" 2>/dev/null && left+=" process $child"; done
+    xwininfo -root -tree | grep -q '"Faulty"' && left+=" its window"
+    [ -z "$left" ] && break
+    sleep 0.1
+  done
+  if [ -z "$box" ] || [ -n "$left" ]; then
+    echo "FAIL the box after SIG$1: ${box:-no box shown}; left:${left:- nothing}"
+    failures=$((failures + 1))
+    for child in $children; do kill -KILL "$child" 2>/dev/null; done
+  else
+    echo "ok   the box's window and its child ($children) went with SIG$1"
+  fi
+}
+kill_box TERM
+kill_box KILL
 rm -f "$faulty_err"
 
 echo "$((checks - failures)) passed, $failures failed"
