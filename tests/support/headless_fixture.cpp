@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "page_reader.h"
 #include "program.h"
 #include "test_files.h"
 
@@ -49,6 +50,14 @@ std::vector<LoggedOp> HeadlessTest::PagePrints() {
     if (op.name == "print" && op.nums[1] < kPageHeight) out.push_back(op);
   }
   return out;
+}
+
+int HeadlessTest::KeyWaits() {
+  return ::KeyWaits(PrintsOf(Log()));
+}
+
+std::vector<std::string> HeadlessTest::MarkupPrints() {
+  return ::MarkupPrints(PrintsOf(Log()));
 }
 
 std::string Utf8(const std::string& sjis) {

@@ -31,6 +31,10 @@ class HeadlessTest : public ::testing::Test {
   // The printers' notes of texts put on the page; the measuring prints,
   // which go below it, left out.
   std::vector<LoggedOp> PagePrints();
+  // How often the press-a-key prompt was put up.
+  int KeyWaits();
+  // "x y colour text" of the markup printer's texts on the page, in order.
+  std::vector<std::string> MarkupPrints();
 
  private:
   std::unique_ptr<HeadlessBackend> backend_;

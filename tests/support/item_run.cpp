@@ -12,7 +12,7 @@ ItemRun RunItem(const std::string& program, const std::string& keys, const std::
   for (const Print& p : PrintsOf(r.run)) {
     if (p.routine == "DrawPlainText") {
       const bool in_item = r.submenus == 1;
-      if (p.text == Utf8("何かキーを押して下さい。")) {
+      if (IsKeyWait(p)) {
         ++r.key_waits;
         if (in_item) r.steps.push_back("W");
       }
@@ -142,7 +142,7 @@ void ExpectGoalPage(const std::string& program, const std::string& topic_keys,
   for (const Print& p : PrintsOf(run)) {
     prints.push_back(Placed(p));
     submenus += p.text == Utf8(submenu);
-    key_waits += p.text == Utf8("何かキーを押して下さい。");
+    key_waits += IsKeyWait(p);
   }
   std::vector<std::string> want = {"44 240 3 <めあて>"};
   for (size_t i = 0; i < aims.size(); ++i) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "page_reader.h"
 
 struct ItemRun {
   PlayerRun run;
@@ -25,9 +26,6 @@ struct ItemRun {
   // press-a-key prompt and "N" for a next-step prompt.
   std::vector<std::string> steps;
 };
-
-// Whether markup prints of an empty text count among the texts ("x y colour ").
-enum class EmptyTexts { kKept, kLeftOut };
 
 // `program` on `keys` (from the main menu on), read against its topic's
 // submenu line `submenu` (Shift-JIS).

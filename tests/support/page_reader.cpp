@@ -38,6 +38,15 @@ std::vector<Print> PrintsOf(const PlayerRun& run) {
   return out;
 }
 
+std::vector<Print> PrintsOf(const std::vector<LoggedOp>& log) {
+  std::vector<Print> out;
+  for (const LoggedOp& op : log) {
+    if (op.name != "print" || op.nums.size() < 3 || op.nums[1] >= kPageHeight) continue;
+    out.push_back({op.face, op.nums[0], op.nums[1], op.nums[2], op.text});
+  }
+  return out;
+}
+
 std::string Placed(const Print& p) {
   char at[64];
   std::snprintf(at, sizeof at, "%g %g %g ", p.x, p.y, p.colour);
@@ -50,6 +59,26 @@ std::vector<std::string> PrintsAt(const PlayerRun& run, const std::string& routi
       "print\t" + routine + "\t" + std::to_string(x) + "\t" + std::to_string(y) + "\t";
   for (const std::string& line : run.log) {
     if (line.rfind(head, 0) == 0) out.push_back(line.substr(line.rfind('\t') + 1));
+  }
+  return out;
+}
+
+bool IsKeyWait(const Print& p) {
+  return p.routine == "DrawPlainText" && p.x == 128 && p.y == 666 &&
+         p.text == Utf8("何かキーを押して下さい。");
+}
+
+int KeyWaits(const std::vector<Print>& prints) {
+  int n = 0;
+  for (const Print& p : prints) n += IsKeyWait(p);
+  return n;
+}
+
+std::vector<std::string> MarkupPrints(const std::vector<Print>& prints, EmptyTexts empty) {
+  std::vector<std::string> out;
+  for (const Print& p : prints) {
+    if (p.routine != "PrintMarkup" || (p.text.empty() && empty == EmptyTexts::kLeftOut)) continue;
+    out.push_back(Placed(p));
   }
   return out;
 }

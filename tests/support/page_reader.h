@@ -1,5 +1,6 @@
-// Reading what a page did from the player's operation log: the fields of a
-// line, the printers' notes, and key scripts with repeated keys.
+// Reading what a page did from its operation log (the player's, or a
+// headless page's): the fields of a line, the printers' notes, the key waits
+// and the markup texts among them, and key scripts with repeated keys.
 #pragma once
 
 #include <string>
@@ -31,8 +32,21 @@ struct Print {
 // The notes of texts put on the page, in order; the measuring prints below
 // it left out.
 std::vector<Print> PrintsOf(const PlayerRun& run);
+std::vector<Print> PrintsOf(const std::vector<LoggedOp>& log);
 // "x y colour text" of one note, the numbers as the log writes them.
 std::string Placed(const Print& p);
+
+// Whether a note is the press-a-key prompt: its text at its place on the
+// bottom line.
+bool IsKeyWait(const Print& p);
+// How often the press-a-key prompt was put up.
+int KeyWaits(const std::vector<Print>& prints);
+
+// Whether markup prints of an empty text count among the texts ("x y colour ").
+enum class EmptyTexts { kKept, kLeftOut };
+// "x y colour text" of the markup printer's notes, in order.
+std::vector<std::string> MarkupPrints(const std::vector<Print>& prints,
+                                      EmptyTexts empty = EmptyTexts::kKept);
 
 // The texts of one routine's prints at exactly (x, y), in order.
 std::vector<std::string> PrintsAt(const PlayerRun& run, const std::string& routine, int x, int y);

@@ -15,23 +15,9 @@ namespace {
 
 const char* const kSubmenu = "練習問題 ①1,2,3　②4,5　③終了";
 
-int KeyWaits(const PlayerRun& run) {
-  return static_cast<int>(PrintsAt(run, "DrawPlainText", 128, 666).size());
-}
 int Submenus(const PlayerRun& run) {
   const auto prompts = PrintsAt(run, "DrawPlainText", 16, 666);
   return static_cast<int>(std::count(prompts.begin(), prompts.end(), Utf8(kSubmenu)));
-}
-// "x y colour text" of the markup prints on the page, in order.
-std::vector<std::string> MarkupPrints(const PlayerRun& run) {
-  std::vector<std::string> out;
-  for (const std::string& line : run.log) {
-    if (line.rfind("print\tPrintMarkup\t", 0) != 0) continue;
-    const auto f = Fields(line);
-    if (std::stod(f[3]) >= 900) continue;  // measuring
-    out.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
-  }
-  return out;
 }
 int Count(const PlayerRun& run, const std::string& line) {
   return static_cast<int>(std::count(run.log.begin(), run.log.end(), line));
@@ -60,11 +46,11 @@ TEST(OrderingPracticeAnswers, EachItemWaitsItsKeysThenAsksAgain) {
     EXPECT_EQ(Submenus(short_run), 1) << "item " << c.item;
 
     const PlayerRun run = RunPlayer("almeno", keys);
-    EXPECT_EQ(KeyWaits(run), c.waits) << "item " << c.item;
+    EXPECT_EQ(KeyWaits(PrintsOf(run)), c.waits) << "item " << c.item;
     EXPECT_EQ(Submenus(run), 2) << "item " << c.item;
     // The second page's last steps: the answer 3, the note, the answer -6;
     // then no key wait before the submenu.
-    const auto prints = MarkupPrints(run);
+    const auto prints = MarkupPrints(PrintsOf(run));
     ASSERT_GE(prints.size(), 3u);
     EXPECT_EQ(std::vector<std::string>(prints.end() - 3, prints.end()),
               (std::vector<std::string>{"594.5 270 5 3", "755 340 3 " + Utf8(" 6小さい数"),
@@ -136,7 +122,7 @@ TEST(OrderingPracticeAnswers, NoGoalPageAndOtherNumbersAskAgain) {
   const PlayerRun run = RunPlayer("almeno", "5 Enter 0 Enter 4 Enter 3 Enter 7 Enter");
   EXPECT_EQ(run.exit_code, 0) << run.ending;
   EXPECT_EQ(Submenus(run), 3);
-  EXPECT_EQ(KeyWaits(run), 0);
+  EXPECT_EQ(KeyWaits(PrintsOf(run)), 0);
   // The submenu comes straight after the white box of the menu's dispatch.
   const auto first_menu = std::find_if(run.log.begin(), run.log.end(), [](const std::string& l) {
     return l.find(Utf8(kSubmenu)) != std::string::npos;
@@ -155,7 +141,7 @@ TEST(OrderingPracticeAnswers, FirstPageFigureAndComparisons) {
   EXPECT_EQ(Count(run, "disc\t480\t260\t10\t3\t5"), 1);
   EXPECT_EQ(Count(run, "disc\t640\t260\t10\t3\t5"), 1);
   EXPECT_EQ(Count(run, "circle\t760\t260\t10\t3\t5"), 1);
-  const auto prints = MarkupPrints(run);
+  const auto prints = MarkupPrints(PrintsOf(run));
   for (const char* label : {"333 270 3 -5", "453 270 3 -2", "626 270 3 2", "746 270 3 5"}) {
     EXPECT_NE(std::find(prints.begin(), prints.end(), label), prints.end()) << label;
   }

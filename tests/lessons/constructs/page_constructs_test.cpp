@@ -42,11 +42,6 @@ class PageConstructsTest : public HeadlessTest {
     }
     return out;
   }
-  int KeyWaits() {
-    int n = 0;
-    for (const LoggedOp& op : PagePrints()) n += op.text == Utf8("何かキーを押して下さい。");
-    return n;
-  }
 };
 
 TEST_F(PageConstructsTest, SayMovesTheCursorContinueGoesOnFromItPrintAtLeavesIt) {

@@ -24,11 +24,6 @@ class SignRuleTableTest : public HeadlessTest {
     ClearLog();
     g_corners.clear();
   }
-  int KeyWaits() {
-    int n = 0;
-    for (const LoggedOp& op : PagePrints()) n += op.text == Utf8("何かキーを押して下さい。");
-    return n;
-  }
 };
 
 // A row label spanning two rows and two rows of one answer cell each, the

@@ -31,17 +31,6 @@ class StepsTest : public HeadlessTest {
     almeno::StepsNumberLine();
     ClearLog();
   }
-  // The markup prints on the page as "x y colour text".
-  std::vector<std::string> MarkupPrints() {
-    std::vector<std::string> out;
-    for (const LoggedOp& op : PagePrints()) {
-      if (op.face != "PrintMarkup") continue;
-      std::string line = op.Line().substr(std::string("print\tPrintMarkup\t").size());
-      std::replace(line.begin(), line.end(), '\t', ' ');
-      out.push_back(line);
-    }
-    return out;
-  }
   // The texts of the notice box (the exercise's prompt), in order.
   std::vector<std::string> NoticeTexts() {
     std::vector<std::string> out;
@@ -365,9 +354,6 @@ TEST_F(StepsTest, StepTasks) {
 
 // ---- the topic's pages through the player ---------------------------------------
 
-int KeyWaits(const PlayerRun& run) {
-  return static_cast<int>(PrintsAt(run, "DrawPlainText", 128, 666).size());
-}
 // "text colour" of the page's markup prints, in order.
 std::vector<std::string> MarkupTexts(const PlayerRun& run, double below_y = 900) {
   std::vector<std::string> out;
@@ -418,7 +404,7 @@ TEST(NumberLineStepsPages, TheEightTasksAndTheSummary) {
   // Back to the main menu, and the end.
   const PlayerRun run = RunPlayer("almeno", EightTasksKeys() + " 3 Enter 7 Enter");
   EXPECT_EQ(run.exit_code, 0) << run.ending;
-  EXPECT_EQ(KeyWaits(run), 37);
+  EXPECT_EQ(KeyWaits(PrintsOf(run)), 37);
   // One prompt per key of the eight walks (refused keys included).
   EXPECT_EQ(PrintsAt(run, "DrawPlainText", 48, 666).size(), 4u + 6 + 8 + 3 + 8 + 5 + 5 + 4);
 
@@ -535,7 +521,7 @@ TEST(NumberLineStepsPages, TheAnswersOfQuestion6) {
   EXPECT_EQ(PrintsAt(short_run, "DrawPlainText", 16, 666).size(), 1u);
 
   const PlayerRun run = RunPlayer("almeno", keys);
-  EXPECT_EQ(KeyWaits(run), 8);
+  EXPECT_EQ(KeyWaits(PrintsOf(run)), 8);
   const auto texts = MarkupTexts(run);
   const std::vector<std::string> expected_end = {Utf8("-4 5"), Utf8("3小さい数 3"),
                                                  Utf8("5 5"),  Utf8("3大きい数 3"),

@@ -102,7 +102,7 @@ TEST(LawsMixedTopic, TheLawsPageUnderlinesEachFirstProductAtPenWidthEight) {
   }
   // Each runs from where its product was printed to where the next piece
   // of its line begins, 50 below the line's top.
-  const auto prints = MarkupPrints(run);
+  const auto prints = MarkupPrints(PrintsOf(run), EmptyTexts::kLeftOut);
   auto underline = [&](const std::string& product, const std::string& y, int below,
                        const std::string& colour) {
     for (size_t i = 0; i + 1 < prints.size(); ++i) {
@@ -162,7 +162,7 @@ TEST(LawsMixedTopic, ExamplesNineAndTenInBothHalvesAreRightAndNeverRepeatTheirFi
 
     // First halves: the problems and the answers printed after their "=".
     std::vector<std::string> wholes, answers, fractions, fraction_answers;
-    for (const std::string& p : MarkupPrints(run)) {
+    for (const std::string& p : MarkupPrints(PrintsOf(run), EmptyTexts::kLeftOut)) {
       const size_t text_at = p.find(' ', p.find(' ', p.find(' ') + 1) + 1) + 1;
       const std::string at = p.substr(0, text_at - 1), text = p.substr(text_at);
       if (at == "40 90 0") wholes.push_back(text);

@@ -1,5 +1,5 @@
-// Reading Pellith's pages from a player run: the markup prints on the page,
-// the submenu prompts and the strokes.
+// Reading Pellith's pages from a player run: the submenu prompts and the
+// strokes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,15 +14,6 @@
 #include "page_reader.h"
 
 namespace pellith_test {
-
-// "x y colour text" of every markup print on the page (measuring left out).
-inline std::vector<std::string> MarkupPrints(const PlayerRun& run) {
-  std::vector<std::string> out;
-  for (const Print& p : PrintsOf(run)) {
-    if (p.routine == "PrintMarkup" && !p.text.empty()) out.push_back(Placed(p));
-  }
-  return out;
-}
 
 inline int CountPrints(const PlayerRun& run, const std::string& routine, const std::string& at,
                        const std::string& text) {

@@ -50,11 +50,6 @@ class ProductFiguresTest : public HeadlessTest {
     }
     return out;
   }
-  int KeyWaits() {
-    int n = 0;
-    for (const LoggedOp& op : PagePrints()) n += op.text == Utf8("何かキーを押して下さい。");
-    return n;
-  }
   // How many shafts were drawn before the first key wait.
   int ShaftsBeforeFirstKey() {
     int n = 0;

@@ -21,11 +21,6 @@ class SignRulePagesTest : public HeadlessTest {
     StartUp();
     ClearLog();
   }
-  int KeyWaits() {
-    int n = 0;
-    for (const LoggedOp& op : PagePrints()) n += op.text == Utf8("何かキーを押して下さい。");
-    return n;
-  }
 };
 
 TEST_F(SignRulePagesTest, TablesFillTheirAnswerCellsOnePerKey) {
