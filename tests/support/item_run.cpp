@@ -4,32 +4,45 @@
 
 #include "page_reader.h"
 
+std::ostream& operator<<(std::ostream& out, const Shown& s) {
+  if (s.IsPrompt()) return out << s.text;
+  return out << s.x << " " << s.y << " " << s.colour << " " << s.text;
+}
+
 ItemRun RunItem(const std::string& program, const std::string& keys, const std::string& submenu,
                 const std::string& clock, EmptyTexts empty) {
   ItemRun r;
   r.run = RunPlayer(program, keys, clock);
   bool asked_menu = false;
   for (const Print& p : PrintsOf(r.run)) {
+    const bool in_item = r.submenus == 1;
     if (p.routine == "DrawPlainText") {
-      const bool in_item = r.submenus == 1;
+      const char* prompt = nullptr;
       if (IsKeyWait(p)) {
         ++r.key_waits;
+        prompt = "KEY";
         if (in_item) r.steps.push_back("W");
       }
       if (p.text == Utf8("次のステップは１を入力。")) {
         ++r.next_steps;
+        prompt = "NEXT";
         if (in_item) r.steps.push_back("N");
       }
       if (p.text.find(Utf8("の移動, ENTERで次へ")) != std::string::npos) ++r.notices;
-      if (p.text == Utf8(submenu)) ++r.submenus;
+      if (p.text == Utf8(submenu)) {
+        ++r.submenus;
+        prompt = "MENU";
+      }
       if (p.text == Utf8("番号を入力して下さい。")) asked_menu = true;
+      if (prompt && r.submenus > 0) r.shown.push_back({0, 0, 0, prompt});
       continue;
     }
     if (p.routine != "PrintMarkup") continue;
-    if (r.submenus == 1 && !p.text.empty()) r.steps.push_back(Placed(p));
+    if (r.submenus > 0) r.shown.push_back({p.x, p.y, p.colour, p.text});
+    if (in_item && !p.text.empty()) r.steps.push_back(Placed(p));
     if (p.text.empty() && empty == EmptyTexts::kLeftOut) continue;
     if (r.submenus == 0 && asked_menu) r.goal_texts.push_back(Placed(p));
-    if (r.submenus == 1) r.page_texts.push_back(Placed(p));
+    if (in_item) r.page_texts.push_back(Placed(p));
   }
   return r;
 }

@@ -20,20 +20,30 @@ std::vector<std::string> Fields(const std::string& line) {
   return f;
 }
 
+int CountStarting(const PlayerRun& run, const std::string& head) {
+  int n = 0;
+  for (const std::string& line : run.log) n += line.rfind(head, 0) == 0;
+  return n;
+}
+
 std::string Repeat(const std::string& token, int n) {
   std::string out;
   for (int i = 0; i < n; ++i) out += token + " ";
   return out;
 }
 
+std::optional<Print> PrintOf(const std::string& line) {
+  if (line.rfind("print\t", 0) != 0) return std::nullopt;
+  const std::vector<std::string> f = Fields(line);
+  if (f.size() < 6) return std::nullopt;
+  return Print{f[1], std::stod(f[2]), std::stod(f[3]), std::stod(f[4]), f[5]};
+}
+
 std::vector<Print> PrintsOf(const PlayerRun& run) {
   std::vector<Print> out;
   for (const std::string& line : run.log) {
-    if (line.rfind("print\t", 0) != 0) continue;
-    const std::vector<std::string> f = Fields(line);
-    if (f.size() < 6) continue;
-    Print p{f[1], std::stod(f[2]), std::stod(f[3]), std::stod(f[4]), f[5]};
-    if (p.y < kPageHeight) out.push_back(p);
+    const std::optional<Print> p = PrintOf(line);
+    if (p && p->y < kPageHeight) out.push_back(*p);
   }
   return out;
 }

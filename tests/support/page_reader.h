@@ -3,6 +3,7 @@
 // and the markup texts among them, and key scripts with repeated keys.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ std::vector<T> Tail(const std::vector<T>& v, size_t n) {
 // The tab-separated fields of one log line, empty ones kept.
 std::vector<std::string> Fields(const std::string& line);
 
+// How many log lines begin with `head` (fields joined by tabs).
+int CountStarting(const PlayerRun& run, const std::string& head);
+
 // `token` n times, each followed by a blank: a key script piece.
 std::string Repeat(const std::string& token, int n);
 
@@ -29,6 +33,8 @@ struct Print {
   double x, y, colour;
   std::string text;  // UTF-8
 };
+// The note one log line holds; none for a line of another operation.
+std::optional<Print> PrintOf(const std::string& line);
 // The notes of texts put on the page, in order; the measuring prints below
 // it left out.
 std::vector<Print> PrintsOf(const PlayerRun& run);

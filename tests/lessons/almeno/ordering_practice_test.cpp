@@ -22,11 +22,6 @@ int Submenus(const PlayerRun& run) {
 int Count(const PlayerRun& run, const std::string& line) {
   return static_cast<int>(std::count(run.log.begin(), run.log.end(), line));
 }
-// Lines that begin with `head`.
-int CountStarting(const PlayerRun& run, const std::string& head) {
-  return static_cast<int>(std::count_if(
-      run.log.begin(), run.log.end(), [&](const std::string& l) { return l.rfind(head, 0) == 0; }));
-}
 std::string Keys(const std::string& start, int waits) {
   std::string keys = start;
   for (int i = 0; i < waits; ++i) keys += " a";
