@@ -146,23 +146,3 @@ void ExpectEveryItem(const std::string& program, const std::string& topic_keys,
     ExpectItem(program, topic_keys, submenu, c);
   }
 }
-
-void ExpectGoalPage(const std::string& program, const std::string& topic_keys,
-                    const std::string& submenu, const std::vector<std::string>& aims) {
-  const PlayerRun run = RunPlayer(program, topic_keys);
-  std::vector<std::string> prints;
-  int submenus = 0, key_waits = 0;
-  for (const Print& p : PrintsOf(run)) {
-    prints.push_back(Placed(p));
-    submenus += p.text == Utf8(submenu);
-    key_waits += IsKeyWait(p);
-  }
-  std::vector<std::string> want = {"44 240 3 <めあて>"};
-  for (size_t i = 0; i < aims.size(); ++i) {
-    want.push_back("76 " + std::to_string(305 + 65 * i) + " 0 " + aims[i]);
-  }
-  want.push_back("16 666 0 " + submenu);
-  EXPECT_EQ(FirstOutOfOrder(prints, want), "");
-  EXPECT_EQ(submenus, 1);
-  EXPECT_EQ(key_waits, 0);
-}

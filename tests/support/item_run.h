@@ -94,9 +94,3 @@ ItemRun ExpectItem(const std::string& program, const std::string& topic_keys,
 // Each case checked as ExpectItem does, in one test.
 void ExpectEveryItem(const std::string& program, const std::string& topic_keys,
                      const std::string& submenu, const std::vector<ItemCase>& cases);
-
-// `program` from the main menu on `topic_keys`: the goal page, "<めあて>"
-// and the aims one under the other (Shift-JIS), then at once, with no key
-// wait, the submenu line `submenu` once.
-void ExpectGoalPage(const std::string& program, const std::string& topic_keys,
-                    const std::string& submenu, const std::vector<std::string>& aims);

@@ -84,6 +84,15 @@ int KeyWaits(const std::vector<Print>& prints) {
   return n;
 }
 
+int Submenus(const PlayerRun& run, const std::string& submenu) {
+  int n = 0;
+  for (const Print& p : PrintsOf(run)) {
+    n += p.routine == "DrawPlainText" && p.x == 16 && p.y == 666 && p.colour == 0 &&
+         p.text == Utf8(submenu);
+  }
+  return n;
+}
+
 std::vector<std::string> MarkupPrints(const std::vector<Print>& prints, EmptyTexts empty) {
   std::vector<std::string> out;
   for (const Print& p : prints) {

@@ -48,6 +48,10 @@ bool IsKeyWait(const Print& p);
 // How often the press-a-key prompt was put up.
 int KeyWaits(const std::vector<Print>& prints);
 
+// How often the submenu line `submenu` (Shift-JIS) was put up at its place,
+// the bottom left, in colour 0.
+int Submenus(const PlayerRun& run, const std::string& submenu);
+
 // Whether markup prints of an empty text count among the texts ("x y colour ").
 enum class EmptyTexts { kKept, kLeftOut };
 // "x y colour text" of the markup printer's notes, in order.

@@ -1,5 +1,5 @@
-// The numbers-below-zero topic: its entry and goal page, the thermometer
-// exercise, the signs and integers pages, and their figures.
+// The numbers-below-zero topic: the thermometer exercise, the signs and integers pages, and their
+// figures.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -42,27 +42,6 @@ size_t After(const std::vector<Print>& prints, const char* sjis, size_t before) 
   return at;
 }
 // ---- the topic entry ---------------------------------------------------------------
-
-TEST(BelowZeroTopic, GoalPageThenSubmenuWhichAsksAgainOutsideItsItemsAndLeavesOnNine) {
-  PlayerRun run = RunPlayer("almeno", "1 Enter 0 Enter 1 0 Enter 9 Enter 7 Enter");
-  EXPECT_EQ(run.ending, "program ended (status 0)");
-  const std::vector<Print> prints = PrintsOf(run);
-  // From the first menu to the first submenu.
-  size_t submenu = 0;
-  while (submenu < prints.size() && prints[submenu].text != Utf8(kSubmenu)) ++submenu;
-  std::vector<Print> goal_page(prints.begin() + After(prints, "番号を入力して下さい。", submenu),
-                               prints.begin() + submenu);
-  // The goal page comes at once, with no key wait, and the submenu under it.
-  const std::vector<std::string> want = {
-      "44 240 3 " + Utf8("<めあて>"),
-      "84 305 0 " + Utf8("1 -のついた数は、どんなことを表しているか考えよう。"),
-      "84 370 0 " + Utf8("2 負の数をふくめた数直線に数を表そう。"),
-  };
-  EXPECT_EQ(MarkupSince(goal_page, 0), want);
-  EXPECT_EQ(Count(prints, kSubmenu), 3);
-  EXPECT_EQ(KeyWaits(prints), 0);
-  EXPECT_EQ(Count(prints, "番号を入力して下さい。"), 2);  // back at the main menu
-}
 
 // ---- the thermometer exercise ----------------------------------------------------------
 

@@ -18,12 +18,6 @@ using namespace pellith_test;
 
 const char* const kSubmenu = "①交換、結合　②問9,10　③例9　④問11　⑤例10　⑥問12　⑦話しあおう　⑧終了";
 
-TEST(LawsMixedTopic, GoalPageThenTheSubmenuWithoutAKey) {
-  ExpectGoalPage("pellith", "4 Enter", kSubmenu,
-                 {"1　乗法の交換法則、結合法則を使って計算しよう。",
-                  "2　3つ以上の数の乗法、除法の計算をしよう。"});
-}
-
 TEST(LawsMixedTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
   ExpectEveryItem(
       "pellith", "4 Enter", kSubmenu,

@@ -19,11 +19,6 @@ using namespace pellith_test;
 
 const char* const kSubmenu = "①例6　②問6　③逆数　④問7　⑤説明　⑥例8　⑦問8　⑧終了";
 
-TEST(ReciprocalFractionTopic, GoalPageThenTheSubmenuWithoutAKey) {
-  ExpectGoalPage("pellith", "3 Enter", kSubmenu,
-                 {"1　分数をふくむ乗法の計算をしよう。", "2　逆数を使って、除法の計算をしよう。"});
-}
-
 TEST(ReciprocalFractionTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
   ExpectEveryItem(
       "pellith", "3 Enter", kSubmenu,

@@ -148,15 +148,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  Menu()}}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST(AdditionLawsTopic, GoalPageThenTheSubmenuWhichRefusesNumbersOutsideIt) {
-  const ItemRun r = RunItem("torvane", "5 Enter 0 Enter 7 Enter - 2 Enter Enter 6 Enter", kSubmenu);
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.goal_texts, Utf8All({"44 240 3 <めあて>", "76 305 0 ①加法の計算法則を考えよう。",
-                                   "76 370 0 ②3つ以上の数の加法を工夫して計算しよう。"}));
-  EXPECT_EQ(r.submenus, 5);
-  EXPECT_EQ(Texts(r.shown).back(), Utf8("8　終了"));  // the main menu again
-}
-
 TEST(AdditionLawsTopic, PagesBlankTheirAreaAndLeaveThePenWidthOfTheirMarks) {
   struct Case {
     const char* keys;

@@ -1,6 +1,5 @@
 // Torvane's addition topic: every submenu item driven from the main menu
-// through all its keys back to the submenu, the goal page, the drill's
-// examples, and the generator of its sums.
+// through all its keys back to the submenu, the drill's examples, and the generator of its sums.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -98,21 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
                  .last_texts = {"874 150 5 =+2", "604 220 0 (6) (+4)+(-10)", "680 270 0 =-(10-4)",
                                 "901 270 5 =-6"}}),
     ItemCaseName);
-
-TEST(AdditionTopic, GoalPageThenSubmenuUntilItsLastItem) {
-  // 0, 9 and an empty entry ask again; 8 goes back to the main menu.
-  const ItemRun r = RunItem("torvane", "1 Enter 0 Enter 9 Enter Enter 8 Enter", kSubmenu,
-                            "12:00:00", EmptyTexts::kLeftOut);
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.submenus, 4);
-  EXPECT_EQ(r.key_waits, 0);
-  EXPECT_EQ(r.goal_texts,
-            Utf8All({"44 240 3 <めあて>", "76 305 0 数直線を使って、正負の数の加法を調べよう。",
-                     "76 370 0 ※加法…たし算のこと"}));
-  int menus = 0;
-  for (const Print& p : PrintsOf(r.run)) menus += p.text == Utf8("番号を入力して下さい。");
-  EXPECT_EQ(menus, 2);
-}
 
 // The signed value of a term text such as "+3" or "-7".
 int Value(const std::string& text) {

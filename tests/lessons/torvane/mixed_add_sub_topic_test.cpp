@@ -70,16 +70,6 @@ INSTANTIATE_TEST_SUITE_P(EveryFixedItem, MixedAddSubItems,
                                                       Menu()}}),
                          [](const auto& test) { return std::string(test.param.name); });
 
-TEST(MixedAddSubTopic, GoalPageThenTheSubmenuWhichRefusesNumbersOutsideIt) {
-  const ItemRun r = RunMixed("0 Enter 6 Enter - 1 Enter Enter 5 Enter");
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.goal_texts, Utf8All({"44 240 3 <めあて>",
-                                   "76 305 0 ①加法と減法の混じった式の計算ができるようになろう。",
-                                   "76 370 0 ②かっこのない式の計算を考えよう。"}));
-  EXPECT_EQ(r.submenus, 5);
-  EXPECT_EQ(Texts(r.shown).back(), Utf8("8　終了"));  // the main menu again
-}
-
 // Expected lines built at run time, their texts in UTF-8 and kept here
 // (Want holds pointers).
 struct Lines {

@@ -154,17 +154,6 @@ INSTANTIATE_TEST_SUITE_P(EveryFixedItem, TermsItems,
                                                       Menu()}}),
                          [](const auto& test) { return test.param.name; });
 
-TEST(TermsTopic, GoalPageThenTheSubmenuWhichRefusesNumbersOutsideIt) {
-  const ItemRun r = RunTerms("0 Enter 8 Enter - 1 Enter Enter 1 / 2 Enter 1 4 / 2 Enter");
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.goal_texts,
-            Utf8All({"44 240 3 <めあて>", "76 305 0 ①正の符号をつけずに表した式の計算をしよう。",
-                     "76 370 0 ②項、正の項、負の項がいえるようになろう。"}));
-  // Asked six times; 14/2 is 7 and goes back to the main menu.
-  EXPECT_EQ(r.submenus, 6);
-  EXPECT_EQ(Texts(r.shown).back(), Utf8("8　終了"));
-}
-
 // The whole numbers of an expression text such as "-5+3-7": "-5", "+3", "-7".
 std::vector<int> Terms(const std::string& expression) {
   std::vector<int> terms;
