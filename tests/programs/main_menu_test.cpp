@@ -215,11 +215,9 @@ std::vector<std::string> Screens(const PlayerRun& run, const ProgramCase& p) {
   return out;
 }
 
-// A number typed key by key, then Enter.
+// A number typed key by key, then Enter, and a blank for the keys after it.
 std::string Number(int n) {
-  std::string keys;
-  for (char digit : std::to_string(n)) keys += std::string(1, digit) + " ";
-  return keys + "Enter ";
+  return NumberKeys(n) + " ";
 }
 
 // Every program of the list, read against its row above: one without a row

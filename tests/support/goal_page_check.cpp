@@ -10,13 +10,6 @@
 
 namespace {
 
-// The digits of `n` as keys, each followed by a blank.
-std::string Digits(int n) {
-  std::string keys;
-  for (char digit : std::to_string(n)) keys += std::string(1, digit) + " ";
-  return keys;
-}
-
 const char* const kMenuPrompt = "番号を入力して下さい。";
 
 }  // namespace
@@ -26,14 +19,14 @@ void ExpectGoalPage(const std::string& program, const GoalPageCase& c) {
   ASSERT_NE(description, nullptr) << program;
   const int items = CountChoices(Utf8(c.submenu));
   ASSERT_GE(items, 2) << c.submenu;
-  const std::vector<std::string> refused = {"0 Enter",     Digits(items + 1) + "Enter",
+  const std::vector<std::string> refused = {"0 Enter",     DigitKeys(items + 1) + "Enter",
                                             "- 1 Enter",   "Enter",
-                                            "1 / 2 Enter", Digits(items) + ". 5 Enter"};
-  std::string keys = Digits(c.topic) + "Enter ";
+                                            "1 / 2 Enter", DigitKeys(items) + ". 5 Enter"};
+  std::string keys = DigitKeys(c.topic) + "Enter ";
   for (const std::string& choice : refused) keys += choice + " ";
   if (!c.by_value.empty()) keys += c.by_value + " ";
   keys +=
-      Digits(2 * items) + "/ 2 Enter " + NumberKeys(static_cast<int>(description->items.size()));
+      DigitKeys(2 * items) + "/ 2 Enter " + NumberKeys(static_cast<int>(description->items.size()));
   SCOPED_TRACE(keys);
   const ItemRun r = RunItem(program, keys, c.submenu);
   EXPECT_EQ(r.run.ending, "program ended (status 0)");

@@ -1,12 +1,23 @@
 #include "item_run.h"
 
 #include <iterator>
+#include <sstream>
 
 #include "page_reader.h"
 
 std::ostream& operator<<(std::ostream& out, const Shown& s) {
   if (s.IsPrompt()) return out << s.text;
   return out << s.x << " " << s.y << " " << s.colour << " " << s.text;
+}
+
+std::vector<std::string> ShownLines(const std::vector<Shown>& shown) {
+  std::vector<std::string> lines;
+  for (const Shown& s : shown) {
+    std::ostringstream line;
+    line << s;
+    lines.push_back(line.str());
+  }
+  return lines;
 }
 
 ItemRun RunItem(const std::string& program, const std::string& keys, const std::string& submenu,

@@ -23,6 +23,8 @@ struct Shown {
   bool IsPrompt() const { return text == "KEY" || text == "NEXT" || text == "MENU"; }
 };
 std::ostream& operator<<(std::ostream& out, const Shown& s);
+// Each thing shown as one line: "x y colour text", or the prompt's name.
+std::vector<std::string> ShownLines(const std::vector<Shown>& shown);
 
 struct ItemRun {
   PlayerRun run;

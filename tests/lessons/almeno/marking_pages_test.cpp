@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -237,9 +236,7 @@ class AnswerPagesTest : public HeadlessTest {
     return LLT;
   }
   static std::string Placed(float x, float y, float colour, const std::string& sjis) {
-    std::ostringstream s;
-    s << double(x) << "," << double(y) << "," << double(colour) << " " << Utf8(sjis);
-    return s.str();
+    return ::Placed({"PrintMarkup", x, y, colour, Utf8(sjis)});
   }
   // `sjis` centred over x with its top at y.
   std::string Centred(float x, float y, float colour, const std::string& sjis) {
@@ -249,12 +246,9 @@ class AnswerPagesTest : public HeadlessTest {
   // (25 below the line at y 320) left out.
   std::vector<std::string> Steps() {
     std::vector<std::string> out;
-    for (const LoggedOp& op : PagePrints()) {
-      if (op.text == Utf8("何かキーを押して下さい。")) out.push_back("key");
-      if (op.face != "PrintMarkup" || op.nums[1] == 345) continue;
-      std::ostringstream s;
-      s << op.nums[0] << "," << op.nums[1] << "," << op.nums[2] << " " << op.text;
-      out.push_back(s.str());
+    for (const Print& p : PrintsOf(Log())) {
+      if (IsKeyWait(p)) out.push_back("key");
+      if (p.routine == "PrintMarkup" && p.y != 345) out.push_back(::Placed(p));
     }
     return out;
   }

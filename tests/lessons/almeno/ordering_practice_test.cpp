@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "page_reader.h"
 
 namespace almeno {
@@ -65,23 +66,12 @@ TEST(OrderingPracticeAnswers, BothPagesLayoutAndRevealOrder) {
   // Item 1: page 1, then page 2 without the submenu between them. Every text
   // on the page, "x y colour text", "KEY" for each wait and "MENU" for the
   // submenu's prompt.
-  const PlayerRun run = RunPlayer("almeno", Keys("5 Enter 1 Enter", 12));
-  std::vector<std::string> events;
-  bool on_page = false;
-  for (const std::string& line : run.log) {
-    const auto f = Fields(line);
-    if (f[0] != "print" || f.size() < 6) continue;
-    if (f[1] == "DrawPlainText" && f[2] == "16" && f[3] == "666") {
-      if (on_page) events.push_back("MENU");
-      continue;
-    }
-    if (f[5] == Utf8("練習問題 解答")) on_page = true;
-    if (!on_page) continue;
-    if (f[1] == "DrawPlainText" && f[2] == "128" && f[3] == "666") events.push_back("KEY");
-    if (f[1] == "PrintMarkup" && std::stod(f[3]) < 900) {
-      events.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
-    }
-  }
+  const ItemRun r = RunItem("almeno", Keys("5 Enter 1 Enter", 12), kSubmenu);
+  std::vector<std::string> events = ShownLines(r.shown);
+  // From the title cell's text on.
+  events.erase(events.begin(), std::find_if(events.begin(), events.end(), [](const std::string& e) {
+                 return e.ends_with(Utf8(" 練習問題 解答"));
+               }));
   // The title cell's text and the number cells' digits are centred in them;
   // the line's own labels show where it stands (Y_a(31) 260, then 490).
   const std::vector<std::vector<std::string>> steps = {
