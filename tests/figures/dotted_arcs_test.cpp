@@ -10,11 +10,10 @@
 
 namespace {
 
-class FigureLabelTest : public HeadlessTest {
+class FigureLabelTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     FE_SETDRAWWIDTH(10);
   }
   // Width of a label as the markup printer measures it.

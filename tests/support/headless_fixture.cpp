@@ -28,6 +28,12 @@ void HeadlessTest::Keys(const std::string& script) {
   backend_->AddKeys(ParseKeyScript(script));
 }
 
+void StartedPageTest::SetUp() {
+  HeadlessTest::SetUp();
+  StartUp();
+  ClearLog();
+}
+
 std::vector<LoggedOp> HeadlessTest::Ops(const std::string& name) {
   std::vector<LoggedOp> out;
   for (const LoggedOp& op : Log()) {

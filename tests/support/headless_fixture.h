@@ -40,6 +40,13 @@ class HeadlessTest : public ::testing::Test {
   std::unique_ptr<HeadlessBackend> backend_;
 };
 
+// A fresh page in the start-up state of every program, its log empty: where
+// most tests of the printers, figures and pages begin.
+class StartedPageTest : public HeadlessTest {
+ protected:
+  void SetUp() override;
+};
+
 // UTF-8 of a Shift-JIS text, for readable assertions.
 std::string Utf8(const std::string& sjis);
 

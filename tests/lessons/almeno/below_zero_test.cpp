@@ -146,13 +146,8 @@ TEST(ThermometerPage, FirstExampleOfEveryVisitIsAboveZeroLaterOnesTakeEitherSign
 
 // ---- pages driven directly -----------------------------------------------------------------
 
-class BelowZeroPagesTest : public HeadlessTest {
+class BelowZeroPagesTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   std::vector<std::string> Lines(double colour) {
     std::vector<std::string> out;
     for (const LoggedOp& op : Ops("line")) {

@@ -224,12 +224,8 @@ TEST(MarkingPages, AScriptShortOfTheEndNeverReachesTheSubmenu) {
 
 // ---- the answer pages, step by step ---------------------------------------------
 
-class AnswerPagesTest : public HeadlessTest {
+class AnswerPagesTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
   float Width(const std::string& sjis) {
     A_s = sjis;
     MeasureMarkupWidth();

@@ -20,13 +20,8 @@ namespace almeno {
 
 namespace {
 
-class MarkingTest : public HeadlessTest {
+class MarkingTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   // The width the printer gives a label.
   float Width(const char* sjis) {
     A_s = sjis;

@@ -221,13 +221,8 @@ INSTANTIATE_TEST_SUITE_P(EveryItem, OrderAbsoluteItems, ::testing::ValuesIn(kIte
 
 // ---- the figures, against the operation log -------------------------------------
 
-class OrderAbsoluteFigures : public HeadlessTest {
+class OrderAbsoluteFigures : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   std::vector<std::string> Lines(const std::string& name) {
     std::vector<std::string> out;
     for (const LoggedOp& op : Ops(name)) {

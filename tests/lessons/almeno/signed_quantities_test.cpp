@@ -253,13 +253,7 @@ TEST(SignedQuantitiesExamples, ScoresAgainstTheTargetOf80) {
 
 // ---- the generators over many draws -------------------------------------------
 
-class SignedQuantitiesNumbers : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class SignedQuantitiesNumbers : public StartedPageTest {};
 
 TEST_F(SignedQuantitiesNumbers, IncomeExpenseCoversEveryAmountAndBothSigns) {
   std::set<std::string> seen;
@@ -316,13 +310,8 @@ TEST_F(SignedQuantitiesNumbers, DifferenceTextsCarryTheirSign) {
 
 // ---- the figures ------------------------------------------------------------------
 
-class SignedQuantitiesFigures : public HeadlessTest {
+class SignedQuantitiesFigures : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   std::vector<std::vector<double>> Nums(const std::string& op) {
     std::vector<std::vector<double>> out;
     for (const LoggedOp& o : Ops(op)) out.push_back(o.nums);

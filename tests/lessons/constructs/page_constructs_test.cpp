@@ -22,13 +22,8 @@
 
 namespace {
 
-class PageConstructsTest : public HeadlessTest {
+class PageConstructsTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   // x, y and colour of each markup print on the page, with its text.
   struct Print {
     double x, y, colour;

@@ -36,12 +36,10 @@ DrillExample PositiveResult() {
   return Sum(2, true);
 }
 
-class SignAbsResultDrillTest : public HeadlessTest {
+class SignAbsResultDrillTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
+    StartedPageTest::SetUp();
     g_made[0] = g_made[1] = g_made[2] = 0;
   }
   // "x y colour text" of every markup print on the page.

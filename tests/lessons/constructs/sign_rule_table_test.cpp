@@ -16,12 +16,10 @@ void KeepCorner(int number, float x, float y) {
   g_corners.push_back({static_cast<float>(number), x, y});
 }
 
-class SignRuleTableTest : public HeadlessTest {
+class SignRuleTableTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
+    StartedPageTest::SetUp();
     g_corners.clear();
   }
 };

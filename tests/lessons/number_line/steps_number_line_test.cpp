@@ -19,13 +19,8 @@
 
 namespace {
 
-class StepsTest : public HeadlessTest {
+class StepsTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   // The line at y, then a clean log.
   void LineAt(float y) {
     Y_a(31) = y;

@@ -31,13 +31,11 @@ struct Placed {
   std::string text;
 };
 
-class DrillsTest : public HeadlessTest {
+class DrillsTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     PaRandomize(11);
-    ClearLog();
   }
   std::vector<Placed> Markup() {
     std::vector<Placed> out;

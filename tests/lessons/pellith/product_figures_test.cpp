@@ -21,11 +21,10 @@ using pellith::OppositeAdditionArrows;
 using pellith::ProductPatternStep;
 using pellith::RepeatedAdditionArrows;
 
-class ProductFiguresTest : public HeadlessTest {
+class ProductFiguresTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     Y_a(31) = 280;
     pellith::StepsNumberLine();
     ClearLog();

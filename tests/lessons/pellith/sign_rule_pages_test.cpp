@@ -14,14 +14,7 @@
 
 namespace {
 
-class SignRulePagesTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
-};
+class SignRulePagesTest : public StartedPageTest {};
 
 TEST_F(SignRulePagesTest, TablesFillTheirAnswerCellsOnePerKey) {
   struct Case {

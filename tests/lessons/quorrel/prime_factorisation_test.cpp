@@ -201,13 +201,7 @@ TEST(PrimesPage, TheSieveStrikesTheMultiplesOfTwoThreeFiveAndSevenOneKeyEach) {
 namespace quorrel {
 namespace {
 
-class FactorNumberTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class FactorNumberTest : public StartedPageTest {};
 
 TEST_F(FactorNumberTest, AnswersOfTheExampleFromItsExponents) {
   struct Case {

@@ -199,14 +199,7 @@ TEST(MagicSquareAnswers, EveryOpenCellEndsWithItsValueAndEveryLineAddsUpToSix) {
 namespace quorrel {
 namespace {
 
-class ReviewFigureTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
-};
+class ReviewFigureTest : public StartedPageTest {};
 
 TEST_F(ReviewFigureTest, NumberLineFromMinusSixToSixWithItsPoints) {
   Y_a(31) = 0;

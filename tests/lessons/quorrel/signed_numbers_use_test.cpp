@@ -149,13 +149,7 @@ TEST(SignedNumbersUseTopic, PagesThatSetTheWidthFiveLeaveItToTheNextPage) {
 namespace quorrel {
 namespace {
 
-class SignedNumbersUseTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class SignedNumbersUseTest : public StartedPageTest {};
 
 TEST_F(SignedNumbersUseTest, JumpRopeRecordsWithTheirSumsAndMeans) {
   T(8) = 99;  // not one of the records: kept

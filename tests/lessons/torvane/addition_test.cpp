@@ -143,13 +143,7 @@ TEST(AdditionTopic, DrillAsksSignThenAbsoluteValueThenResultOfItsOwnSums) {
   }
 }
 
-class SumGenerator : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class SumGenerator : public StartedPageTest {};
 
 TEST_F(SumGenerator, TermsAreSignedDigitsAndTheSumIsNeverZero) {
   PaRandomize(7);

@@ -64,13 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                            "680 510 0 =-(ﾀ9/30ﾀ-ﾀ5/30ﾀ)", "948 510 5 =-ﾀ4/30ﾀ=-ﾀ2/15ﾀ"}}),
     ItemCaseName);
 
-class WorkedSums : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class WorkedSums : public StartedPageTest {};
 
 // The sign rotation value that gives the sign pattern p (1 ++, 2 -+, 3 --,
 // 4 +-) to the next example.

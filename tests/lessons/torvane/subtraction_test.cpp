@@ -116,13 +116,7 @@ TEST(SubtractionTopic, DrillDrawsItsBoxesWithPenWidthFive) {
   EXPECT_EQ(boxes, 2);
 }
 
-class SubtractionGenerator : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class SubtractionGenerator : public StartedPageTest {};
 
 std::string Bracketed(float v) {
   return (v > 0 ? "(+" : "(") + std::to_string(int(v)) + ")";

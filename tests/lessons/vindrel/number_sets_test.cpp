@@ -111,11 +111,10 @@ TEST(NumberSetsTopic, ATypedFractionIsShownAsItsExactValueRounded) {
 
 // ---- the rows of the four operations, in-process -----------------------------
 
-class OperationRows : public HeadlessTest {
+class OperationRows : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     OperationBoxes();
     ClearLog();
   }
@@ -364,13 +363,8 @@ TEST_F(OperationRows, ARefusedSecondNumberLeavesTheFirstInItsBoxes) {
 
 // ---- the sets figure ----------------------------------------------------------------
 
-class SetsFigure : public HeadlessTest {
+class SetsFigure : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   std::vector<std::string> Boxes() {
     std::vector<std::string> out;
     for (const LoggedOp& op : Ops("box")) out.push_back(op.Line());

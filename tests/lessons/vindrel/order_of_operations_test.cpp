@@ -192,13 +192,7 @@ TEST(OrderOfOperationsTopic, TheLawInLettersDrawsWithThePenItFinds) {
 
 // ---- the generators, in-process under the fixed clock ----------------------
 
-class OperationNumbers : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class OperationNumbers : public StartedPageTest {};
 
 std::string Text(float v) {
   return std::to_string(static_cast<int>(v));

@@ -132,11 +132,10 @@ TEST(PowersTopic, AnEmptyExponentChangesNothingPrintedAfterIt) {
 
 // ---- the generators, in-process under the fixed clock ----------------------
 
-class PowerNumbers : public HeadlessTest {
+class PowerNumbers : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     FMAESU = 0;
   }
 };
