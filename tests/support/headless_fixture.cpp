@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <fstream>
 
+#include "globals.h"
 #include "page_reader.h"
 #include "program.h"
+#include "shell.h"
 #include "test_files.h"
 
 void HeadlessTest::SetUp() {
@@ -64,6 +66,12 @@ int HeadlessTest::KeyWaits() {
 
 std::vector<std::string> HeadlessTest::MarkupPrints() {
   return ::MarkupPrints(PrintsOf(Log()));
+}
+
+float HeadlessTest::MarkupWidth(const std::string& sjis) {
+  A_s = sjis;
+  MeasureMarkupWidth();
+  return LLT;
 }
 
 std::string Utf8(const std::string& sjis) {

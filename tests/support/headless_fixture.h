@@ -35,6 +35,9 @@ class HeadlessTest : public ::testing::Test {
   int KeyWaits();
   // "x y colour text" of the markup printer's texts on the page, in order.
   std::vector<std::string> MarkupPrints();
+  // The width the markup printer gives `sjis` (its measuring prints go to
+  // the log, below the page).
+  float MarkupWidth(const std::string& sjis);
 
  private:
   std::unique_ptr<HeadlessBackend> backend_;
