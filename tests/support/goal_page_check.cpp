@@ -64,7 +64,7 @@ void ExpectGoalPage(const std::string& program, const GoalPageCase& c) {
                               : std::vector<std::string>{});
 
   // The main menu once before the topic and once after it, the same each
-  // time: every print up to its prompt.
+  // time: every print up to its prompt, the title first and nowhere else.
   std::vector<std::string> prints;
   std::vector<size_t> prompts;
   for (const Print& p : PrintsOf(r.run)) {
@@ -72,6 +72,7 @@ void ExpectGoalPage(const std::string& program, const GoalPageCase& c) {
     prints.push_back(Placed(p));
   }
   ASSERT_EQ(prompts.size(), 2u);
+  EXPECT_EQ(std::count(prints.begin(), prints.end(), prints.front()), 2);
   const size_t length = prompts[0] + 1;
   ASSERT_GE(prompts[1] + 1, 2 * length);
   EXPECT_EQ(std::vector<std::string>(prints.begin() + prompts[1] + 1 - length,
