@@ -9,13 +9,8 @@
 
 namespace {
 
-class AngleMarksTest : public HeadlessTest {
+class AngleMarksTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   // Vertex (400, 300), ray 1 to the right, ray 2 straight up.
   void QuarterAngle() { ZX0 = 400, ZY0 = 300, ZX1 = 500, ZY1 = 300, ZX2 = 400, ZY2 = 200; }
 };

@@ -5,14 +5,7 @@
 
 namespace {
 
-class PointOnArcTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
-};
+class PointOnArcTest : public StartedPageTest {};
 
 TEST_F(PointOnArcTest, PointsOfTheHalfEllipse) {
   struct Case {

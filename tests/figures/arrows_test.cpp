@@ -8,11 +8,10 @@
 
 namespace {
 
-class ArrowTest : public HeadlessTest {
+class ArrowTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     FE_SETDRAWWIDTH(10);
     YA = 0;
   }

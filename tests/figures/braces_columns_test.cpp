@@ -14,11 +14,11 @@ class BracesColumnsTest : public FigureTest {
     FigureTest::SetUp();
     KAKKO = 0;
   }
+  // The markup printer's width of `markup`, its measuring left out of the log.
   float Width(const std::string& markup) {
-    A_s = markup;
-    MeasureMarkupWidth();
+    const float width = MarkupWidth(markup);
     ClearLog();
-    return LLT;
+    return width;
   }
 };
 

@@ -10,18 +10,11 @@
 
 namespace {
 
-class FigureLabelTest : public HeadlessTest {
+class FigureLabelTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     FE_SETDRAWWIDTH(10);
-  }
-  // Width of a label as the markup printer measures it.
-  float Width(const std::string& text) {
-    A_s = text;
-    MeasureMarkupWidth();
-    return LLT;
   }
   void ExpectLabelAt(const std::string& text, double x, double y, double colour,
                      const char* printer = "PrintMarkup") {
@@ -56,7 +49,7 @@ class LabelTest : public FigureLabelTest {
 };
 
 TEST_F(LabelTest, PushedAlongTheBisectorAndBeyondItsAnchor) {
-  const float w = Width("12");
+  const float w = MarkupWidth("12");
   // Bisector up and to the right: anchor (314.14, 285.86).
   Label("12", 0, 20);
   ExpectLabelAt("12", 314.14 - w * 0.1464, 248.3, 3);
@@ -69,7 +62,7 @@ TEST_F(LabelTest, PushedAlongTheBisectorAndBeyondItsAnchor) {
 }
 
 TEST_F(LabelTest, FourMainDirectionsAroundTheAnchor) {
-  const float w = Width("7");
+  const float w = MarkupWidth("7");
   struct Case {
     float x1, y1, x2, y2;  // ray points round the vertex (300, 300)
     double x, y;           // expected top-left of the label
@@ -116,7 +109,7 @@ TEST_F(LabelTest, FractionLabelsStandTallerAndTheMarkIsSoughtByCharacter) {
 }
 
 TEST_F(LabelTest, ShiftBoldAndTheResetsAfterEachLabel) {
-  const float w = Width("12");
+  const float w = MarkupWidth("12");
   AAAX = 5;
   AAAY = 23;
   MU_DO = 1;
@@ -199,7 +192,7 @@ class DottedArcTest : public FigureLabelTest {
 };
 
 TEST_F(DottedArcTest, ArcAboveTheChordFromP1OverTheTopToP0) {
-  const float w = Width("2");
+  const float w = MarkupWidth("2");
   Arc(100, 300, 300, 300, 50, -1, 2, "2");
   auto dots = Dots();
   ASSERT_EQ(dots.size(), 91u);
@@ -227,7 +220,7 @@ TEST_F(DottedArcTest, ArcAboveTheChordFromP1OverTheTopToP0) {
 }
 
 TEST_F(DottedArcTest, ClockwiseSideLiesBelowARightwardChord) {
-  const float w = Width("2");
+  const float w = MarkupWidth("2");
   Arc(100, 300, 300, 300, 50, 1, 2, "2");
   auto dots = Dots();
   ASSERT_EQ(dots.size(), 91u);
@@ -244,7 +237,7 @@ TEST_F(DottedArcTest, ClockwiseSideLiesBelowARightwardChord) {
 }
 
 TEST_F(DottedArcTest, UnderStepArrowsTheLabelDropsByTheShift) {
-  const float w = Width("3");
+  const float w = MarkupWidth("3");
   AAAY = 23;
   Arc(100, 300, 300, 300, 20, 1, 5, "3");
   ExpectLabelAt("3", 200 - w / 2, 320 + 23, 3);
@@ -272,7 +265,7 @@ TEST_F(DottedArcTest, FlatArcDotsCrowdTowardsTheEnds) {
     EXPECT_NEAR(dots[k].x, xs[k], 0.05) << k;
     EXPECT_NEAR(dots[k].y, 300, 1e-3) << k;
   }
-  ExpectLabelAt("5", 180 - Width("5") / 2, 300 - 44, 3);
+  ExpectLabelAt("5", 180 - MarkupWidth("5") / 2, 300 - 44, 3);
 }
 
 TEST_F(DottedArcTest, DotCountIsWholeStepsOverTheHalf) {
@@ -323,7 +316,7 @@ TEST_F(DottedArcTest, PartialArcAndItsLabel) {
 }
 
 TEST_F(DottedArcTest, HoukouZeroPutsTheLabelInsideTheArc) {
-  const float w = Width("4");
+  const float w = MarkupWidth("4");
   Arc(100, 300, 300, 300, 50, 0, 10, "4");
   EXPECT_NEAR(Dots()[9].y, 250, 0.01);      // the arc as for -1
   ExpectLabelAt("4", 200 - w / 2, 250, 3);  // below its top, towards the chord
@@ -340,7 +333,7 @@ TEST_F(DottedArcTest, StepOfZeroOrLessDrawsNoDotsButTheLabel) {
   for (float haba : {0.0f, -5.0f}) {
     Arc(100, 300, 300, 300, 50, -1, haba, "6");
     EXPECT_TRUE(Dots().empty()) << haba;
-    ExpectLabelAt("6", 200 - Width("6") / 2, 250 - 44, 3);
+    ExpectLabelAt("6", 200 - MarkupWidth("6") / 2, 250 - 44, 3);
   }
 }
 

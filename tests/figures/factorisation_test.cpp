@@ -95,12 +95,8 @@ TEST(PrimeFactoriseTest, ZeroHasNoFactorsAndReturns) {
 
 // ---- the ladder ------------------------------------------------------------
 
-class LadderTest : public HeadlessTest {
+class LadderTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
   void Ladder(float number, float xtake, float ytake, float nasi) {
     SOSU = number;
     PrimeFactorise();

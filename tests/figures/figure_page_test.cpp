@@ -10,13 +10,8 @@
 
 namespace {
 
-class FigurePageTest : public HeadlessTest {
+class FigurePageTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   void Arrow(float x0, float y0, float x1, float y1, float muki, float heads, float size,
              float colour, int width) {
     FE_SETDRAWWIDTH(width);

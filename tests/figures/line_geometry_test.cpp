@@ -5,14 +5,7 @@
 
 namespace {
 
-class LineGeometryTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
-};
+class LineGeometryTest : public StartedPageTest {};
 
 TEST_F(LineGeometryTest, PerpendicularFootOnObliqueVerticalAndHorizontalLines) {
   AX = 0, AY = 0, BX = 100, BY = 100, CX = 100, CY = 0;

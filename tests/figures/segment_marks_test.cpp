@@ -8,12 +8,10 @@
 
 namespace {
 
-class SegmentMarksTest : public HeadlessTest {
+class SegmentMarksTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
+    StartedPageTest::SetUp();
     AX = 100, AY = 200, BX = 300, BY = 200;
     A = 1, B = 1;
     CCC2 = 3;

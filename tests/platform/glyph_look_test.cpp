@@ -6,11 +6,10 @@
 
 namespace {
 
-class GlyphLookTest : public HeadlessTest {
+class GlyphLookTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     FE_SETFONTNAME("ゴシック");
     FE_SETFONTSIZE(16);
   }

@@ -15,12 +15,8 @@
 
 namespace {
 
-class ShapesTest : public HeadlessTest {
+class ShapesTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
   const Page& page() { return backend().page(); }
   Ink AllInk() { return InkIn(page(), 0, 0, kPageWidth, kPageHeight); }
 };

@@ -1,27 +1,25 @@
-// Every program driven through the player: the menu, every topic's
-// submenu, the way back, and the end.
+// Every program driven through the player: the menu, every topic's goal
+// page and submenu, the way back, and the end.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
 
+#include "goal_page_check.h"
 #include "headless_fixture.h"
+#include "page_reader.h"
 #include "program_cases.h"
+#include "program_items.h"
 
 namespace {
-
-struct Topic {
-  int number;           // its item on the main menu
-  const char* submenu;  // the submenu line, Shift-JIS
-  int items;
-};
 
 struct ProgramCase {
   const char* name;
   const char* title;
   std::vector<const char*> items;
   int empty_item;  // 0: none
-  std::vector<Topic> topics;
+  // Every topic, in menu order: its goal page and its submenu.
+  std::vector<GoalPageCase> topics;
 };
 
 const ProgramCase kPrograms[] = {
@@ -30,53 +28,160 @@ const ProgramCase kPrograms[] = {
      {"1　0より小さい数", "2　正の数・負の数で量を表すこと", "3　数の大小", "4　数直線を使って",
       "5　練習問題", "6　", "7　終了"},
      6,
-     {{1, "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了", 9},
-      {2, "①標高　②収入　③年後前　④基準との違い　⑤問3　⑥言い換え　⑦問4　⑧終了", 8},
-      {3, "①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了", 7},
-      {4, "①数直線で　②問6　③終了", 3},
-      {5, "練習問題 ①1,2,3　②4,5　③終了", 3}}},
+     {
+         {.name = "BelowZero",
+          .topic = 1,
+          .goal = {"44 240 3 <めあて>",
+                   "84 305 0 1 -のついた数は、どんなことを表しているか考えよう。",
+                   "84 370 0 2 負の数をふくめた数直線に数を表そう。"},
+          .submenu =
+              "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了"},
+         {.name = "SignedQuantities",
+          .topic = 2,
+          .goal = {"44 240 3 <めあて>", "76 305 0 次の①,②を正の数、負の数を使って表そう。",
+                   "76 365 0 ① 反対の性質をもつ量", "76 425 0 ② 基準からの増減や過不足"},
+          .submenu = "①標高　②収入　③年後前　④基準との違い　⑤問3　⑥言い換え　⑦問4　⑧終了",
+          .clears = true},
+         {.name = "OrderAbsoluteValue",
+          .topic = 3,
+          .goal = {"44 240 3 <めあて>", "76 305 0 1 絶対値の意味を理解しよう。",
+                   "76 370 0 2 数直線を使って、数の大小関係を調べよう。"},
+          .submenu = "①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了",
+          .clears = true},
+         {.name = "NumberLineSteps",
+          .topic = 4,
+          .goal = {"44 240 3 <めあて>",
+                   "76 305 0 数直線を使って、ある数より大きい数や小さい数を求めよう。"},
+          .submenu = "①数直線で　②問6　③終了"},
+         {.name = "OrderingPracticeAnswers", .topic = 5, .submenu = "練習問題 ①1,2,3　②4,5　③終了"},
+     }},
     {"torvane",
      "Torvane",
      {"1　加法", "2　小数、分数", "3　減法", "4　正の数に符号をつけない計算、項",
       "5　工夫した計算、計算法則", "6　加減混合", "7　練習問題", "8　終了"},
      0,
-     {{1, "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了", 8},
-      {2, "①小数の計算　②～④分数の計算　⑤問4　⑥終了", 6},
-      {3, "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了", 7},
-      {4, "①+なし例　②練習　③練習()なし　④問7　⑤項　⑥項練習　⑦終了", 7},
-      {5, "①計算法則　②③計算の工夫　④まとめ　⑤問9　⑥終了", 6},
-      {6, "①()のない式への変形　②計算　③例７　④問１０　⑤終了", 5},
-      {7, "練習問題  ①,②,③解答　　④終了", 4}}},
+     {
+         {.name = "Addition",
+          .topic = 1,
+          .goal = {"44 240 3 <めあて>", "76 305 0 数直線を使って、正負の数の加法を調べよう。",
+                   "76 370 0 ※加法…たし算のこと"},
+          .submenu = "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了",
+          .clears = true},
+         // 6/3 is item 2, the fractions' page of eleven keys.
+         {.name = "DecimalsFractions",
+          .topic = 2,
+          .goal = {"44 240 3 <めあて>", "76 305 0 小数や分数の加法を考えよう。"},
+          .submenu = "①小数の計算　②～④分数の計算　⑤問4　⑥終了",
+          .clears = true,
+          .by_value = "6 / 3 Enter " + Repeat("a", 11),
+          .by_value_waits = 11},
+         {.name = "Subtraction",
+          .topic = 3,
+          .goal = {"44 240 3 <めあて>", "76 305 0 正負の数の減法の計算のしかたを考えよう。",
+                   "76 370 0 ※減法…ひき算のこと"},
+          .submenu = "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了",
+          .clears = true},
+         {.name = "Terms",
+          .topic = 4,
+          .goal = {"44 240 3 <めあて>", "76 305 0 ①正の符号をつけずに表した式の計算をしよう。",
+                   "76 370 0 ②項、正の項、負の項がいえるようになろう。"},
+          .submenu = "①+なし例　②練習　③練習()なし　④問7　⑤項　⑥項練習　⑦終了"},
+         {.name = "AdditionLaws",
+          .topic = 5,
+          .goal = {"44 240 3 <めあて>", "76 305 0 ①加法の計算法則を考えよう。",
+                   "76 370 0 ②3つ以上の数の加法を工夫して計算しよう。"},
+          .submenu = "①計算法則　②③計算の工夫　④まとめ　⑤問9　⑥終了"},
+         {.name = "MixedAddSub",
+          .topic = 6,
+          .goal = {"44 240 3 <めあて>",
+                   "76 305 0 ①加法と減法の混じった式の計算ができるようになろう。",
+                   "76 370 0 ②かっこのない式の計算を考えよう。"},
+          .submenu = "①()のない式への変形　②計算　③例７　④問１０　⑤終了"},
+         {.name = "AddSubPracticeAnswers", .topic = 7, .submenu = "練習問題  ①,②,③解答　　④終了"},
+     }},
     {"pellith",
      "Pellith",
      {"1　乗法", "2　除法", "3　逆数と除法、分数の乗除", "4　交換、結合、乗除混合", "5　練習問題",
       "6　", "7　終了"},
      6,
-     {{1, "①正×正　②正×負　③負×負　④計算規則　⑤練習　⑥-1との積　⑦0,1との積　⑧終了", 8},
-      {2, "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了", 7},
-      {3, "①例6　②問6　③逆数　④問7　⑤説明　⑥例8　⑦問8　⑧終了", 8},
-      {4, "①交換、結合　②問9,10　③例9　④問11　⑤例10　⑥問12　⑦話しあおう　⑧終了", 8},
-      {5, "練習問題 　①,②,③,④解答　　　⑤終了", 5}}},
+     {
+         {.name = "Multiplication",
+          .topic = 1,
+          .goal = {"44 240 3 <めあて>", "76 305 0 正の数・負の数の乗法の計算のしかたを考えよう。",
+                   "76 370 7 ※乗法…かけ算"},
+          .submenu = "①正×正　②正×負　③負×負　④計算規則　⑤練習　⑥-1との積　⑦0,1との積　⑧終了"},
+         {.name = "Division",
+          .topic = 2,
+          .goal = {"44 240 3 <めあて>", "76 305 0 1 正の数・負の数の除法の計算のしかたを考えよう。",
+                   "76 370 7    ※除法…わり算",
+                   "76 435 0 2 正の数・負の数の乗法、除法の計算問題を解こう。"},
+          .submenu = "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了"},
+         {.name = "ReciprocalFraction",
+          .topic = 3,
+          .goal = {"44 240 3 <めあて>", "76 305 0 1　分数をふくむ乗法の計算をしよう。",
+                   "76 370 0 2　逆数を使って、除法の計算をしよう。"},
+          .submenu = "①例6　②問6　③逆数　④問7　⑤説明　⑥例8　⑦問8　⑧終了"},
+         {.name = "LawsMixed",
+          .topic = 4,
+          .goal = {"44 240 3 <めあて>", "76 305 0 1　乗法の交換法則、結合法則を使って計算しよう。",
+                   "76 370 0 2　3つ以上の数の乗法、除法の計算をしよう。"},
+          .submenu = "①交換、結合　②問9,10　③例9　④問11　⑤例10　⑥問12　⑦話しあおう　⑧終了"},
+         {.name = "MulDivPracticeAnswers",
+          .topic = 5,
+          .submenu = "練習問題 　①,②,③,④解答　　　⑤終了"},
+     }},
     {"vindrel",
      "Vindrel",
      {"1　同じ数の積", "2　四則をふくむ式の計算", "3　練習問題", "4　数の世界のひろがり", "5　",
       "6　終了"},
      5,
-     {{1, "①指数　②例１　③例２　④問２　⑤説明しよう　⑥終了", 6},
-      {2, "①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了", 8},
-      {3, "練習問題 　①,②,③解答　　　④終了", 4},
-      {4, "①P44ひろげよう　②P45ひろげよう　③終了", 3}}},
+     {
+         // 4/2 is worth 2 and opens ②例１, whose eight keys lead back.
+         {.name = "Powers",
+          .topic = 1,
+          .goal = {"44 240 3 <めあて>", "76 305 0 指数の意味を知り、指数をふくむ計算をしよう。"},
+          .submenu = "①指数　②例１　③例２　④問２　⑤説明しよう　⑥終了",
+          .by_value = "4 / 2 Enter " + Repeat("a", 8),
+          .by_value_waits = 8},
+         {.name = "OrderOfOperations",
+          .topic = 2,
+          .goal = {"44 240 3 <めあて>", "76 305 0 1　四則(加減乗除)の混じった計算をしよう。",
+                   "76 370 0 2　分配法則を利用した計算をしよう。"},
+          .submenu = "①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了"},
+         {.name = "MixedPracticeAnswers", .topic = 3, .submenu = "練習問題 　①,②,③解答　　　④終了"},
+         {.name = "NumberSets",
+          .topic = 4,
+          .goal = {"44 240 3 <めあて>", "76 305 0 自然数、整数、数全体数の範囲で、",
+                   "76 355 0     いつでもできる加減乗除を調べよう。"},
+          .submenu = "①P44ひろげよう　②P45ひろげよう　③終了"},
+     }},
     {"quorrel",
      "Quorrel",
      {"1　素因数分解", "2　素因数分解と約数・倍数", "3　練習問題", "4　正の数・負の数の利用",
       "5　学びをたしかめよう", "6　学びを身につけよう", "7　", "8　終了"},
      7,
-     {{1, "①約数と倍数　②素数説明　③素因数分解　④例１　⑤問３　⑥終了", 6},
-      {2, "①約数　②例2　③問４　④問５　⑤終了", 5},
-      {3, "練習問題 　①,②,③解答　　　④終了", 4},
-      {4, "①P49　②1,2週平均　③問1,2　④問3,4　⑤練習問題　⑥終了", 6},
-      {5, "学びをたしかめよう  ①1～6　②7　③8　④9　⑤10　⑥11,12　⑦終了", 7},
-      {6, "学びを身につけよう　①～⑥解答　　　⑦終了", 7}}},
+     {
+         {.name = "PrimeFactorisation",
+          .topic = 1,
+          .goal = {"44 240 3 <めあて>", "76 305 0 素因数分解できるようになろう。"},
+          .submenu = "①約数と倍数　②素数説明　③素因数分解　④例１　⑤問３　⑥終了"},
+         {.name = "DivisorsMultiples",
+          .topic = 2,
+          .goal = {"44 240 3 <めあて>", "76 305 0 素因数分解を利用して約数や倍数を求めよう。"},
+          .submenu = "①約数　②例2　③問４　④問５　⑤終了"},
+         {.name = "FactorPracticeAnswers",
+          .topic = 3,
+          .submenu = "練習問題 　①,②,③解答　　　④終了"},
+         {.name = "SignedNumbersUse",
+          .topic = 4,
+          .goal = {"44 240 3 <めあて>", "76 305 0 1 平均をくふうして求めよう。",
+                   "76 370 0 2 身の回りの問題を正負の数を利用して解決しよう。"},
+          .submenu = "①P49　②1,2週平均　③問1,2　④問3,4　⑤練習問題　⑥終了"},
+         {.name = "ReviewCheck",
+          .topic = 5,
+          .submenu = "学びをたしかめよう  ①1～6　②7　③8　④9　⑤10　⑥11,12　⑦終了"},
+         {.name = "ReviewMaster", .topic = 6, .submenu = "学びを身につけよう　①～⑥解答　　　⑦終了"},
+     }},
 };
 
 const char* const kEnded = "program ended (status 0)";
@@ -110,11 +215,9 @@ std::vector<std::string> Screens(const PlayerRun& run, const ProgramCase& p) {
   return out;
 }
 
-// A number typed key by key, then Enter.
+// A number typed key by key, then Enter, and a blank for the keys after it.
 std::string Number(int n) {
-  std::string keys;
-  for (char digit : std::to_string(n)) keys += std::string(1, digit) + " ";
-  return keys + "Enter ";
+  return NumberKeys(n) + " ";
 }
 
 // Every program of the list, read against its row above: one without a row
@@ -188,9 +291,10 @@ TEST_P(MainMenuTest, EveryTopicShowsItsSubmenuAndItsLastItemLeadsBack) {
   const ProgramCase& p = Case();
   std::string keys;
   std::vector<std::string> expected = {TitleLine(p)};
-  for (const Topic& t : p.topics) {
+  for (const GoalPageCase& t : p.topics) {
     // Numbers outside the items: the submenu each time, until its last item.
-    keys += Number(t.number) + Number(0) + Number(t.items + 1) + "3 / 0 Enter " + Number(t.items);
+    const int items = CountChoices(Utf8(t.submenu));
+    keys += Number(t.topic) + Number(0) + Number(items + 1) + "3 / 0 Enter " + Number(items);
     for (int i = 0; i < 4; ++i) expected.push_back(SubmenuLine(t.submenu));
     expected.push_back(TitleLine(p));
   }
@@ -199,6 +303,17 @@ TEST_P(MainMenuTest, EveryTopicShowsItsSubmenuAndItsLastItemLeadsBack) {
   EXPECT_EQ(run.ending, kEnded);
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(Screens(run, p), expected);
+}
+
+TEST_P(MainMenuTest, EveryTopicOpensOnItsGoalPageThenItsSubmenu) {
+  const ProgramCase& p = Case();
+  std::vector<int> topics;
+  for (const GoalPageCase& t : p.topics) {
+    SCOPED_TRACE(t.name);
+    topics.push_back(t.topic);
+    ExpectGoalPage(p.name, t);
+  }
+  EXPECT_EQ(topics, TopicNumbers(GetParam().program()));
 }
 
 TEST_P(MainMenuTest, NumbersOutsideTheMenuAndTheEmptyItemDrawItAgain) {

@@ -15,7 +15,11 @@ namespace {
 
 struct Walk {
   const char* name;
+  // The topics the walk opens: every main-menu item but the empty one and
+  // the end item.
   int topics;
+  // A floor under the keys the walk types (it answers every prompt it
+  // meets): fewer keys would mean pages that no longer wait for theirs.
   int min_keys;
   // Each submenu line (Shift-JIS) and how many of its items the walk opens:
   // all but the last, "終了".

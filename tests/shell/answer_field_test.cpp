@@ -63,13 +63,8 @@ class ScaledBackend : public Backend {
   std::deque<std::string> keys_;
 };
 
-class AnswerFieldTest : public HeadlessTest {
+class AnswerFieldTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   // The echoed characters: text drawn in colour 5.
   std::vector<LoggedOp> Echoes() {
     std::vector<LoggedOp> out;

@@ -7,13 +7,11 @@
 
 namespace {
 
-class BoldTextTest : public HeadlessTest {
+class BoldTextTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     CCC1 = 3;
-    ClearLog();
   }
 
   void Bold(const std::string& text, float x = 100, float y = 200) {

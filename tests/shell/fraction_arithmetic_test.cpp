@@ -6,13 +6,7 @@
 
 namespace {
 
-class FractionArithmeticTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class FractionArithmeticTest : public StartedPageTest {};
 
 struct ReduceCase {
   float ds, db;

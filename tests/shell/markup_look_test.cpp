@@ -7,11 +7,10 @@
 
 namespace {
 
-class MarkupLookTest : public HeadlessTest {
+class MarkupLookTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     JYOU = JYOUK = HROOT = KAKKO = BUN = 0;
   }
 

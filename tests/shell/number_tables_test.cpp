@@ -8,14 +8,7 @@
 
 namespace {
 
-class NumberTablesTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
-};
+class NumberTablesTest : public StartedPageTest {};
 
 TEST_F(NumberTablesTest, EveryEntryBecomesItsTextWithoutBlanks) {
   T(1) = 5;

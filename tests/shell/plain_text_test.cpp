@@ -6,13 +6,11 @@
 
 namespace {
 
-class PlainTextTest : public HeadlessTest {
+class PlainTextTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     JYOU = 0;
-    ClearLog();
   }
 };
 

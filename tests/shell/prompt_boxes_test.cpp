@@ -6,13 +6,8 @@
 
 namespace {
 
-class PromptBoxesTest : public HeadlessTest {
+class PromptBoxesTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   // Boxes as "x1 y1 x2 y2 colour fill", in order.
   std::vector<std::vector<double>> Boxes() {
     std::vector<std::vector<double>> out;

@@ -7,16 +7,14 @@
 
 namespace {
 
-class TableCellTest : public HeadlessTest {
+class TableCellTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     JYOU = JYOUK = HROOT = TXM = KAKKO = BUN = 0;
     CCC1 = 5;
     CCC2 = 3;
     CCC3 = 13;
-    ClearLog();
   }
 
   void Cell(float haba, float tate, const std::string& text, float x = 200, float y = 300) {

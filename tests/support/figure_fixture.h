@@ -4,12 +4,10 @@
 
 #include "headless_fixture.h"
 
-class FigureTest : public HeadlessTest {
+class FigureTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
+    StartedPageTest::SetUp();
     FE_SETDRAWWIDTH(2);
   }
 };

@@ -6,7 +6,10 @@
 #include <cstdio>
 #include <fstream>
 
+#include "globals.h"
+#include "page_reader.h"
 #include "program.h"
+#include "shell.h"
 #include "test_files.h"
 
 void HeadlessTest::SetUp() {
@@ -25,6 +28,12 @@ void HeadlessTest::StartUp() {
 
 void HeadlessTest::Keys(const std::string& script) {
   backend_->AddKeys(ParseKeyScript(script));
+}
+
+void StartedPageTest::SetUp() {
+  HeadlessTest::SetUp();
+  StartUp();
+  ClearLog();
 }
 
 std::vector<LoggedOp> HeadlessTest::Ops(const std::string& name) {
@@ -49,6 +58,20 @@ std::vector<LoggedOp> HeadlessTest::PagePrints() {
     if (op.name == "print" && op.nums[1] < kPageHeight) out.push_back(op);
   }
   return out;
+}
+
+int HeadlessTest::KeyWaits() {
+  return ::KeyWaits(PrintsOf(Log()));
+}
+
+std::vector<std::string> HeadlessTest::MarkupPrints() {
+  return ::MarkupPrints(PrintsOf(Log()));
+}
+
+float HeadlessTest::MarkupWidth(const std::string& sjis) {
+  A_s = sjis;
+  MeasureMarkupWidth();
+  return LLT;
 }
 
 std::string Utf8(const std::string& sjis) {

@@ -31,9 +31,23 @@ class HeadlessTest : public ::testing::Test {
   // The printers' notes of texts put on the page; the measuring prints,
   // which go below it, left out.
   std::vector<LoggedOp> PagePrints();
+  // How often the press-a-key prompt was put up.
+  int KeyWaits();
+  // "x y colour text" of the markup printer's texts on the page, in order.
+  std::vector<std::string> MarkupPrints();
+  // The width the markup printer gives `sjis` (its measuring prints go to
+  // the log, below the page).
+  float MarkupWidth(const std::string& sjis);
 
  private:
   std::unique_ptr<HeadlessBackend> backend_;
+};
+
+// A fresh page in the start-up state of every program, its log empty: where
+// most tests of the printers, figures and pages begin.
+class StartedPageTest : public HeadlessTest {
+ protected:
+  void SetUp() override;
 };
 
 // UTF-8 of a Shift-JIS text, for readable assertions.

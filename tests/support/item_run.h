@@ -1,8 +1,8 @@
 // One item of a topic run through the player from the main menu: how often
 // each prompt was put up, the texts printed on the page ("x y colour text",
 // UTF-8) before the topic's submenu (its goal page) and between the
-// submenu's first and second showing (the item's page), and the checks every
-// program's item tables share.
+// submenu's first and second showing (the item's page), everything shown
+// from the submenu on, and the checks every program's item tables share.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +12,19 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "page_reader.h"
+
+// One thing shown: a markup text at (x, y) in a colour, or a prompt (`text`
+// "KEY" for the press-a-key box, "NEXT" for the next-step box, "MENU" for
+// the topic's submenu line; x, y and colour then 0).
+struct Shown {
+  double x = 0, y = 0, colour = 0;
+  std::string text;  // UTF-8
+  bool IsPrompt() const { return text == "KEY" || text == "NEXT" || text == "MENU"; }
+};
+std::ostream& operator<<(std::ostream& out, const Shown& s);
+// Each thing shown as one line: "x y colour text", or the prompt's name.
+std::vector<std::string> ShownLines(const std::vector<Shown>& shown);
 
 struct ItemRun {
   PlayerRun run;
@@ -24,10 +37,10 @@ struct ItemRun {
   // The item's page in order: its texts (empty ones left out), "W" for a
   // press-a-key prompt and "N" for a next-step prompt.
   std::vector<std::string> steps;
+  // Everything from the submenu's first showing on, in order: the markup
+  // texts (empty ones too) and the prompts.
+  std::vector<Shown> shown;
 };
-
-// Whether markup prints of an empty text count among the texts ("x y colour ").
-enum class EmptyTexts { kKept, kLeftOut };
 
 // `program` on `keys` (from the main menu on), read against its topic's
 // submenu line `submenu` (Shift-JIS).
@@ -83,9 +96,3 @@ ItemRun ExpectItem(const std::string& program, const std::string& topic_keys,
 // Each case checked as ExpectItem does, in one test.
 void ExpectEveryItem(const std::string& program, const std::string& topic_keys,
                      const std::string& submenu, const std::vector<ItemCase>& cases);
-
-// `program` from the main menu on `topic_keys`: the goal page, "<めあて>"
-// and the aims one under the other (Shift-JIS), then at once, with no key
-// wait, the submenu line `submenu` once.
-void ExpectGoalPage(const std::string& program, const std::string& topic_keys,
-                    const std::string& submenu, const std::vector<std::string>& aims);

@@ -70,13 +70,11 @@ inline std::vector<Mark> MarksOf(const std::vector<LoggedOp>& log) {
 
 // A fresh start-up page with the markup printer's state cleared, and a
 // print at a given pen.
-class MarkupTest : public HeadlessTest {
+class MarkupTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     JYOU = JYOUK = HROOT = TXM = KAKKO = BUN = 0;
-    ClearLog();
   }
 
   void Print(const std::string& text, float x = 100, float y = 200) {

@@ -20,20 +20,39 @@ std::vector<std::string> Fields(const std::string& line) {
   return f;
 }
 
+int CountStarting(const PlayerRun& run, const std::string& head) {
+  int n = 0;
+  for (const std::string& line : run.log) n += line.rfind(head, 0) == 0;
+  return n;
+}
+
 std::string Repeat(const std::string& token, int n) {
   std::string out;
   for (int i = 0; i < n; ++i) out += token + " ";
   return out;
 }
 
+std::optional<Print> PrintOf(const std::string& line) {
+  if (line.rfind("print\t", 0) != 0) return std::nullopt;
+  const std::vector<std::string> f = Fields(line);
+  if (f.size() < 6) return std::nullopt;
+  return Print{f[1], std::stod(f[2]), std::stod(f[3]), std::stod(f[4]), f[5]};
+}
+
 std::vector<Print> PrintsOf(const PlayerRun& run) {
   std::vector<Print> out;
   for (const std::string& line : run.log) {
-    if (line.rfind("print\t", 0) != 0) continue;
-    const std::vector<std::string> f = Fields(line);
-    if (f.size() < 6) continue;
-    Print p{f[1], std::stod(f[2]), std::stod(f[3]), std::stod(f[4]), f[5]};
-    if (p.y < kPageHeight) out.push_back(p);
+    const std::optional<Print> p = PrintOf(line);
+    if (p && p->y < kPageHeight) out.push_back(*p);
+  }
+  return out;
+}
+
+std::vector<Print> PrintsOf(const std::vector<LoggedOp>& log) {
+  std::vector<Print> out;
+  for (const LoggedOp& op : log) {
+    if (op.name != "print" || op.nums.size() < 3 || op.nums[1] >= kPageHeight) continue;
+    out.push_back({op.face, op.nums[0], op.nums[1], op.nums[2], op.text});
   }
   return out;
 }
@@ -50,6 +69,35 @@ std::vector<std::string> PrintsAt(const PlayerRun& run, const std::string& routi
       "print\t" + routine + "\t" + std::to_string(x) + "\t" + std::to_string(y) + "\t";
   for (const std::string& line : run.log) {
     if (line.rfind(head, 0) == 0) out.push_back(line.substr(line.rfind('\t') + 1));
+  }
+  return out;
+}
+
+bool IsKeyWait(const Print& p) {
+  return p.routine == "DrawPlainText" && p.x == 128 && p.y == 666 &&
+         p.text == Utf8("何かキーを押して下さい。");
+}
+
+int KeyWaits(const std::vector<Print>& prints) {
+  int n = 0;
+  for (const Print& p : prints) n += IsKeyWait(p);
+  return n;
+}
+
+int Submenus(const PlayerRun& run, const std::string& submenu) {
+  int n = 0;
+  for (const Print& p : PrintsOf(run)) {
+    n += p.routine == "DrawPlainText" && p.x == 16 && p.y == 666 && p.colour == 0 &&
+         p.text == Utf8(submenu);
+  }
+  return n;
+}
+
+std::vector<std::string> MarkupPrints(const std::vector<Print>& prints, EmptyTexts empty) {
+  std::vector<std::string> out;
+  for (const Print& p : prints) {
+    if (p.routine != "PrintMarkup" || (p.text.empty() && empty == EmptyTexts::kLeftOut)) continue;
+    out.push_back(Placed(p));
   }
   return out;
 }

@@ -32,10 +32,14 @@ int CountChoices(const std::string& utf8) {
   return n;
 }
 
-std::string NumberKeys(int number) {
+std::string DigitKeys(int number) {
   std::string keys;
   for (char digit : std::to_string(number)) keys += std::string(1, digit) + " ";
-  return keys + "Enter";
+  return keys;
+}
+
+std::string NumberKeys(int number) {
+  return DigitKeys(number) + "Enter";
 }
 
 std::string KeysTo(const ItemPlace& place) {

@@ -22,6 +22,9 @@ bool IsSubmenuPrint(const LoggedOp& op);
 // leads back to the main menu.
 int CountChoices(const std::string& utf8_line);
 
+// A number's digits typed key by key, each followed by a blank ("1 2 "),
+// for a key script to go on after them.
+std::string DigitKeys(int number);
 // A number typed key by key, then Enter, in the key-script notation
 // ("1 2 Enter").
 std::string NumberKeys(int number);

@@ -1,5 +1,5 @@
-// The numbers-below-zero topic: its entry and goal page, the thermometer
-// exercise, the signs and integers pages, and their figures.
+// The numbers-below-zero topic: the thermometer exercise, the signs and integers pages, and their
+// figures.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -24,17 +24,9 @@ const char* const kSubmenu =
     "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了";
 const char* const kUsedUp = "script used up";
 
-// The texts printed by the markup printer, as "x,y,colour text".
+// The markup texts from the print at `from` on, "x y colour text".
 std::vector<std::string> MarkupSince(const std::vector<Print>& prints, size_t from) {
-  std::vector<std::string> out;
-  for (size_t i = from; i < prints.size(); ++i) {
-    const Print& p = prints[i];
-    if (p.routine != "PrintMarkup") continue;
-    std::ostringstream s;
-    s << p.x << "," << p.y << "," << p.colour << " " << p.text;
-    out.push_back(s.str());
-  }
-  return out;
+  return MarkupPrints(std::vector<Print>(prints.begin() + from, prints.end()));
 }
 int Count(const std::vector<Print>& prints, const char* sjis) {
   int n = 0;
@@ -51,27 +43,6 @@ size_t After(const std::vector<Print>& prints, const char* sjis, size_t before) 
 }
 // ---- the topic entry ---------------------------------------------------------------
 
-TEST(BelowZeroTopic, GoalPageThenSubmenuWhichAsksAgainOutsideItsItemsAndLeavesOnNine) {
-  PlayerRun run = RunPlayer("almeno", "1 Enter 0 Enter 1 0 Enter 9 Enter 7 Enter");
-  EXPECT_EQ(run.ending, "program ended (status 0)");
-  const std::vector<Print> prints = PrintsOf(run);
-  // From the first menu to the first submenu.
-  size_t submenu = 0;
-  while (submenu < prints.size() && prints[submenu].text != Utf8(kSubmenu)) ++submenu;
-  std::vector<Print> goal_page(prints.begin() + After(prints, "番号を入力して下さい。", submenu),
-                               prints.begin() + submenu);
-  // The goal page comes at once, with no key wait, and the submenu under it.
-  const std::vector<std::string> want = {
-      "44,240,3 " + Utf8("<めあて>"),
-      "84,305,0 " + Utf8("1 -のついた数は、どんなことを表しているか考えよう。"),
-      "84,370,0 " + Utf8("2 負の数をふくめた数直線に数を表そう。"),
-  };
-  EXPECT_EQ(MarkupSince(goal_page, 0), want);
-  EXPECT_EQ(Count(prints, kSubmenu), 3);
-  EXPECT_EQ(Count(prints, "何かキーを押して下さい。"), 0);
-  EXPECT_EQ(Count(prints, "番号を入力して下さい。"), 2);  // back at the main menu
-}
-
 // ---- the thermometer exercise ----------------------------------------------------------
 
 // Two examples, then the textbook part: ten key waits, then the submenu.
@@ -82,25 +53,25 @@ TEST(ThermometerPage, TextbookAnswersComeOneKeyAfterTheirLabelsThenTheSubmenu) {
   PlayerRun run = RunPlayer("almeno", kThermometerKeys);
   EXPECT_EQ(run.ending, kUsedUp);
   const std::vector<Print> prints = PrintsOf(run);
-  EXPECT_EQ(Count(prints, "何かキーを押して下さい。"), 14);
+  EXPECT_EQ(KeyWaits(prints), 14);
   EXPECT_EQ(Count(prints, "次のステップは１を入力。"), 2);
   ASSERT_GE(prints.size(), 2u);
   EXPECT_EQ(prints[prints.size() - 2].text, Utf8(kSubmenu));
   const std::vector<std::string> want = {
-      "40,310,7 " + Utf8("教科書 問1 をしなさい。"),
-      "44,360,0 (1)",
-      "125,360,5 " + Utf8("-3℃ "),
-      "240,360,0 (2)",
-      "321,360,5 " + Utf8("-2.5℃"),
-      "40,460,7 " + Utf8("教科書 問2 をしなさい。"),
-      "44,510,0 " + Utf8("旭川"),
-      "112,510,5 " + Utf8("-4.8℃ "),
-      "262,510,0 " + Utf8("札幌"),
-      "330,510,5 " + Utf8("-4.3℃"),
-      "44,560,0 " + Utf8("釧路"),
-      "112,560,5 " + Utf8("-4℃ "),
-      "227,560,0 " + Utf8("青森"),
-      "295,560,5 " + Utf8("-1℃ "),
+      "40 310 7 " + Utf8("教科書 問1 をしなさい。"),
+      "44 360 0 (1)",
+      "125 360 5 " + Utf8("-3℃ "),
+      "240 360 0 (2)",
+      "321 360 5 " + Utf8("-2.5℃"),
+      "40 460 7 " + Utf8("教科書 問2 をしなさい。"),
+      "44 510 0 " + Utf8("旭川"),
+      "112 510 5 " + Utf8("-4.8℃ "),
+      "262 510 0 " + Utf8("札幌"),
+      "330 510 5 " + Utf8("-4.3℃"),
+      "44 560 0 " + Utf8("釧路"),
+      "112 560 5 " + Utf8("-4℃ "),
+      "227 560 0 " + Utf8("青森"),
+      "295 560 5 " + Utf8("-1℃ "),
   };
   EXPECT_EQ(MarkupSince(prints, After(prints, "次のステップは１を入力。", prints.size())), want);
 
@@ -175,28 +146,8 @@ TEST(ThermometerPage, FirstExampleOfEveryVisitIsAboveZeroLaterOnesTakeEitherSign
 
 // ---- pages driven directly -----------------------------------------------------------------
 
-class BelowZeroPagesTest : public HeadlessTest {
+class BelowZeroPagesTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
-  std::vector<std::string> Markup() {
-    std::vector<std::string> out;
-    for (const LoggedOp& op : PagePrints()) {
-      if (op.face != "PrintMarkup") continue;
-      std::ostringstream s;
-      s << op.nums[0] << "," << op.nums[1] << "," << op.nums[2] << " " << op.text;
-      out.push_back(s.str());
-    }
-    return out;
-  }
-  int KeyWaits() {
-    int n = 0;
-    for (const LoggedOp& op : PagePrints()) n += op.text == Utf8("何かキーを押して下さい。");
-    return n;
-  }
   std::vector<std::string> Lines(double colour) {
     std::vector<std::string> out;
     for (const LoggedOp& op : Ops("line")) {
@@ -213,9 +164,9 @@ TEST_F(BelowZeroPagesTest, ThermometerFigureGeometryLabelsAndDrawWidth) {
   EXPECT_EQ((std::vector<float>{Y_a(31), Y_a(32), Y_a(33), Y_a(34)}),
             (std::vector<float>{40, 295, 550, 630}));
   EXPECT_EQ(Ops("box").front().Line(), "box\t600\t10\t947\t630\t13\t12\t15\t3");
-  const std::vector<std::string> labels = {"640,251,11  0", "640,101,11 10", "856,135,11 +",
-                                           "816,401,11 10", "640,415,11 -"};
-  EXPECT_EQ(Markup(), labels);
+  const std::vector<std::string> labels = {"640 251 11  0", "640 101 11 10", "856 135 11 +",
+                                           "816 401 11 10", "640 415 11 -"};
+  EXPECT_EQ(MarkupPrints(), labels);
   // 34 degree ticks, 7 five-degree ticks and the three long lines, all white.
   const std::vector<std::string> white = Lines(15);
   ASSERT_EQ(white.size(), 44u);
@@ -264,10 +215,10 @@ TEST_F(BelowZeroPagesTest, PositiveNumberLineFromZeroToSeven) {
   EXPECT_EQ(lines[23], "line\t1240\t225\t1240\t255\t0\t4");
   std::vector<std::string> labels;
   for (int k = 0; k <= 7; ++k) {
-    labels.push_back(std::to_string(668 + 80 * k) + ",265,0 " + std::to_string(k));
+    labels.push_back(std::to_string(668 + 80 * k) + " 265 0 " + std::to_string(k));
     EXPECT_EQ(F_sa(k + 1), std::to_string(k));
   }
-  EXPECT_EQ(Markup(), labels);
+  EXPECT_EQ(MarkupPrints(), labels);
   EXPECT_EQ(FE_GETDRAWWIDTH(), 2);
   EXPECT_EQ(CCC1, 0);
   EXPECT_EQ(ITI, 12);
@@ -293,17 +244,17 @@ TEST_F(BelowZeroPagesTest, SignsScaleMarksLabelsArrowsAndWords) {
             arrows.end());
   EXPECT_NE(std::find(arrows.begin(), arrows.end(), "line\t858\t296\t858\t36\t3\t10"),
             arrows.end());
-  const std::vector<std::string> want = {"880,496,5 -10",
-                                         "880,296,5   0",
-                                         "880,96,5 +10",
-                                         "770,60,3 " + Utf8("正"),
-                                         "770,106,3 " + Utf8("の"),
-                                         "770,152,3 " + Utf8("数"),
-                                         "770,296,3 0",
-                                         "770,428,3 " + Utf8("負"),
-                                         "770,474,3 " + Utf8("の"),
-                                         "770,520,3 " + Utf8("数")};
-  EXPECT_EQ(Markup(), want);
+  const std::vector<std::string> want = {"880 496 5 -10",
+                                         "880 296 5   0",
+                                         "880 96 5 +10",
+                                         "770 60 3 " + Utf8("正"),
+                                         "770 106 3 " + Utf8("の"),
+                                         "770 152 3 " + Utf8("数"),
+                                         "770 296 3 0",
+                                         "770 428 3 " + Utf8("負"),
+                                         "770 474 3 " + Utf8("の"),
+                                         "770 520 3 " + Utf8("数")};
+  EXPECT_EQ(MarkupPrints(), want);
   EXPECT_EQ(FE_GETDRAWWIDTH(), 5);
   EXPECT_EQ(CCC1, 3);
   EXPECT_EQ(MUKI, 0);
@@ -315,7 +266,7 @@ TEST_F(BelowZeroPagesTest, SignsPageRevealsNineStepsAndContinuesEachLine) {
   EXPECT_EQ(KeyWaits(), 9);
   EXPECT_EQ(FE_GETDRAWWIDTH(), 5);
   EXPECT_EQ(Ops("box").front().Line(), "box\t0\t0\t1320\t1300\t15\t15\t15\t3");
-  std::vector<std::string> page = Markup();
+  std::vector<std::string> page = MarkupPrints();
   ASSERT_EQ(page.size(), 10u + 20);
   page.erase(page.begin(), page.begin() + 10);  // the scale's labels and words
   // Each piece that goes on a line starts where the one before ended.
@@ -324,15 +275,15 @@ TEST_F(BelowZeroPagesTest, SignsPageRevealsNineStepsAndContinuesEachLine) {
     if (op.face == "PrintMarkup" && op.nums[0] < 760) prints.push_back(op);
   }
   ASSERT_EQ(prints.size(), 20u);
-  EXPECT_EQ(page[0], "88,18,5 " + Utf8("<正の数・負の数>"));
-  EXPECT_EQ(page[1], "44,78,3 " + Utf8("正の数"));
-  EXPECT_EQ(page[3], "44,153,3 " + Utf8("負の数"));
-  EXPECT_EQ(page[5], "44,228,3 " + Utf8("正の符号"));
-  EXPECT_EQ(page[7], "44,303,3 " + Utf8("負の符号"));
-  EXPECT_EQ(page[9], "44,378,3 " + Utf8("+10と10は同じ数"));
-  EXPECT_EQ(page[11], "40,478,7 " + Utf8("教科書 問3 をしなさい。"));
-  EXPECT_EQ(page[12], "48,528,0 (1)");
-  EXPECT_EQ(page[19].substr(page[19].find(' ')), " " + Utf8("-ﾀ2/3ﾀ "));
+  EXPECT_EQ(page[0], "88 18 5 " + Utf8("<正の数・負の数>"));
+  EXPECT_EQ(page[1], "44 78 3 " + Utf8("正の数"));
+  EXPECT_EQ(page[3], "44 153 3 " + Utf8("負の数"));
+  EXPECT_EQ(page[5], "44 228 3 " + Utf8("正の符号"));
+  EXPECT_EQ(page[7], "44 303 3 " + Utf8("負の符号"));
+  EXPECT_EQ(page[9], "44 378 3 " + Utf8("+10と10は同じ数"));
+  EXPECT_EQ(page[11], "40 478 7 " + Utf8("教科書 問3 をしなさい。"));
+  EXPECT_EQ(page[12], "48 528 0 (1)");
+  EXPECT_EQ(prints[19].text, Utf8("-ﾀ2/3ﾀ "));
   for (int i : {2, 4, 6, 8, 10, 13, 14, 15, 16, 17, 18, 19}) {
     EXPECT_GT(prints[i].nums[0], prints[i - 1].nums[0]) << i;
     EXPECT_EQ(prints[i].nums[1], prints[i - 1].nums[1]) << i;
@@ -391,7 +342,7 @@ TEST(BelowZeroPages, SignsAndIntegersReturnToTheSubmenuAfterTheirLastAnswer) {
         RunPlayer("almeno", std::string("1 Enter ") + c.item + " Enter" + AnyKeys(c.keys));
     EXPECT_EQ(run.ending, kUsedUp);
     const std::vector<Print> prints = PrintsOf(run);
-    EXPECT_EQ(Count(prints, "何かキーを押して下さい。"), c.keys);
+    EXPECT_EQ(KeyWaits(prints), c.keys);
     ASSERT_GE(prints.size(), 3u);
     EXPECT_EQ(prints[prints.size() - 3].text, Utf8(c.last));
     EXPECT_EQ(prints[prints.size() - 2].text, Utf8(kSubmenu));

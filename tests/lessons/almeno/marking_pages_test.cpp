@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -225,36 +224,22 @@ TEST(MarkingPages, AScriptShortOfTheEndNeverReachesTheSubmenu) {
 
 // ---- the answer pages, step by step ---------------------------------------------
 
-class AnswerPagesTest : public HeadlessTest {
+class AnswerPagesTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-  float Width(const std::string& sjis) {
-    A_s = sjis;
-    MeasureMarkupWidth();
-    return LLT;
-  }
   static std::string Placed(float x, float y, float colour, const std::string& sjis) {
-    std::ostringstream s;
-    s << double(x) << "," << double(y) << "," << double(colour) << " " << Utf8(sjis);
-    return s.str();
+    return ::Placed({"PrintMarkup", x, y, colour, Utf8(sjis)});
   }
   // `sjis` centred over x with its top at y.
   std::string Centred(float x, float y, float colour, const std::string& sjis) {
-    return Placed(x - Width(sjis) / 2, y, colour, sjis);
+    return Placed(x - MarkupWidth(sjis) / 2, y, colour, sjis);
   }
   // The page's texts and key waits in order; the number line's own labels
   // (25 below the line at y 320) left out.
   std::vector<std::string> Steps() {
     std::vector<std::string> out;
-    for (const LoggedOp& op : PagePrints()) {
-      if (op.text == Utf8("何かキーを押して下さい。")) out.push_back("key");
-      if (op.face != "PrintMarkup" || op.nums[1] == 345) continue;
-      std::ostringstream s;
-      s << op.nums[0] << "," << op.nums[1] << "," << op.nums[2] << " " << op.text;
-      out.push_back(s.str());
+    for (const Print& p : PrintsOf(Log())) {
+      if (IsKeyWait(p)) out.push_back("key");
+      if (p.routine == "PrintMarkup" && p.y != 345) out.push_back(::Placed(p));
     }
     return out;
   }
@@ -291,10 +276,10 @@ TEST_F(AnswerPagesTest, Question6ListsTheNumbersThenPlacesThemOneAKey) {
   for (int k = 0; k < 4; ++k) {
     if (k > 0) {
       want.push_back(Placed(x, 100, 0, ","));
-      x += Width(",") + 40;
+      x += MarkupWidth(",") + 40;
     }
     want.push_back(Placed(x, 100, 3, numbers[k]));
-    x += Width(numbers[k]);
+    x += MarkupWidth(numbers[k]);
   }
   want.push_back("key");
   want.push_back(Centred(400, 230, 3, "-3"));
@@ -311,23 +296,23 @@ TEST_F(AnswerPagesTest, Question6ListsTheNumbersThenPlacesThemOneAKey) {
 }
 
 TEST_F(AnswerPagesTest, PracticeAnswersShowProblemOneAtOnceAndProblemTwoAKeyAPiece) {
-  const float title = Width("練習問題 解答"), one = Width("1"), two = Width("2");
+  const float title = MarkupWidth("練習問題 解答"), one = MarkupWidth("1"), two = MarkupWidth("2");
   std::vector<std::string> want = {Placed(90 + (484 - title) / 2, 32, 0, "練習問題 解答"),
                                    Placed(40 + (44 - one) / 2, 120, 13, "1")};
   float x = 90;
   for (const char* piece :
        {"(1)", "+18   ", "(2)", "-36   ", "(3)", "+ﾀ1/3ﾀ   ", "(4)", "-0.8   "}) {
     want.push_back(Placed(x, 120, piece[0] == '(' ? 0 : 5, piece));
-    x += Width(piece);
+    x += MarkupWidth(piece);
   }
   want.push_back("key");
   want.push_back(Placed(40 + (44 - two) / 2, 230, 13, "2"));
   want.push_back(Placed(90, 230, 0, "負の数 "));
   want.push_back("key");
-  want.push_back(Placed(90 + Width("負の数 "), 230, 5, "-3.2, -10, -ﾀ5/6ﾀ, -1, -0.1"));
+  want.push_back(Placed(90 + MarkupWidth("負の数 "), 230, 5, "-3.2, -10, -ﾀ5/6ﾀ, -1, -0.1"));
   want.push_back(Placed(90, 310, 0, "自然数 "));
   want.push_back("key");
-  want.push_back(Placed(90 + Width("自然数 "), 310, 5, "+9,6"));
+  want.push_back(Placed(90 + MarkupWidth("自然数 "), 310, 5, "+9,6"));
   ClearLog();
   Keys("A A A");
   BelowZeroPracticeAnswers();

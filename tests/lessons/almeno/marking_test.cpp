@@ -20,19 +20,8 @@ namespace almeno {
 
 namespace {
 
-class MarkingTest : public HeadlessTest {
+class MarkingTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
-  // The width the printer gives a label.
-  float Width(const char* sjis) {
-    A_s = sjis;
-    MeasureMarkupWidth();
-    return LLT;
-  }
   std::vector<LoggedOp> Discs(double radius) {
     std::vector<LoggedOp> out;
     for (const LoggedOp& op : Ops("disc")) {
@@ -71,7 +60,7 @@ TEST_F(MarkingTest, SignedNumberLineDrawsTicksAxisAndCentredLabels) {
   const std::vector<std::string> labels = {"-7", "-6", "-5", "-4", "-3", "-2", "-1", "0",
                                            "1",  "2",  "3",  "4",  "5",  "6",  "7"};
   std::vector<float> widths;
-  for (const std::string& l : labels) widths.push_back(Width(l.c_str()));
+  for (const std::string& l : labels) widths.push_back(MarkupWidth(l.c_str()));
   ClearLog();
   FE_SETDRAWWIDTH(2);  // as the line from 0 to 7 leaves it
   Y_a(31) = 0;
@@ -230,7 +219,7 @@ TEST_F(MarkingTest, EnterFirstReturnsAtOnceWithNothingErased) {
 }
 
 TEST_F(MarkingTest, FoundPointsShowWithCentredLabelsAndEmptySlotsLieOffThePage) {
-  const float w2 = Width("2"), w35 = Width("-3.5");
+  const float w2 = MarkupWidth("2"), w35 = MarkupWidth("-3.5");
   PositiveNumberLine();
   SignedNumberLine();
   U(1) = 2;
@@ -269,7 +258,7 @@ TEST_F(MarkingTest, TheConfirmedPointIsLabelledWithItsValue) {
   } cases[] = {{0, "0"},     {0.5, "0.5"}, {-0.5, "-0.5"}, {3, "3"},
                {3.5, "3.5"}, {7, "7"},     {-7, "-7"},     {-1.5, "-1.5"}};
   for (const auto& c : cases) {
-    const float width = Width(c.label);
+    const float width = MarkupWidth(c.label);
     SignedNumberLine();
     U(1) = U(2) = U(3) = U(4) = 30;
     X_a(1) = 640 + 80 * c.value;
@@ -376,7 +365,8 @@ TEST_F(MarkingTest, EachReaderAndShowRoutineErasesItsOwnBox) {
 }
 
 TEST_F(MarkingTest, TheTargetsAreShownWithTheirLabels) {
-  const float w2 = Width("2"), wp2 = Width("+2"), wp35 = Width("+3.5"), wm2 = Width("-2");
+  const float w2 = MarkupWidth("2"), wp2 = MarkupWidth("+2"), wp35 = MarkupWidth("+3.5"),
+              wm2 = MarkupWidth("-2");
   U(1) = U(2) = U(3) = U(4) = 30;
   ClearLog();
   ShowTargetPoints();
@@ -406,7 +396,7 @@ TEST_F(MarkingTest, TheTargetsAreShownWithTheirLabels) {
 // ---- the change to the full line ---------------------------------------------------------
 
 TEST_F(MarkingTest, APointLeftAtMinusTwoKeepsItsValueOnTheFullLine) {
-  const float w2 = Width("-2");
+  const float w2 = MarkupWidth("-2");
   AINP = 10;
   // The try: four steps left of 0 and Enter; a key; on the full line Enter
   // on 0, 1 at the next-step prompt; a key before the textbook line.
@@ -444,7 +434,7 @@ TEST_F(MarkingTest, ATryAtEitherEndIsReadAtTheSameEndOfTheFullLine) {
     double x;                   // of the point on the full line
   } cases[] = {{"Right", "7", "7.5", 1200}, {"Left", "-7", "-6.5", 80}};
   for (const auto& c : cases) {
-    const float width = Width(c.label);
+    const float width = MarkupWidth(c.label);
     AINP = 10;
     Keys(Repeat(c.key, 14) + "Enter A Enter 1 Enter A");
     ClearLog();

@@ -219,40 +219,10 @@ TEST_P(OrderAbsoluteItems, RevealsStepByStepAndReturnsToTheSubmenu) {
 INSTANTIATE_TEST_SUITE_P(EveryItem, OrderAbsoluteItems, ::testing::ValuesIn(kItems),
                          [](const auto& test) { return std::string(test.param.item.name); });
 
-TEST(OrderAbsoluteTopic, GoalPageThenSubmenuThenBackToTheMainMenu) {
-  PlayerRun run = RunPlayer("almeno", "3 Enter 0 Enter 8 Enter 7 Enter 7 Enter");
-  EXPECT_EQ(run.exit_code, 0);
-  std::vector<std::string> prints;
-  for (const std::string& line : run.log) {
-    std::vector<std::string> f = Fields(line);
-    if (f.size() >= 6 && f[0] == "print" && f[3] != "1800" &&
-        (f[1] == "PrintMarkup" || f[1] == "PrintTitle" || f[5] == Utf8(kSubmenu))) {
-      prints.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
-    }
-  }
-  auto goal = std::find(prints.begin(), prints.end(), Utf8("44 240 3 <めあて>"));
-  ASSERT_NE(goal, prints.end());
-  ASSERT_GE(prints.end() - goal, 6);
-  EXPECT_EQ(goal[1], Utf8("76 305 0 1 絶対値の意味を理解しよう。"));
-  EXPECT_EQ(goal[2], Utf8("76 370 0 2 数直線を使って、数の大小関係を調べよう。"));
-  // 0 and 8 ask again; 7 goes back to the main menu, whose 7 ends.
-  const std::string menu = "16 666 0 " + Utf8(kSubmenu);
-  EXPECT_EQ(goal[3], menu);
-  EXPECT_EQ(goal[4], menu);
-  EXPECT_EQ(goal[5], menu);
-  EXPECT_EQ(std::count(goal, prints.end(), menu), 3);
-  EXPECT_NE(std::find(goal, prints.end(), Utf8("264 30 15 ＜Almeno　メニュー＞")), prints.end());
-}
-
 // ---- the figures, against the operation log -------------------------------------
 
-class OrderAbsoluteFigures : public HeadlessTest {
+class OrderAbsoluteFigures : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   std::vector<std::string> Lines(const std::string& name) {
     std::vector<std::string> out;
     for (const LoggedOp& op : Ops(name)) {

@@ -88,22 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "403 285 5 -3kg重い", "44 370 0 (4) 10円たりない　→　", "478 370 5 -10円余る"}}),
     ItemCaseName);
 
-TEST(SignedQuantitiesTopic, GoalPageThenSubmenuUntilItsLastItem) {
-  // 0 and 9 ask again; 8 goes back to the main menu, which asks again.
-  const ItemRun r = RunTopic("2 Enter 0 Enter 9 Enter 8 Enter");
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.submenus, 3);
-  EXPECT_EQ(r.key_waits, 0);  // the goal page waits for no key
-  EXPECT_EQ(r.goal_texts,
-            Utf8All({"44 240 3 <めあて>", "76 305 0 次の①,②を正の数、負の数を使って表そう。",
-                     "76 365 0 ① 反対の性質をもつ量", "76 425 0 ② 基準からの増減や過不足"}));
-  int menus = 0;
-  for (const std::string& line : r.run.log) {
-    menus += line.find(Utf8("＜Almeno　メニュー＞")) != std::string::npos;
-  }
-  EXPECT_EQ(menus, 2);
-}
-
 // The logged operations of one kind in a run, as their numbers.
 std::vector<std::vector<double>> RunOps(const ItemRun& r, const std::string& name) {
   std::vector<std::vector<double>> out;
@@ -269,13 +253,7 @@ TEST(SignedQuantitiesExamples, ScoresAgainstTheTargetOf80) {
 
 // ---- the generators over many draws -------------------------------------------
 
-class SignedQuantitiesNumbers : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class SignedQuantitiesNumbers : public StartedPageTest {};
 
 TEST_F(SignedQuantitiesNumbers, IncomeExpenseCoversEveryAmountAndBothSigns) {
   std::set<std::string> seen;
@@ -332,13 +310,8 @@ TEST_F(SignedQuantitiesNumbers, DifferenceTextsCarryTheirSign) {
 
 // ---- the figures ------------------------------------------------------------------
 
-class SignedQuantitiesFigures : public HeadlessTest {
+class SignedQuantitiesFigures : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   std::vector<std::vector<double>> Nums(const std::string& op) {
     std::vector<std::vector<double>> out;
     for (const LoggedOp& o : Ops(op)) out.push_back(o.nums);

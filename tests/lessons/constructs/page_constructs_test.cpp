@@ -22,13 +22,8 @@
 
 namespace {
 
-class PageConstructsTest : public HeadlessTest {
+class PageConstructsTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   // x, y and colour of each markup print on the page, with its text.
   struct Print {
     double x, y, colour;
@@ -41,11 +36,6 @@ class PageConstructsTest : public HeadlessTest {
       if (op.face == "PrintMarkup") out.push_back({op.nums[0], op.nums[1], op.nums[2], op.text});
     }
     return out;
-  }
-  int KeyWaits() {
-    int n = 0;
-    for (const LoggedOp& op : PagePrints()) n += op.text == Utf8("何かキーを押して下さい。");
-    return n;
   }
 };
 

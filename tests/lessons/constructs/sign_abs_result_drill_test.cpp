@@ -7,6 +7,7 @@
 
 #include "globals.h"
 #include "headless_fixture.h"
+#include "page_reader.h"
 #include "shell.h"
 
 namespace {
@@ -36,24 +37,15 @@ DrillExample PositiveResult() {
   return Sum(2, true);
 }
 
-class SignAbsResultDrillTest : public HeadlessTest {
+class SignAbsResultDrillTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
+    StartedPageTest::SetUp();
     g_made[0] = g_made[1] = g_made[2] = 0;
   }
-  // "x y colour text" of every markup print on the page.
+  // "x y colour text" of every markup print on the page but the empty ones.
   std::vector<std::string> Prints() {
-    std::vector<std::string> out;
-    for (const LoggedOp& op : PagePrints()) {
-      if (op.face != "PrintMarkup" || op.text.empty()) continue;
-      char head[64];
-      std::snprintf(head, sizeof head, "%g %g %g ", op.nums[0], op.nums[1], op.nums[2]);
-      out.push_back(head + op.text);
-    }
-    return out;
+    return ::MarkupPrints(PrintsOf(Log()), EmptyTexts::kLeftOut);
   }
   // x1 y1 x2 y2 border of the answer boxes (fill 13), in order.
   std::vector<std::vector<double>> AnswerBoxes() {

@@ -16,18 +16,11 @@ void KeepCorner(int number, float x, float y) {
   g_corners.push_back({static_cast<float>(number), x, y});
 }
 
-class SignRuleTableTest : public HeadlessTest {
+class SignRuleTableTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
+    StartedPageTest::SetUp();
     g_corners.clear();
-  }
-  int KeyWaits() {
-    int n = 0;
-    for (const LoggedOp& op : PagePrints()) n += op.text == Utf8("何かキーを押して下さい。");
-    return n;
   }
 };
 

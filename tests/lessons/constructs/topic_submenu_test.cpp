@@ -23,12 +23,10 @@ void GoalPage() {
   ++g_goal_pages;
 }
 
-class TopicSubmenuTest : public HeadlessTest {
+class TopicSubmenuTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
+    StartedPageTest::SetUp();
     g_first_page_visits = g_second_page_visits = g_goal_pages = 0;
   }
   // How often the submenu line was put up.

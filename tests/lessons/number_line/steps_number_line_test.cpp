@@ -11,6 +11,7 @@
 #include "construct_globals.h"
 #include "figures.h"
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "page_reader.h"
 #include "pellith_steps_line.h"
 #include "shell.h"
@@ -18,29 +19,13 @@
 
 namespace {
 
-class StepsTest : public HeadlessTest {
+class StepsTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   // The line at y, then a clean log.
   void LineAt(float y) {
     Y_a(31) = y;
     almeno::StepsNumberLine();
     ClearLog();
-  }
-  // The markup prints on the page as "x y colour text".
-  std::vector<std::string> MarkupPrints() {
-    std::vector<std::string> out;
-    for (const LoggedOp& op : PagePrints()) {
-      if (op.face != "PrintMarkup") continue;
-      std::string line = op.Line().substr(std::string("print\tPrintMarkup\t").size());
-      std::replace(line.begin(), line.end(), '\t', ' ');
-      out.push_back(line);
-    }
-    return out;
   }
   // The texts of the notice box (the exercise's prompt), in order.
   std::vector<std::string> NoticeTexts() {
@@ -365,9 +350,6 @@ TEST_F(StepsTest, StepTasks) {
 
 // ---- the topic's pages through the player ---------------------------------------
 
-int KeyWaits(const PlayerRun& run) {
-  return static_cast<int>(PrintsAt(run, "DrawPlainText", 128, 666).size());
-}
 // "text colour" of the page's markup prints, in order.
 std::vector<std::string> MarkupTexts(const PlayerRun& run, double below_y = 900) {
   std::vector<std::string> out;
@@ -418,7 +400,7 @@ TEST(NumberLineStepsPages, TheEightTasksAndTheSummary) {
   // Back to the main menu, and the end.
   const PlayerRun run = RunPlayer("almeno", EightTasksKeys() + " 3 Enter 7 Enter");
   EXPECT_EQ(run.exit_code, 0) << run.ending;
-  EXPECT_EQ(KeyWaits(run), 37);
+  EXPECT_EQ(KeyWaits(PrintsOf(run)), 37);
   // One prompt per key of the eight walks (refused keys included).
   EXPECT_EQ(PrintsAt(run, "DrawPlainText", 48, 666).size(), 4u + 6 + 8 + 3 + 8 + 5 + 5 + 4);
 
@@ -463,24 +445,19 @@ TEST(NumberLineStepsPages, TheEightTasksAndTheSummary) {
 // colour text" of every text above the line and of the answer written under
 // it (its number labels and the distance labels left out), "KEY" for every
 // press-a-key wait.
-std::vector<std::string> StepTasksEvents(const PlayerRun& run) {
-  std::vector<std::string> out;
-  bool on_page = false;
-  for (const std::string& line : run.log) {
-    const std::vector<std::string> f = Fields(line);
-    if (f[0] != "print" || f.size() < 6) continue;
-    if (f[5] == Utf8("課題 次の数を求めなさい。")) on_page = true;
-    if (!on_page) continue;
-    if (f[1] == "DrawPlainText" && f[2] == "128" && f[3] == "666") out.push_back("KEY");
-    if (f[1] != "PrintMarkup" || std::stod(f[3]) >= 900 || f[3] == "519") continue;
-    if (f[3] == "599" && f[4] == "0") continue;  // the line's own labels
-    out.push_back(f[2] + " " + f[3] + " " + f[4] + " " + f[5]);
+std::vector<std::string> StepTasksEvents(const std::vector<Shown>& shown) {
+  std::vector<Shown> page;
+  for (const Shown& s : shown) {
+    if (page.empty() && s.text != Utf8("課題 次の数を求めなさい。")) continue;
+    if (s.text == "MENU" || s.text == "NEXT" || s.y == 519) continue;
+    if (s.y == 599 && s.colour == 0) continue;  // the line's own labels
+    page.push_back(s);
   }
-  return out;
+  return ShownLines(page);
 }
 
 TEST(NumberLineStepsPages, StepTasksLayoutAndRevealOrder) {
-  const PlayerRun run = RunPlayer("almeno", EightTasksKeys());
+  const ItemRun r = RunItem("almeno", EightTasksKeys(), kSubmenu);
   // Left column: label at 40, question after it, the walk (its answer under
   // the target's tick), a key, the answer 20 after the question, a key, the
   // direction. No key between tasks (4) and (5), nor after (5)'s direction.
@@ -521,10 +498,10 @@ TEST(NumberLineStepsPages, StepTasksLayoutAndRevealOrder) {
   for (const auto& task : tasks) {
     for (const std::string& e : task) want.push_back(Utf8(e));
   }
-  EXPECT_EQ(StepTasksEvents(run), want);
+  EXPECT_EQ(StepTasksEvents(r.shown), want);
   // " なぜ？" is wiped by a white box before its answer takes the place.
-  EXPECT_NE(std::find(run.log.begin(), run.log.end(), "box\t94\t380\t394\t430\t15\t15\t15\t3"),
-            run.log.end());
+  EXPECT_NE(std::find(r.run.log.begin(), r.run.log.end(), "box\t94\t380\t394\t430\t15\t15\t15\t3"),
+            r.run.log.end());
 }
 
 TEST(NumberLineStepsPages, TheAnswersOfQuestion6) {
@@ -535,7 +512,7 @@ TEST(NumberLineStepsPages, TheAnswersOfQuestion6) {
   EXPECT_EQ(PrintsAt(short_run, "DrawPlainText", 16, 666).size(), 1u);
 
   const PlayerRun run = RunPlayer("almeno", keys);
-  EXPECT_EQ(KeyWaits(run), 8);
+  EXPECT_EQ(KeyWaits(PrintsOf(run)), 8);
   const auto texts = MarkupTexts(run);
   const std::vector<std::string> expected_end = {Utf8("-4 5"), Utf8("3小さい数 3"),
                                                  Utf8("5 5"),  Utf8("3大きい数 3"),

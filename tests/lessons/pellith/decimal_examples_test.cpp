@@ -37,13 +37,7 @@ std::string Exact(long whole, int places) {
   return sign + integer + (fraction.empty() ? "" : "." + fraction);
 }
 
-class DecimalExamplesTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class DecimalExamplesTest : public StartedPageTest {};
 
 TEST(DecimalTexts, ZeroGoesOnlyBeforeAPoint) {
   const std::pair<const char*, const char*> cases[] = {

@@ -26,30 +26,23 @@ int Value(std::string text) {
   return std::stoi(text);
 }
 
-struct Placed {
-  double x, y, colour;
-  std::string text;
-};
-
-class DrillsTest : public HeadlessTest {
+class DrillsTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     PaRandomize(11);
-    ClearLog();
   }
-  std::vector<Placed> Markup() {
-    std::vector<Placed> out;
-    for (const LoggedOp& op : PagePrints()) {
-      if (op.face == "PrintMarkup") out.push_back({op.nums[0], op.nums[1], op.nums[2], op.text});
+  std::vector<Print> Markup() {
+    std::vector<Print> out;
+    for (const Print& p : PrintsOf(Log())) {
+      if (p.routine == "PrintMarkup") out.push_back(p);
     }
     return out;
   }
   // The texts at (x, y), in order.
   std::vector<std::string> At(double x, double y) {
     std::vector<std::string> out;
-    for (const Placed& p : Markup()) {
+    for (const Print& p : Markup()) {
       if (p.x == x && p.y == y) out.push_back(p.text);
     }
     return out;
@@ -59,7 +52,7 @@ class DrillsTest : public HeadlessTest {
   std::vector<std::string> After(double x, double y, double line, double colour) {
     std::vector<std::string> out;
     bool open = false;
-    for (const Placed& p : Markup()) {
+    for (const Print& p : Markup()) {
       if (p.x == x && p.y == y) {
         open = true;
         out.push_back("");
@@ -156,7 +149,7 @@ TEST_F(DrillsTest, ProductDrawsUnderAFixedSeed) {
   EXPECT_GT(result_pairs["+-"], n / 2 - 40);
   EXPECT_LT(result_pairs["+-"], n / 2 + 40);
   int shown_notes = 0;
-  for (const Placed& p : Markup()) shown_notes += p.text == Utf8("答の + は書かない。");
+  for (const Print& p : Markup()) shown_notes += p.text == Utf8("答の + は書かない。");
   EXPECT_EQ(shown_notes, notes);
 }
 
@@ -220,7 +213,7 @@ TEST_F(DrillsTest, QuotientDrawsUnderAFixedSeed) {
   EXPECT_GT(elevens, n * 7 / 16 - 40);
   EXPECT_LT(elevens, n * 7 / 16 + 40);
   int task_lines = 0;
-  for (const Placed& p : Markup()) {
+  for (const Print& p : Markup()) {
     task_lines += p.x == 44 && p.y == 540 && p.text == Utf8("教科書 問4 をしなさい。");
   }
   EXPECT_EQ(task_lines, 1);

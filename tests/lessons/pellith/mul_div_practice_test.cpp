@@ -1,6 +1,5 @@
-// Pellith's practice answers, driven through the player: the submenu alone
-// on the white screen, each page's header cells and worked answers, page 4's
-// two screens, and the way back to the main menu.
+// Pellith's practice answers, driven through the player: each page's header
+// cells and worked answers, and page 4's two screens.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,15 +29,6 @@ std::vector<std::string> CellsOfLastScreen(const PlayerRun& run) {
       cells.push_back(f[1] + " " + f[2] + " " + f[3] + " " + f[4] + " " + f[5] + " " + f[6]);
   }
   return cells;
-}
-
-TEST(MulDivPracticeAnswers, NoGoalPageTheSubmenuStandsAloneAndItsLastItemLeaves) {
-  const PlayerRun run = RunPlayer("pellith", "5 Enter 0 Enter 6 Enter 5 Enter");
-  EXPECT_EQ(Submenus(run, kSubmenu), 3);
-  // The main menu's seven items twice (its title has a printer of its own),
-  // nothing between.
-  EXPECT_EQ(MarkupPrints(run).size(), 2 * 7u);
-  EXPECT_EQ(CountPrints(run, "DrawPlainText", "16\t666\t0", "番号を入力して下さい。"), 0);
 }
 
 TEST(MulDivPracticeAnswers, EveryPageShowsItsHeaderAndAnswersAndComesBack) {

@@ -1,5 +1,5 @@
-// Reading Pellith's pages from a player run: the markup prints on the page,
-// the submenu prompts and the strokes.
+// Reading Pellith's pages from a player run: fractions in lowest terms and
+// the strokes that cancel their factors.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,26 +14,6 @@
 #include "page_reader.h"
 
 namespace pellith_test {
-
-// "x y colour text" of every markup print on the page (measuring left out).
-inline std::vector<std::string> MarkupPrints(const PlayerRun& run) {
-  std::vector<std::string> out;
-  for (const Print& p : PrintsOf(run)) {
-    if (p.routine == "PrintMarkup" && !p.text.empty()) out.push_back(Placed(p));
-  }
-  return out;
-}
-
-inline int CountPrints(const PlayerRun& run, const std::string& routine, const std::string& at,
-                       const std::string& text) {
-  const std::string line = "print\t" + routine + "\t" + at + "\t" + Utf8(text);
-  return static_cast<int>(std::count_if(run.log.begin(), run.log.end(), [&](const std::string& l) {
-    return l.rfind(line, 0) == 0 && l.size() == line.size();
-  }));
-}
-inline int Submenus(const PlayerRun& run, const std::string& items) {
-  return CountPrints(run, "DrawPlainText", "16\t666\t0", items);
-}
 
 // A fraction in lowest terms, the sign on the numerator.
 struct Fraction {

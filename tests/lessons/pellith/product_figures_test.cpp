@@ -21,11 +21,10 @@ using pellith::OppositeAdditionArrows;
 using pellith::ProductPatternStep;
 using pellith::RepeatedAdditionArrows;
 
-class ProductFiguresTest : public HeadlessTest {
+class ProductFiguresTest : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     Y_a(31) = 280;
     pellith::StepsNumberLine();
     ClearLog();
@@ -49,11 +48,6 @@ class ProductFiguresTest : public HeadlessTest {
       }
     }
     return out;
-  }
-  int KeyWaits() {
-    int n = 0;
-    for (const LoggedOp& op : PagePrints()) n += op.text == Utf8("何かキーを押して下さい。");
-    return n;
   }
   // How many shafts were drawn before the first key wait.
   int ShaftsBeforeFirstKey() {

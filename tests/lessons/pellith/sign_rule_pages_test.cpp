@@ -14,19 +14,7 @@
 
 namespace {
 
-class SignRulePagesTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
-  int KeyWaits() {
-    int n = 0;
-    for (const LoggedOp& op : PagePrints()) n += op.text == Utf8("何かキーを押して下さい。");
-    return n;
-  }
-};
+class SignRulePagesTest : public StartedPageTest {};
 
 TEST_F(SignRulePagesTest, TablesFillTheirAnswerCellsOnePerKey) {
   struct Case {

@@ -1,6 +1,6 @@
 // Pellith's multiplication and division topics driven from the main menu:
 // every item of both submenus through all its keys and back to its
-// submenu, the goal pages and the submenus' range checks.
+// submenu.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -16,18 +16,6 @@ namespace {
 const char* const kMultiplicationItems =
     "①正×正　②正×負　③負×負　④計算規則　⑤練習　⑥-1との積　⑦0,1との積　⑧終了";
 const char* const kDivisionItems = "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了";
-
-// A run of one topic: the prompts put up, the goal page's texts and the texts
-// the first item printed on the page, and how often the main menu was drawn.
-struct TopicRun : ItemRun {
-  int main_menus = 0;
-};
-
-TopicRun RunTopic(const char* submenu, const std::string& keys) {
-  TopicRun r{RunItem("pellith", keys, submenu)};
-  for (const Print& p : PrintsOf(r.run)) r.main_menus += p.text == Utf8("＜Pellith　メニュー＞");
-  return r;
-}
 
 class MultiplicationItems : public ::testing::TestWithParam<ItemCase> {};
 
@@ -135,45 +123,5 @@ INSTANTIATE_TEST_SUITE_P(
                   "534 198 0 =-(24/6)", "534 252 5 =-4", "480 312 0 (4)", "550 312 0  (-0.4)/8",
                   "534 366 0 =-(0.4/8)", "534 420 5 =-0.05"}}),
     ItemCaseName);
-
-TEST(PellithTopics, GoalPagesThenSubmenusUntilTheirLastItems) {
-  struct Case {
-    const char* topic;
-    const char* submenu;
-    std::string out_of_range;  // each asks again
-    const char* last;
-    std::vector<std::string> goal;
-  };
-  const Case cases[] = {
-      {"1",
-       kMultiplicationItems,
-       "0 Enter 9 Enter - 1 Enter Enter 1 / 2 Enter",
-       "8",
-       {"44 240 3 <めあて>", "76 305 0 正の数・負の数の乗法の計算のしかたを考えよう。",
-        "76 370 7 ※乗法…かけ算"}},
-      {"2",
-       kDivisionItems,
-       "0 Enter 8 Enter - 1 Enter Enter 1 / 2 Enter 7 . 5 Enter",
-       "1 4 / 2",
-       {"44 240 3 <めあて>", "76 305 0 1 正の数・負の数の除法の計算のしかたを考えよう。",
-        "76 370 7    ※除法…わり算", "76 435 0 2 正の数・負の数の乗法、除法の計算問題を解こう。"}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.topic);
-    const TopicRun r = RunTopic(
-        c.submenu, std::string(c.topic) + " Enter " + c.out_of_range + " " + c.last + " Enter");
-    EXPECT_EQ(r.run.ending, "script used up");
-    EXPECT_EQ(Tail(r.goal_texts, c.goal.size()), Utf8All(c.goal));
-    EXPECT_EQ(r.key_waits, 0);  // the goal page waits for no key
-    // On entry and after every out-of-range choice; then the main menu.
-    int choices = 0;
-    for (size_t at = c.out_of_range.find("Enter"); at != std::string::npos;
-         at = c.out_of_range.find("Enter", at + 1)) {
-      ++choices;
-    }
-    EXPECT_EQ(r.submenus, 1 + choices);
-    EXPECT_EQ(r.main_menus, 2);
-  }
-}
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Quorrel's topic on divisors and multiples through prime factorisation: its
-// goal page, the fixed pages' texts and waits, and the two stages of the
+// Quorrel's topic on divisors and multiples through prime factorisation: the
+// fixed pages' texts and waits, and the two stages of the
 // random divisor example under two clocks.
 #include <gtest/gtest.h>
 
@@ -16,10 +16,6 @@
 namespace {
 
 const char* const kSubmenu = "①約数　②例2　③問４　④問５　⑤終了";
-
-TEST(DivisorsMultiplesTopic, GoalPageThenTheSubmenuWithoutAKey) {
-  ExpectGoalPage("quorrel", "2 Enter", kSubmenu, {"素因数分解を利用して約数や倍数を求めよう。"});
-}
 
 TEST(DivisorsMultiplesTopic, TheFixedPagesShowTheirTextsWaitTheirKeysAndComeBack) {
   ExpectEveryItem(

@@ -1,5 +1,5 @@
-// Quorrel's practice answers of prime factorisation: the submenu on the
-// white page, the three pages' headers, texts, ladders and waits.
+// Quorrel's practice answers of prime factorisation: the three pages'
+// headers, texts, ladders and waits.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,21 +13,6 @@
 namespace {
 
 const char* const kSubmenu = "練習問題 　①,②,③解答　　　④終了";
-
-TEST(FactorPracticeAnswers, SubmenuStraightAwayAsksAgainOutsideItsItemsAndLeavesOnFour) {
-  const PlayerRun run = RunPlayer("quorrel", "3 Enter 0 Enter 5 Enter 4 Enter 8 Enter");
-  EXPECT_EQ(run.ending, "program ended (status 0)");
-  std::vector<std::string> texts;
-  for (const Print& p : PrintsOf(run)) texts.push_back(p.text);
-  int asked = 0, menus = 0;
-  for (const std::string& t : texts) {
-    asked += t == Utf8(kSubmenu);
-    menus += t == Utf8("番号を入力して下さい。");
-  }
-  EXPECT_EQ(asked, 3);
-  EXPECT_EQ(menus, 2);
-  EXPECT_EQ(std::count(texts.begin(), texts.end(), Utf8("<めあて>")), 0);
-}
 
 TEST(FactorPracticeAnswers, EveryPageShowsItsHeaderLaddersAndAnswersOneKeyAtATime) {
   ExpectEveryItem(

@@ -1,6 +1,5 @@
-// Quorrel's prime-factorisation topic: its goal page and submenu, every
-// item's texts, waits and return, the factor trees' boxes, the sieve after
-// each of its keys, and the random factorisation example.
+// Quorrel's prime-factorisation topic: every item's texts, waits and return, the factor trees'
+// boxes, the sieve after each of its keys, and the random factorisation example.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,20 +20,6 @@
 namespace {
 
 const char* const kSubmenu = "①約数と倍数　②素数説明　③素因数分解　④例１　⑤問３　⑥終了";
-
-TEST(PrimeFactorisationTopic, GoalPageThenSubmenuWhichAsksAgainOutsideItsItemsAndLeavesOnSix) {
-  ExpectGoalPage("quorrel", "1 Enter", kSubmenu, {"素因数分解できるようになろう。"});
-  const PlayerRun run =
-      RunPlayer("quorrel", "1 Enter 0 Enter 7 Enter - 1 Enter Enter 6 Enter 8 Enter");
-  EXPECT_EQ(run.ending, "program ended (status 0)");
-  int asked = 0, menus = 0;
-  for (const Print& p : PrintsOf(run)) {
-    asked += p.text == Utf8(kSubmenu);
-    menus += p.text == Utf8("番号を入力して下さい。");
-  }
-  EXPECT_EQ(asked, 5);
-  EXPECT_EQ(menus, 2);
-}
 
 TEST(PrimeFactorisationTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
   ExpectEveryItem(
@@ -216,13 +201,7 @@ TEST(PrimesPage, TheSieveStrikesTheMultiplesOfTwoThreeFiveAndSevenOneKeyEach) {
 namespace quorrel {
 namespace {
 
-class FactorNumberTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class FactorNumberTest : public StartedPageTest {};
 
 TEST_F(FactorNumberTest, AnswersOfTheExampleFromItsExponents) {
   struct Case {

@@ -1,6 +1,5 @@
-// Quorrel's two chapter reviews: the submenus on the white page, every
-// page's texts in order with their waits, the review's number line and its
-// points, and the magic square filled in.
+// Quorrel's two chapter reviews: every page's texts in order with their waits, the review's number
+// line and its points, and the magic square filled in.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,23 +21,6 @@ namespace {
 
 const char* const kCheckSubmenu = "学びをたしかめよう  ①1～6　②7　③8　④9　⑤10　⑥11,12　⑦終了";
 const char* const kMasterSubmenu = "学びを身につけよう　①～⑥解答　　　⑦終了";
-
-TEST(ReviewTopics, SubmenusStraightAwayAskAgainOutsideTheirItemsAndLeaveOnSeven) {
-  for (const auto& [topic, submenu] :
-       {std::pair{"5", kCheckSubmenu}, std::pair{"6", kMasterSubmenu}}) {
-    SCOPED_TRACE(topic);
-    const PlayerRun run = RunPlayer(
-        "quorrel", std::string(topic) + " Enter 0 Enter 8 Enter - 3 Enter 7 Enter 8 Enter");
-    EXPECT_EQ(run.ending, "program ended (status 0)");
-    int asked = 0, aims = 0;
-    for (const Print& p : PrintsOf(run)) {
-      asked += p.text == Utf8(submenu);
-      aims += p.text == Utf8("<めあて>");
-    }
-    EXPECT_EQ(asked, 4);
-    EXPECT_EQ(aims, 0);
-  }
-}
 
 TEST(ReviewCheckTopic, EveryPageShowsItsAnswersWaitsItsKeysAndComesBack) {
   ExpectEveryItem(
@@ -217,14 +199,7 @@ TEST(MagicSquareAnswers, EveryOpenCellEndsWithItsValueAndEveryLineAddsUpToSix) {
 namespace quorrel {
 namespace {
 
-class ReviewFigureTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
-};
+class ReviewFigureTest : public StartedPageTest {};
 
 TEST_F(ReviewFigureTest, NumberLineFromMinusSixToSixWithItsPoints) {
   Y_a(31) = 0;

@@ -1,4 +1,4 @@
-// Quorrel's topic on using signed numbers: its goal page, the records, every
+// Quorrel's topic on using signed numbers: the records, every
 // item's texts and waits, the bar graph and the pen width the pages leave.
 #include <gtest/gtest.h>
 
@@ -18,12 +18,6 @@
 namespace {
 
 const char* const kSubmenu = "①P49　②1,2週平均　③問1,2　④問3,4　⑤練習問題　⑥終了";
-
-TEST(SignedNumbersUseTopic, GoalPageThenTheSubmenuWithoutAKey) {
-  ExpectGoalPage(
-      "quorrel", "4 Enter", kSubmenu,
-      {"1 平均をくふうして求めよう。", "2 身の回りの問題を正負の数を利用して解決しよう。"});
-}
 
 TEST(SignedNumbersUseTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
   ExpectEveryItem(
@@ -155,13 +149,7 @@ TEST(SignedNumbersUseTopic, PagesThatSetTheWidthFiveLeaveItToTheNextPage) {
 namespace quorrel {
 namespace {
 
-class SignedNumbersUseTest : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class SignedNumbersUseTest : public StartedPageTest {};
 
 TEST_F(SignedNumbersUseTest, JumpRopeRecordsWithTheirSumsAndMeans) {
   T(8) = 99;  // not one of the records: kept

@@ -148,16 +148,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  Menu()}}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST(AdditionLawsTopic, GoalPageThenTheSubmenuWhichRefusesNumbersOutsideIt) {
-  const TopicRun r = RunTopic("5 Enter 0 Enter 7 Enter - 2 Enter Enter 6 Enter", kSubmenu);
-  EXPECT_EQ(r.run.ending, "script used up");
-  ExpectShown(r.goal, {{44, 240, 3, "<めあて>"},
-                       {76, 305, 0, "①加法の計算法則を考えよう。"},
-                       {76, 370, 0, "②3つ以上の数の加法を工夫して計算しよう。"}});
-  EXPECT_EQ(r.Count("MENU"), 5);
-  EXPECT_EQ(Texts(r.shown).back(), Utf8("8　終了"));  // the main menu again
-}
-
 TEST(AdditionLawsTopic, PagesBlankTheirAreaAndLeaveThePenWidthOfTheirMarks) {
   struct Case {
     const char* keys;
@@ -171,7 +161,7 @@ TEST(AdditionLawsTopic, PagesBlankTheirAreaAndLeaveThePenWidthOfTheirMarks) {
                         {"3 Enter a", 5},
                         {"5 Enter a a a a a", 3}};
   for (const Case& c : cases) {
-    const TopicRun r = RunTopic(std::string("5 Enter ") + c.keys + " 4 Enter", kSubmenu);
+    const ItemRun r = RunItem("torvane", std::string("5 Enter ") + c.keys + " 4 Enter", kSubmenu);
     int blanks = 0;
     std::string last;
     for (const std::string& line : r.run.log) {

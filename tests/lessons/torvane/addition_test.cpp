@@ -1,6 +1,5 @@
 // Torvane's addition topic: every submenu item driven from the main menu
-// through all its keys back to the submenu, the goal page, the drill's
-// examples, and the generator of its sums.
+// through all its keys back to the submenu, the drill's examples, and the generator of its sums.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -99,21 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 "901 270 5 =-6"}}),
     ItemCaseName);
 
-TEST(AdditionTopic, GoalPageThenSubmenuUntilItsLastItem) {
-  // 0, 9 and an empty entry ask again; 8 goes back to the main menu.
-  const ItemRun r = RunItem("torvane", "1 Enter 0 Enter 9 Enter Enter 8 Enter", kSubmenu,
-                            "12:00:00", EmptyTexts::kLeftOut);
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.submenus, 4);
-  EXPECT_EQ(r.key_waits, 0);
-  EXPECT_EQ(r.goal_texts,
-            Utf8All({"44 240 3 <めあて>", "76 305 0 数直線を使って、正負の数の加法を調べよう。",
-                     "76 370 0 ※加法…たし算のこと"}));
-  int menus = 0;
-  for (const Print& p : PrintsOf(r.run)) menus += p.text == Utf8("番号を入力して下さい。");
-  EXPECT_EQ(menus, 2);
-}
-
 // The signed value of a term text such as "+3" or "-7".
 int Value(const std::string& text) {
   return std::atoi(text.c_str());
@@ -159,13 +143,7 @@ TEST(AdditionTopic, DrillAsksSignThenAbsoluteValueThenResultOfItsOwnSums) {
   }
 }
 
-class SumGenerator : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class SumGenerator : public StartedPageTest {};
 
 TEST_F(SumGenerator, TermsAreSignedDigitsAndTheSumIsNeverZero) {
   PaRandomize(7);

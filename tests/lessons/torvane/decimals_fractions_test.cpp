@@ -1,5 +1,5 @@
 // Torvane's topic on decimals and fractions: every submenu item driven from
-// the main menu back to the submenu, the goal page, and the worked sums
+// the main menu back to the submenu, and the worked sums
 // against the tables of their examples.
 #include <gtest/gtest.h>
 
@@ -64,26 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                            "680 510 0 =-(ﾀ9/30ﾀ-ﾀ5/30ﾀ)", "948 510 5 =-ﾀ4/30ﾀ=-ﾀ2/15ﾀ"}}),
     ItemCaseName);
 
-TEST(DecimalsFractionsTopic, GoalPageThenSubmenuUntilItsLastItem) {
-  // 7 asks again; 6/3 is item 2; 6 goes back to the main menu.
-  const ItemRun r = RunItem("torvane", "2 Enter 7 Enter 6 / 3 Enter " + Repeat("a", 11) + "6 Enter",
-                            kSubmenu, "12:00:00", EmptyTexts::kLeftOut);
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.submenus, 3);
-  EXPECT_EQ(r.key_waits, 11);
-  EXPECT_EQ(r.goal_texts, Utf8All({"44 240 3 <めあて>", "76 305 0 小数や分数の加法を考えよう。"}));
-  int menus = 0;
-  for (const Print& p : PrintsOf(r.run)) menus += p.text == Utf8("番号を入力して下さい。");
-  EXPECT_EQ(menus, 2);
-}
-
-class WorkedSums : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class WorkedSums : public StartedPageTest {};
 
 // The sign rotation value that gives the sign pattern p (1 ++, 2 -+, 3 --,
 // 4 +-) to the next example.

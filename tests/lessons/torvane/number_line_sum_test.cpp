@@ -13,13 +13,8 @@ namespace torvane {
 
 namespace {
 
-class NumberLineSumTest : public HeadlessTest {
+class NumberLineSumTest : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   void Sum(float t1, float t2, bool unsigned_positives, const std::string& keys) {
     Keys(keys);
     Y_a(31) = 520;

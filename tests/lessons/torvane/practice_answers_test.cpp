@@ -1,6 +1,5 @@
 // Torvane's practice answers, driven from the main menu: the three pages
-// line by line and key by key, each screen under its header, and the
-// submenu without a goal page.
+// line by line and key by key, and each screen under its header.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -208,26 +207,10 @@ INSTANTIATE_TEST_SUITE_P(
                                        Menu()}})}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST(AddSubPracticeAnswers, NoGoalPageAndOnlyTheFourChoicesAreTaken) {
-  const TopicRun r =
-      RunTopic("7 Enter 0 Enter 5 Enter 4 . 5 Enter - 1 Enter Enter 4 Enter", kSubmenu);
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_TRUE(r.goal.empty());
-  EXPECT_EQ(r.Count("MENU"), 6);
-  EXPECT_EQ(r.Count("KEY"), 0);
-  EXPECT_EQ(Texts(r.shown).back(), Utf8("8　終了"));  // the main menu again
-  // The submenu stands on the white page the main menu left.
-  const auto first = std::find_if(r.run.log.begin(), r.run.log.end(), [](const std::string& l) {
-    return l.find(Utf8(kSubmenu)) != std::string::npos;
-  });
-  ASSERT_NE(first, r.run.log.end());
-  EXPECT_EQ(*(first - 1), "box\t0\t0\t1760\t1800\t15\t15\t15\t3");
-}
-
 TEST(AddSubPracticeAnswers, EachScreenIsBlankedWholeFirst) {
   const std::string blank = "box\t0\t0\t1760\t1800\t15\t15\t";
   // The main menu's own white pages, before the topic.
-  const int before = CountStarting(RunTopic("7 Enter", kSubmenu).run, blank);
+  const int before = CountStarting(RunItem("torvane", "7 Enter", kSubmenu).run, blank);
   struct Case {
     std::string keys;
     int screens;
@@ -235,7 +218,7 @@ TEST(AddSubPracticeAnswers, EachScreenIsBlankedWholeFirst) {
   const Case cases[] = {
       {"1 Enter " + Repeat("a", 24), 2}, {"2 Enter a", 2}, {"3 Enter a a a a", 1}};
   for (const Case& c : cases) {
-    const TopicRun r = RunTopic("7 Enter " + c.keys, kSubmenu);
+    const ItemRun r = RunItem("torvane", "7 Enter " + c.keys, kSubmenu);
     EXPECT_EQ(CountStarting(r.run, blank) - before, c.screens) << c.keys;
   }
 }

@@ -1,5 +1,5 @@
 // Torvane's subtraction topic: every submenu item driven from the main menu
-// back to the submenu, the goal page, the drill's examples and its generator.
+// back to the submenu, the drill's examples and its generator.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -70,17 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 "560 170 0 =(+ﾀ3/6ﾀ)+(+ﾀ2/6ﾀ)", "560 240 5 =+ﾀ5/6ﾀ"}}),
     ItemCaseName);
 
-TEST(SubtractionTopic, GoalPageThenSubmenuUntilItsLastItem) {
-  // 8 asks again; 7 goes back to the main menu.
-  const ItemRun r =
-      RunItem("torvane", "3 Enter 8 Enter 7 Enter", kSubmenu, "12:00:00", EmptyTexts::kLeftOut);
-  EXPECT_EQ(r.run.ending, "script used up");
-  EXPECT_EQ(r.submenus, 2);
-  EXPECT_EQ(r.goal_texts,
-            Utf8All({"44 240 3 <めあて>", "76 305 0 正負の数の減法の計算のしかたを考えよう。",
-                     "76 370 0 ※減法…ひき算のこと"}));
-}
-
 int Value(const std::string& bracketed) {
   return std::atoi(bracketed.c_str() + 1);
 }
@@ -127,13 +116,7 @@ TEST(SubtractionTopic, DrillDrawsItsBoxesWithPenWidthFive) {
   EXPECT_EQ(boxes, 2);
 }
 
-class SubtractionGenerator : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class SubtractionGenerator : public StartedPageTest {};
 
 std::string Bracketed(float v) {
   return (v > 0 ? "(+" : "(") + std::to_string(int(v)) + ")";

@@ -16,8 +16,8 @@ using namespace topic_pages;
 
 const char* const kSubmenu = "①+なし例　②練習　③練習()なし　④問7　⑤項　⑥項練習　⑦終了";
 
-TopicRun RunTerms(const std::string& keys, const std::string& clock = "12:00:00") {
-  return RunTopic("4 Enter " + keys, kSubmenu, clock);
+ItemRun RunTerms(const std::string& keys, const std::string& clock = "12:00:00") {
+  return RunItem("torvane", "4 Enter " + keys, kSubmenu, clock);
 }
 
 std::vector<Want> Rows(std::initializer_list<Want> rows) {
@@ -154,17 +154,6 @@ INSTANTIATE_TEST_SUITE_P(EveryFixedItem, TermsItems,
                                                       Menu()}}),
                          [](const auto& test) { return test.param.name; });
 
-TEST(TermsTopic, GoalPageThenTheSubmenuWhichRefusesNumbersOutsideIt) {
-  const TopicRun r = RunTerms("0 Enter 8 Enter - 1 Enter Enter 1 / 2 Enter 1 4 / 2 Enter");
-  EXPECT_EQ(r.run.ending, "script used up");
-  ExpectShown(r.goal, {{44, 240, 3, "<めあて>"},
-                       {76, 305, 0, "①正の符号をつけずに表した式の計算をしよう。"},
-                       {76, 370, 0, "②項、正の項、負の項がいえるようになろう。"}});
-  // Asked six times; 14/2 is 7 and goes back to the main menu.
-  EXPECT_EQ(r.Count("MENU"), 6);
-  EXPECT_EQ(Texts(r.shown).back(), Utf8("8　終了"));
-}
-
 // The whole numbers of an expression text such as "-5+3-7": "-5", "+3", "-7".
 std::vector<int> Terms(const std::string& expression) {
   std::vector<int> terms;
@@ -187,11 +176,11 @@ TEST(TermsTopic, BracketedSumsAreRewrittenAndComputed) {
   for (const char* clock : kClocks) {
     SCOPED_TRACE(clock);
     // Four examples (any other number, even an empty entry, asks for a new one).
-    const TopicRun r =
+    const ItemRun r =
         RunTerms("2 Enter a a a 2 Enter a a a Enter a a a 0 Enter a a a 1 Enter", clock);
-    EXPECT_EQ(r.Count("NEXT"), 4);
-    EXPECT_EQ(r.Count("KEY"), 8);
-    EXPECT_EQ(r.Count("MENU"), 2);
+    EXPECT_EQ(r.next_steps, 4);
+    EXPECT_EQ(r.key_waits, 8);
+    EXPECT_EQ(r.submenus, 2);
     const auto examples = ExampleTexts(r.shown, "Q1　次の計算をしなさい。");
     ASSERT_EQ(examples.size(), 4u);
     static const std::regex question(R"((-?\d+)([+-])\(([+-]\d+)\))");
@@ -216,16 +205,16 @@ TEST(TermsTopic, BracketedSumsAreRewrittenAndComputed) {
     }
   }
   // The band of the examples is blanked for each one.
-  const TopicRun r = RunTerms("2 Enter a a 2 Enter a a 1 Enter");
+  const ItemRun r = RunTerms("2 Enter a a 2 Enter a a 1 Enter");
   EXPECT_EQ(CountStarting(r.run, "box\t0\t150\t1320\t390\t15\t15\t"), 2);
 }
 
 TEST(TermsTopic, ShortSumsShowTheirResultThenTheTaskLine) {
   for (const char* clock : kClocks) {
     SCOPED_TRACE(clock);
-    const TopicRun r = RunTerms("3 Enter a a 2 Enter a a - 1 Enter a a 1 Enter", clock);
-    EXPECT_EQ(r.Count("NEXT"), 3);
-    EXPECT_EQ(r.Count("KEY"), 3);
+    const ItemRun r = RunTerms("3 Enter a a 2 Enter a a - 1 Enter a a 1 Enter", clock);
+    EXPECT_EQ(r.next_steps, 3);
+    EXPECT_EQ(r.key_waits, 3);
     const auto examples = ExampleTexts(r.shown, "Q2　次の計算をしなさい。");
     ASSERT_EQ(examples.size(), 3u);
     static const std::regex question(R"((-?\d+)([+-]\d+)=)");
@@ -277,9 +266,9 @@ TEST(TermsTopic, TermsDrillsListAllTermsThenThePositiveAndNegativeOnesBelow) {
     SCOPED_TRACE(clock);
     // Three examples of each drill; 1 leaves the first for the second.
     const std::string three = "a a a 2 Enter a a a Enter a a a 1 Enter";
-    const TopicRun r = RunTerms("6 Enter " + three + " " + three, clock);
-    EXPECT_EQ(r.Count("NEXT"), 6);
-    EXPECT_EQ(r.Count("MENU"), 2);
+    const ItemRun r = RunTerms("6 Enter " + three + " " + three, clock);
+    EXPECT_EQ(r.next_steps, 6);
+    EXPECT_EQ(r.submenus, 2);
     const auto lists = ExampleTexts(r.shown, "Q1 ");
     const auto signs = ExampleTexts(r.shown, "Q2 ");
     ASSERT_EQ(lists.size(), 3u);

@@ -8,17 +8,16 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "item_run.h"
 #include "layout_cursor.h"
 #include "log_lines.h"
 #include "page_pixels.h"
+#include "page_reader.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
-#include "vindrel_page_runs.h"
 
 namespace vindrel {
 namespace {
-
-using namespace vindrel_test;
 
 const char* const kSubmenu = "①P44ひろげよう　②P45ひろげよう　③終了";
 
@@ -53,15 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "780 70 13 数全体…四則計算", "780 200 13 整数…加法,減法,乗法",
                   "800 320 13 自然数…加法,乗法"}}),
     ItemCaseName);
-
-TEST(NumberSetsTopic, GoalPageTextsThenTheSubmenuUntilItsLastItem) {
-  // 0 and 4 ask again; 3 goes back to the main menu.
-  const ItemRun r = RunItem("vindrel", "4 Enter 0 Enter 4 Enter 3 Enter", kSubmenu);
-  EXPECT_EQ(r.submenus, 3);
-  EXPECT_EQ(r.goal_texts, Utf8All({"44 240 3 <めあて>", "76 305 0 自然数、整数、数全体数の範囲で、",
-                                   "76 355 0     いつでもできる加減乗除を調べよう。"}));
-  EXPECT_EQ(MainMenus(r), 2);
-}
 
 TEST(NumberSetsTopic, ClosureMarksOneAKeyInReadingOrderWithThePenLeftAt5) {
   const ItemRun r = RunItem("vindrel", "4 Enter 2 Enter " + Repeat("a", 13), kSubmenu);
@@ -121,11 +111,10 @@ TEST(NumberSetsTopic, ATypedFractionIsShownAsItsExactValueRounded) {
 
 // ---- the rows of the four operations, in-process -----------------------------
 
-class OperationRows : public HeadlessTest {
+class OperationRows : public StartedPageTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
+    StartedPageTest::SetUp();
     OperationBoxes();
     ClearLog();
   }
@@ -374,13 +363,8 @@ TEST_F(OperationRows, ARefusedSecondNumberLeavesTheFirstInItsBoxes) {
 
 // ---- the sets figure ----------------------------------------------------------------
 
-class SetsFigure : public HeadlessTest {
+class SetsFigure : public StartedPageTest {
  protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-    ClearLog();
-  }
   std::vector<std::string> Boxes() {
     std::vector<std::string> out;
     for (const LoggedOp& op : Ops("box")) out.push_back(op.Line());

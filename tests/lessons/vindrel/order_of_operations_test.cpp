@@ -10,14 +10,13 @@
 #include <string>
 
 #include "headless_fixture.h"
+#include "item_run.h"
+#include "page_reader.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
-#include "vindrel_page_runs.h"
 
 namespace vindrel {
 namespace {
-
-using namespace vindrel_test;
 
 const char* const kSubmenu = "①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了";
 
@@ -141,17 +140,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "600 360 3 分配法則でかっこをはずし、", "600 410 3 約分して計算している。"}}),
     ItemCaseName);
 
-TEST(OrderOfOperationsTopic, GoalPageThenTheSubmenuUntilItsLastItem) {
-  // 0 and 9 ask again; 8 goes back to the main menu.
-  const ItemRun r = RunItem("vindrel", "2 Enter 0 Enter 9 Enter 8 Enter", kSubmenu);
-  EXPECT_EQ(r.submenus, 3);
-  EXPECT_EQ(r.key_waits, 0);
-  EXPECT_EQ(r.goal_texts,
-            Utf8All({"44 240 3 <めあて>", "76 305 0 1　四則(加減乗除)の混じった計算をしよう。",
-                     "76 370 0 2　分配法則を利用した計算をしよう。"}));
-  EXPECT_EQ(MainMenus(r), 2);
-}
-
 // The dots of the dotted arcs: how many in each colour and at which pen width.
 struct Dots {
   int count = 0;
@@ -204,13 +192,7 @@ TEST(OrderOfOperationsTopic, TheLawInLettersDrawsWithThePenItFinds) {
 
 // ---- the generators, in-process under the fixed clock ----------------------
 
-class OperationNumbers : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    StartUp();
-  }
-};
+class OperationNumbers : public StartedPageTest {};
 
 std::string Text(float v) {
   return std::to_string(static_cast<int>(v));
