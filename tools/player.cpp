@@ -36,6 +36,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -45,6 +46,7 @@
 #include "fonts.h"
 #include "headless.h"
 #include "last_chance.h"
+#include "memory_room.h"
 #include "programs.h"
 #include "scratch_files.h"
 #include "whole_file.h"
@@ -262,9 +264,13 @@ class StreamedKeys : public HeadlessBackend {
   ScriptFile* script_;
 };
 
-}  // namespace
+// Why a file could not be written: memory that ran out is said in the
+// words used wherever it runs out.
+const char* Why(int error) {
+  return error == ENOMEM ? kOutOfMemory : std::strerror(error);
+}
 
-int main(int argc, char** argv) {
+int Play(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--list") return List();
   if (argc < 4) return Usage();
   const std::string name = argv[1];
@@ -334,20 +340,20 @@ int main(int argc, char** argv) {
   // From here on, what the run writes goes to temporary files (or straight
   // to a device) that a signal or a crash removes; they take their names
   // only when the whole run was written.
-  InstallLastChance(name);
+  InstallLastChance(name, /*show_box=*/false, "player");
   ProtectScratchFiles();
   WholeFile picture;
   if (out != "-") {
     if (int error = picture.Open(out)) {
-      Say("cannot write \"%s\": %s", out.c_str(), std::strerror(error));
-      return kRefused;
+      Say("cannot write \"%s\": %s", out.c_str(), Why(error));
+      return error == ENOMEM ? kNotWritten : kRefused;
     }
   }
   LogFile log;
   if (log_path) {
     if (int error = log.Open(*log_path)) {
-      Say("cannot write the log \"%s\": %s", log_path->c_str(), std::strerror(error));
-      return kRefused;
+      Say("cannot write the log \"%s\": %s", log_path->c_str(), Why(error));
+      return error == ENOMEM ? kNotWritten : kRefused;
     }
     backend.page().log_sink = [&log](const LoggedOp& op) { log.Write(op); };
   } else {
@@ -387,17 +393,16 @@ int main(int argc, char** argv) {
     // are.
     EndingSignalsHeld held;
     if (log_path && !failed) {
-      if (int error = log.Finish())
-        fail("cannot write the log %s: %s", *log_path, std::strerror(error));
+      if (int error = log.Finish()) fail("cannot write the log %s: %s", *log_path, Why(error));
     }
     if (out != "-" && !failed) {
       int error = backend.page().SavePng(picture.stream()) ? picture.Finish() : errno;
-      if (error) fail("cannot write %s: %s", out, std::strerror(error));
+      if (error) fail("cannot write %s: %s", out, Why(error));
     }
     for (WholeFile* file : {&picture, &log.file()}) {
       if (failed) break;
       if (int error = file->Commit()) {
-        fail("cannot write %s: %s", file == &picture ? out : *log_path, std::strerror(error));
+        fail("cannot write %s: %s", file == &picture ? out : *log_path, Why(error));
       }
     }
     if (failed) {
@@ -407,4 +412,18 @@ int main(int argc, char** argv) {
   }
   std::printf("%s\n", ending.c_str());
   return failed ? kNotWritten : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Memory that runs out anywhere, before the run or during it, ends the
+  // player with one line (the files it was writing are discarded on the
+  // way out, as for any failure).
+  try {
+    return Play(argc, argv);
+  } catch (const std::bad_alloc&) {
+    Say("%s", kOutOfMemory);
+    return kNotWritten;
+  }
 }
