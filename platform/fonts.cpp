@@ -1,22 +1,31 @@
 #include "fonts.h"
 
 #include <fontconfig/fontconfig.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
+
+#include "memory_room.h"
 
 namespace {
 
 // Whether fontconfig's best match for `family` is that family (under any of
-// the names the font gives itself), not a substitute.
-bool Resolves(const char* family) {
-  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(""));
-  if (!pattern) return false;
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+// the names the font gives itself), not a substitute; `out_of_memory` is
+// set when fontconfig could not tell for lack of memory.
+bool Resolves(const char* family, bool* out_of_memory) {
+  FcPattern* pattern = FcPatternCreate();
+  if (!pattern ||
+      !FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family))) {
+    if (pattern) FcPatternDestroy(pattern);
+    *out_of_memory = true;
+    return false;
+  }
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
   FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  if (!match && result == FcResultOutOfMemory) *out_of_memory = true;
   bool found = false;
   FcChar8* name = nullptr;
   for (int i = 0;
@@ -28,19 +37,105 @@ bool Resolves(const char* family) {
   return found;
 }
 
+// Standard error sent to a file of its own while it lives: what was written
+// there is kept from the terminal, and counted.
+class StandardErrorAside {
+ public:
+  StandardErrorAside() {
+    std::fflush(stderr);
+    saved_ = dup(STDERR_FILENO);
+    aside_ = memfd_create("fontconfig messages", MFD_CLOEXEC);
+    if (saved_ < 0 || aside_ < 0 || dup2(aside_, STDERR_FILENO) < 0) Restore();
+  }
+  ~StandardErrorAside() { Restore(); }
+  StandardErrorAside(const StandardErrorAside&) = delete;
+  StandardErrorAside& operator=(const StandardErrorAside&) = delete;
+
+  // Whether anything was written (or could not be kept aside, so that it is
+  // not known whether anything was).
+  bool Written() const {
+    std::fflush(stderr);
+    return aside_ < 0 || lseek(aside_, 0, SEEK_END) != 0;
+  }
+
+ private:
+  void Restore() {
+    std::fflush(stderr);
+    std::clearerr(stderr);
+    if (saved_ >= 0) {
+      dup2(saved_, STDERR_FILENO);
+      close(saved_);
+      saved_ = -1;
+    }
+    if (aside_ >= 0) {
+      close(aside_);
+      aside_ = -1;
+    }
+  }
+  int saved_ = -1;
+  int aside_ = -1;
+};
+
+// The system's configuration and fonts as fontconfig's current ones: false
+// when fontconfig could not load them in full (it said why, or could not).
+// Unlike fontconfig's own start, a configuration that failed is not
+// replaced by a fallback here: making one when memory ran out can crash it.
+bool LoadConfiguration() {
+  FcConfig* config = FcConfigCreate();
+  if (!config) return false;
+  const bool loaded = FcConfigParseAndLoad(config, nullptr, FcTrue) && FcConfigBuildFonts(config) &&
+                      FcConfigSetCurrent(config);
+  // The current configuration holds a reference of its own.
+  FcConfigDestroy(config);
+  return loaded;
+}
+
+FontCheck Check() {
+  // Fontconfig does not survive every allocation that fails while it loads
+  // or matches (it may use what it could not get): it starts only with the
+  // room a run needs, far more than its own.
+  if (MemoryTooShortForARun()) return {nullptr, true};
+  FontCheck check;
+  bool trouble = false;
+  {
+    StandardErrorAside aside;
+    bool loaded = LoadConfiguration();
+    // A configuration with an error in it: fontconfig's own start falls
+    // back to its default one, as any program using fontconfig would.
+    if (!loaded && !MemoryTooShortForARun()) loaded = FcInit();
+    if (!loaded) return {nullptr, true};
+    for (const char* family : {kGothicFamily, kPropGothicFamily, kSerifFamily}) {
+      if (!Resolves(family, &check.out_of_memory)) {
+        check.missing = family;
+        break;
+      }
+    }
+    trouble = check.missing || aside.Written();
+  }
+  if (!trouble) return check;
+  // A family not found, or fontconfig said something while it loaded: when
+  // memory is too short for a run, that is the cause to name (a
+  // configuration loaded in part, its rules cut short, may even crash
+  // fontconfig later); otherwise a family not found is not installed, and
+  // a complaint about the configuration leaves the rest of it usable.
+  if (check.out_of_memory || MemoryTooShortForARun()) return {nullptr, true};
+  return check;
+}
+
 }  // namespace
 
-const char* MissingFontFamily() {
-  for (const char* family : {kGothicFamily, kPropGothicFamily, kSerifFamily}) {
-    if (!Resolves(family)) return family;
-  }
-  return nullptr;
+FontCheck CheckFonts() {
+  static const FontCheck check = Check();
+  return check;
 }
 
 bool FontsPresent(const std::string& who) {
-  const char* missing = MissingFontFamily();
-  if (!missing) return true;
-  std::fprintf(stderr, "%s: the font %s is not installed (its texts would show as empty boxes)\n",
-               who.c_str(), missing);
-  return false;
+  const FontCheck check = CheckFonts();
+  if (check.out_of_memory) {
+    std::fprintf(stderr, "%s: %s\n", who.c_str(), kOutOfMemory);
+  } else if (check.missing) {
+    std::fprintf(stderr, "%s: the font %s is not installed (its texts would show as empty boxes)\n",
+                 who.c_str(), check.missing);
+  }
+  return !check.out_of_memory && !check.missing;
 }

@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "errors.h"
+#include "memory_room.h"
 #include "scratch_files.h"
 #include "string_ops.h"
 
@@ -40,6 +41,9 @@ struct Prepared {
   char tail[32];
   size_t tail_size;
   char caption[256];
+  // "who: out of memory" and its line break.
+  char out_of_memory[300];
+  size_t out_of_memory_size;
   // The whole message with its line break, written by the handler.
   char message[sizeof head + 12 + sizeof tail + 1];
   bool show_box;
@@ -95,6 +99,10 @@ constexpr int kFatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
   // Half-written files go first: the program may not get further.
   RemoveScratchFiles();
   Prepared& p = g_prepared;
+  if (MemoryExhausted()) {
+    WriteAll(STDERR_FILENO, p.out_of_memory, p.out_of_memory_size);
+    _exit(1);
+  }
   size_t size = 0;
   std::memcpy(p.message, p.head, p.head_size);
   size += p.head_size;
@@ -153,9 +161,12 @@ LastChanceBoxRequest FindLastChanceBoxRequest(int argc, char** argv) {
   return {true, argv[2], argv[3]};
 }
 
-void InstallLastChance(const std::string& name, bool show_box) {
+void InstallLastChance(const std::string& name, bool show_box, const std::string& who) {
   Prepared& p = g_prepared;
   MessageParts parts = Parts(name);
+  p.out_of_memory_size =
+      CopyTruncated(p.out_of_memory, sizeof p.out_of_memory,
+                    (who.empty() ? name : who).substr(0, 200) + ": " + kOutOfMemory + "\n");
   p.head_size = CopyTruncated(p.head, sizeof p.head, parts.head);
   p.tail_size = CopyTruncated(p.tail, sizeof p.tail, parts.tail);
   CopyTruncated(p.caption, sizeof p.caption, name);

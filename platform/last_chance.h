@@ -20,7 +20,12 @@ inline constexpr int kLastChanceStatus = 3;
 // `name` in UTF-8. The message goes to standard error; with `show_box`, the
 // program is then started again with LastChanceBoxArgument() to show it in a
 // message box captioned `name` as well.
-void InstallLastChance(const std::string& name, bool show_box = false);
+// A crash while memory is exhausted is memory that ran out (a library that
+// used memory it could not get), not a fault of the program: the handler
+// then says "`who`: out of memory" (`who` empty: `name`) and ends with
+// status 1, with no box (started again, the program would have no more
+// memory than it had).
+void InstallLastChance(const std::string& name, bool show_box = false, const std::string& who = "");
 
 // The message the handler shows, in UTF-8.
 std::string LastChanceMessage(const std::string& name, unsigned line);

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 #include <deque>
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "errors.h"
 #include "fonts.h"
 #include "last_chance.h"
+#include "memory_room.h"
 #include "runtime.h"
 #include "window_icon.h"
 #include "x_errors.h"
@@ -32,6 +34,11 @@ constexpr int kIdleWaitMs = 5000;
 // Glyphs readied at a time while no event waits: a key waits at most for
 // these (well under a millisecond).
 constexpr int kWarmGlyphsAtOnce = 2;
+
+// The page could not be drawn, and why (the drawing library's words).
+struct PageNotDrawn {
+  std::string why;
+};
 
 class SdlBackend : public Backend {
  public:
@@ -94,6 +101,9 @@ class SdlBackend : public Backend {
   std::string PollKey() override {
     Pump();
     if (pending_.empty()) {
+      // A page that could not be drawn (memory ran out under it) would wait
+      // for keys showing less than the program drew.
+      if (std::string fault = page_->DrawingFault(); !fault.empty()) throw PageNotDrawn{fault};
       // Nothing typed: show what changed, then sleep until a key comes or
       // the next blink tick is due.
       Present();
@@ -431,22 +441,22 @@ bool IsRealDisplay(const char* driver) {
 
 }  // namespace
 
-int RunInWindow(int argc, char** argv, const std::string& title,
+namespace {
+
+// Opens the window and runs the program in it (see RunInWindow).
+int RunWindowed(const std::string& title_utf8, const std::string& title,
                 const std::function<int()>& program) {
-  // Started again by the crash handler: the message box is all there is to
-  // do; the crashed run's window went with its process.
-  if (LastChanceBoxRequest box = FindLastChanceBoxRequest(argc, argv); box.asked) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, box.caption, box.message, nullptr);
-    return kLastChanceStatus;
-  }
-  std::string title_utf8 = ToUtf8(title);
   if (!FontsPresent(title_utf8)) return 1;
   auto cannot = [&](const std::string& why) {
+    // A display library that ran out of memory says so in words of its own
+    // ("x11 not available"), when it says it at all.
+    if (MemoryTooShortForARun()) throw std::bad_alloc();
     std::fprintf(stderr, "%s: cannot open a window: %s\n", title_utf8.c_str(), why.c_str());
     return 1;
   };
   if (const char* none = ChooseVideoDrivers()) return cannot(none);
   IgnoreMessagesToClosedWindows();
+  SayWhenMemoryEndsTheConnection(title_utf8);
   if (SDL_Init(SDL_INIT_VIDEO) != 0) return cannot(SDL_GetError());
   if (const char* driver = SDL_GetCurrentVideoDriver(); !IsRealDisplay(driver)) {
     std::string why = std::string("no display (video driver ") + (driver ? driver : "none") + ")";
@@ -470,10 +480,38 @@ int RunInWindow(int argc, char** argv, const std::string& title,
     status = program();
   } catch (const WindowClosed&) {
     status = 0;
+  } catch (const PageNotDrawn& fault) {
+    std::fprintf(stderr, "%s: the page could not be drawn: %s\n", title_utf8.c_str(),
+                 fault.why.c_str());
   }
   InstallBackend(nullptr);
   backend.reset();
   // Quitting would destroy a window that another client destroyed: see above.
   if (!WindowDestroyed()) SDL_Quit();
   return status;
+}
+
+}  // namespace
+
+int RunInWindow(int argc, char** argv, const std::string& title,
+                const std::function<int()>& program) {
+  // Started again by the crash handler: the message box is all there is to
+  // do; the crashed run's window went with its process.
+  if (LastChanceBoxRequest box = FindLastChanceBoxRequest(argc, argv); box.asked) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, box.caption, box.message, nullptr);
+    return kLastChanceStatus;
+  }
+  // Memory that runs out, at the start or during the run, ends the program
+  // with one line rather than as a crash: the crash box would start the
+  // program again, in no more memory than it had.
+  std::string title_utf8;
+  try {
+    title_utf8 = ToUtf8(title);
+    return RunWindowed(title_utf8, title, program);
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "%s: %s\n",
+                 title_utf8.empty() ? program_invocation_short_name : title_utf8.c_str(),
+                 kOutOfMemory);
+    return 1;
+  }
 }

@@ -5,6 +5,12 @@
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#include "memory_room.h"
+
 namespace {
 
 XErrorHandler g_previous = nullptr;
@@ -40,7 +46,28 @@ int KeepDestruction(void*, SDL_Event* event) {
   return 0;
 }
 
+// "who: out of memory" and its line break, for OnXIOError.
+std::string g_out_of_memory;
+XIOErrorHandler g_previous_io = nullptr;
+
+// Xlib ends the program when its connection fails, after lines of its own;
+// a connection that failed for lack of memory (Xlib's own allocations among
+// them) ends it with the line every program says it in.
+int OnXIOError(Display* display) {
+  if (errno == ENOMEM || MemoryExhausted()) {
+    std::fputs(g_out_of_memory.c_str(), stderr);
+    std::_Exit(1);
+  }
+  return g_previous_io ? g_previous_io(display) : 0;
+}
+
 }  // namespace
+
+void SayWhenMemoryEndsTheConnection(const std::string& who) {
+  g_out_of_memory = who + ": " + kOutOfMemory + "\n";
+  XIOErrorHandler previous = XSetIOErrorHandler(OnXIOError);
+  if (previous != OnXIOError) g_previous_io = previous;
+}
 
 void IgnoreMessagesToClosedWindows() {
   XErrorHandler previous = XSetErrorHandler(OnXError);

@@ -40,6 +40,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -49,6 +50,7 @@
 #include "fonts.h"
 #include "headless.h"
 #include "last_chance.h"
+#include "memory_room.h"
 #include "programs.h"
 #include "scratch_files.h"
 #include "whole_file.h"
@@ -359,9 +361,13 @@ class StreamedKeys : public HeadlessBackend {
   ScriptFile* script_;
 };
 
-}  // namespace
+// Why a file could not be written: memory that ran out is said in the
+// words used wherever it runs out.
+const char* Why(int error) {
+  return error == ENOMEM ? kOutOfMemory : std::strerror(error);
+}
 
-int main(int argc, char** argv) {
+int Play(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--list") return List();
   if (argc < 4) return Usage();
   const std::string name = argv[1];
@@ -440,7 +446,7 @@ int main(int argc, char** argv) {
   // From here on, what the run writes goes to temporary files (or straight
   // to a device) that a signal or a crash removes; they take their names
   // only when the whole run was written.
-  InstallLastChance(name);
+  InstallLastChance(name, /*show_box=*/false, "player");
   // A picture or a log sent to standard output holds nothing else: how the
   // run ended then goes to standard error.
   const bool output_taken =
@@ -448,15 +454,15 @@ int main(int argc, char** argv) {
   WholeFile picture;
   if (out != "-") {
     if (int error = picture.Open(out)) {
-      Say("cannot write %s: %s", Quoted(out).c_str(), std::strerror(error));
-      return kRefused;
+      Say("cannot write %s: %s", Quoted(out).c_str(), Why(error));
+      return error == ENOMEM ? kNotWritten : kRefused;
     }
   }
   LogFile log;
   if (log_path) {
     if (int error = log.Open(*log_path)) {
-      Say("cannot write the log %s: %s", Quoted(*log_path).c_str(), std::strerror(error));
-      return kRefused;
+      Say("cannot write the log %s: %s", Quoted(*log_path).c_str(), Why(error));
+      return error == ENOMEM ? kNotWritten : kRefused;
     }
     backend.page().log_sink = [&log](const LoggedOp& op) { log.Write(op); };
   } else {
@@ -493,12 +499,11 @@ int main(int argc, char** argv) {
   }
   if (!backend.frame_not_written().empty()) fail("cannot write %s", backend.frame_not_written());
   if (log_path && !failed) {
-    if (int error = log.Finish())
-      fail("cannot write the log %s: %s", *log_path, std::strerror(error));
+    if (int error = log.Finish()) fail("cannot write the log %s: %s", *log_path, Why(error));
   }
   if (out != "-" && !failed) {
     int error = backend.page().SavePng(picture.stream()) ? picture.Finish() : errno;
-    if (error) fail("cannot write %s: %s", out, std::strerror(error));
+    if (error) fail("cannot write %s: %s", out, Why(error));
   }
   if (!failed) {
     // The two files take their names together: both, or neither and both
@@ -506,7 +511,7 @@ int main(int argc, char** argv) {
     // two always come from one run.
     WholeFile* not_named = nullptr;
     if (int error = CommitTogether({&picture, &log.file()}, &not_named)) {
-      fail("cannot write %s: %s", not_named == &picture ? out : *log_path, std::strerror(error));
+      fail("cannot write %s: %s", not_named == &picture ? out : *log_path, Why(error));
     }
   }
   if (failed) {
@@ -515,4 +520,18 @@ int main(int argc, char** argv) {
   }
   std::fprintf(output_taken ? stderr : stdout, "%s\n", ending.c_str());
   return failed ? kNotWritten : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Memory that runs out anywhere, before the run or during it, ends the
+  // player with one line (the files it was writing are discarded on the
+  // way out, as for any failure).
+  try {
+    return Play(argc, argv);
+  } catch (const std::bad_alloc&) {
+    Say("%s", kOutOfMemory);
+    return kNotWritten;
+  }
 }

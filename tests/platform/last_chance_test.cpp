@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "child_ending.h"
 #include "errors.h"
 #include "string_ops.h"
 
@@ -29,38 +30,18 @@ TEST(LastChance, MessageNamesTheProgramAndTheLine) {
             ToUtf8("続行不可能なエラーが発生しました Vindrel [4294967295行]"));
 }
 
-struct Ending {
-  bool exited = false;
-  int status = -1;
-  std::string err;
-};
+using Ending = ChildEnding;
 
 // Runs `crash` in a child that installed the handler and last ran a
 // statement at `at`; returns how the child ended and what it wrote to
 // standard error.
 Ending CrashChild(Where at, const std::function<void()>& crash) {
-  int fds[2];
-  if (pipe(fds) != 0) return {};
-  std::fflush(nullptr);  // nothing buffered is written twice
-  pid_t child = fork();
-  if (child == 0) {
-    close(fds[0]);
-    dup2(fds[1], STDERR_FILENO);
+  return RunChild([&] {
     InstallLastChance("Pellith");
     NoteLine(at);
     crash();
-    _exit(0);
-  }
-  close(fds[1]);
-  Ending ending;
-  char buf[512];
-  for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) ending.err.append(buf, size_t(n));
-  close(fds[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  ending.exited = WIFEXITED(status);
-  ending.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-  return ending;
+    return 0;
+  });
 }
 
 // Every way a run can crash past the error trap ends the same: the message

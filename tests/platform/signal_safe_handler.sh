@@ -3,12 +3,14 @@
 # interrupt it anywhere, inside the memory allocator or standard I/O among
 # others, so they may call only functions that are safe in a signal handler.
 # Reads the handlers' machine code in PROGRAM and follows every call they
-# make (into their own helpers, the runtime's line counter and the removal
-# of scratch files); any other function called must be on the list.
+# make (into their own helpers, the runtime's line counter, the removal of
+# scratch files and the check for memory left); any other function called
+# must be on the list.
 #   signal_safe_handler.sh PROGRAM
 set -u
 program=$1
-allowed=" write _exit execve memcpy memmove memset __errno_location unlink unlinkat raise sigaction sigprocmask sigemptyset sigaddset "
+# mmap and munmap are plain system calls (asking whether memory is left).
+allowed=" write _exit execve memcpy memmove memset __errno_location unlink unlinkat raise sigaction sigprocmask sigemptyset sigaddset mmap munmap "
 handlers=("(anonymous namespace)::OnSignal(int)" "(anonymous namespace)::OnEndingSignal(int)")
 # The checked build's own checks may report from anywhere.
 checker='^__(asan|ubsan|sanitizer|lsan)_'
@@ -38,7 +40,8 @@ while [ ${#todo[@]} -gt 0 ]; do
     plain=${callee%@plt}
     plain=${plain%%+*}
     case $plain in
-      "(anonymous namespace)::"* | "CurrentLine()" | "RemoveScratchFiles()") todo+=("$plain") ;;
+      "(anonymous namespace)::"* | "CurrentLine()" | "RemoveScratchFiles()" | "MemoryExhausted()")
+        todo+=("$plain") ;;
       *)
         if [[ $allowed != *" $plain "* ]] && ! [[ $plain =~ $checker ]]; then
           echo "FAIL $fn calls $plain, which is not safe in a signal handler"

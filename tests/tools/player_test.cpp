@@ -377,40 +377,6 @@ TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
   }
 }
 
-// A page that could not be drawn (memory runs out under a limit on the
-// address space) is a failure said in one line, never a blank picture with
-// status 0. Where memory runs out depends on the machine (its libraries, its
-// font cache), so the limit sweeps from ample to scarce: every run either
-// writes the very picture an unlimited run writes, or fails with a non-zero
-// status and leaves the old picture as it was; and some limit in the sweep
-// lets the run start but not draw its page.
-TEST_F(PlayerCommand, APageThatCouldNotBeDrawnIsAFailure) {
-#if defined(__SANITIZE_ADDRESS__)
-  GTEST_SKIP() << "the address checker reserves more address space than the limit";
-#endif
-  const std::string png = dir_ + "/vv.png", whole = dir_ + "/whole.png";
-  ASSERT_EQ(Player({"quorrel", "1 Enter", whole}).status, 0);
-  const std::string expected = ReadFile(whole);
-  std::remove(whole.c_str());
-  bool not_drawn = false;
-  for (int limit = 100000; limit >= 10000; limit -= 2500) {
-    SCOPED_TRACE("ulimit -v " + std::to_string(limit));
-    std::ofstream(png) << "an old picture";
-    const Outcome run = Player({"quorrel", "1 Enter", png}, "/dev/null",
-                               "ulimit -v " + std::to_string(limit) + "; ");
-    if (run.status == 0) {
-      EXPECT_EQ(ReadFile(png), expected) << "a picture other than the page, with status 0";
-    } else {
-      EXPECT_EQ(Contents(dir_), (std::map<std::string, std::string>{{"vv.png", "an old picture"}}));
-    }
-    if (run.err.find("player: the page could not be drawn: out of memory\n") != std::string::npos) {
-      EXPECT_EQ(run.status, 1);
-      not_drawn = true;
-    }
-  }
-  EXPECT_TRUE(not_drawn) << "no limit left the page undrawn";
-}
-
 }  // namespace
 
 namespace {
