@@ -29,17 +29,12 @@
 // fails, a signal that ends it or a crash leaves both files as they were
 // and no temporary behind, and two players writing the same files at once
 // leave the picture and the log of one of them.
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <new>
 #include <optional>
 #include <stdexcept>
@@ -49,25 +44,16 @@
 #include "errors.h"
 #include "fonts.h"
 #include "headless.h"
+#include "key_script_file.h"
 #include "last_chance.h"
 #include "memory_room.h"
+#include "named_files.h"
+#include "player_failures.h"
 #include "programs.h"
 #include "scratch_files.h"
 #include "whole_file.h"
 
 namespace {
-
-constexpr int kRefused = 2;
-constexpr int kNotWritten = 1;
-
-void Say(const char* format, ...) {
-  std::va_list args;
-  va_start(args, format);
-  std::fputs("player: ", stderr);
-  std::vfprintf(stderr, format, args);
-  std::fputc('\n', stderr);
-  va_end(args);
-}
 
 int Usage() {
   std::fprintf(stderr,
@@ -136,236 +122,6 @@ class LogFile {
   WholeFile file_;
   int error_ = 0;
 };
-
-// A file named on the command line, and what the player does with it.
-struct NamedFile {
-  const char* what;  // "picture", "log", "keys"
-  std::string path;
-};
-
-// A name as the player shows it: in quotes, every byte that is not
-// printable ASCII (a line end among them) written as \xHH.
-std::string Quoted(const std::string& name) {
-  return "\"" + Readable(name) + "\"";
-}
-
-// A file as the player compares them: by device and inode when it is there
-// (a hard link or a symbolic link is the file it leads to), else by its path
-// made absolute and plain (x.png, ./x.png and dir/../x.png alike; a dangling
-// link, the path of the file it would make).
-struct FileIdentity {
-  bool there = false;
-  bool regular = false;
-  dev_t device = 0;
-  ino_t inode = 0;
-  std::string path;
-};
-
-FileIdentity IdentityOf(const std::string& path) {
-  FileIdentity id;
-  struct stat st;
-  if (stat(path.c_str(), &st) == 0) {
-    id.there = true;
-    id.regular = S_ISREG(st.st_mode);
-    id.device = st.st_dev;
-    id.inode = st.st_ino;
-    return id;
-  }
-  std::error_code error;
-  const std::string target = FollowLinks(path);
-  id.path = std::filesystem::weakly_canonical(
-      std::filesystem::absolute(target.empty() ? path : target, error), error);
-  if (error) id.path = path;
-  return id;
-}
-
-// Whether two files are one where that loses data: one replaced by the
-// other, or the keys replaced while they are read. A device or a pipe may
-// take both, as it takes whatever is written to it.
-bool OneFile(const FileIdentity& a, const FileIdentity& b) {
-  const bool same = a.there ? b.there && a.device == b.device && a.inode == b.inode
-                            : !b.there && a.path == b.path;
-  return same && (!a.there || a.regular);
-}
-
-// Two of the files that are one: "" when none are.
-std::string OneFileTwice(const std::vector<NamedFile>& files) {
-  for (size_t i = 0; i < files.size(); ++i) {
-    for (size_t j = i + 1; j < files.size(); ++j) {
-      const std::string &a = files[i].path, &b = files[j].path;
-      if (a.empty() || b.empty() || !OneFile(IdentityOf(a), IdentityOf(b))) continue;
-      return std::string("the ") + files[i].what + " " + Quoted(a) + " and the " + files[j].what +
-             " " + Quoted(b) + " are one file";
-    }
-  }
-  return "";
-}
-
-// A file that a frame of --each would replace: "" when none. A frame takes
-// a name of FrameName in `dir`, however many frames the run writes, and
-// replaces what that name leads to, as the picture does; so a file is at
-// risk when it is one file with such a name, whether that is there (a file,
-// a link, a hard link) or not yet.
-std::string FrameOverFile(const std::string& dir, const std::vector<NamedFile>& files) {
-  std::vector<FileIdentity> ids;
-  for (const NamedFile& file : files) ids.push_back(IdentityOf(file.path));
-  auto over = [&](const std::string& name) -> std::string {
-    if (!IsFrameName(name)) return "";
-    const FileIdentity frame = IdentityOf(dir + "/" + name);
-    for (size_t i = 0; i < files.size(); ++i) {
-      if (files[i].path.empty() || !OneFile(frame, ids[i])) continue;
-      return "a frame of --each " + Quoted(dir) + " would replace the " + files[i].what + " " +
-             Quoted(files[i].path);
-    }
-    return "";
-  };
-  // The names the files would take, and the names in the folder.
-  for (const NamedFile& file : files) {
-    std::string why = over(std::filesystem::path(FollowLinks(file.path)).filename());
-    if (!why.empty()) return why;
-  }
-  DIR* folder = opendir(dir.c_str());
-  std::string why;
-  while (const dirent* entry = folder && why.empty() ? readdir(folder) : nullptr) {
-    why = over(entry->d_name);
-  }
-  if (folder) closedir(folder);
-  return why;
-}
-
-// A key script read from a file token by token. Opening it checks every
-// token, so an unknown key is refused before the run; standard input (and
-// any file that cannot be read twice) is copied aside as it is checked, to a
-// temporary file that has no name and so goes with the player, whatever
-// ends it. A script holds at most kMostBytes, so that endless input (a
-// device of zeros, a command that never stops) is refused instead of read
-// and copied for ever.
-class ScriptFile {
- public:
-  // Room for a million keys of the longest name, and a million blanks.
-  static constexpr long kMostBytes = 16L << 20;
-
-  ~ScriptFile() {
-    if (copy_) std::fclose(copy_);
-    if (file_ && file_ != stdin) std::fclose(file_);
-  }
-  // 0 when the script is there, holds at most kMostBytes and every token
-  // is a key; else the status to end with, and `why` says why not.
-  int Open(const std::string& path, std::string& why) {
-    const std::string keys =
-        path == "-" ? std::string("the keys from standard input") : "the keys " + Quoted(path);
-    file_ = path == "-" ? stdin : std::fopen(path.c_str(), "r");
-    if (!file_) {
-      why = "cannot read " + keys + ": " + std::strerror(errno);
-      return kRefused;
-    }
-    if (std::fseek(file_, 0, SEEK_SET) != 0) {
-      copy_ = std::tmpfile();
-      if (!copy_) {
-        why = "cannot keep " + keys + " aside: " + std::strerror(errno);
-        return kNotWritten;
-      }
-    }
-    try {
-      std::string token;
-      while (NextToken(token)) ParseKeyScript(token);
-    } catch (const std::invalid_argument& e) {
-      why = e.what();
-      return kRefused;
-    }
-    if (copy_ && (std::fflush(copy_) != 0 || std::ferror(copy_)) && !copy_error_) {
-      copy_error_ = errno ? errno : EIO;
-    }
-    if (copy_error_) {
-      why = "cannot keep " + keys + " aside: " + std::strerror(copy_error_);
-      return kNotWritten;
-    }
-    if (read_ > kMostBytes) {
-      why = keys + " hold more than " + std::to_string(kMostBytes) + " bytes";
-      return kRefused;
-    }
-    if (std::ferror(file_)) {
-      why = "cannot read " + keys + ": " + std::strerror(errno);
-      return kRefused;
-    }
-    if (copy_) {
-      if (file_ != stdin) std::fclose(file_);
-      file_ = copy_;
-      copy_ = nullptr;
-    }
-    // The run reads no more than was checked.
-    most_ = read_;
-    read_ = 0;
-    if (std::fseek(file_, 0, SEEK_SET) != 0) {
-      why = "cannot read " + keys + " again: " + std::strerror(errno);
-      return kRefused;
-    }
-    return 0;
-  }
-  // Up to `count` more keys; none when the script is used up.
-  std::vector<std::string> Next(int count) {
-    std::vector<std::string> keys;
-    std::string token;
-    try {
-      while (static_cast<int>(keys.size()) < count && NextToken(token)) {
-        keys.push_back(ParseKeyScript(token).front());
-      }
-    } catch (const std::invalid_argument&) {
-      // The file changed under the run: it ends where the keys stop.
-    }
-    return keys;
-  }
-
- private:
-  // The next token; false at the end of the script, past its most bytes or
-  // when its copy cannot be written. A key's name is far shorter than
-  // kTokenShown: a longer token is cut there, to be refused as soon as it
-  // is read. Every byte read is also written to the copy, when there is one.
-  bool NextToken(std::string& token) {
-    token.clear();
-    int c;
-    while (read_ < most_ && !copy_error_ && (c = std::getc(file_)) != EOF) {
-      ++read_;
-      if (copy_ && std::putc(c, copy_) == EOF) copy_error_ = errno ? errno : EIO;
-      if (!std::isspace(c)) {
-        token += char(c);
-        if (token.size() > kTokenShown) return true;
-      } else if (!token.empty()) {
-        return true;
-      }
-    }
-    return !token.empty() && !copy_error_ && read_ <= kMostBytes;
-  }
-
-  std::FILE* file_ = nullptr;
-  std::FILE* copy_ = nullptr;
-  int copy_error_ = 0;
-  // The bytes read, and the most that may be read: one past kMostBytes
-  // while the script is checked (to tell a script of kMostBytes from a
-  // longer one), what was checked during the run.
-  long read_ = 0;
-  long most_ = kMostBytes + 1;
-};
-
-// The headless page fed from a key script file as the run asks for keys.
-class StreamedKeys : public HeadlessBackend {
- public:
-  explicit StreamedKeys(ScriptFile* script) : script_(script) {}
-  std::string PollKey() override {
-    if (script_ && keys_left() == 0) AddKeys(script_->Next(kBatch));
-    return HeadlessBackend::PollKey();
-  }
-
- private:
-  static constexpr int kBatch = 1024;
-  ScriptFile* script_;
-};
-
-// Why a file could not be written: memory that ran out is said in the
-// words used wherever it runs out.
-const char* Why(int error) {
-  return error == ENOMEM ? kOutOfMemory : std::strerror(error);
-}
 
 int Play(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--list") return List();
@@ -455,14 +211,14 @@ int Play(int argc, char** argv) {
   if (out != "-") {
     if (int error = picture.Open(out)) {
       Say("cannot write %s: %s", Quoted(out).c_str(), Why(error));
-      return error == ENOMEM ? kNotWritten : kRefused;
+      return StatusOf(error);
     }
   }
   LogFile log;
   if (log_path) {
     if (int error = log.Open(*log_path)) {
       Say("cannot write the log %s: %s", Quoted(*log_path).c_str(), Why(error));
-      return error == ENOMEM ? kNotWritten : kRefused;
+      return StatusOf(error);
     }
     backend.page().log_sink = [&log](const LoggedOp& op) { log.Write(op); };
   } else {

@@ -36,9 +36,11 @@ TEST_F(PlayerCommand, UnderAMemoryLimitARunWritesItsPictureOrSaysMemoryRanOut) {
   const std::string png = dir_ + "/m.png", log = dir_ + "/m.log";
   struct Case {
     const char* program;
-    const char* keys;
+    std::string keys;
     bool log;
   };
+  const std::string key_file = dir_ + "/q.keys";
+  std::ofstream(key_file) << "1 Enter\n";
   const Case cases[] = {
       // Figures on the number line, drawn key by key, with the log.
       {"pellith", "1 Enter 1 Enter 1 1 1 1 1", true},
@@ -46,6 +48,8 @@ TEST_F(PlayerCommand, UnderAMemoryLimitARunWritesItsPictureOrSaysMemoryRanOut) {
       {"quorrel", "1 Enter", false},
       // Random examples and the thermometer, with the log.
       {"almeno", "1 Enter 1 Enter 1 1 1 1 1 Enter 2 Enter Right Right 1 Enter", true},
+      // The keys read from a file under the limit too.
+      {"quorrel", "@" + key_file, false},
   };
   // The limits are swept in steps of this many kilobytes, from the lowest,
   // until the run has gone through in full this many times in a row.

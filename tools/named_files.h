@@ -1,0 +1,28 @@
+// The files named on the player's command line, checked against each other
+// before the run: no file may replace another or the keys being read, and
+// no frame of --each may take the name of one of them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A file named on the command line, and what the player does with it.
+struct NamedFile {
+  const char* what;  // "picture", "log", "keys"
+  std::string path;
+};
+
+// Two of the files that are one, where that loses data (one replaced by the
+// other, or the keys replaced while they are read): "" when none are. A
+// file is compared by device and inode when it is there (a hard link or a
+// symbolic link is the file it leads to), else by its path made absolute
+// and plain (x.png, ./x.png and dir/../x.png alike; a dangling link, the
+// path of the file it would make). A device or a pipe may take both.
+std::string OneFileTwice(const std::vector<NamedFile>& files);
+
+// A file that a frame of --each `dir` would replace: "" when none. A frame
+// takes a name of FrameName in `dir`, however many frames the run writes,
+// and replaces what that name leads to, as the picture does; so a file is
+// at risk when it is one file with such a name, whether that is there (a
+// file, a link, a hard link) or not yet.
+std::string FrameOverFile(const std::string& dir, const std::vector<NamedFile>& files);

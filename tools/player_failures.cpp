@@ -1,0 +1,30 @@
+#include "player_failures.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "headless.h"
+#include "memory_room.h"
+
+void Say(const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  std::fputs("player: ", stderr);
+  std::vfprintf(stderr, format, args);
+  std::fputc('\n', stderr);
+  va_end(args);
+}
+
+std::string Quoted(const std::string& name) {
+  return "\"" + Readable(name) + "\"";
+}
+
+const char* Why(int error) {
+  return error == ENOMEM ? kOutOfMemory : std::strerror(error);
+}
+
+int StatusOf(int error) {
+  return error == ENOMEM ? kNotWritten : kRefused;
+}

@@ -1,0 +1,28 @@
+// How the player says what it cannot do: one line on standard error headed
+// "player: ", names shown as a terminal can show them, and the status it
+// ends with.
+#pragma once
+
+#include <string>
+
+// Arguments refused before the run: an unknown program, key or option, a
+// file that cannot be read or written, one file given twice.
+inline constexpr int kRefused = 2;
+// Something could not be written or drawn, or memory ran out.
+inline constexpr int kNotWritten = 1;
+
+// One line on standard error, after "player: ".
+void Say(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// A name in quotes, every byte that is not printable ASCII (a line end among
+// them) written as \xHH.
+std::string Quoted(const std::string& name);
+
+// Why a file could not be read or written: memory that ran out is said in
+// the words used wherever it runs out, any other error as the system says
+// it.
+const char* Why(int error);
+
+// The status a failure to read or write a file ends the player with:
+// memory that ran out is no refused argument.
+int StatusOf(int error);
