@@ -64,14 +64,8 @@ same() {
   wait $pid 2>/dev/null
 }
 
-names=() titles=()
-while IFS=$'\t' read -r name title _; do
-  names+=("$name") titles+=("$title")
-done < <("$player" --list)
-if [ ${#names[@]} -eq 0 ]; then
-  echo "FAIL: $player --list gave no programs"
-  failures=$((failures + 1))
-fi
+source "$(dirname "$0")/program_list.sh"
+read_program_list "$player"
 for n in "${!names[@]}"; do
   name=${names[$n]}
   if [ -z "${pages[$name]+named}" ]; then
