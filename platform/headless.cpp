@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <sstream>
 #include <stdexcept>
@@ -101,7 +102,10 @@ std::string HeadlessBackend::PollKey() {
   }
   if (!frame_dir_.empty()) {
     const std::string path = frame_dir_ + "/" + FrameName(++frame_);
-    if (!page_->SavePng(path) && frame_not_written_.empty()) frame_not_written_ = path;
+    if (!page_->SavePng(path) && frame_not_written_.empty()) {
+      frame_not_written_ = path;
+      frame_error_ = errno;
+    }
   }
   std::string key = keys_.front();
   keys_.pop_front();

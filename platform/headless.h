@@ -47,8 +47,10 @@ class HeadlessBackend : public Backend {
   // With a folder set, the page is saved as DIR/0001.png, 0002.png, ...
   // (see FrameName) before every key is handed out.
   void SetFrameFolder(const std::string& dir) { frame_dir_ = dir; }
-  // The first frame that could not be written, "" when all were.
+  // The first frame that could not be written, "" when all were, and the
+  // error number that says why.
   const std::string& frame_not_written() const { return frame_not_written_; }
+  int frame_error() const { return frame_error_; }
 
   bool script_used_up() const { return used_up_; }
   // Whether the run stopped at the error screen, and the error it showed.
@@ -68,6 +70,7 @@ class HeadlessBackend : public Backend {
   std::string clock_;
   std::string frame_dir_;
   std::string frame_not_written_;
+  int frame_error_ = 0;
   unsigned long long frame_ = 0;
   bool used_up_ = false;
   bool error_screen_ = false;

@@ -61,7 +61,14 @@ bool WritePngTo(std::FILE* file, const unsigned char* data, int stride, int widt
 bool WritePng(const std::string& path, const unsigned char* data, int stride, int width,
               int height) {
   WholeFile file;
-  if (file.Open(path) != 0) return false;
-  const bool written = WritePngTo(file.stream(), data, stride, width, height);
-  return file.Finish() == 0 && written && file.Commit() == 0;
+  int error = file.Open(path);
+  if (error == 0) {
+    error = WritePngTo(file.stream(), data, stride, width, height) ? 0 : errno;
+    // The stream is closed either way; the first failure is the one said.
+    const int finished = file.Finish();
+    if (error == 0) error = finished;
+    if (error == 0) error = file.Commit();
+  }
+  errno = error;
+  return error == 0;
 }

@@ -11,6 +11,6 @@
 bool WritePngTo(std::FILE* file, const unsigned char* data, int stride, int width, int height);
 
 // The same picture as the file `path`, written whole or not at all (see
-// WholeFile): a failed write leaves `path` as it was.
+// WholeFile): a failed write leaves `path` as it was, and errno says why.
 bool WritePng(const std::string& path, const unsigned char* data, int stride, int width,
               int height);

@@ -253,7 +253,9 @@ int Play(int argc, char** argv) {
   if (std::string fault = backend.page().DrawingFault(); !fault.empty()) {
     fail("the page could not be drawn: %s", fault);
   }
-  if (!backend.frame_not_written().empty()) fail("cannot write %s", backend.frame_not_written());
+  if (!backend.frame_not_written().empty()) {
+    fail("cannot write %s: %s", backend.frame_not_written(), Why(backend.frame_error()));
+  }
   if (log_path && !failed) {
     if (int error = log.Finish()) fail("cannot write the log %s: %s", *log_path, Why(error));
   }

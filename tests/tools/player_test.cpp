@@ -237,7 +237,7 @@ TEST_F(PlayerCommand, AFailedRunReplacesNeitherFileAndLeavesNothingHalfWritten) 
        "cannot write the log /dev/full" + full},
       {"a frame beyond the size limit", ends_menu, png, log,
        "mkdir -p " + ShellQuoted(frames) + "; ulimit -f 8; ", true,
-       "cannot write " + frames + "/0001.png"},
+       "cannot write " + frames + "/0001.png" + too_large},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
