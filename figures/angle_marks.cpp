@@ -6,8 +6,9 @@
 //   ITI -1 takes the other angle. HONSU: 1 to 6 arcs in CCC3 (above 6: 1), 0
 //   or less a sector filled in CCC3 with a CCC2 border. NAGASA: the mark's
 //   size; the label AAA_s goes NAGASA out (DrawLabelAtPoint).
-// Afterwards ITI is 0 and AAA_s "". Work: II, NAGASA1, and RayAngles' HH1,
-// HH2, HH3, HH4, HH5.
+// Afterwards ITI is 0 and AAA_s "", and the label leaves NAGASA, AAAX,
+// AAAY and MU_DO 0. Work: II, NAGASA1, and RayAngles' (HH1 to HH5, HHP)
+// and DrawLabelAtPoint's (DY, X, Y, A_s, AA_s and the printers' globals).
 #include "figures.h"
 
 void DrawAngleMark() {

@@ -6,7 +6,8 @@
 // dots.
 //
 // The point is left in (ZX, ZY); ZX1, ZY1 are overwritten on the way. Work:
-// CX, CY, RR, H, HH, HHP, R, ZX2, ZY2, ZX3, ZY3, ZX11, ZY11, ZX12, ZY12.
+// CX, CY, RR, H, R, ZX2, ZY2, ZX3, ZY3, ZX11, ZY11, ZX12, ZY12 and
+// SegmentAngle's (HH, HHP, PI).
 #include <cmath>
 
 #include "arc_geometry.h"

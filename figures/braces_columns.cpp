@@ -9,7 +9,8 @@
 //   XI3 at the operands' x.
 // Both put the pen width back. Work: X1, X2, X3, X4, Y1, Y2, Y3, Y4, Y5, Y6,
 // Y7 (the brace's corners), X, Y (DrawColumnCalculation), LT, LT1, LT2, DR,
-// AA_s, A_s and the printer's.
+// AA_s, A_s and PrintMarkup's and
+// MeasureMarkupWidth's.
 #include "figures.h"
 
 void DrawCurlyBrace() {

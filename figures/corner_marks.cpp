@@ -4,8 +4,10 @@
 // Both take the vertex (ZX0, ZY0), ray 1 through (ZX1, ZY1) and ray 2 through
 // (ZX2, ZY2) (ITI -1 exchanges them). AngleDegreesText leaves the angle in
 // KAKUDO_s; DrawCornerMark draws in CCC2, NAGASA the side of the rhombus.
-// Work: HH (the angle before rounding), HH4, HH5 (the sweep) and RayAngles'
-// HH1, HH2, HH3; ZX3, ZY3, ZX4, ZY4, ZX5, ZY5 (the rhombus' corners).
+// Work: HH (the angle before rounding), HH4, HH5 (the sweep) and the rest
+// of RayAngles' (HH1, HH2, HH3, HHP, PI); ZX3, ZY3, ZX4, ZY4, ZX5, ZY5 (the
+// rhombus' corners); A_s (AngleDegreesText: the text of the angle, as
+// KAKUDO_s) and NumberText's.
 #include <cmath>
 
 #include "figures.h"

@@ -5,7 +5,8 @@
 // SIZE is the grid square; "y" as the first or second character of HYOUJI_s
 // asks for the run's or the rise's label. The run and the rise are left as
 // texts in X_s and Y_s, point 3 the left one.
-// Work: ZX0, ZY0, ZX, ZY, MUKI, NAGASA, CCC1, CCC2, X, Y, AA_s and the arrow's.
+// Work: ZX0, ZY0, ZX, ZY, MUKI, NAGASA, CCC1, CCC2, X, Y, AA_s, A_s (the last label's text) and
+// NumberText's, PrintMarkup's and DrawArrow's.
 #include <string>
 #include <utility>
 

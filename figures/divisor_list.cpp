@@ -3,8 +3,8 @@
 // they held. More divisors than the tables hold is the runtime's
 // subscript error.
 //
-// KOSUU gets the number of divisor pairs (half the count, rounded up).
-// Work: II.
+// DY is left as its size (-12 becomes 12), P the count of divisors, KOSUU
+// the number of divisor pairs (half the count, rounded up). Work: II.
 #include <cmath>
 
 #include "figures.h"

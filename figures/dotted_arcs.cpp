@@ -10,8 +10,8 @@
 //   CCC2 the dots, CCC1 the label, AAAX, AAAY its extra shift, MU_DO bold.
 // Afterwards (ZX0, ZY0) and (ZX, ZY) hold the arc's middle, (ZX1, ZY1) P0,
 // (ZX2, ZY2) P1; AAA_s is "", NAKA 0, and the label leaves ITI and NAGASA 0.
-// Work: D1, D2 (the first and last parameter angle), HH, II and the chord's
-// and the label's (arc_points.cpp, point_labels.cpp).
+// Work: D1, D2 (the first and last parameter angle), HH, II and
+// LayDownChord's, ArcPoint's and DrawLabelAtPoint's.
 #include <cmath>
 
 #include "arc_geometry.h"

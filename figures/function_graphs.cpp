@@ -10,7 +10,7 @@
 // KASANARIX and KASANARIY 0; a kind-4 line is left rewritten, as kind 3 in
 // IROIRO with its slope and intercept in AA, BB, or with its x in CC when it
 // is vertical. Work: X1, Y1, GX, GY, GX5, GY5, P1, HABA, II, DR, X, Y, AA_s,
-// CCC1 (left CCC3) and the printer's.
+// CCC1 (left CCC3) and PrintMarkup's.
 #include "figures.h"
 
 namespace {

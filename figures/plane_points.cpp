@@ -6,7 +6,7 @@
 // BAIY, the value of a grid square (0 counts as 1); the label is AAA_s in
 // CCC3, shifted by KASANARIX, KASANARIY. Afterwards (GX, GY) is where the dot
 // stands, BAIX and BAIY are 1, KASANARIX and KASANARIY 0. Work: X, Y, AA_s,
-// CCC1 (left CCC3) and the printer's.
+// CCC1 (left CCC3) and PrintMarkup's.
 #include "figures.h"
 
 void PlotPoint() {

@@ -5,8 +5,8 @@
 // plus AAAX, AAAY. It is drawn in colour CCC1 by the markup printer, or by
 // the bold printer with MU_DO 1. ITI, AAA_s, AAAX, AAAY, NAGASA and MU_DO
 // are back at 0 or "" afterwards. The measuring keeps the caller's KAKKO in
-// KAKKO1. Work: X, Y, DY (half the label's height), A_s, AA_s, and the
-// printer's and RayAngles'.
+// KAKKO1. Work: X, Y, DY (half the label's height), A_s, AA_s, and
+// PrintMarkup's, MeasureMarkupWidth's, DrawBoldText's and RayAngles'.
 #include <cmath>
 
 #include "figures.h"

@@ -8,7 +8,7 @@
 // The sides are drawn in CCC2 at the pen width SIZE1, the labels NAGASA out
 // along their bisectors; the pen width is put back, AAA_s is "" afterwards
 // (NAGASA too, 0, when the vertices were labelled). Work: II, TII, KJ1, KJ2,
-// KJ3, NAGASA1, ZX0, ZY0, ZX1, ZY1, ZX2, ZY2, ITI and the label's.
+// KJ3, NAGASA1, ZX0, ZY0, ZX1, ZY1, ZX2, ZY2, ITI and DrawLabelAtPoint's.
 #include "figures.h"
 
 namespace {

@@ -7,7 +7,7 @@
 // Afterwards NASI is 0 and YTAKE the bottom row's y. Work: II (the slot), J
 // (the row), TA (the dividend), TA1 (the length of SOSU's text), TA2 (that
 // of a dividend's), SO_s (the divisor), X, Y, AA_s, CCC1 (0 after a row) and
-// the printer's.
+// NumberText's, PrintMarkup's and WaitAnyKey's.
 #include "figures.h"
 #include "number_texts.h"
 

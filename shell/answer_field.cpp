@@ -4,8 +4,8 @@
 //   In: KAIX, KAIY, where the field stands.
 //   Out: AINP_s the characters typed (InputLine, KeyLoop), AINP their value
 //   (ParseAnswer), I_s the last key.
-// Work: XX, YY (the cursor), X, Y, CCC1, AA_s, A_s, B_s, LEM, N and the plain
-// printer's.
+// Work: XX, YY (the cursor), X, Y, CCC1, AA_s, A_s, B_s, LEM, N and
+// DrawPlainText's.
 #include "globals.h"
 #include "shell.h"
 

@@ -4,8 +4,8 @@
 // narrowed inside it, as in the markup cells.
 //
 // In as the markup cells (table_cells.cpp). Out: X, Y at the cell's top
-// right. Work: X1, Y1, Y2, Y4, Y22, LT1, MOTOA_s, AA_s, A_s, LLT and the bold
-// printer's.
+// right. Work: X1, Y1, Y2, Y4, Y22, LT1, MOTOA_s, AA_s, A_s, LLT and
+// DrawBoldText's and MeasureBoldWidth's.
 #include "shell.h"
 
 namespace {

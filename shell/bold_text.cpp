@@ -4,7 +4,7 @@
 //
 // In: AA_s, the pen X, Y, CCC1 (BracketNegative: A_s). Out: X after the text,
 // AA_s empty (BracketNegative: A_s in brackets when it holds a "-"). Work:
-// A_s, B_s, R_s, TX, TY, DR, LEM, NAG, I, TA2 (TA1 in BracketNegative).
+// A_s, B_s, R_s, TX, TY, DR, LEM, NAG, I, TA2 (TA1 in BracketNegative), LLT (MeasureBoldWidth).
 #include "glyph_pen.h"
 #include "shell.h"
 

@@ -10,7 +10,8 @@
 // the pen width in DR. Out: X after the bar, Y back at the top; BUN 0; the
 // places of the numerator and the denominator (above). Work: XT, YT, BSEN,
 // NAGA, TA1, TA2, TA5, TA6, TBSI, TBBO, TBSI1, TBBO1, RTASKAI1_s, RTASKAI2_s,
-// A_s, LLT and the printer's.
+// A_s, LLT and
+// MeasureMarkupWidth's and DrawMarkupRun's.
 #include "shell.h"
 
 void DrawFraction() {

@@ -3,14 +3,13 @@
 // texts of every step of the written calculation. Nothing is drawn here.
 //
 // Every number put into a text goes through NumberText, so it holds no
-// blank.
+// blank, and NumberText's Work is left changed.
 //
 //   In: DS, DB (ReduceFraction, GcdLcm); DSM1, DBM1, DSM2, DBM2 (AddFractions).
 //   Out: ReduceFraction DS, DB reduced, YAK, YAK1, A1_s, A2_s, A21_s, A3_s,
-//   A31_s, FDS1_s, TKAI1_s, TKAI2_s; AddFractions DSM1, DBM1, DSM2, DBM2
-//   with their signs on the numerators, DB, DS4, A1_s, A11_s, A2_s, A21_s,
-//   A3_s, A4_s, A41_s, A5_s, B3_s, B4_s and ReduceFraction's; GcdLcm X3, X4
-//   (what each holds: globals.h).
+//   A31_s, FDS1_s, TKAI1_s, TKAI2_s, and X3, X4 (through GcdLcm); AddFractions DSM1, DBM1, DSM2,
+//   DBM2 with their signs on the numerators, DB, DS4, A1_s, A11_s, A2_s, A21_s, A3_s, A4_s, A41_s,
+//   A5_s, B3_s, B4_s and ReduceFraction's; GcdLcm X3, X4 (what each holds: globals.h).
 // Work: DB1, DS1, DS2, E1, E2, LB8, LEM, X1, X2, A_s, B1_s, B2_s, DA1_s,
 // DB_s, DS_s, DS1_s, DS2_s, DS3_s, DS4_s and StripMarkup's.
 #include <cmath>

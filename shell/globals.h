@@ -2,7 +2,7 @@
 //
 // Routines take no arguments: a caller sets these globals, calls the routine
 // and reads its results from them. Numbers are single precision; texts are
-// Shift-JIS byte strings. `NAME$` is written `NAME_s`. A shared array whose
+// Shift-JIS byte strings, their names ending in `_s`. A shared array whose
 // name a scalar also carries gets `_a` after its name (`X_a()` beside the pen
 // `X`, `X_sa()` beside `X_s`); the others keep their plain names (`T()`,
 // `T_s()`). Globals used by a single routine family live in that family's

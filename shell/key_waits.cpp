@@ -1,8 +1,10 @@
 // Waits for a key: the press-any-key box, the notice box of the key
 // exercises, and the quiet wait that only empties the keyboard.
 //
-// ShowNoticeWaitKey shows AA_s; the key is left in I_s. CCC1 and the pen width
-// are put back. Work: CCC0, DR, X, Y, AA_s and the plain printer's.
+// Each wait leaves its last key in I_s (the empty answer of the last poll
+// for WaitKeyQuiet); the boxes put CCC1 and the pen width back. The notice
+// box shows AA_s; WaitAnyKey leaves its own text there. Work: CCC0, DR, X, Y,
+// AA_s and DrawPlainText's.
 #include "globals.h"
 #include "shell.h"
 

@@ -2,14 +2,15 @@
 // panel, the number typed beside it, and the jump into the chosen topic.
 //
 // In: TITLE_s. Out: KAIX, KAIY, the answer field at (1056, 648). Work: X, Y,
-// CCC1, AA_s, A_s and the printers' and the prompt's.
+// CCC1, AA_s, A_s and the printers' (PrintMarkup's, DrawMarkupRun's,
+// DrawWrittenRun's, DrawPlainText's) and AskMenuNumber's.
 #include "globals.h"
 #include "program.h"
 #include "shell.h"
 
 namespace {
 
-// The title "＜" + TITLE$ + "　メニュー＞" at the pen in CCC1, in the markup's
+// The title "＜" + TITLE_s + "　メニュー＞" at the pen in CCC1, in the markup's
 // glyphs; the program's name is printed as written, its "l" no script "ℓ"
 // and its "a" no italic letter.
 void PrintTitle() {

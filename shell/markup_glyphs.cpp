@@ -191,7 +191,7 @@ void ExtendOverbar() {
   FE_SETDRAWWIDTH(3);
 }
 
-// A run starts at the pen in "ゴシック" 16 bold, with A$ as its text.
+// A run starts at the pen in "ゴシック" 16 bold, with A_s as its text.
 void BeginRun() {
   TX = X;
   TY = Y;

@@ -8,7 +8,8 @@
 //
 // In: AA_s, the pen X, Y, CCC1 and the printer state. Out: X after the text,
 // AA_s empty, the printer state as the text leaves it. Work: A_s, AA_A_s, DR,
-// LEM, N and the glyph drawer's and the fraction's.
+// LEM, N and the glyph drawer's (DrawMarkupRun's) and the
+// fraction's (DrawFraction's).
 #include "shell.h"
 
 void PrintMarkup() {

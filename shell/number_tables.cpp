@@ -2,7 +2,8 @@
 // choice read from the last key.
 //
 // In: T(1) to T(80), F(1) to F(40), the key I_s. Out: T_s(), F_sa(), HHKIG,
-// FKIG (number_tables.h). Work: I.
+// FKIG (number_tables.h). Work: I, and NumberText's: A_s is left the
+// text of F(40), and NormaliseNumberText's X8_s, X9_s, IB8, KB8 changed.
 #include "number_tables.h"
 
 #include "globals.h"

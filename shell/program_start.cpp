@@ -2,7 +2,8 @@
 // numbers seeded from the clock, the start values, then the main menu.
 //
 // Out: CCC1 4, KAIX, KAIY (1056, 648), TITLE_s the program's title, the
-// shared arrays emptied (DimSharedArrays). Work: A (the seed).
+// shared arrays emptied (DimSharedArrays' list, globals.cpp). Work: A (the
+// seed), and MainMenu's.
 #include "globals.h"
 #include "program.h"
 

@@ -3,7 +3,8 @@
 //
 // The prompt is AA_s (AskNextStep writes its own), the answer field stands at
 // KAIX, KAIY; the number read is left in AINP (AINP_s, I_s as the field leaves
-// them). Work: CCC1, DR, X, Y and the plain printer's.
+// them). Work: CCC1, DR, X, Y and
+// DrawPlainText's, InputLine's and ParseAnswer's.
 #include "globals.h"
 #include "shell.h"
 

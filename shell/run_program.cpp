@@ -1,3 +1,9 @@
+// A program's run from its start-up to its end, on the installed backend:
+// the one error trap, where a runtime error shows the error screen, and the
+// ends of a run (the end item, a closed window) as the exit status.
+//
+// Work: everything ProgramStart's run changes (ProgramStart's), and
+// ErrorHandler's.
 #include "globals.h"
 #include "program.h"
 

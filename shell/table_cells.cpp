@@ -13,7 +13,8 @@
 // In: the cell's top left X, Y, its size HABA x TATE, the border CCC2, the fill
 // CCC3, the text colour CCC1, the text A_s (A1_s over A2_s for two lines),
 // KAKKO. Out: X, Y at the cell's top right. Work: X1, Y1, Y2, Y3, Y4, Y22,
-// LT1, N1, KAKKO1, MOTOA_s, AA_s, A_s, LLT and the printer's.
+// LT1, N1, KAKKO1, MOTOA_s, AA_s, A_s, LLT and PrintMarkup's and
+// MeasureMarkupWidth's.
 #include <optional>
 
 #include "shell.h"

@@ -2,8 +2,8 @@
 // printed off the page at X = 0, Y = 1800. Printing and measuring therefore
 // always agree, in every printer state.
 //
-// In: A_s, the text; X, Y and A_s are kept. Out: LLT. Work: AA_s and the
-// printer's.
+// In: A_s, the text; X, Y and A_s are kept. Out: LLT. Work: AA_s and
+// PrintMarkup's.
 #include "shell.h"
 
 void MeasureWidth(void (*print)()) {

@@ -1,7 +1,7 @@
 // Number texts set side by side as one signed expression.
 #pragma once
 
-// After `TablesToTextAndKeyChoice`: the texts `T$(first)` to `T$(last)` of
+// After `TablesToTextAndKeyChoice`: the texts `T_s(first)` to `T_s(last)` of
 // positive numbers get a "+" in front, so that texts set side by side read
 // as one signed expression ("3" "+5" "-2"). Zero and negative texts stay.
 void PlusSignTexts(int first, int last);

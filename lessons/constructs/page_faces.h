@@ -8,8 +8,10 @@
 #include <string>
 
 // A cell `width` x `height` at (x, y): border colour `border`, fill `fill`,
-// `text` centred in it in `text_colour` (`HABA`, `TATE`, `CCC1` to `CCC3`,
-// `A_s` are left as set; the pen `X`, `Y` ends after the cell).
+// `text` centred in it in `text_colour` (`HABA`, `TATE`, `CCC1` to `CCC3`
+// are left as set; `A_s` and the rest of `DrawCellText`'s Work as the
+// printing leaves them, `A_s` "2" after the text "12", say; the pen `X`, `Y`
+// ends at the cell's top right).
 void Cell(float x, float y, float width, float height, float text_colour, float border, float fill,
           const std::string& text);
 // The same cell standing on the text line `y`: the box is centred on a line

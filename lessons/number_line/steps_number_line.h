@@ -52,12 +52,16 @@ void EraseFigureArea();
 // start X_a(2) to the marker X_a(1) at the level Y_a(34), colour 3 to the
 // right and 5 to the left, drawn 12 wide, with the distance in units above
 // its middle; a colour-7 dot instead when the marker stands on the start.
-// StepArrow: ends in X1, X2, colour in IRO1, distance text in A1_s.
+// Both take no arguments: the step-move exercise calls them as its redraw.
+// StepArrow: ends in X1, X2, colour in IRO1; with an arrow, the distance text
+// in A1_s and A_s, and the globals of ArrowTo and DottedArc (page_faces.h).
 void StepArrow();
 // StepArrowSecond: also a colour-7 start dot at X_a(32) + 40 X_a(22) first;
-// ends in X11, X12, colour in IRO, and the distance text in T_s(5).
+// ends in X11, X12, colour in IRO; with an arrow, the distance text in A_s
+// and T_s(5), and the globals of ArrowTo and DottedArc.
 void StepArrowSecond();
-// The move alone as StepArrowSecond draws it (X11, X12, IRO, A_s), on the
-// figure as it stands: no erasing, no start dot, T_s(5) left alone. For a
-// program's own redraw of a second move that puts other marks first.
+// The move alone as StepArrowSecond draws it (X11, X12, IRO, A_s and the
+// arrow's globals), on the figure as it stands: no erasing, no start dot,
+// T_s(5) left alone. For a program's own redraw of a second move that puts
+// other marks first.
 void StepArrowSecondMove();

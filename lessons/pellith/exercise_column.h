@@ -27,7 +27,7 @@ struct ExerciseColumnData {
 };
 
 // The heading at (left, 30), the rows, then one key before each answer and
-// before the note. The pen after each row's "=" is kept in X(k), Y(k).
+// before the note. The pen after each row's "=" is kept in X_a(k), Y_a(k).
 void ExerciseColumn(const ExerciseColumnData& column);
 
 }  // namespace pellith

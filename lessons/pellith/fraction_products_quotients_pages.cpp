@@ -13,14 +13,14 @@
 namespace pellith {
 namespace {
 
-// Takes one of X(2) to X(4) and closes the gap up to X(4); X(5) stays.
+// Takes one of X_a(2) to X_a(4) and closes the gap up to X_a(4); X_a(5) stays.
 float TakeSmallPrime() {
   P = PnFInt(PaRnd() * 3 + 2);
   return TakeFromTable(P, 5);
 }
 
 // The two fractions: T(32)/T(31) and T(34)/T(33), their product in lowest
-// terms in X$(1) with its sign in F$(1), and what is left of each number
+// terms in X_sa(1) with its sign in F_sa(1), and what is left of each number
 // after cancelling in T(1) to T(4).
 void DrawTwoFractions() {
   LoadTable({1, 2, 3, 5, 7, 11, 13, 17, 19});

@@ -15,7 +15,7 @@ namespace pellith {
 
 namespace {
 
-// A prime drawn from the first four entries of the table X(1) to X(8);
+// A prime drawn from the first four entries of the table X_a(1) to X_a(8);
 // with `remove` the entries after it move down one place, within the first
 // five.
 float DrawPrime(bool remove) {

@@ -7,7 +7,7 @@
 namespace pellith {
 
 // The sign of a product or quotient as a text, "+" or "-" (beside the
-// shell's array F$()).
+// shell's array F_sa()).
 extern std::string F_s;
 
 }  // namespace pellith

@@ -9,7 +9,7 @@ namespace pellith {
 namespace {
 
 // The product printed next on the current line, its ends kept as underline
-// `first` (X(first) to X(first + 1), 50 below the line in Y(first)).
+// `first` (X_a(first) to X_a(first + 1), 50 below the line in Y_a(first)).
 void UnderlinedProduct(const std::string& text, int first) {
   X_a(first) = XI2;
   Continue(text, 0);

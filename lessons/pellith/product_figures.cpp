@@ -37,7 +37,7 @@ void ValueArrow(float value, float x) {
   ValueLabel(value, x);
 }
 
-// The values X(1) to X(count), each at X(10 + k), one per key.
+// The values X_a(1) to X_a(count), each at X_a(10 + k), one per key.
 void ArrowSteps(float count) {
   for (int k = 1; k <= count; ++k) {
     ValueArrow(X_a(k), X_a(10 + k));
@@ -45,8 +45,8 @@ void ArrowSteps(float count) {
   }
 }
 
-// The multiples step, 2 step, ... count step into X(k) and their points
-// into X(10 + k).
+// The multiples step, 2 step, ... count step into X_a(k) and their points
+// into X_a(10 + k).
 void Multiples(float step, float count) {
   for (int k = 1; k <= count; ++k) {
     X_a(k) = step * k;

@@ -3,7 +3,7 @@
 // number followed by its opposite added again and again.
 //
 // Each is drawn on Pellith's steps number line (StepsNumberLine, "0" alone
-// under the axis), drawn first at Y(31); the values of a figure are written under the
+// under the axis), drawn first at Y_a(31); the values of a figure are written under the
 // axis, centred on their points. A value right of the origin is drawn in
 // colour 3, one left of it (or on it) in colour 5; a zero value has no arrow
 // but a colour-7 dot on the origin.

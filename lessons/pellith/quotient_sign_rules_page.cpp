@@ -10,8 +10,8 @@ namespace pellith {
 
 namespace {
 
-// Calculation k with 0 in colour 3; the pen after its "=" is kept in X(k),
-// Y(k) for its answer.
+// Calculation k with 0 in colour 3; the pen after its "=" is kept in X_a(k),
+// Y_a(k) for its answer.
 void ZeroCalculation(int k, const char* before, const char* after) {
   Say(before, XI1, YI1 + 50, 0);
   Continue("0", 3);

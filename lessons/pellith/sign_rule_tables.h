@@ -16,7 +16,7 @@ struct OperationRule {
 };
 
 // The table with its header row at `top`, 60-high rows below it; the empty
-// answer cells' corners are kept in X(1) to X(8), Y(1) to Y(8). Ends after
+// answer cells' corners are kept in X_a(1) to X_a(8), Y_a(1) to Y_a(8). Ends after
 // the eighth answer, without a key.
 void OperationSignRuleTable(float top, const OperationRule& rule);
 

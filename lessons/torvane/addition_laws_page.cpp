@@ -15,7 +15,7 @@ void ColumnStart(float left, const std::string& label) {
   Say(label, XI0, 95, 3);
 }
 
-// The underline between X(start) and X(end) at Y(start).
+// The underline between X_a(start) and X_a(end) at Y_a(start).
 void Underline(int start, int end, float colour) {
   Stroke(X_a(start), Y_a(start), X_a(end), Y_a(start), colour, 8);
 }

@@ -29,7 +29,7 @@ void Question9Answers();
 // ---- marks on the terms of a calculation ------------------------------------
 
 // Continues the line with `text` in colour 0; where it begins is kept in
-// X(`start`) and where it ends in X(`end`) (an index 0 keeps nothing).
+// X_a(`start`) and where it ends in X_a(`end`) (an index 0 keeps nothing).
 void MarkedPiece(const std::string& text, int start, int end);
 // A straight line of pen width `width` from (x1, y1) to (x2, y2) in
 // `colour`: an underline, or a stroke through a term. The width stays.

@@ -17,7 +17,7 @@ void AddZeroPage();
 void AdditionAnswersQ12Page();
 void AdditionAnswersQ3Page();
 // The drill's example: two signed one-digit terms whose sum is never 0, in
-// T(1) to T(4), their texts in T$() and the sum's sign in F$.
+// T(1) to T(4), their texts in T_s() and the sum's sign in F_s.
 void GenerateSumExample();
 // The sign of the drill's sum, "+" or "-", as GenerateSumExample leaves it.
 extern std::string F_s;
@@ -39,7 +39,7 @@ void SubtractionZeroPage();
 void SubtractionAnswers5Page();
 void SubtractionAnswers6Page();
 // The subtraction drill's example: T(1) - T(2), never 0, rewritten as
-// T(3) + T(4); T$(1) to T$(4) in brackets with their signs, T$(5) the
+// T(3) + T(4); T_s(1) to T_s(4) in brackets with their signs, T_s(5) the
 // difference with its sign.
 void RandomSubtractionPair();
 

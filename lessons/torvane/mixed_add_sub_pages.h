@@ -27,7 +27,7 @@ void Question10Answers();
 // One of the two operators adds, the other subtracts: F(1) = 1 and F(2) = -1,
 // or the other way round (F(1) drawn as INT(RND * 2 + 1), 2 making it -1).
 void DrawOperatorPair();
-// Their texts into F$(1) and F$(2): "+" for the one that adds, "-" for the
+// Their texts into F_sa(1) and F_sa(2): "+" for the one that adds, "-" for the
 // other.
 void OperatorTexts();
 // Four signed terms, two of each sign, and their calculation in T(1) to

@@ -36,7 +36,7 @@ const Step kComputing[] = {
     {8, "=1", 3, false}, {2, "=3-4", 7, false, 30}, {4, "=-3-4", 7, false, 30},
 };
 
-// The end of row `row` so far is kept in X(row), Y(row).
+// The end of row `row` so far is kept in X_a(row), Y_a(row).
 void AtRowEnd(int row, const std::string& text, float colour, bool row_goes_on, float gap = 0) {
   A = row;
   Say(text, X_a(row) + gap, Y_a(row), colour);

@@ -15,7 +15,7 @@ void DrawSignedTerms(int count) {
   for (int k = 1; k <= count; ++k) T(k) = DrawSignedNumber(9, P);
 }
 
-// T(1) to T(3); T$(11) is the first with its sign always written.
+// T(1) to T(3); T_s(11) is the first with its sign always written.
 void ThreeBracketedNumbers() {
   DrawSignedTerms(3);
   TablesToTextAndKeyChoice();

@@ -11,8 +11,8 @@ namespace torvane {
 
 namespace {
 
-// T(1), T(2), T(3) and their texts: `T$(11)` T$(12) T$(13) is the expression
-// (-5+3-7), "=" `T$(11)` `T$(22)` `T$(23)` the same as a sum (=-5+3+(-7)).
+// T(1), T(2), T(3) and their texts: `T_s(11)` T_s(12) T_s(13) is the expression
+// (-5+3-7), "=" `T_s(11)` `T_s(22)` `T_s(23)` the same as a sum (=-5+3+(-7)).
 void ThreeTerms() {
   float sign_draw = 0;
   T(1) = DrawSignedNumber(9, sign_draw);
@@ -51,7 +51,7 @@ void AddToList(std::string& list, const std::string& term) {
   list = list.empty() ? term : list + "," + term;
 }
 
-// The three terms, and in T$(5) and T$(6) the positive and the negative ones
+// The three terms, and in T_s(5) and T_s(6) the positive and the negative ones
 // in their order ("なし" for none).
 void SignedTermsNumbers() {
   ThreeTerms();

@@ -4,10 +4,13 @@
 // topic's and its own number), the starts taken in a shuffled round so that
 // every item is entered once in every round; a run ends with its share of
 // the keys or earlier through the program's end item. A storm fails when a
-// run crashes, hangs (asks for no key within the bound) or reaches the error
-// screen, or when a storm long enough for a whole round entered fewer than
-// all items; it then prints the seed and the keys of the failing run as a
-// player command that replays it. It ends with "entered N of M items".
+// run crashes, hangs (asks for no key within the bound), reaches the error
+// screen or does not find its item's submenu on the screen when it types the
+// item's number, or when a storm long enough for a whole round entered fewer
+// than all items. For a failing run it prints what the run typed (its walk,
+// or as much of it as it took, and which of the storm's keys), those keys as
+// a player command that replays the run, and the command that repeats the
+// storm. It ends with "entered N of M items".
 //
 //   storm PROGRAM [--seed N] [--keys COUNT] [--bound SECONDS]
 //
@@ -33,6 +36,7 @@
 #include "program.h"
 #include "program_items.h"
 #include "programs.h"
+#include "storm_report.h"
 
 namespace {
 
@@ -100,9 +104,10 @@ struct Progress {
 
 // Where a run starts: the main menu, or the item it walks to first.
 struct Start {
-  const ItemPlace* item = nullptr;  // nullptr: the main menu
-  size_t topic_keys = 0;            // keys that open the item's topic
-  std::vector<std::string> walk;    // keys from the menu into the item
+  const ItemPlace* item = nullptr;       // nullptr: the main menu
+  size_t topic_keys = 0;                 // keys that open the item's topic
+  std::vector<std::string> walk;         // keys from the menu into the item
+  std::vector<std::string> walk_tokens;  // the same keys as the player writes them
 };
 
 // A headless page whose key polls are counted where the parent can see them.
@@ -281,7 +286,13 @@ int main(int argc, char** argv) {
     const std::string topic = NumberKeys(items[i].topic);
     starts[i].item = &items[i];
     starts[i].topic_keys = ParseKeyScript(topic).size();
-    starts[i].walk = ParseKeyScript(KeysTo(items[i]));
+    const std::string walk = KeysTo(items[i]);
+    starts[i].walk = ParseKeyScript(walk);
+    for (size_t from = 0; from < walk.size();) {
+      const size_t to = std::min(walk.find(' ', from), walk.size());
+      starts[i].walk_tokens.push_back(walk.substr(from, to - from));
+      from = to + 1;
+    }
   }
   // Each run gets a share of the keys such that a whole round fits.
   const int run_keys_most = std::max(kLeastRunKeys, o.keys / static_cast<int>(starts.size()));
@@ -369,12 +380,17 @@ int main(int argc, char** argv) {
     // The storm's own keys this run took, the walk into its item left out.
     const int storm_keys = std::max(0, run_keys_used - static_cast<int>(start.walk.size()));
     if (!failure.empty()) {
-      std::string replay = start.item ? KeysTo(*start.item) : "";
+      // The keys the run typed, and no more: a run stopped during its walk
+      // typed only part of it.
+      const size_t walk_typed = std::min(size_t(run_keys_used), start.walk.size());
+      std::string replay = Join(start.walk_tokens, 0, walk_typed);
       if (storm_keys > 0) {
         replay += (replay.empty() ? "" : " ") + Join(tokens, used, used + storm_keys);
       }
-      std::printf("FAILED run %d (keys %zu to %zu of the storm): %s\n", runs, used + 1,
-                  used + storm_keys, failure.c_str());
+      std::printf(
+          "FAILED run %d (%s): %s\n", runs,
+          TypedKeys(start.item, walk_typed, start.walk.size(), used + 1, storm_keys).c_str(),
+          failure.c_str());
       std::printf("replay: %s %s '%s' out.png --time %s\n", PLAYER_PATH, o.program.c_str(),
                   replay.c_str(), clock);
       std::printf("storm again: STORM_SEED=%llu %s %s --keys %d\n", o.seed, argv[0],

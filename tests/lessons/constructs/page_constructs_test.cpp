@@ -356,6 +356,11 @@ TEST_F(PageConstructsTest, CellFacesDrawTheirBoxAndCentredText) {
     text_inside |= op.text == "12" && op.nums[0] > 100 && op.nums[0] < 190 && op.nums[2] == 5;
   }
   EXPECT_TRUE(text_inside);
+  // What the face leaves: the cell's globals as set, the pen at the cell's top
+  // right, and A_s as the printing leaves it, not as set.
+  EXPECT_EQ(std::vector<float>({HABA, TATE, CCC1, CCC2, CCC3, X, Y}),
+            std::vector<float>({90, 50, 5, 3, 13, 190, 200}));
+  EXPECT_EQ(A_s, "2");
 }
 
 // Where the printer ends `text` begun at x.

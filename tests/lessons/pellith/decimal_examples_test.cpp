@@ -49,10 +49,10 @@ TEST(DecimalTexts, ZeroGoesOnlyBeforeAPoint) {
 TEST_F(DecimalExamplesTest, SampleProductsWorkedThrough) {
   struct Case {
     float first, second, places;
-    const char* question;  // T$(1) * T$(2)
-    const char* working;   // = F$ ( T$(4) * T$(5) )
-    const char* answer;    // = T$(3)
-    const char* count;     // F$(2)
+    const char* question;  // T_s(1) * T_s(2)
+    const char* working;   // = F_s ( T_s(4) * T_s(5) )
+    const char* answer;    // = T_s(3)
+    const char* count;     // F_sa(2)
   };
   const Case cases[] = {
       {-13, 7, 2, "(-0.13)*(+0.7)", "=-(0.13*0.7)", "=-0.091", "3"},
@@ -93,11 +93,11 @@ TEST_F(DecimalExamplesTest, EveryProductWrittenWithItsOwnDigits) {
 TEST_F(DecimalExamplesTest, SampleQuotientsWorkedThrough) {
   struct Case {
     float q, d, q_places, d_places, q_sign, d_sign;
-    const char* question;  // T$(3) / T$(2)
-    const char* sign;      // F$(4)
-    const char* working;   // ( T$(13) / T$(12) )
-    const char* moved;     // ( T$(6) / T$(5) ), shown for a decimal divisor
-    const char* answer;    // = F$(7) T$(1)
+    const char* question;  // T_s(3) / T_s(2)
+    const char* sign;      // F_sa(4)
+    const char* working;   // ( T_s(13) / T_s(12) )
+    const char* moved;     // ( T_s(6) / T_s(5) ), shown for a decimal divisor
+    const char* answer;    // = F_sa(7) T_s(1)
   };
   const Case cases[] = {
       {3, 7, 0, 1, 1, -1, "(-2.1)/(-0.7)", "+", "(2.1/0.7)", "(21/7)", "=3"},

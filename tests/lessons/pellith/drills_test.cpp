@@ -222,9 +222,9 @@ TEST_F(DrillsTest, QuotientDrawsUnderAFixedSeed) {
 TEST_F(DrillsTest, SampleFractionQuotientsWorkedThrough) {
   struct Case {
     float common, numerator, denominator;
-    const char* question;  // T$(11) / T$(12) =
-    const char* working;   // F$(1) ﾀ T$(4) / T$(5) ﾀ =
-    const char* answer;    // X$(1)
+    const char* question;  // T_s(11) / T_s(12) =
+    const char* working;   // F_sa(1) ﾀ T_s(4) / T_s(5) ﾀ =
+    const char* answer;    // X_sa(1)
   };
   const Case cases[] = {
       {3, -5, 7, "(-15)/21=", "-ﾀ15/21ﾀ=", "-ﾀ5/7ﾀ"},
