@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "descriptor_names.h"
 #include "folder_locks.h"
 #include "scratch_files.h"
 #include "temporary_file.h"
@@ -45,6 +46,7 @@ std::string FollowLinks(const std::string& path) {
 int WholeFile::Open(const std::string& path) {
   Discard();
   if (path.empty()) return ENOENT;
+  if (const int fd = NamedDescriptor(path); fd >= 0) return OpenDescriptor(fd);
   struct stat st;
   mode_t mode;
   if (stat(path.c_str(), &st) == 0) {
@@ -64,6 +66,13 @@ int WholeFile::Open(const std::string& path) {
     // file it leads to is replaced, not the link.
     std::unique_ptr<char, void (*)(void*)> real(realpath(path.c_str(), nullptr), free);
     if (!real) return errno;
+    // Through another process's descriptor (/proc/PID/fd/N) the path shown
+    // may be none of this file's ("NAME (deleted)"): only a path that leads
+    // to this very file is replaced.
+    struct stat there;
+    if (stat(real.get(), &there) != 0 || there.st_dev != st.st_dev || there.st_ino != st.st_ino) {
+      return ENOENT;
+    }
     target_ = real.get();
     mode = st.st_mode & 07777;
   } else if (errno == ENOENT) {
@@ -105,6 +114,22 @@ int WholeFile::Open(const std::string& path) {
     Discard();
     return error;
   }
+  return 0;
+}
+
+int WholeFile::OpenDescriptor(int fd) {
+  if (int error = DescriptorOpenFor(fd, /*write=*/true)) return error;
+  // A copy of it, closed when the writing is done; the descriptor itself
+  // stays as it was handed over.
+  const int copy = fcntl(fd, F_DUPFD_CLOEXEC, 3);
+  if (copy < 0) return errno;
+  file_ = fdopen(copy, "wb");
+  if (!file_) {
+    const int error = errno;
+    close(copy);
+    return error;
+  }
+  direct_ = true;
   return 0;
 }
 

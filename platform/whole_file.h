@@ -7,8 +7,11 @@
 // once it is complete: until then a file that was there keeps its content,
 // and a failed write, a crash or a signal that ends the program leaves
 // neither the temporary (a scratch file, see scratch_files.h) nor half a
-// file. A device or a pipe (/dev/null, /dev/full, /dev/stdout) cannot be
-// replaced: it is written directly.
+// file. A device or a pipe (/dev/null, /dev/full) cannot be replaced: it is
+// written directly. So is a descriptor's name (/dev/stdout, /dev/fd/3, see
+// descriptor_names.h): through that descriptor as it stands, whatever it
+// leads to (a pipe, a socket, a file, a deleted file), never through the
+// name the system shows for its file.
 //
 // Several files written together take their names together
 // (CommitTogether): all of them, or none, the files they replace then left
@@ -33,12 +36,13 @@ class WholeFile {
   WholeFile& operator=(const WholeFile&) = delete;
 
   // Opens `path` for writing: 0, or the error number that says why it cannot
-  // be written (an empty path, a folder, a file or folder no one may write).
+  // be written (an empty path, a folder, a file or folder no one may write,
+  // a descriptor's name whose descriptor is not open for writing: EBADF).
   // A file that is there keeps its permissions.
   int Open(const std::string& path);
   // Where to write, once open.
   std::FILE* stream() const { return file_; }
-  // A device or a pipe, written directly.
+  // A device, a pipe or a descriptor, written directly.
   bool direct() const { return direct_; }
   // Writes out what is buffered and closes the stream: 0, or the error
   // number of the first write that failed (EIO when the stream kept none).
@@ -54,6 +58,7 @@ class WholeFile {
                             bool may_exchange);
   // How the temporary took the file's name, so that it can give it back.
   enum class Taken { kNot, kNew, kExchanged, kMovedAside };
+  int OpenDescriptor(int fd);
   int TakeName(bool may_exchange);
   int TakeNameMovingOldAside();
   void GiveNameBack();

@@ -8,7 +8,7 @@ packages=(
   fonts-ipafont-gothic fonts-liberation2
   xvfb xdotool
   libgtest-dev libbenchmark-dev
-  clang-format python3
+  clang-format python3 strace
 )
 missing=()
 for p in "${packages[@]}"; do

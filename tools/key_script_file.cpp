@@ -1,29 +1,51 @@
 #include "key_script_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cctype>
 #include <cerrno>
 #include <stdexcept>
 
+#include "descriptor_names.h"
 #include "player_failures.h"
 
 ScriptFile::~ScriptFile() {
   if (copy_) std::fclose(copy_);
-  if (file_ && file_ != stdin) std::fclose(file_);
+  if (file_) std::fclose(file_);
 }
 
 int ScriptFile::Open(const std::string& path, std::string& why) {
-  const std::string keys =
-      path == "-" ? std::string("the keys from standard input") : "the keys " + Quoted(path);
-  file_ = path == "-" ? stdin : std::fopen(path.c_str(), "r");
-  if (!file_) {
+  const int fd = path == "-" ? STDIN_FILENO : NamedDescriptor(path);
+  keys_ =
+      fd == STDIN_FILENO ? std::string("the keys from standard input") : "the keys " + Quoted(path);
+  if (fd >= 0) {
+    // A copy of the descriptor, sharing its place in the file.
+    int error = DescriptorOpenFor(fd, /*write=*/false);
+    int copy = -1;
+    if (!error && (copy = fcntl(fd, F_DUPFD_CLOEXEC, 3)) < 0) error = errno;
+    if (!error && !(file_ = fdopen(copy, "r"))) {
+      error = errno;
+      close(copy);
+    }
+    if (error) {
+      why = "cannot read " + keys_ + ": " + Why(error);
+      return StatusOf(error);
+    }
+  } else if (!(file_ = std::fopen(path.c_str(), "re"))) {
     const int error = errno;
-    why = "cannot read " + keys + ": " + Why(error);
+    why = "cannot read " + keys_ + ": " + Why(error);
     return StatusOf(error);
   }
-  if (std::fseek(file_, 0, SEEK_SET) != 0) {
+  // A regular file is read again from where the script starts; anything
+  // else is copied aside as it is checked.
+  struct stat st;
+  start_ = fstat(fileno(file_), &st) == 0 && S_ISREG(st.st_mode) ? ftell(file_) : -1;
+  if (start_ < 0) {
     copy_ = std::tmpfile();
     if (!copy_) {
-      why = "cannot keep " + keys + " aside: " + Why(errno);
+      why = "cannot keep " + keys_ + " aside: " + Why(errno);
       return kNotWritten;
     }
   }
@@ -38,27 +60,31 @@ int ScriptFile::Open(const std::string& path, std::string& why) {
     copy_error_ = errno ? errno : EIO;
   }
   if (copy_error_) {
-    why = "cannot keep " + keys + " aside: " + Why(copy_error_);
+    why = "cannot keep " + keys_ + " aside: " + Why(copy_error_);
     return kNotWritten;
   }
   if (read_ > kMostBytes) {
-    why = keys + " hold more than " + std::to_string(kMostBytes) + " bytes";
+    why = keys_ + " hold more than " + std::to_string(kMostBytes) + " bytes";
     return kRefused;
   }
-  if (std::ferror(file_)) {
-    why = "cannot read " + keys + ": " + Why(errno);
+  if (read_error_) {
+    why = "cannot read " + keys_ + ": " + Why(read_error_);
     return kRefused;
   }
   if (copy_) {
-    if (file_ != stdin) std::fclose(file_);
+    std::fclose(file_);
     file_ = copy_;
     copy_ = nullptr;
+    start_ = 0;
   }
-  // The run reads no more than was checked.
+  // The run reads no more than was checked, and reads it again from the
+  // start.
   most_ = read_;
   read_ = 0;
-  if (std::fseek(file_, 0, SEEK_SET) != 0) {
-    why = "cannot read " + keys + " again: " + Why(errno);
+  checked_hash_ = hash_;
+  hash_ = kHashStart;
+  if (std::fseek(file_, start_, SEEK_SET) != 0) {
+    why = "cannot read " + keys_ + " again: " + Why(errno);
     return kRefused;
   }
   return 0;
@@ -73,15 +99,34 @@ std::vector<std::string> ScriptFile::Next(int count) {
     }
   } catch (const std::invalid_argument&) {
     // The file changed under the run: it ends where the keys stop.
+    changed_ = true;
   }
   return keys;
+}
+
+int ScriptFile::Finish(std::string& why) {
+  std::string token;
+  while (!changed_ && NextToken(token)) {
+  }
+  if (read_error_) {
+    why = "cannot read " + keys_ + ": " + Why(read_error_);
+    return kNotWritten;
+  }
+  struct stat st;
+  if (changed_ || read_ != most_ || hash_ != checked_hash_ || fstat(fileno(file_), &st) != 0 ||
+      st.st_size != start_ + most_) {
+    why = keys_ + " changed during the run";
+    return kNotWritten;
+  }
+  return 0;
 }
 
 bool ScriptFile::NextToken(std::string& token) {
   token.clear();
   int c;
-  while (read_ < most_ && !copy_error_ && (c = std::getc(file_)) != EOF) {
+  while (read_ < most_ && !copy_error_ && !read_error_ && (c = std::getc(file_)) != EOF) {
     ++read_;
+    hash_ = (hash_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     if (copy_ && std::putc(c, copy_) == EOF) copy_error_ = errno ? errno : EIO;
     if (!std::isspace(c)) {
       token += char(c);
@@ -90,7 +135,8 @@ bool ScriptFile::NextToken(std::string& token) {
       return true;
     }
   }
-  return !token.empty() && !copy_error_ && read_ <= kMostBytes;
+  if (!read_error_ && std::ferror(file_)) read_error_ = errno ? errno : EIO;
+  return !token.empty() && !copy_error_ && !read_error_ && read_ <= kMostBytes;
 }
 
 std::string StreamedKeys::PollKey() {

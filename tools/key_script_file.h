@@ -3,6 +3,7 @@
 // memory than a short one.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,11 +11,16 @@
 #include "headless.h"
 
 // Opening the script checks every token, so an unknown key is refused before
-// the run; standard input (and any file that cannot be read twice) is copied
-// aside as it is checked, to a temporary file that has no name and so goes
-// with the player, whatever ends it. A script holds at most kMostBytes, so
-// that endless input (a device of zeros, a command that never stops) is
-// refused instead of read and copied for ever.
+// the run; a regular file is then read again as the run goes, and anything
+// else (standard input from a pipe, a FIFO, a device) is copied aside as it
+// is checked, to a temporary file that has no name and so goes with the
+// player, whatever ends it. Standard input, and any name of a descriptor
+// (/dev/stdin, /dev/fd/3), is read through that descriptor from where it
+// stands, as a filter reads it. A script holds at most kMostBytes, so that
+// endless input (a device of zeros, a command that never stops) is refused
+// instead of read and copied for ever. Finish tells whether the run read
+// the very script that was checked: a file that changed meanwhile, or that
+// could not be read, fails the run.
 class ScriptFile {
  public:
   // Room for a million keys of the longest name, and a million blanks.
@@ -26,26 +32,47 @@ class ScriptFile {
   ScriptFile& operator=(const ScriptFile&) = delete;
 
   // 0 when the script is there, holds at most kMostBytes and every token
-  // is a key; else the status to end with, and `why` says why not.
+  // is a key; else the status to end with, and `why` says why not. `path`
+  // "-" is standard input.
   int Open(const std::string& path, std::string& why);
-  // Up to `count` more keys; none when the script is used up.
+  // Up to `count` more keys; none when the script is used up (or stops
+  // where the file changed, or could not be read).
   std::vector<std::string> Next(int count);
+  // After the run: 0 when the run read, byte for byte, the script that was
+  // checked (what it did not need is read now to compare) and the file
+  // still holds that script and nothing more; else the status to end with,
+  // and `why` says why not (it changed during the run, or could not be
+  // read).
+  int Finish(std::string& why);
 
  private:
-  // The next token; false at the end of the script, past its most bytes or
-  // when its copy cannot be written. A key's name is far shorter than
-  // kTokenShown: a longer token is cut there, to be refused as soon as it
-  // is read. Every byte read is also written to the copy, when there is one.
+  // The next token; false at the end of the script, past its most bytes,
+  // when the file cannot be read or when its copy cannot be written. A
+  // key's name is far shorter than kTokenShown: a longer token is cut
+  // there, to be refused as soon as it is read. Every byte read is also
+  // written to the copy, when there is one, and counted in the hash.
   bool NextToken(std::string& token);
 
   std::FILE* file_ = nullptr;
   std::FILE* copy_ = nullptr;
   int copy_error_ = 0;
+  int read_error_ = 0;
+  // How the messages name the script: the keys "FILE", or the keys from
+  // standard input.
+  std::string keys_;
+  // Where the script starts in the file.
+  long start_ = 0;
   // The bytes read, and the most that may be read: one past kMostBytes
   // while the script is checked (to tell a script of kMostBytes from a
   // longer one), what was checked during the run.
   long read_ = 0;
   long most_ = kMostBytes + 1;
+  // A hash (FNV-1a) of the bytes read, and that of the script checked.
+  static constexpr std::uint64_t kHashStart = 14695981039346656037ull;
+  std::uint64_t hash_ = kHashStart;
+  std::uint64_t checked_hash_ = 0;
+  // The run met a token that was no key: the file changed.
+  bool changed_ = false;
 };
 
 // The headless page fed from a key script file as the run asks for keys

@@ -2,9 +2,11 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
+#include "descriptor_names.h"
 #include "headless.h"
 #include "player_failures.h"
 #include "whole_file.h"
@@ -51,6 +53,21 @@ bool OneFile(const FileIdentity& a, const FileIdentity& b) {
 }
 
 }  // namespace
+
+std::string DescriptorNotOpen(const std::vector<NamedFile>& files) {
+  for (const NamedFile& file : files) {
+    const int fd = NamedDescriptor(file.path);
+    const std::string what = file.what;
+    const int error = fd < 0 ? 0 : DescriptorOpenFor(fd, /*write=*/what != "keys");
+    if (!error) continue;
+    const std::string named =
+        what == "keys" && fd == STDIN_FILENO
+            ? "the keys from standard input"
+            : (what == "picture" ? "" : "the " + what + " ") + Quoted(file.path);
+    return (what == "keys" ? "cannot read " : "cannot write ") + named + ": " + Why(error);
+  }
+  return "";
+}
 
 std::string OneFileTwice(const std::vector<NamedFile>& files) {
   for (size_t i = 0; i < files.size(); ++i) {

@@ -12,6 +12,14 @@ struct NamedFile {
   std::string path;
 };
 
+// A file whose name stands for a descriptor (/dev/stdout, /dev/fd/3; the
+// keys from standard input are /dev/stdin) that is not open for what the
+// player does with it: "cannot write "/dev/fd/3": Bad file descriptor", or
+// "" when there is none. Checked before the player opens a file of its
+// own, which would otherwise take the number of a descriptor that is not
+// open, and so the name.
+std::string DescriptorNotOpen(const std::vector<NamedFile>& files);
+
 // Two of the files that are one, where that loses data (one replaced by the
 // other, or the keys replaced while they are read): "" when none are. A
 // file is compared by device and inode when it is there (a hard link or a

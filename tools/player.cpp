@@ -8,22 +8,25 @@
 // item, separated by tabs. KEYS are tokens separated by blanks: a single
 // printable character, or Enter, Left, Right, Up, Down, Tab, Escape,
 // Backspace, Delete, Space.
-// @FILE reads the tokens from FILE (@- from standard input) as the run
-// goes, so a script of up to 16 MiB takes no more memory than a short one
-// (a script that starts with "@" and a blank starts with the key "@").
+// @FILE reads the tokens from FILE (@- from standard input, where it
+// stands) as the run goes, so a script of up to 16 MiB takes no more memory
+// than a short one; a key file that changes during the run fails it (a
+// script that starts with "@" and a blank starts with the key "@").
 // The screen is written as it stands when the script is used up or the
 // program ends (OUT.png "-": not written); --each also writes DIR/0001.png,
 // ... before every key; --log writes the operation log as the run goes
 // (UTF-8, one operation a line, fields separated by tabs); --time fixes the
 // clock, and so the random seed. How the run ended goes to standard output,
-// or to standard error when the picture or the log goes there.
+// or to standard error when the picture or the log goes there. A name of a
+// descriptor (/dev/stdout, /dev/fd/3) is that descriptor as it stands.
 //
 // Whatever the player cannot do (a clock that is no time of day, a folder
 // that is not there, a file it cannot write, one file given twice or under
-// a frame's name) it says in one line of printable ASCII on standard error
-// and ends with a non-zero status: 2 for
-// arguments refused before the run, 1 when something could not be written
-// or drawn. The picture and the log go to temporary files beside them, made
+// a frame's name, a descriptor that is not open, a standard output that
+// cannot take what it prints) it says in one line of printable ASCII on
+// standard error and ends with a non-zero status: 2 for arguments refused
+// before the run, 1 when something could not be read, written or drawn
+// during the run or after it. The picture and the log go to temporary files beside them, made
 // before the run (so a path that cannot be written is refused before it),
 // that take their names together when the whole run was written: a run that
 // fails, a signal that ends it or a crash leaves both files as they were
@@ -51,6 +54,7 @@
 #include "player_failures.h"
 #include "programs.h"
 #include "scratch_files.h"
+#include "standard_streams.h"
 #include "whole_file.h"
 
 namespace {
@@ -69,6 +73,10 @@ int List() {
   for (const ProgramEntry& entry : AllPrograms()) {
     const ProgramDescription& program = entry.program();
     std::printf("%s\t%s\t%zu\n", entry.name, program.title.c_str(), program.items.size());
+  }
+  if (int error = Flushed(stdout)) {
+    Say("cannot write to standard output: %s", Why(error));
+    return kNotWritten;
   }
   return 0;
 }
@@ -169,6 +177,10 @@ int Play(int argc, char** argv) {
   if (log_path) named.push_back({"log", *log_path});
   // Keys from standard input are the file it reads, when that is a file.
   if (from_file) named.push_back({"keys", keys == "@-" ? "/dev/stdin" : keys.substr(1)});
+  if (std::string why = DescriptorNotOpen(named); !why.empty()) {
+    Say("%s", why.c_str());
+    return kRefused;
+  }
   if (std::string why = OneFileTwice(named); !why.empty()) {
     Say("%s", why.c_str());
     return kRefused;
@@ -250,6 +262,11 @@ int Play(int argc, char** argv) {
     if (!failed) Say(format, Readable(a).c_str(), Readable(b).c_str());
     failed = true;
   };
+  // The run read the keys that were checked, or it fails first of all.
+  if (std::string why; from_file && script_file.Finish(why)) {
+    Say("%s", why.c_str());
+    failed = true;
+  }
   if (std::string fault = backend.page().DrawingFault(); !fault.empty()) {
     fail("the page could not be drawn: %s", fault);
   }
@@ -262,6 +279,13 @@ int Play(int argc, char** argv) {
   if (out != "-" && !failed) {
     int error = backend.page().SavePng(picture.stream()) ? picture.Finish() : errno;
     if (error) fail("cannot write %s: %s", out, Why(error));
+  }
+  // How the run ended is written before the files take their names: a run
+  // whose ending line is lost (a full disk, a closed descriptor) fails.
+  std::FILE* ending_to = output_taken ? stderr : stdout;
+  std::fprintf(ending_to, "%s\n", ending.c_str());
+  if (int error = Flushed(ending_to)) {
+    fail("cannot write to %s: %s", output_taken ? "standard error" : "standard output", Why(error));
   }
   if (!failed) {
     // The two files take their names together: both, or neither and both
@@ -276,13 +300,13 @@ int Play(int argc, char** argv) {
     picture.Discard();
     log.file().Discard();
   }
-  std::fprintf(output_taken ? stderr : stdout, "%s\n", ending.c_str());
   return failed ? kNotWritten : 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  HoldClosedStandardDescriptors();
   // Memory that runs out anywhere, before the run or during it, ends the
   // player with one line (the files it was writing are discarded on the
   // way out, as for any failure).

@@ -2,10 +2,13 @@
 #include "whole_file.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -97,6 +100,39 @@ TEST_F(WholeFileTest, WritesADeviceDirectly) {
   EXPECT_TRUE(file.direct());
   EXPECT_EQ(file.Finish(), 0);
   EXPECT_EQ(file.Commit(), 0);
+}
+
+// A deleted file reached through another process's descriptor has, as the
+// system shows it, the name "NAME (deleted)": that name, another file's, is
+// never replaced. A descriptor of this process is written through as it
+// stands, whatever its file.
+TEST_F(WholeFileTest, ADeletedFilesShownNameIsNeverReplaced) {
+  const std::string decoy = dir_ + "/out (deleted)", out = dir_ + "/out";
+  std::ofstream(decoy) << "another file";
+  const int fd = open(out.c_str(), O_RDWR | O_CREAT, 0644);
+  ASSERT_GE(fd, 0);
+  unlink(out.c_str());
+  std::fflush(nullptr);
+  const pid_t holder = fork();
+  if (holder == 0) {
+    pause();
+    _exit(0);
+  }
+  WholeFile file;
+  EXPECT_EQ(file.Open("/proc/" + std::to_string(holder) + "/fd/" + std::to_string(fd)), ENOENT);
+  kill(holder, SIGKILL);
+  waitpid(holder, nullptr, 0);
+  ASSERT_EQ(file.Open("/dev/fd/" + std::to_string(fd)), 0);
+  EXPECT_TRUE(file.direct());
+  std::fputs("new", file.stream());
+  EXPECT_EQ(file.Finish(), 0);
+  EXPECT_EQ(file.Commit(), 0);
+  char got[8] = {};
+  EXPECT_EQ(pread(fd, got, sizeof got, 0), 3);
+  EXPECT_STREQ(got, "new");
+  close(fd);
+  EXPECT_EQ(ReadFile(decoy), "another file");
+  EXPECT_EQ(Listing(dir_), std::set<std::string>{"out (deleted)"});
 }
 
 // Files committed together take their names all or none: when one cannot

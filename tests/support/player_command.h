@@ -7,6 +7,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <map>
@@ -18,6 +19,16 @@
 inline bool Exists(const std::string& path) {
   struct stat st;
   return stat(path.c_str(), &st) == 0;
+}
+
+// In a child process: becomes the player on `args` (status 127 when it
+// cannot).
+[[noreturn]] inline void ExecPlayer(const std::vector<std::string>& args) {
+  std::vector<char*> argv = {const_cast<char*>(PLAYER_PATH)};
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  execv(PLAYER_PATH, argv.data());
+  _exit(127);
 }
 
 struct Outcome {
@@ -34,13 +45,14 @@ class PlayerCommand : public ::testing::Test {
   void TearDown() override { std::system(("rm -rf " + ShellQuoted(dir_)).c_str()); }
 
   // The player on `args`, its standard input from `input`, after the shell
-  // commands `before` (limits, say).
+  // commands `before` (limits, say), with the redirections `after` made
+  // last (a descriptor closed, standard output to a device).
   Outcome Player(const std::vector<std::string>& args, const std::string& input = "/dev/null",
-                 const std::string& before = "") {
+                 const std::string& before = "", const std::string& after = "") {
     std::string command = before + PLAYER_PATH;
     for (const std::string& a : args) command += " " + ShellQuoted(a);
     command += " <" + ShellQuoted(input) + " >" + ShellQuoted(dir_ + "/stdout") + " 2>" +
-               ShellQuoted(dir_ + "/stderr");
+               ShellQuoted(dir_ + "/stderr") + after;
     Outcome run;
     int status = std::system(command.c_str());
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

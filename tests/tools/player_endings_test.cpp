@@ -42,11 +42,7 @@ pid_t StartPlayer(const std::vector<std::string>& args, const std::string& err) 
               errors = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(out, STDOUT_FILENO);
     dup2(errors, STDERR_FILENO);
-    std::vector<char*> argv = {const_cast<char*>(PLAYER_PATH)};
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(PLAYER_PATH, argv.data());
-    _exit(127);
+    ExecPlayer(args);
   }
   return child;
 }

@@ -2,11 +2,17 @@
 // would take the name of another file, key scripts from pipes, FIFOs and
 // endless devices, names with line ends, dangling links, and a picture or a
 // log sent down a pipe.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -53,6 +59,7 @@ class PlayerInputs : public PlayerCommand {
     std::string before;  // shell commands before the player: a pipe into it, limits
     std::vector<std::string> args;
     std::string input = "/dev/null";  // standard input; "/dev/stdin": the pipe of `before`
+    std::string after = "";           // redirections made last: " 3<&-", " >/dev/full"
   };
 
   // The case's folder made afresh from kStart and the case's setup, its
@@ -66,20 +73,23 @@ class PlayerInputs : public PlayerCommand {
     tree_before = Tree(folder());
     // ";", not "&&": a command of `before` sent to the background stays
     // there alone.
-    return Player(c.args, c.input, "cd " + ShellQuoted(folder()) + "; " + c.before);
+    return Player(c.args, c.input, "cd " + ShellQuoted(folder()) + "; " + c.before, c.after);
   }
   std::string folder() const { return dir_ + "/w"; }
 };
 
 // Whatever the player refuses, it refuses in one line of printable ASCII
 // (a line end in a name written as \x0a) with status 2 before the run, or 1
-// when the copy of its keys could not be written; nothing is made, nothing
-// replaced, nothing left behind.
+// when the copy of its keys could not be written or standard output could
+// not take what it printed (said where standard error is open); nothing is
+// made, nothing replaced, nothing left behind. A name of a descriptor that
+// is not open (or not open that way) is refused before the player opens a
+// file of its own, which would take its number.
 TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
   struct Refusal {
     Case run;
     int status;
-    std::string says;  // the line, after "player: "
+    std::string says;  // the line, after "player: "; "": none (standard error closed)
   };
   const std::string nuls = [] {
     std::string s;
@@ -186,22 +196,111 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
         {"almeno", "1 Enter", "dl.png", "--log", "new.log"}},
        2,
        "the picture \"dl.png\" and the log \"new.log\" are one file"},
+      {{"the log on descriptor 3, not open, keys from a file",
+        "",
+        "",
+        {"almeno", "@keys.txt", "-", "--log", "/dev/fd/3"},
+        "/dev/null",
+        " 3<&-"},
+       2,
+       "cannot write the log \"/dev/fd/3\": Bad file descriptor"},
+      {{"the picture on descriptor 3, not open, keys from a file",
+        "",
+        "",
+        {"almeno", "@keys.txt", "/dev/fd/3"},
+        "/dev/null",
+        " 3<&-"},
+       2,
+       "cannot write \"/dev/fd/3\": Bad file descriptor"},
+      {{"the picture on standard output, closed",
+        "",
+        "",
+        {"almeno", "@keys.txt", "/dev/stdout", "--log", "out.log"},
+        "/dev/null",
+        " >&-"},
+       2,
+       "cannot write \"/dev/stdout\": Bad file descriptor"},
+      {{"the log on standard output, closed",
+        "",
+        "",
+        {"almeno", "@keys.txt", "out.png", "--log", "/dev/stdout"},
+        "/dev/null",
+        " >&-"},
+       2,
+       "cannot write the log \"/dev/stdout\": Bad file descriptor"},
+      {{"the picture on standard output, open for reading only",
+        "",
+        "",
+        {"almeno", "1 Enter", "/dev/stdout"},
+        "/dev/null",
+        " 1<out.png"},
+       2,
+       "cannot write \"/dev/stdout\": Bad file descriptor"},
+      {{"keys from standard input, closed",
+        "",
+        "",
+        {"almeno", "@-", "out.png"},
+        "/dev/null",
+        " <&-"},
+       2,
+       "cannot read the keys from standard input: Bad file descriptor"},
+      {{"keys from descriptor 3, not open",
+        "",
+        "",
+        {"almeno", "@/dev/fd/3", "out.png"},
+        "/dev/null",
+        " 3<&-"},
+       2,
+       "cannot read the keys \"/dev/fd/3\": Bad file descriptor"},
+      {{"the list to a full standard output", "", "", {"--list"}, "/dev/null", " >/dev/full"},
+       1,
+       "cannot write to standard output: No space left on device"},
+      {{"the list to a closed standard output", "", "", {"--list"}, "/dev/null", " >&-"},
+       1,
+       "cannot write to standard output: Bad file descriptor"},
+      {{"how the run ended to a full standard output",
+        "",
+        "",
+        {"almeno", "1 Enter", "out.png", "--log", "out.log"},
+        "/dev/null",
+        " >/dev/full"},
+       1,
+       "cannot write to standard output: No space left on device"},
+      {{"how the run ended to a closed standard output",
+        "",
+        "",
+        {"almeno", "@keys.txt", "out.png", "--log", "out.log"},
+        "/dev/null",
+        " >&-"},
+       1,
+       "cannot write to standard output: Bad file descriptor"},
+      {{"how the run ended to a closed standard output, standard error closed",
+        "",
+        "",
+        {"almeno", "1 Enter", "out.png", "--log", "out.log"},
+        "/dev/null",
+        " >&- 2>&-"},
+       1,
+       ""},
   };
   for (const Refusal& c : cases) {
     SCOPED_TRACE(c.run.what);
+    if (c.run.after.find("/dev/full") != std::string::npos && !Exists("/dev/full")) continue;
     std::map<std::string, std::string> before;
     const Outcome run = Run(c.run, before);
     EXPECT_EQ(run.status, c.status);
-    EXPECT_EQ(run.err, "player: " + c.says + "\n");
+    EXPECT_EQ(run.err, c.says.empty() ? "" : "player: " + c.says + "\n");
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(Tree(folder()), before) << "a file was made, replaced or left behind";
   }
 }
 
 // Key scripts within the limit run from a pipe, a FIFO or a file of
-// exactly the most bytes; a dangling link as the picture makes the file it
-// leads to and stays a link; a name with a line end is a name like any
-// other; a name that no frame takes is no frame's.
+// exactly the most bytes, and from standard input where it stands (a file
+// of which a line was read first runs from its second line, as a filter
+// reads it); a dangling link as the picture makes the file it leads to and
+// stays a link; a name with a line end is a name like any other; a name
+// that no frame takes is no frame's.
 TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
   struct Taken {
     Case run;
@@ -217,6 +316,14 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
         "mkfifo keys.fifo",
         "printf '7 Enter' > keys.fifo & ",
         {"almeno", "@keys.fifo", "-"}},
+       ended,
+       ""},
+      {{"keys from standard input, a file of which a line was read",
+        "printf '1 Enter\\n7 Enter\\n' > two.keys",
+        "exec 3<two.keys; read -r line <&3; ",
+        {"almeno", "@-", "-"},
+        "/dev/null",
+        " <&3"},
        ended,
        ""},
       {{"a key file of exactly the most bytes",
@@ -280,6 +387,191 @@ TEST_F(PlayerInputs, APictureOrLogOnStandardOutputHoldsItAlone) {
     EXPECT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(ReadFile(w + "/got"), ReadFile(w + "/" + c.reference));
     EXPECT_EQ(ReadFile(w + "/err"), "script used up\n");
+  }
+}
+
+// How a descriptor is handed to the player.
+enum class Handed { kSocket, kDeletedFile, kFileToAppendTo };
+
+// The player run on `args` with descriptor `fd` handed over as `how`
+// (standard output, when it is not `fd`, to `dir`/out; standard error to
+// `dir`/err): its status, and what reached the descriptor's file.
+struct HandedRun {
+  int status = -1;
+  std::string got;
+};
+HandedRun RunHanded(const std::string& dir, const std::vector<std::string>& args, int fd,
+                    Handed how) {
+  int ends[2] = {-1, -1};
+  if (how == Handed::kSocket) {
+    EXPECT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
+  } else if (how == Handed::kDeletedFile) {
+    ends[0] = open((dir + "/out").c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
+    unlink((dir + "/out").c_str());
+  } else {
+    std::ofstream(dir + "/appended") << "a line before\n";
+    ends[0] = open((dir + "/appended").c_str(), O_WRONLY | O_APPEND);
+  }
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    const int in = open("/dev/null", O_RDONLY),
+              out = open((dir + "/out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644),
+              err = open((dir + "/err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(in, 0);
+    dup2(out, 1);
+    dup2(err, 2);
+    dup2(ends[0], fd);
+    if (ends[0] != fd) close(ends[0]);
+    if (ends[1] >= 0 && ends[1] != fd) close(ends[1]);
+    ExecPlayer(args);
+  }
+  HandedRun run;
+  if (how == Handed::kSocket) {
+    // Read as the player writes: the other end closes when it ends.
+    close(ends[0]);
+    char buffer[65536];
+    for (ssize_t n; (n = read(ends[1], buffer, sizeof buffer)) > 0;) run.got.append(buffer, n);
+    close(ends[1]);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (how == Handed::kDeletedFile) {
+    char buffer[65536];
+    for (ssize_t n; (n = pread(ends[0], buffer, sizeof buffer, run.got.size())) > 0;) {
+      run.got.append(buffer, n);
+    }
+    close(ends[0]);
+  } else if (how == Handed::kFileToAppendTo) {
+    close(ends[0]);
+    run.got = ReadFile(dir + "/appended");
+  }
+  return run;
+}
+
+// A picture or a log named by a descriptor (/dev/stdout, /dev/fd/N) is
+// written through that descriptor as it stands: a socket (which cannot be
+// opened by name), a file deleted meanwhile (whose name as the system shows
+// it, "out (deleted)", is another file's, which stays as it was), a file
+// opened for appending (what it held stays before the picture).
+TEST_F(PlayerInputs, ADescriptorsNameIsWrittenThroughTheDescriptorAsItStands) {
+  const std::string w = folder();
+  fs::create_directory(w);
+  ASSERT_EQ(Player({"almeno", "1 Enter", w + "/ref.png", "--log", w + "/ref.log"}).status, 0);
+  const std::string picture = ReadFile(w + "/ref.png"), log = ReadFile(w + "/ref.log");
+  std::ofstream(w + "/out (deleted)") << "another file\n";
+  struct Written {
+    const char* what;
+    std::string name;
+    bool is_log;
+    int fd;
+    Handed how;
+  };
+  const Written cases[] = {
+      {"the picture to standard output, a socket", "/dev/stdout", false, 1, Handed::kSocket},
+      {"the picture to descriptor 1, a socket", "/dev/fd/1", false, 1, Handed::kSocket},
+      {"the log to standard output, a socket", "/dev/stdout", true, 1, Handed::kSocket},
+      {"the log to descriptor 3, a socket", "/dev/fd/3", true, 3, Handed::kSocket},
+      {"the picture to standard output, a deleted file", "/dev/stdout", false, 1,
+       Handed::kDeletedFile},
+      {"the log to descriptor 3, a deleted file", "/dev/fd/3", true, 3, Handed::kDeletedFile},
+      {"the picture to standard output, a file to append to", "/dev/stdout", false, 1,
+       Handed::kFileToAppendTo},
+  };
+  for (const Written& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> args = {"almeno", "1 Enter", c.is_log ? "-" : c.name};
+    if (c.is_log) args.insert(args.end(), {"--log", c.name});
+    const HandedRun run = RunHanded(w, args, c.fd, c.how);
+    EXPECT_EQ(run.status, 0);
+    const std::string written = c.is_log ? log : picture;
+    EXPECT_TRUE(run.got == (c.how == Handed::kFileToAppendTo ? "a line before\n" : "") + written)
+        << run.got.size() << " bytes instead of " << written.size();
+    // How the run ended goes where the picture or the log does not.
+    EXPECT_EQ(ReadFile(w + (c.fd == 1 ? "/err" : "/out")), "script used up\n");
+    EXPECT_EQ(ReadFile(w + (c.fd == 1 ? "/out" : "/err")), "");
+    EXPECT_EQ(ReadFile(w + "/out (deleted)"), "another file\n");
+  }
+}
+
+// A key script that changes while the run reads it (cut short, changed in
+// place, grown) or that cannot be read fails the run: status 1, one line
+// that says why, and the picture and the log as they were. The run is held
+// where it stands by its log, sent to a FIFO that is read no faster than
+// the test wants: each key of the script logs a few lines, and the script
+// is changed once a part of the log was read, long before the run could
+// have read the whole script. A read error is injected into the run's
+// reading of the script where strace can do it.
+TEST_F(PlayerInputs, AKeyScriptThatChangesOrCannotBeReadDuringTheRunFailsIt) {
+  // 20,000 keys "1 Backspace\n", 12 bytes each: a digit typed into the
+  // menu's field and taken back, 150 bytes of log.
+  const std::string keys = "yes '1 Backspace' | head -n 20000 > keys.txt";
+  auto changed_once_under_way = [](const std::string& change) {
+    return "timeout 60 sh -c '{ head -c 200000 >/dev/null; " + change +
+           "; cat >/dev/null; } <log.fifo' & ";
+  };
+  const std::vector<std::string> logged_to_fifo = {"almeno", "@keys.txt", "out.png", "--log",
+                                                   "log.fifo"};
+  struct Changed {
+    Case run;
+    std::string ending;  // what the player prints on standard output
+    std::string says;    // the line on standard error, after "player: "
+  };
+  std::vector<Changed> cases = {
+      {{"a key file cut short", keys + " && mkfifo log.fifo",
+        changed_once_under_way(": > keys.txt"), logged_to_fifo},
+       "script used up\n",
+       "the keys \"keys.txt\" changed during the run"},
+      {{"a key file changed in place to keys that end the program", keys + " && mkfifo log.fifo",
+        changed_once_under_way(
+            "printf \"7 Enter    \\n\" | dd of=keys.txt bs=12 seek=15000 conv=notrunc 2>/dev/null"),
+        logged_to_fifo},
+       "program ended (status 0)\n",
+       "the keys \"keys.txt\" changed during the run"},
+      {{"a key file that grows", keys + " && mkfifo log.fifo",
+        changed_once_under_way("echo Left >> keys.txt"), logged_to_fifo},
+       "script used up\n",
+       "the keys \"keys.txt\" changed during the run"},
+      {{"keys from standard input, a file cut short",
+        keys + " && mkfifo log.fifo",
+        changed_once_under_way(": > keys.txt"),
+        {"almeno", "@-", "out.png", "--log", "log.fifo"},
+        "keys.txt"},
+       "script used up\n",
+       "the keys from standard input changed during the run"},
+  };
+  if (std::system("strace -o /dev/null true >/dev/null 2>&1") == 0) {
+    // The script is read through a buffer of the folder's block size: once
+    // whole to check it (and once more to meet its end), then as the run
+    // goes; the second read of the run fails. (The leak checker of the
+    // checked build cannot work under a tracer.)
+    fs::create_directories(folder());
+    struct stat st;
+    ASSERT_EQ(stat(folder().c_str(), &st), 0);
+    const long reads_to_check = (240000 + st.st_blksize - 1) / st.st_blksize + 1;
+    const std::string strace = "ASAN_OPTIONS=detect_leaks=0 strace -qq -o /dev/null ";
+    const std::string reads_of_keys = "-P \"$PWD/keys.txt\" -e trace=read ";
+    const std::string fail_one = "-e inject=read:error=EIO:when=";
+    cases.push_back({{"a read error during the run",
+                      keys,
+                      strace + reads_of_keys + fail_one + std::to_string(reads_to_check + 2) + " ",
+                      {"almeno", "@keys.txt", "out.png", "--log", "out.log"}},
+                     "script used up\n",
+                     "cannot read the keys \"keys.txt\": Input/output error"});
+  } else {
+    std::printf("strace cannot run here: no read error injected\n");
+  }
+  for (const Changed& c : cases) {
+    SCOPED_TRACE(c.run.what);
+    std::map<std::string, std::string> before;
+    const Outcome run = Run(c.run, before);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "player: " + c.says + "\n");
+    EXPECT_EQ(run.out, c.ending);
+    // Every file as it was, but for the change made to the key file.
+    before["keys.txt"] = ReadFile(folder() + "/keys.txt");
+    EXPECT_EQ(Tree(folder()), before) << "a file was made, replaced or left behind";
   }
 }
 

@@ -165,12 +165,8 @@ TEST_F(PlayerCommand, KeysFromAFileOrStandardInputRunAsInline) {
 long PeakKilobytes(const std::vector<std::string>& args) {
   pid_t child = fork();
   if (child == 0) {
-    std::vector<char*> argv = {const_cast<char*>(PLAYER_PATH)};
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
     freopen("/dev/null", "w", stdout);
-    execv(PLAYER_PATH, argv.data());
-    _exit(127);
+    ExecPlayer(args);
   }
   int status = 0;
   rusage usage{};
