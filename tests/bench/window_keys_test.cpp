@@ -27,7 +27,7 @@ namespace {
 
 // The headless key for an X key name as the key files write them: "Return"
 // is Enter, "a" the letter; the rest name the same key in both.
-std::string KeyScriptToken(const std::string& x_name) {
+std::string HeadlessToken(const std::string& x_name) {
   static const std::map<std::string, std::string> kRenamed = {
       {"Return", "Enter"}, {"space", "Space"}, {"BackSpace", "Backspace"},
       {"minus", "-"},      {"period", "."},    {"slash", "/"}};
@@ -146,7 +146,7 @@ TEST_P(WindowKeysTest, EachMeasuredKeyChangesThePageAsItsLabelSays) {
   for (const KeyGroup& group : groups) {
     for (int k = 0; k < group.times; ++k) {
       for (const KeyStep& step : group.steps) {
-        if (!step.key.empty()) pressed.push_back({KeyScriptToken(step.key), step.label});
+        if (!step.key.empty()) pressed.push_back({HeadlessToken(step.key), step.label});
       }
     }
   }
