@@ -56,15 +56,6 @@ void BM_EraseWholePage(benchmark::State& state) {
 }
 BENCHMARK(BM_EraseWholePage);
 
-void BM_CursorDisc(benchmark::State& state) {
-  Fixture fixture;
-  for (auto _ : state) {
-    PsCIRCLE_DISC(1064, 656, 4, 5);
-    PsCIRCLE_DISC(1064, 656, 4, 15);
-  }
-}
-BENCHMARK(BM_CursorDisc);
-
 // The player's PNG of a page of text and boxes.
 void BM_SavePng(benchmark::State& state) {
   Fixture fixture;

@@ -1,4 +1,5 @@
-// How fast the shell draws its main menu, headless.
+// How fast the shell draws its main menu, a plain text line and the answer
+// field's blinking cursor, headless.
 #include <benchmark/benchmark.h>
 
 #include "globals.h"
@@ -63,5 +64,21 @@ void BM_PlainTextLine(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PlainTextLine);
+
+// One blink of the answer field's cursor, on and off, as KeyLoop draws it
+// while the window waits for a key: the cursor drawn once, then an empty
+// poll (the blink tick) fills its 8x8 square with the page colour; the next
+// key (Enter) finds it off and leaves the field.
+void BM_CursorBlink(benchmark::State& state) {
+  MenuFixture fixture(LongestMenu());
+  const std::vector<std::string> blink_then_enter = {"", "\r"};
+  for (auto _ : state) {
+    fixture.backend().AddKeys(blink_then_enter);
+    XX = KAIX = 1056;
+    YY = KAIY = 648;
+    KeyLoop();
+  }
+}
+BENCHMARK(BM_CursorBlink);
 
 }  // namespace

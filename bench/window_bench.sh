@@ -7,36 +7,33 @@
 # BUILD_DIR is a build of this tree (its bench/window_bench drives the
 # window); each OTHER_PROGRAMS_DIR is another build's programs folder,
 # measured in the same run for comparison, program by program in turn. Each
-# line is the run of one fresh process: start to menu; each program's
-# heaviest keys: a topic's goal page (Enter at the main menu), the main
-# menu drawn again (the goal page's end item), an answer page, and where the
-# program has one, a step on a number line (arrow keys); peak memory.
-# RUNS (default 3) runs of each; PROGRAMS to measure fewer programs.
+# line is the run of one fresh process: start to menu; idle at the menu;
+# each program's heaviest keys: a topic's goal page (Enter at the main
+# menu), the main menu drawn again (the goal page's end item), an answer
+# page, and where the program has one, a step on a number line (arrow
+# keys); peak memory; and the machine's load average as the run ended. The
+# machine's load (uptime) is printed before the first run and after the
+# last.
+# RUNS (default 3) runs of each; PROGRAMS to measure fewer programs; CYCLES
+# (default 8) times each measured key of a cycle; IDLE (default 5) seconds
+# idle at the menu, 0 for none.
 set -u
 build=$1
 shift
 dirs=("$build/programs" "$@")
 runs=${RUNS:-3}
-cycles=${CYCLES:-8}
+options=(--idle "${IDLE:-5}")
+[ "${IDLE:-5}" = 0 ] && options=()
+[ -n "${CYCLES:-}" ] && options+=(--cycles "$CYCLES")
 
-# The keys of each program are in bench/window_keys/PROGRAM: its first line
-# is the topic whose goal page is measured and that page's end item; each
-# further line is a key group, "N: KEYS" done N times (CYCLES stands for
-# $cycles), where LABEL=KEY is measured. A program without such a file is
-# measured from start to menu only.
+# The keys of each program are in bench/window_keys/PROGRAM (see
+# window_key_file.h); a program without that file is measured from start to
+# menu and idle only.
 keys_dir=$(dirname "$0")/window_keys
-# groups PROGRAM: the program's key groups, one a line.
-groups() {
-  local file=$keys_dir/$1
-  [ -f "$file" ] || return 0
-  local topic end
-  read -r topic end <"$file"
-  echo "$cycles: $topic goal=Return $end menu=Return"
-  tail -n +2 "$file" | sed "s/^CYCLES:/$cycles:/"
-}
 # The programs, as the player lists them: name, title and end item.
 mapfile -t programs < <("$build/tools/player" --list)
 
+echo "load before: $(uptime)"
 for size in 1920x1080 3840x2160; do
   display_file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
@@ -48,13 +45,16 @@ for size in 1920x1080 3840x2160; do
   for entry in "${programs[@]}"; do
     IFS=$'\t' read -r program title _ <<<"$entry"
     case " ${PROGRAMS:-$program} " in *" $program "*) ;; *) continue ;; esac
-    mapfile -t keys < <(groups "$program")
+    keys=()
+    [ -f "$keys_dir/$program" ] && keys=("$keys_dir/$program")
     for run in $(seq "$runs"); do
       for dir in "${dirs[@]}"; do
-        echo "$size $program $dir: $("$build/bench/window_bench" "$dir/$program" "$title" "${keys[@]}" 2>&1)"
+        figures=$("$build/bench/window_bench" "${options[@]}" "$dir/$program" "$title" "${keys[@]}" 2>&1)
+        echo "$size $program $dir: $figures; load average $(cut -d ' ' -f 1-3 /proc/loadavg)"
       done
     done
   done
   kill $xvfb
   wait $xvfb 2>/dev/null
 done
+echo "load after: $(uptime)"

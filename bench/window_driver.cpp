@@ -1,14 +1,15 @@
 // How fast a program's real window keeps up, on the X server of $DISPLAY
 // (a virtual one at the screen size under test):
 //
-//   window_bench PROGRAM TITLE "N: KEY KEY LABEL=KEY ..." ...
+//   window_bench [--cycles N] [--idle SECONDS] PROGRAM TITLE [KEY_FILE]
 //
 // starts PROGRAM (its window titled TITLE) and measures
 //   - start to menu: from starting the process until the main menu's panel
 //     shows at the middle of the screen;
-//   - the keys of the groups, in order, each group N times over: a key is an
-//     X key name ("4", "Return", "a", "Right") or a pause ("500ms"); a key
-//     with a LABEL is
+//   - with --idle, idle at the menu: the processor time the program takes
+//     over SECONDS while it waits at its menu, as a share of one core;
+//   - the keys of KEY_FILE's groups (window_key_file.h), in order, "each
+//     cycle" N times (8 unless --cycles says): a key with a LABEL is
 //     measured from the key pressed (XTest) until the last drawing it caused
 //     reaches the window (XDamage), and its times are summed up under the
 //     label;
@@ -19,6 +20,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
+#include <dirent.h>
 #include <signal.h>
 #include <sys/select.h>
 #include <sys/wait.h>
@@ -26,16 +28,16 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "window_key_file.h"
 
 namespace {
 
@@ -109,57 +111,81 @@ double PeakMiB(pid_t pid) {
   return -1;
 }
 
-// One key of a group: its name and the label it is measured under ("" for
-// none).
+// The processor time all threads of `pid` have taken so far, in
+// nanoseconds (the scheduler's own count, far finer than clock ticks); -1
+// when it cannot be read.
+double CpuNs(pid_t pid) {
+  const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+  DIR* dir = opendir(tasks.c_str());
+  if (!dir) return -1;
+  double total = 0;
+  while (dirent* entry = readdir(dir)) {
+    if (entry->d_name[0] == '.') continue;
+    std::ifstream stat(tasks + "/" + entry->d_name + "/schedstat");
+    double ns = 0;
+    if (stat >> ns) total += ns;
+  }
+  closedir(dir);
+  return total;
+}
+
+// One key of a group: the key, the label it is measured under ("" for
+// none), or a pause instead.
 struct Step {
   KeySym key = NoSymbol;
   std::string label;
-  int pause_ms = 0;  // a pause instead of a key
+  int pause_ms = 0;
 };
-
-// "N: KEY LABEL=KEY ...": the steps, and N in `times`. False when a key
-// name is unknown.
-bool ParseGroup(const std::string& text, int* times, std::vector<Step>* steps) {
-  std::istringstream in(text);
-  std::string count;
-  if (!(in >> count) || count.back() != ':') return false;
-  *times = std::atoi(count.c_str());
-  for (std::string token; in >> token;) {
-    Step step;
-    size_t eq = token.find('=');
-    if (eq != std::string::npos) {
-      step.label = token.substr(0, eq);
-      token = token.substr(eq + 1);
-    }
-    if (token.size() > 2 && token.compare(token.size() - 2, 2, "ms") == 0 &&
-        std::isdigit(static_cast<unsigned char>(token[0]))) {
-      step.pause_ms = std::atoi(token.c_str());
-      steps->push_back(step);
-      continue;
-    }
-    step.key = XStringToKeysym(token.c_str());
-    if (step.key == NoSymbol) return false;
-    steps->push_back(step);
-  }
-  return true;
-}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: window_bench PROGRAM TITLE \"N: KEY LABEL=KEY ...\" ...\n");
-    return 2;
-  }
-  std::vector<std::pair<int, std::vector<Step>>> groups;
-  for (int k = 3; k < argc; ++k) {
-    int times = 0;
-    std::vector<Step> steps;
-    if (!ParseGroup(argv[k], &times, &steps)) {
-      std::fprintf(stderr, "window_bench: cannot read the group \"%s\"\n", argv[k]);
+  const char* usage =
+      "usage: window_bench [--cycles N] [--idle SECONDS] PROGRAM TITLE [KEY_FILE]\n";
+  int cycles = kDefaultCycles;
+  double idle_s = 0;
+  int arg = 1;
+  for (; arg + 1 < argc && std::strncmp(argv[arg], "--", 2) == 0; arg += 2) {
+    const std::string option = argv[arg];
+    if (option == "--cycles" && std::atoi(argv[arg + 1]) > 0) {
+      cycles = std::atoi(argv[arg + 1]);
+    } else if (option == "--idle" && std::atof(argv[arg + 1]) > 0) {
+      idle_s = std::atof(argv[arg + 1]);
+    } else {
+      std::fputs(usage, stderr);
       return 2;
     }
-    groups.emplace_back(times, steps);
+  }
+  if (argc - arg < 2 || argc - arg > 3) {
+    std::fputs(usage, stderr);
+    return 2;
+  }
+  const char* program = argv[arg];
+  const char* title = argv[arg + 1];
+  std::vector<std::pair<int, std::vector<Step>>> groups;
+  if (argc - arg == 3) {
+    std::vector<KeyGroup> read;
+    std::string error;
+    if (!ReadKeyFile(argv[arg + 2], cycles, &read, &error)) {
+      std::fprintf(stderr, "window_bench: %s: %s\n", argv[arg + 2], error.c_str());
+      return 2;
+    }
+    for (const KeyGroup& group : read) {
+      std::vector<Step> steps;
+      for (const KeyStep& key : group.steps) {
+        Step step{NoSymbol, key.label, key.pause_ms};
+        if (!key.key.empty()) {
+          step.key = XStringToKeysym(key.key.c_str());
+          if (step.key == NoSymbol) {
+            std::fprintf(stderr, "window_bench: %s: no key is named \"%s\"\n", argv[arg + 2],
+                         key.key.c_str());
+            return 2;
+          }
+        }
+        steps.push_back(step);
+      }
+      groups.emplace_back(group.times, steps);
+    }
   }
   Display* display = XOpenDisplay(nullptr);
   if (!display) {
@@ -178,7 +204,7 @@ int main(int argc, char** argv) {
   double start = Now();
   pid_t pid = fork();
   if (pid == 0) {
-    execl(argv[1], argv[1], static_cast<char*>(nullptr));
+    execl(program, program, static_cast<char*>(nullptr));
     _exit(127);
   }
   double menu = -1;
@@ -189,7 +215,7 @@ int main(int argc, char** argv) {
     }
     usleep(200);
   }
-  Window window = FindWindow(display, argv[2]);
+  Window window = FindWindow(display, title);
   if (menu < 0 || !window) {
     std::fprintf(stderr, "window_bench: no menu on the screen\n");
     kill(pid, SIGKILL);
@@ -198,6 +224,20 @@ int main(int argc, char** argv) {
   XDamageCreate(display, window, XDamageReportRawRectangles);
   XSetInputFocus(display, window, RevertToParent, CurrentTime);
   LastDamage(display, damage_event, 300, 100);
+
+  // Idle at the menu: the first second after the menu shows is left to
+  // start-up (the window readies glyphs during its first wait); the blink of
+  // the answer field's cursor is what remains.
+  double idle_share = -1;
+  if (idle_s > 0) {
+    usleep(1000000);
+    const double before = CpuNs(pid);
+    const double from = Now();
+    usleep(static_cast<useconds_t>(idle_s * 1e6));
+    const double after = CpuNs(pid);
+    if (before >= 0 && after >= 0) idle_share = (after - before) / 1e6 / (Now() - from);
+    LastDamage(display, damage_event, 0, 0);  // the blinks' damage, left behind
+  }
 
   std::vector<std::string> labels;  // in the order first measured
   std::map<std::string, std::vector<double>> times;
@@ -230,6 +270,11 @@ int main(int argc, char** argv) {
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);
   std::printf("start to menu %.1f ms;", menu);
+  if (idle_share >= 0) {
+    std::printf(" idle at the menu %.3f %% of a core (%g s);", 100 * idle_share, idle_s);
+  } else if (idle_s > 0) {
+    std::printf(" idle at the menu not read;");
+  }
   for (const std::string& label : labels) {
     std::vector<double>& t = times[label];
     std::sort(t.begin(), t.end());
