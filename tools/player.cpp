@@ -18,7 +18,8 @@
 // clock, and so the random seed. How the run ended goes to standard output,
 // or to standard error when the picture or the log goes there.
 //
-// Whatever the player cannot do (a clock that is no time of day, a folder
+// Whatever the player cannot do (an option given twice or before the
+// program's name, a clock that is no time of day, a folder
 // that is not there, a file it cannot write, one file given twice or under
 // a frame's name) it says in one line of printable ASCII on standard error
 // and ends with a non-zero status: 2 for
@@ -48,6 +49,7 @@
 #include "last_chance.h"
 #include "memory_room.h"
 #include "named_files.h"
+#include "player_arguments.h"
 #include "player_failures.h"
 #include "programs.h"
 #include "scratch_files.h"
@@ -71,16 +73,6 @@ int List() {
     std::printf("%s\t%s\t%zu\n", entry.name, program.title.c_str(), program.items.size());
   }
   return 0;
-}
-
-// hh:mm:ss, a time of day from 00:00:00 to 23:59:59.
-bool ValidClock(const std::string& t) {
-  if (t.size() != 8 || t[2] != ':' || t[5] != ':') return false;
-  for (int i : {0, 1, 3, 4, 6, 7}) {
-    if (t[i] < '0' || t[i] > '9') return false;
-  }
-  auto two = [&](int i) { return (t[i] - '0') * 10 + (t[i + 1] - '0'); };
-  return two(0) <= 23 && two(3) <= 59 && two(6) <= 59;
 }
 
 // Whether writing `path` writes where standard output goes (/dev/stdout,
@@ -125,36 +117,27 @@ class LogFile {
 
 int Play(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--list") return List();
-  if (argc < 4) return Usage();
-  const std::string name = argv[1];
-  const std::string keys = argv[2];
-  const std::string out = argv[3];
-  std::optional<std::string> each, log_path;
-  std::string clock = "12:00:00";
-  for (int i = 4; i < argc; i += 2) {
-    const std::string opt = argv[i];
-    if (opt != "--each" && opt != "--log" && opt != "--time") {
-      Say("unknown option %s", Readable(opt).c_str());
+  PlayerArguments args;
+  std::string wrong;
+  switch (ReadPlayerArguments(argc, argv, args, wrong)) {
+    case ArgumentsRead::kRun:
+      break;
+    case ArgumentsRead::kUsage:
+      return Usage();
+    case ArgumentsRead::kWrong:
+      Say("%s", wrong.c_str());
       return kRefused;
-    }
-    if (i + 1 >= argc) {
-      Say("%s needs a value", opt.c_str());
-      return kRefused;
-    }
-    if (opt == "--time") {
-      clock = argv[i + 1];
-    } else {
-      (opt == "--each" ? each : log_path) = argv[i + 1];
-    }
   }
+  const std::string& name = args.program;
+  const std::string& keys = args.keys;
+  const std::string& out = args.out;
+  const std::optional<std::string>& each = args.each;
+  const std::optional<std::string>& log_path = args.log;
+  const std::string& clock = args.clock;
 
   const ProgramDescription* program = FindProgram(name);
   if (!program) {
     Say("no program %s (%s)", Readable(name).c_str(), ProgramNames(", ", " or ").c_str());
-    return kRefused;
-  }
-  if (!ValidClock(clock)) {
-    Say("--time %s is no time of day (hh:mm:ss, 00:00:00 to 23:59:59)", Readable(clock).c_str());
     return kRefused;
   }
   if (each && !IsWritableFolder(*each)) {

@@ -69,6 +69,25 @@ TEST_F(PlayerCommand, RefusesWhatItCannotDoInOneLineWithAFailingStatus) {
        "key in script: \\xff\\xfe\\x1b[2J\n"},
       {"an unknown option", {"almeno", "7 Enter", png, "--speed", "2"}, "--speed"},
       {"an option without its value", {"almeno", "7 Enter", png, "--log"}, "--log"},
+      // Each value is checked, and taken only once.
+      {"a clock given twice, the first no time of day",
+       {"almeno", "7 Enter", png, "--time", "99:99:99", "--time", "12:00:00"},
+       "--time is given twice"},
+      {"a log given twice, the first in a folder none can write",
+       {"almeno", "7 Enter", png, "--log", "/proc/x", "--log", dir_ + "/b.log"},
+       "--log is given twice"},
+      {"a frame folder given twice",
+       {"almeno", "7 Enter", png, "--each", dir_, "--each", dir_},
+       "--each is given twice"},
+      {"an option before the program's name",
+       {"--time", "12:00:00", "almeno", "1 Enter", "-"},
+       "--time stands where the program's name must"},
+      {"an option before the program's name, nothing after it",
+       {"--log", dir_ + "/b.log"},
+       "--log stands where the program's name must"},
+      {"an option where the picture must stand",
+       {"almeno", "1 Enter", "--each", dir_, png},
+       "--each stands where the picture must"},
   };
   const std::set<std::string> files_before = Listing(dir_);
   for (const Case& c : cases) {
