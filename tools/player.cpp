@@ -13,7 +13,8 @@
 // (a script that starts with "@" and a blank starts with the key "@").
 // The screen is written as it stands when the script is used up or the
 // program ends (OUT.png "-": not written); --each also writes DIR/0001.png,
-// ... before every key; --log writes the operation log as the run goes
+// ... before every key (to a folder that holds no frame yet: a run that
+// fails keeps none); --log writes the operation log as the run goes
 // (UTF-8, one operation a line, fields separated by tabs); --time fixes the
 // clock, and so the random seed. How the run ended goes to standard output,
 // or to standard error when the picture or the log goes there.
@@ -44,6 +45,7 @@
 
 #include "errors.h"
 #include "fonts.h"
+#include "frame_folder.h"
 #include "headless.h"
 #include "key_script_file.h"
 #include "last_chance.h"
@@ -81,12 +83,6 @@ bool IsStandardOutput(const std::string& path) {
   struct stat a, b;
   return fstat(STDOUT_FILENO, &a) == 0 && stat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
          a.st_ino == b.st_ino;
-}
-
-bool IsWritableFolder(const std::string& dir) {
-  struct stat st;
-  return !dir.empty() && stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-         access(dir.c_str(), W_OK) == 0;
 }
 
 // The operation log, written line by line as the run goes, whole or not at
@@ -140,10 +136,6 @@ int Play(int argc, char** argv) {
     Say("no program %s (%s)", Readable(name).c_str(), ProgramNames(", ", " or ").c_str());
     return kRefused;
   }
-  if (each && !IsWritableFolder(*each)) {
-    Say("--each %s is no folder the pictures can be written to", Quoted(*each).c_str());
-    return kRefused;
-  }
   // "@FILE"; an "@" alone or followed by a blank is the key "@".
   const bool from_file =
       keys.size() > 1 && keys[0] == '@' && !std::isspace(static_cast<unsigned char>(keys[1]));
@@ -157,6 +149,10 @@ int Play(int argc, char** argv) {
     return kRefused;
   }
   if (std::string why = each ? FrameOverFile(*each, named) : ""; !why.empty()) {
+    Say("%s", why.c_str());
+    return kRefused;
+  }
+  if (std::string why = each ? FrameFolderRefusal(*each) : ""; !why.empty()) {
     Say("%s", why.c_str());
     return kRefused;
   }
@@ -226,7 +222,8 @@ int Play(int argc, char** argv) {
   }
 
   // A run that could not be written in full replaces neither the picture
-  // nor the log: the first failure is said, and both are left as they were.
+  // nor the log and leaves no frame: the first failure is said, and both
+  // files are left as they were.
   bool failed = false;
   // Each argument is a name or a reason, shown as a terminal can show it.
   auto fail = [&failed](const char* format, const std::string& a, const std::string& b = "") {
@@ -253,11 +250,14 @@ int Play(int argc, char** argv) {
     WholeFile* not_named = nullptr;
     if (int error = CommitTogether({&picture, &log.file()}, &not_named)) {
       fail("cannot write %s: %s", not_named == &picture ? out : *log_path, Why(error));
+    } else {
+      backend.KeepFrames();
     }
   }
   if (failed) {
     picture.Discard();
     log.file().Discard();
+    backend.DiscardFrames();
   }
   std::fprintf(output_taken ? stderr : stdout, "%s\n", ending.c_str());
   return failed ? kNotWritten : 0;
