@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "folder_locks.h"
 #include "headless.h"
 #include "memory_room.h"
 
@@ -22,6 +23,7 @@ std::string Quoted(const std::string& name) {
 }
 
 const char* Why(int error) {
+  if (error == kFolderStayedLocked) return kFolderStayedLockedWhy;
   return error == ENOMEM ? kOutOfMemory : std::strerror(error);
 }
 
