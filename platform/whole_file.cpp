@@ -28,6 +28,21 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The new file open as `fd` takes the mode `mode`, and when it replaces the
+// file `old`, that file's owner and group where this process may give them
+// (as root; or its own and a group it belongs to), else at least its group
+// where it may give that. A set-user or set-group bit stays only with the
+// owner or the group it goes with.
+void GiveOwnerAndMode(int fd, const struct stat* old, mode_t mode) {
+  if (old) {
+    const bool owner = fchown(fd, old->st_uid, old->st_gid) == 0;
+    const bool group = owner || fchown(fd, -1, old->st_gid) == 0;
+    if (!owner) mode &= ~S_ISUID;
+    if (!group) mode &= ~S_ISGID;
+  }
+  fchmod(fd, mode);
+}
+
 }  // namespace
 
 std::string FollowLinks(const std::string& path) {
@@ -53,6 +68,7 @@ int WholeFile::Open(const std::string& path) {
   if (path.empty()) return ENOENT;
   struct stat st;
   mode_t mode;
+  const struct stat* replaced = nullptr;
   if (stat(path.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return EISDIR;
     if (!S_ISREG(st.st_mode)) {
@@ -72,6 +88,7 @@ int WholeFile::Open(const std::string& path) {
     if (!real) return errno;
     target_ = real.get();
     mode = st.st_mode & 07777;
+    replaced = &st;
   } else if (errno == ENOENT) {
     // No file yet: through a dangling link, the file it leads to is made
     // and the link kept.
@@ -99,7 +116,7 @@ int WholeFile::Open(const std::string& path) {
     Discard();
     return error;
   }
-  fchmod(fd, mode);
+  GiveOwnerAndMode(fd, replaced, mode);
   file_ = fdopen(fd, "wb");
   if (!file_) {
     const int error = errno;

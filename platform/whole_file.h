@@ -34,7 +34,12 @@ class WholeFile {
 
   // Opens `path` for writing: 0, or the error number that says why it cannot
   // be written (an empty path, a folder, a file or folder no one may write).
-  // A file that is there keeps its permissions.
+  // A file that is there is replaced by a new one with its mode, and its
+  // owner and group where this process may give them (root may give any, a
+  // user only itself and a group it belongs to), else at least its group
+  // where it may give that; a set-user or set-group bit stays only with its
+  // owner or group. The new file has neither the old one's other hard links
+  // nor its extended attributes (access control lists among them).
   int Open(const std::string& path);
   // Where to write, once open.
   std::FILE* stream() const { return file_; }
