@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "backend.h"
+#include "descriptors.h"
 #include "errors.h"
 #include "fonts.h"
 #include "last_chance.h"
@@ -446,7 +447,7 @@ namespace {
 // Opens the window and runs the program in it (see RunInWindow).
 int RunWindowed(const std::string& title_utf8, const std::string& title,
                 const std::function<int()>& program) {
-  if (!FontsPresent(title_utf8)) return 1;
+  if (!DescriptorsForARun(title_utf8) || !FontsPresent(title_utf8)) return 1;
   auto cannot = [&](const std::string& why) {
     // A display library that ran out of memory says so in words of its own
     // ("x11 not available"), when it says it at all.

@@ -43,6 +43,7 @@
 #include <string>
 #include <vector>
 
+#include "descriptors.h"
 #include "errors.h"
 #include "fonts.h"
 #include "frame_folder.h"
@@ -130,6 +131,9 @@ int Play(int argc, char** argv) {
   const std::optional<std::string>& each = args.each;
   const std::optional<std::string>& log_path = args.log;
   const std::string& clock = args.clock;
+  // Too few descriptors would fail the run half-way, in the words of
+  // whatever ran short.
+  if (!DescriptorsForARun("player")) return kNotWritten;
 
   const ProgramDescription* program = FindProgram(name);
   if (!program) {

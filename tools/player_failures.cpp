@@ -28,5 +28,6 @@ const char* Why(int error) {
 }
 
 int StatusOf(int error) {
-  return error == ENOMEM ? kNotWritten : kRefused;
+  const bool limit = error == ENOMEM || error == EMFILE || error == ENFILE;
+  return limit ? kNotWritten : kRefused;
 }

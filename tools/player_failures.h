@@ -24,5 +24,5 @@ std::string Quoted(const std::string& name);
 const char* Why(int error);
 
 // The status a failure to read or write a file ends the player with:
-// memory that ran out is no refused argument.
+// memory or file descriptors that ran out are no refused argument.
 int StatusOf(int error);

@@ -268,5 +268,27 @@ kill_box TERM
 kill_box KILL
 rm -f "$faulty_err"
 
+# named_failure TEXT COMMAND...: the program the command starts ends with
+# status 1 and one line on standard error that holds TEXT.
+named_failure() {
+  local expected=$1
+  shift
+  local err status lines
+  checks=$((checks + 1))
+  err=$("$@" 2>&1 >/dev/null)
+  status=$?
+  lines=$(printf '%s\n' "$err" | wc -l)
+  if [ $status -ne 1 ] || [ "$lines" -ne 1 ] || [[ $err != *"$expected"* ]]; then
+    echo "FAIL $*: status $status: $err"
+    failures=$((failures + 1))
+  else
+    echo "ok   $*: $err"
+  fi
+}
+# Too few file descriptors for a run, with a display to open: the line
+# names the limit.
+named_failure "too many open files (ulimit -n 8)" \
+  sh -c 'ulimit -n 8 && exec timeout 5 "$0"' "$bin_dir/${names[2 % count]}"
+
 echo "$((checks - failures)) passed, $failures failed"
 [ $failures -eq 0 ]
