@@ -285,6 +285,18 @@ named_failure() {
     echo "ok   $*: $err"
   fi
 }
+# A display no server holds, and a Wayland driver without a compositor:
+# the line names the display (the libraries' own lines stay off the
+# terminal).
+absent=77
+while [ -e /tmp/.X11-unix/X$absent ] || grep -q "@/tmp/.X11-unix/X$absent\$" /proc/net/unix; do
+  absent=$((absent + 1))
+done
+named_failure "the X display :$absent cannot be opened" \
+  env DISPLAY=:$absent timeout 5 "$bin_dir/${names[0]}"
+named_failure "the Wayland display wayland-0 cannot be found (XDG_RUNTIME_DIR is not set)" \
+  env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR SDL_VIDEODRIVER=wayland \
+  timeout 5 "$bin_dir/${names[1 % count]}"
 # Too few file descriptors for a run, with a display to open: the line
 # names the limit.
 named_failure "too many open files (ulimit -n 8)" \
