@@ -20,10 +20,10 @@
 // or to standard error when the picture or the log goes there.
 //
 // Whatever the player cannot do (an option given twice or before the
-// program's name, a clock that is no time of day, a folder
-// that is not there, a file it cannot write, one file given twice or under
-// a frame's name) it says in one line of printable ASCII on standard error
-// and ends with a non-zero status: 2 for
+// program's name, a clock that is no time of day, a folder that is not
+// there or holds frames, a file it cannot write, one file given twice or
+// under a frame's name, too few file descriptors) it says in one line of
+// printable ASCII on standard error and ends with a non-zero status: 2 for
 // arguments refused before the run, 1 when something could not be written
 // or drawn. The picture and the log go to temporary files beside them, made
 // before the run (so a path that cannot be written is refused before it),
