@@ -1,12 +1,11 @@
 #include "fonts.h"
 
 #include <fontconfig/fontconfig.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <cstdio>
 
 #include "memory_room.h"
+#include "standard_error_aside.h"
 
 namespace {
 
@@ -36,45 +35,6 @@ bool Resolves(const char* family, bool* out_of_memory) {
   FcPatternDestroy(pattern);
   return found;
 }
-
-// Standard error sent to a file of its own while it lives: what was written
-// there is kept from the terminal, and counted.
-class StandardErrorAside {
- public:
-  StandardErrorAside() {
-    std::fflush(stderr);
-    saved_ = dup(STDERR_FILENO);
-    aside_ = memfd_create("fontconfig messages", MFD_CLOEXEC);
-    if (saved_ < 0 || aside_ < 0 || dup2(aside_, STDERR_FILENO) < 0) Restore();
-  }
-  ~StandardErrorAside() { Restore(); }
-  StandardErrorAside(const StandardErrorAside&) = delete;
-  StandardErrorAside& operator=(const StandardErrorAside&) = delete;
-
-  // Whether anything was written (or could not be kept aside, so that it is
-  // not known whether anything was).
-  bool Written() const {
-    std::fflush(stderr);
-    return aside_ < 0 || lseek(aside_, 0, SEEK_END) != 0;
-  }
-
- private:
-  void Restore() {
-    std::fflush(stderr);
-    std::clearerr(stderr);
-    if (saved_ >= 0) {
-      dup2(saved_, STDERR_FILENO);
-      close(saved_);
-      saved_ = -1;
-    }
-    if (aside_ >= 0) {
-      close(aside_);
-      aside_ = -1;
-    }
-  }
-  int saved_ = -1;
-  int aside_ = -1;
-};
 
 // The system's configuration and fonts as fontconfig's current ones: false
 // when fontconfig could not load them in full (it said why, or could not).

@@ -1,5 +1,8 @@
 #include "headless.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -8,6 +11,7 @@
 #include <stdexcept>
 
 #include "errors.h"
+#include "scratch_files.h"
 
 namespace {
 
@@ -54,9 +58,23 @@ std::string Readable(const std::string& bytes) {
   return s;
 }
 
+void FrameNameInto(unsigned long long n, char* name) {
+  char digits[24];
+  int count = 0;
+  do {
+    digits[count++] = char('0' + n % 10);
+    n /= 10;
+  } while (n > 0);
+  while (count < 4) digits[count++] = '0';
+  char* at = name;
+  while (count > 0) *at++ = digits[--count];
+  for (const char* png = ".png"; *png;) *at++ = *png++;
+  *at = '\0';
+}
+
 std::string FrameName(unsigned long long n) {
   char name[32];
-  std::snprintf(name, sizeof name, "%04llu.png", n);
+  FrameNameInto(n, name);
   return name;
 }
 
@@ -91,6 +109,36 @@ HeadlessBackend::HeadlessBackend(std::vector<std::string> keys, std::string cloc
   page_->logging = true;
 }
 
+HeadlessBackend::~HeadlessBackend() {
+  DiscardFrames();
+}
+
+void HeadlessBackend::SetFrameFolder(const std::string& dir) {
+  DiscardFrames();
+  frame_dir_ = dir;
+  frame_folder_ = open(dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (frame_folder_ >= 0) SetScratchSeries(frame_folder_, FrameNameInto);
+}
+
+void HeadlessBackend::KeepFrames() {
+  if (frame_folder_ < 0) return;
+  DropScratchSeries();
+  close(frame_folder_);
+  frame_folder_ = -1;
+}
+
+void HeadlessBackend::DiscardFrames() {
+  if (frame_folder_ < 0) return;
+  // A signal that comes meanwhile removes the rest.
+  for (unsigned long long n = frame_; n > 0; --n) {
+    unlinkat(frame_folder_, FrameName(n).c_str(), 0);
+    CountScratchSeries(n - 1);
+  }
+  DropScratchSeries();
+  close(frame_folder_);
+  frame_folder_ = -1;
+}
+
 void HeadlessBackend::AddKeys(const std::vector<std::string>& keys) {
   keys_.insert(keys_.end(), keys.begin(), keys.end());
 }
@@ -100,9 +148,11 @@ std::string HeadlessBackend::PollKey() {
     used_up_ = true;
     throw HeadlessStop();
   }
-  if (!frame_dir_.empty()) {
+  if (!frame_dir_.empty() && frame_not_written_.empty()) {
     const std::string path = frame_dir_ + "/" + FrameName(++frame_);
-    if (!page_->SavePng(path) && frame_not_written_.empty()) {
+    // Counted before it may be there, so that a signal removes it too.
+    CountScratchSeries(frame_);
+    if (!page_->SavePng(path)) {
       frame_not_written_ = path;
       frame_error_ = errno;
     }

@@ -31,12 +31,18 @@ std::string KeyScriptToken(const std::string& key);
 // The name of the frame numbered `n` (from 1): at least four digits, so
 // 0001.png to 9999.png, then 10000.png, 10001.png, ...
 std::string FrameName(unsigned long long n);
+// The same into `name` (room for 24 bytes), safe in a signal handler.
+void FrameNameInto(unsigned long long n, char* name);
 // Whether some frame takes the name `name`.
 bool IsFrameName(const std::string& name);
 
 class HeadlessBackend : public Backend {
  public:
   explicit HeadlessBackend(std::vector<std::string> keys = {}, std::string clock = "12:00:00");
+  // Removes the frames not kept.
+  ~HeadlessBackend() override;
+  HeadlessBackend(const HeadlessBackend&) = delete;
+  HeadlessBackend& operator=(const HeadlessBackend&) = delete;
 
   std::string PollKey() override;
   std::string Clock() override { return clock_; }
@@ -45,10 +51,15 @@ class HeadlessBackend : public Backend {
   void AddKeys(const std::vector<std::string>& keys);
   void SetClock(const std::string& clock) { clock_ = clock; }
   // With a folder set, the page is saved as DIR/0001.png, 0002.png, ...
-  // (see FrameName) before every key is handed out.
-  void SetFrameFolder(const std::string& dir) { frame_dir_ = dir; }
-  // The first frame that could not be written, "" when all were, and the
-  // error number that says why.
+  // (see FrameName) before every key is handed out, until one cannot be
+  // written. The frames are one run's: scratch files (see scratch_files.h)
+  // until KeepFrames, removed by a signal or a crash that ends the program,
+  // by DiscardFrames, or when the backend goes.
+  void SetFrameFolder(const std::string& dir);
+  void KeepFrames();
+  void DiscardFrames();
+  // The first frame that could not be written (no frame is written after
+  // it), "" when all were, and the error number that says why.
   const std::string& frame_not_written() const { return frame_not_written_; }
   int frame_error() const { return frame_error_; }
 
@@ -69,6 +80,7 @@ class HeadlessBackend : public Backend {
   std::deque<std::string> keys_;
   std::string clock_;
   std::string frame_dir_;
+  int frame_folder_ = -1;  // open while the frames are not kept
   std::string frame_not_written_;
   int frame_error_ = 0;
   unsigned long long frame_ = 0;

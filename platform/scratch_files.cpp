@@ -20,6 +20,14 @@ struct Slot {
 // A whole file, its frame of a run and the log at once, with room to spare.
 Slot g_slots[8];
 
+// The numbered series: its folder and naming, set before `series_used`,
+// and how many of its names may have a file.
+volatile sig_atomic_t g_series_used = 0;
+int g_series_folder = -1;
+void (*g_series_name)(unsigned long long, char*) = nullptr;
+std::atomic<unsigned long long> g_series_count{0};
+static_assert(std::atomic<unsigned long long>::is_always_lock_free);
+
 // Runs inside a signal handler, every ending signal held while it runs:
 // nothing but unlinkat, sigaction, raise and sigprocmask. The files go
 // first; then the signal's usual action is restored and the signal raised
@@ -71,11 +79,37 @@ void DropScratchFile(int folder_fd, const char* name) {
   }
 }
 
+void SetScratchSeries(int folder_fd, void (*name_of)(unsigned long long n, char* name)) {
+  EndingSignalsHeld held;
+  g_series_used = 0;
+  g_series_folder = folder_fd;
+  g_series_name = name_of;
+  g_series_count = 0;
+  std::atomic_signal_fence(std::memory_order_seq_cst);
+  g_series_used = 1;
+}
+
+void CountScratchSeries(unsigned long long count) {
+  g_series_count = count;
+}
+
+void DropScratchSeries() {
+  g_series_used = 0;
+}
+
 void RemoveScratchFiles() {
   for (Slot& slot : g_slots) {
     if (!slot.used) continue;
     unlinkat(slot.folder_fd, slot.name, 0);
     slot.used = 0;
+  }
+  if (g_series_used) {
+    char name[NAME_MAX + 1];
+    for (unsigned long long n = g_series_count; n > 0; --n) {
+      g_series_name(n, name);
+      unlinkat(g_series_folder, name, 0);
+    }
+    g_series_used = 0;
   }
 }
 

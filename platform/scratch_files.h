@@ -1,8 +1,8 @@
 // Scratch files: files being written that must not outlive an abnormal end
 // of the program, such as the temporary file a whole file is written to
-// before it takes its name. The last-chance handler removes them, and so
-// does the handler of the signals that end a program once
-// ProtectScratchFiles() installed it.
+// before it takes its name, or the frames of a run that may yet fail. The
+// last-chance handler removes them, and so does the handler of the signals
+// that end a program once ProtectScratchFiles() installed it.
 //
 // Each is kept as its folder (an open descriptor) and its name in a fixed
 // buffer, so removing it takes nothing but unlinkat: safe in a signal
@@ -18,7 +18,17 @@
 bool AddScratchFile(int folder_fd, const char* name);
 // Forgets it: it is no scratch file any more.
 void DropScratchFile(int folder_fd, const char* name);
-// Removes every scratch file and forgets it. Safe in a signal handler.
+// A numbered series of scratch files in the folder open as `folder_fd`, one
+// at a time: the files `name_of` names for 1, 2, ... up to the count last
+// given to CountScratchSeries (none yet). `name_of` writes a name of at
+// most NAME_MAX bytes and its NUL into `name`, and must be safe in a signal
+// handler.
+void SetScratchSeries(int folder_fd, void (*name_of)(unsigned long long n, char* name));
+void CountScratchSeries(unsigned long long count);
+// Forgets the series: its files are no scratch files any more.
+void DropScratchSeries();
+// Removes every scratch file, the series' among them, and forgets it. Safe
+// in a signal handler.
 void RemoveScratchFiles();
 
 // The signals whose usual action ends the program and that a program may

@@ -16,11 +16,14 @@
 #include <vector>
 
 #include "backend.h"
+#include "descriptors.h"
+#include "display_failure.h"
 #include "errors.h"
 #include "fonts.h"
 #include "last_chance.h"
 #include "memory_room.h"
 #include "runtime.h"
+#include "standard_error_aside.h"
 #include "window_icon.h"
 #include "x_errors.h"
 
@@ -434,6 +437,25 @@ const char* ChooseVideoDrivers() {
   return nullptr;
 }
 
+// Starts SDL's video. What the display libraries write about a display they
+// cannot reach is kept from the terminal, the program saying why in a line
+// of its own; once a display is open, whatever they said goes on to
+// standard error.
+bool StartVideo() {
+  StandardErrorAside aside;
+  const bool started = SDL_Init(SDL_INIT_VIDEO) == 0;
+  if (started) aside.PassOn();
+  return started;
+}
+
+// The video drivers SDL tries: SDL_VIDEODRIVER, else those
+// ChooseVideoDrivers chose.
+std::string TriedDrivers() {
+  const char* drivers = std::getenv("SDL_VIDEODRIVER");
+  if (!drivers) drivers = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  return drivers ? drivers : "";
+}
+
 // An off-screen or dummy driver shows nothing.
 bool IsRealDisplay(const char* driver) {
   return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
@@ -446,7 +468,7 @@ namespace {
 // Opens the window and runs the program in it (see RunInWindow).
 int RunWindowed(const std::string& title_utf8, const std::string& title,
                 const std::function<int()>& program) {
-  if (!FontsPresent(title_utf8)) return 1;
+  if (!DescriptorsForARun(title_utf8) || !FontsPresent(title_utf8)) return 1;
   auto cannot = [&](const std::string& why) {
     // A display library that ran out of memory says so in words of its own
     // ("x11 not available"), when it says it at all.
@@ -457,7 +479,7 @@ int RunWindowed(const std::string& title_utf8, const std::string& title,
   if (const char* none = ChooseVideoDrivers()) return cannot(none);
   IgnoreMessagesToClosedWindows();
   SayWhenMemoryEndsTheConnection(title_utf8);
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) return cannot(SDL_GetError());
+  if (!StartVideo()) return cannot(WhyNoDisplay(TriedDrivers()));
   if (const char* driver = SDL_GetCurrentVideoDriver(); !IsRealDisplay(driver)) {
     std::string why = std::string("no display (video driver ") + (driver ? driver : "none") + ")";
     SDL_Quit();

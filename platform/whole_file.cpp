@@ -23,6 +23,27 @@ bool Unsupported(int error) {
   return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
 }
 
+// The folder a file of `path` is in.
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The new file open as `fd` takes the mode `mode`, and when it replaces the
+// file `old`, that file's owner and group where this process may give them
+// (as root; or its own and a group it belongs to), else at least its group
+// where it may give that. A set-user or set-group bit stays only with the
+// owner or the group it goes with.
+void GiveOwnerAndMode(int fd, const struct stat* old, mode_t mode) {
+  if (old) {
+    const bool owner = fchown(fd, old->st_uid, old->st_gid) == 0;
+    const bool group = owner || fchown(fd, -1, old->st_gid) == 0;
+    if (!owner) mode &= ~S_ISUID;
+    if (!group) mode &= ~S_ISGID;
+  }
+  fchmod(fd, mode);
+}
+
 }  // namespace
 
 std::string FollowLinks(const std::string& path) {
@@ -49,6 +70,7 @@ int WholeFile::Open(const std::string& path) {
   if (const int fd = NamedDescriptor(path); fd >= 0) return OpenDescriptor(fd);
   struct stat st;
   mode_t mode;
+  const struct stat* replaced = nullptr;
   if (stat(path.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return EISDIR;
     if (!S_ISREG(st.st_mode)) {
@@ -75,6 +97,7 @@ int WholeFile::Open(const std::string& path) {
     }
     target_ = real.get();
     mode = st.st_mode & 07777;
+    replaced = &st;
   } else if (errno == ENOENT) {
     // No file yet: through a dangling link, the file it leads to is made
     // and the link kept.
@@ -89,24 +112,20 @@ int WholeFile::Open(const std::string& path) {
   // The temporary is made in the file's folder, held open: it is removed
   // from there, and takes its name from there, even if the folder is moved
   // meanwhile.
-  const size_t slash = target_.rfind('/');
-  const std::string folder = slash == std::string::npos ? "."
-                             : slash == 0               ? "/"
-                                                        : target_.substr(0, slash);
-  folder_fd_ = open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  folder_fd_ = open(FolderOf(target_).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
   if (folder_fd_ < 0) {
     const int error = errno;
     Discard();
     return error;
   }
-  const int fd = MakeTemporaryFile(folder_fd_, target_.substr(slash + 1), &temporary_);
+  const int fd = MakeTemporaryFile(folder_fd_, target_.substr(target_.rfind('/') + 1), &temporary_);
   if (fd < 0) {
     const int error = errno;
     temporary_.clear();
     Discard();
     return error;
   }
-  fchmod(fd, mode);
+  GiveOwnerAndMode(fd, replaced, mode);
   file_ = fdopen(fd, "wb");
   if (!file_) {
     const int error = errno;
@@ -262,17 +281,22 @@ void WholeFile::Discard() {
 
 int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed, bool may_exchange) {
   std::vector<WholeFile*> named;
-  std::vector<int> folders;
+  std::vector<FolderToLock> folders;
   for (WholeFile* file : files) {
     if (file->temporary_.empty()) continue;
     named.push_back(file);
-    folders.push_back(file->folder_fd_);
+    folders.push_back({file->folder_fd_, FolderOf(file->target_)});
   }
   if (named.empty()) return 0;
   // Another program replacing files in these folders finishes first (an
   // ending signal that comes while this waits ends the program as usual);
   // then no signal cuts the step in two.
   FolderLocks locks(folders);
+  if (locks.error()) {
+    for (WholeFile* file : named) file->Discard();
+    if (failed) *failed = named[locks.stayed_locked()];
+    return locks.error();
+  }
   EndingSignalsHeld held;
   for (size_t i = 0; i < named.size(); ++i) {
     if (int error = named[i]->TakeName(may_exchange)) {

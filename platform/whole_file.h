@@ -38,7 +38,12 @@ class WholeFile {
   // Opens `path` for writing: 0, or the error number that says why it cannot
   // be written (an empty path, a folder, a file or folder no one may write,
   // a descriptor's name whose descriptor is not open for writing: EBADF).
-  // A file that is there keeps its permissions.
+  // A file that is there is replaced by a new one with its mode, and its
+  // owner and group where this process may give them (root may give any, a
+  // user only itself and a group it belongs to), else at least its group
+  // where it may give that; a set-user or set-group bit stays only with its
+  // owner or group. The new file has neither the old one's other hard links
+  // nor its extended attributes (access control lists among them).
   int Open(const std::string& path);
   // Where to write, once open.
   std::FILE* stream() const { return file_; }
@@ -80,7 +85,8 @@ class WholeFile {
 // meanwhile (see folder_locks.h), and so do the ending signals. Returns 0;
 // or the error number of the first that could not, pointed to by `*failed`
 // (when `failed` is not null), and then every file is as it was before and
-// every temporary is removed. A file opened as a device, or not opened, has
+// every temporary is removed: kFolderStayedLocked for a file whose folder's
+// lock another program held for longer than the wait. A file opened as a device, or not opened, has
 // nothing to take. With `may_exchange` false the names are taken the way
 // kept for filesystems that cannot exchange two names (the old file is moved
 // aside to a temporary name first).

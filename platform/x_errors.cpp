@@ -4,12 +4,14 @@
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
 #include "memory_room.h"
+#include "standard_error_aside.h"
 
 namespace {
 
@@ -55,7 +57,10 @@ XIOErrorHandler g_previous_io = nullptr;
 // them) ends it with the line every program says it in.
 int OnXIOError(Display* display) {
   if (errno == ENOMEM || MemoryExhausted()) {
-    std::fputs(g_out_of_memory.c_str(), stderr);
+    // To the terminal, even while the libraries' own lines are kept aside.
+    if (write(StandardErrorAside::Terminal(), g_out_of_memory.data(), g_out_of_memory.size()) < 0) {
+      // Nowhere to say it: the status still does.
+    }
     std::_Exit(1);
   }
   return g_previous_io ? g_previous_io(display) : 0;

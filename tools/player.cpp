@@ -14,19 +14,22 @@
 // script that starts with "@" and a blank starts with the key "@").
 // The screen is written as it stands when the script is used up or the
 // program ends (OUT.png "-": not written); --each also writes DIR/0001.png,
-// ... before every key; --log writes the operation log as the run goes
+// ... before every key (to a folder that holds no frame yet: a run that
+// fails keeps none); --log writes the operation log as the run goes
 // (UTF-8, one operation a line, fields separated by tabs); --time fixes the
 // clock, and so the random seed. How the run ended goes to standard output,
 // or to standard error when the picture or the log goes there. A name of a
 // descriptor (/dev/stdout, /dev/fd/3) is that descriptor as it stands.
 //
-// Whatever the player cannot do (a clock that is no time of day, a folder
-// that is not there, a file it cannot write, one file given twice or under
-// a frame's name, a descriptor that is not open, a standard output that
-// cannot take what it prints) it says in one line of printable ASCII on
-// standard error and ends with a non-zero status: 2 for arguments refused
-// before the run, 1 when something could not be read, written or drawn
-// during the run or after it. The picture and the log go to temporary files beside them, made
+// Whatever the player cannot do (an option given twice or before the
+// program's name, a clock that is no time of day, a folder that is not
+// there or holds frames, a file it cannot write, one file given twice or
+// under a frame's name, a descriptor that is not open, too few file
+// descriptors, a standard output that cannot take what it prints) it says
+// in one line of printable ASCII on standard error and ends with a non-zero
+// status: 2 for arguments refused before the run, 1 when something could
+// not be read, written or drawn during the run or after it. The picture
+// and the log go to temporary files beside them, made
 // before the run (so a path that cannot be written is refused before it),
 // that take their names together when the whole run was written: a run that
 // fails, a signal that ends it or a crash leaves both files as they were
@@ -44,13 +47,16 @@
 #include <string>
 #include <vector>
 
+#include "descriptors.h"
 #include "errors.h"
 #include "fonts.h"
+#include "frame_folder.h"
 #include "headless.h"
 #include "key_script_file.h"
 #include "last_chance.h"
 #include "memory_room.h"
 #include "named_files.h"
+#include "player_arguments.h"
 #include "player_failures.h"
 #include "programs.h"
 #include "scratch_files.h"
@@ -81,28 +87,12 @@ int List() {
   return 0;
 }
 
-// hh:mm:ss, a time of day from 00:00:00 to 23:59:59.
-bool ValidClock(const std::string& t) {
-  if (t.size() != 8 || t[2] != ':' || t[5] != ':') return false;
-  for (int i : {0, 1, 3, 4, 6, 7}) {
-    if (t[i] < '0' || t[i] > '9') return false;
-  }
-  auto two = [&](int i) { return (t[i] - '0') * 10 + (t[i + 1] - '0'); };
-  return two(0) <= 23 && two(3) <= 59 && two(6) <= 59;
-}
-
 // Whether writing `path` writes where standard output goes (/dev/stdout,
 // the pipe or file it leads to).
 bool IsStandardOutput(const std::string& path) {
   struct stat a, b;
   return fstat(STDOUT_FILENO, &a) == 0 && stat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
          a.st_ino == b.st_ino;
-}
-
-bool IsWritableFolder(const std::string& dir) {
-  struct stat st;
-  return !dir.empty() && stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-         access(dir.c_str(), W_OK) == 0;
 }
 
 // The operation log, written line by line as the run goes, whole or not at
@@ -133,40 +123,30 @@ class LogFile {
 
 int Play(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--list") return List();
-  if (argc < 4) return Usage();
-  const std::string name = argv[1];
-  const std::string keys = argv[2];
-  const std::string out = argv[3];
-  std::optional<std::string> each, log_path;
-  std::string clock = "12:00:00";
-  for (int i = 4; i < argc; i += 2) {
-    const std::string opt = argv[i];
-    if (opt != "--each" && opt != "--log" && opt != "--time") {
-      Say("unknown option %s", Readable(opt).c_str());
+  PlayerArguments args;
+  std::string wrong;
+  switch (ReadPlayerArguments(argc, argv, args, wrong)) {
+    case ArgumentsRead::kRun:
+      break;
+    case ArgumentsRead::kUsage:
+      return Usage();
+    case ArgumentsRead::kWrong:
+      Say("%s", wrong.c_str());
       return kRefused;
-    }
-    if (i + 1 >= argc) {
-      Say("%s needs a value", opt.c_str());
-      return kRefused;
-    }
-    if (opt == "--time") {
-      clock = argv[i + 1];
-    } else {
-      (opt == "--each" ? each : log_path) = argv[i + 1];
-    }
   }
+  const std::string& name = args.program;
+  const std::string& keys = args.keys;
+  const std::string& out = args.out;
+  const std::optional<std::string>& each = args.each;
+  const std::optional<std::string>& log_path = args.log;
+  const std::string& clock = args.clock;
+  // Too few descriptors would fail the run half-way, in the words of
+  // whatever ran short.
+  if (!DescriptorsForARun("player")) return kNotWritten;
 
   const ProgramDescription* program = FindProgram(name);
   if (!program) {
     Say("no program %s (%s)", Readable(name).c_str(), ProgramNames(", ", " or ").c_str());
-    return kRefused;
-  }
-  if (!ValidClock(clock)) {
-    Say("--time %s is no time of day (hh:mm:ss, 00:00:00 to 23:59:59)", Readable(clock).c_str());
-    return kRefused;
-  }
-  if (each && !IsWritableFolder(*each)) {
-    Say("--each %s is no folder the pictures can be written to", Quoted(*each).c_str());
     return kRefused;
   }
   // "@FILE"; an "@" alone or followed by a blank is the key "@".
@@ -186,6 +166,10 @@ int Play(int argc, char** argv) {
     return kRefused;
   }
   if (std::string why = each ? FrameOverFile(*each, named) : ""; !why.empty()) {
+    Say("%s", why.c_str());
+    return kRefused;
+  }
+  if (std::string why = each ? FrameFolderRefusal(*each) : ""; !why.empty()) {
     Say("%s", why.c_str());
     return kRefused;
   }
@@ -255,7 +239,8 @@ int Play(int argc, char** argv) {
   }
 
   // A run that could not be written in full replaces neither the picture
-  // nor the log: the first failure is said, and both are left as they were.
+  // nor the log and leaves no frame: the first failure is said, and both
+  // files are left as they were.
   bool failed = false;
   // Each argument is a name or a reason, shown as a terminal can show it.
   auto fail = [&failed](const char* format, const std::string& a, const std::string& b = "") {
@@ -294,11 +279,14 @@ int Play(int argc, char** argv) {
     WholeFile* not_named = nullptr;
     if (int error = CommitTogether({&picture, &log.file()}, &not_named)) {
       fail("cannot write %s: %s", not_named == &picture ? out : *log_path, Why(error));
+    } else {
+      backend.KeepFrames();
     }
   }
   if (failed) {
     picture.Discard();
     log.file().Discard();
+    backend.DiscardFrames();
   }
   return failed ? kNotWritten : 0;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "folder_locks.h"
 #include "headless.h"
 #include "memory_room.h"
 
@@ -22,9 +23,11 @@ std::string Quoted(const std::string& name) {
 }
 
 const char* Why(int error) {
+  if (error == kFolderStayedLocked) return kFolderStayedLockedWhy;
   return error == ENOMEM ? kOutOfMemory : std::strerror(error);
 }
 
 int StatusOf(int error) {
-  return error == ENOMEM ? kNotWritten : kRefused;
+  const bool limit = error == ENOMEM || error == EMFILE || error == ENFILE;
+  return limit ? kNotWritten : kRefused;
 }

@@ -19,10 +19,10 @@ void Say(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string Quoted(const std::string& name);
 
 // Why a file could not be read or written: memory that ran out is said in
-// the words used wherever it runs out, any other error as the system says
-// it.
+// the words used wherever it runs out, a folder's lock that another program
+// kept as such (see folder_locks.h), any other error as the system says it.
 const char* Why(int error);
 
 // The status a failure to read or write a file ends the player with:
-// memory that ran out is no refused argument.
+// memory or file descriptors that ran out are no refused argument.
 int StatusOf(int error);

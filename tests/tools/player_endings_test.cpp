@@ -3,6 +3,7 @@
 // a run, and names as long as a folder takes.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -251,6 +252,87 @@ TEST_F(PlayerCommand, TwoPlayersAtOnceLeaveThePairOfOneRun) {
     }
     EXPECT_EQ(mixed, 0) << "rounds that left the picture of one run with the log of the other";
     for (const std::string& file : files) std::remove(file.c_str());
+  }
+}
+
+// A process that holds the lock of the folder `dir` (as `flock DIR` does)
+// until it is ended; returns once the lock is held.
+pid_t HoldLock(const std::string& dir) {
+  int ready[2];
+  if (pipe(ready) != 0) return -1;
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    const int folder = open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+    if (folder < 0 || flock(folder, LOCK_EX) != 0) _exit(1);
+    if (write(ready[1], "x", 1) != 1) _exit(1);
+    for (;;) pause();
+  }
+  close(ready[1]);
+  char held = 0;
+  const bool ok = read(ready[0], &held, 1) == 1;
+  close(ready[0]);
+  if (!ok) waitpid(child, nullptr, 0);
+  return ok ? child : -1;
+}
+
+// Another program that holds the lock of a folder the player writes to (the
+// picture's, or the frames') is waited for a bounded time: the player says
+// in one line which folder it waits for; a lock that never comes ends the
+// run with status 1 and a line that names it, every file as it was and no
+// frame left; a lock let go once the player said it waits lets the run
+// write as it would have.
+TEST_F(PlayerCommand, AFolderLockedByAnotherProgramIsWaitedForABoundedTime) {
+  const std::string files = dir_ + "/files", frames = dir_ + "/frames", err = dir_ + "/err";
+  const std::string png = files + "/out.png", log = files + "/out.log";
+  fs::create_directory(files);
+  fs::create_directory(frames);
+  ASSERT_EQ(Player({"almeno", "1 Enter", png}).status, 0);
+  const std::string whole_picture = ReadFile(png);
+  struct Case {
+    const char* what;
+    std::string locked;  // the folder another program holds the lock of
+    bool let_go;         // once the player says it waits
+    std::string fails;   // the last line, "" when the run ends well
+  };
+  const std::string kept = ": another program held the lock on its folder for 10 seconds\n";
+  const Case cases[] = {
+      {"the picture's folder, for ever", files, false, "player: cannot write " + png + kept},
+      {"the picture's folder, until the player waits", files, true, ""},
+      {"the frames' folder, for ever", frames, false,
+       "player: cannot write " + frames + "/0001.png" + kept},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::ofstream(png) << "an old picture";
+    std::ofstream(log) << "an old log\n";
+    const std::map<std::string, std::string> before = Contents(files);
+    const pid_t holder = HoldLock(c.locked);
+    ASSERT_GT(holder, 0);
+    const pid_t player =
+        StartPlayer({"almeno", "1 Enter", png, "--log", log, "--each", frames}, err);
+    const std::string waits = "player: waiting for the lock on the folder \"" +
+                              fs::canonical(c.locked).string() +
+                              "\", which another program holds\n";
+    if (c.let_go) {
+      // (At most a minute: a player that never says it waits fails.)
+      for (int i = 0; i < 60000 && ReadFile(err) != waits; ++i) usleep(1000);
+      kill(holder, SIGKILL);
+    }
+    const int status = WaitFor(player);
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    EXPECT_EQ(ReadFile(err), waits + c.fails);
+    if (c.fails.empty()) {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << Describe(status);
+      EXPECT_TRUE(ReadFile(png) == whole_picture) << "not the picture of an unlocked run";
+      EXPECT_EQ(Listing(frames), (std::set<std::string>{"0001.png", "0002.png"}));
+    } else {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << Describe(status);
+      EXPECT_EQ(Contents(files), before) << "a file was replaced, cut or left behind";
+      EXPECT_EQ(Listing(frames), std::set<std::string>()) << "a frame was left behind";
+    }
+    for (const std::string& frame : Listing(frames)) fs::remove(frames + "/" + frame);
   }
 }
 

@@ -144,6 +144,19 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
         "fr/0002.png"},
        2,
        "a frame of --each \"fr\" would replace the keys \"/dev/stdin\""},
+      {{"a frame folder that holds an earlier run's frames",
+        "mkdir old && printf 'old frame' > old/0301.png",
+        "",
+        {"almeno", "1 Enter", "pic.png", "--each", "old"}},
+       2,
+       "--each \"old\" holds a frame already (\"old/0301.png\"): the frames of a run go to a "
+       "folder that holds none"},
+      {{"a frame folder in which no file can be made",
+        "",
+        "",
+        {"almeno", "1 Enter", "pic.png", "--each", "/proc"}},
+       2,
+       "--each \"/proc\" is no folder the frames can be written to (No such file or directory)"},
       {{"an endless device of NUL bytes", "", "", {"almeno", "@/dev/zero", "-"}},
        2,
        "unknown key in script: " + nuls + " (cut at 40 bytes)"},
@@ -340,7 +353,7 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
        "made.png"},
       {{"a name with a line end", "", "", {"almeno", "7 Enter", "a\nb.png"}}, ended, "a\nb.png"},
       {{"frame-like names no frame takes",
-        "",
+        "rm fr/0002.png",
         "",
         {"almeno", "1 Enter", "fr/01234.png", "--log", "fr/0000.png", "--each", "fr"}},
        "script used up\n",
@@ -360,6 +373,100 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
       EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder() + "/dl.png")));
     }
   }
+}
+
+// A picture or a log that is replaced keeps its mode, and its owner and
+// group where the user of the run may give them (root may give any, a user
+// only itself and its groups), else at least its group when the user
+// belongs to it; a set-user or set-group bit stays only with its owner or
+// group. Files of other users, and runs as them, need root; the users and
+// groups are numbers no account need have.
+TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
+  if (geteuid() != 0) GTEST_SKIP() << "files of other users and runs as them need root";
+  if (std::system("command -v setpriv >/dev/null") != 0) {
+    GTEST_SKIP() << "no setpriv to run the player as another user";
+  }
+  // Others go through the test's folder to the case's folder.
+  ASSERT_EQ(chmod(dir_.c_str(), 0755), 0);
+  const std::string member = "setpriv --reuid=4002 --regid=4002 --groups=4242 ";
+  const std::string stranger = "setpriv --reuid=4003 --regid=4003 --clear-groups ";
+  // A folder of group 4242 that its members may write, and the old picture
+  // and log of user 4001 in that group.
+  const std::string shared = "chgrp 4242 . && chmod 0775 . && chown 4001:4242 out.png out.log && ";
+  const std::string open_to_all = "chmod 0777 . && chown 4001:4242 out.png && ";
+  struct Kept {
+    Case run;
+    std::string file;  // the file replaced
+    uid_t owner;
+    gid_t group;
+    mode_t mode;
+  };
+  const std::vector<std::string> picture = {"almeno", "1 Enter", "out.png"};
+  const Kept cases[] = {
+      {{"run by another member of the group", shared + "chmod 0660 out.png", member, picture},
+       "out.png",
+       4002,
+       4242,
+       0660},
+      {{"run by root", shared + "chmod 0660 out.png", "", picture}, "out.png", 4001, 4242, 0660},
+      {{"the log, run by another member of the group",
+        shared + "chmod 0664 out.log",
+        member,
+        {"almeno", "1 Enter", "-", "--log", "out.log"}},
+       "out.log",
+       4002,
+       4242,
+       0664},
+      {{"a set-user picture, run by another member of the group", shared + "chmod 04770 out.png",
+        member, picture},
+       "out.png",
+       4002,
+       4242,
+       0770},
+      {{"a set-group picture, run by root", shared + "chmod 02660 out.png", "", picture},
+       "out.png",
+       4001,
+       4242,
+       02660},
+      {{"a set-group picture, run by one outside the group", open_to_all + "chmod 02666 out.png",
+        stranger, picture},
+       "out.png",
+       4003,
+       4003,
+       0666},
+  };
+  for (const Kept& c : cases) {
+    SCOPED_TRACE(c.run.what);
+    std::map<std::string, std::string> before;
+    const Outcome run = Run(c.run, before);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "script used up\n");
+    const std::string path = folder() + "/" + c.file;
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, c.owner);
+    EXPECT_EQ(st.st_gid, c.group);
+    EXPECT_EQ(st.st_mode & 07777, c.mode) << std::oct << (st.st_mode & 07777);
+    EXPECT_NE(ReadFile(path), before[c.file]) << "not replaced";
+    std::map<std::string, std::string> after = Tree(folder());
+    after.erase(c.file), before.erase(c.file);
+    EXPECT_EQ(after, before) << "another file was made, replaced or left behind";
+  }
+  // A folder its user may write but not go through takes no frame: refused
+  // before the run, as the picture is.
+  std::map<std::string, std::string> before;
+  const Outcome run = Run({"a frame folder of mode 0200",
+                           "mkdir wo && chown 4002 wo && chmod 0200 wo",
+                           member,
+                           {"almeno", "1 Enter", "out.png", "--each", "wo"}},
+                          before);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "player: --each \"wo\" is no folder the frames can be written to (Permission "
+            "denied)\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(Tree(folder()), before);
 }
 
 // Sent to standard output (a pipe, or a file standard output goes to), the

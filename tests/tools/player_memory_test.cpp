@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -92,6 +94,70 @@ TEST_F(PlayerCommand, UnderAMemoryLimitARunWritesItsPictureOrSaysMemoryRanOut) {
     EXPECT_GT(out_of_memory, 0) << "no limit let the player start and then run out";
   }
   EXPECT_GT(not_drawn, 0) << "no limit let a run start but not draw its page";
+}
+
+// Under a limit on open files (ulimit -n) the player either writes the very
+// picture, log and frames an unlimited run writes, or ends with status 1 and
+// one line that names the limit, the old files as they were and no frame
+// left: never a picture in other faces (fontconfig's configuration loaded in
+// part), a font said missing that is installed, or a font file that could
+// not be opened said as memory that ran out. The limit sweeps from one at
+// which the system's loader cannot start the player (status 127) up to one
+// at which it runs in full.
+TEST_F(PlayerCommand, UnderALimitOnOpenFilesARunWritesItsPictureOrSaysTheLimit) {
+  const std::string png = dir_ + "/d.png", log = dir_ + "/d.log", frames = dir_ + "/frames";
+  const std::string key_file = dir_ + "/d.keys";
+  std::ofstream(key_file) << "1 Enter 1 Enter\n";
+  const std::vector<std::vector<std::string>> cases = {
+      {"almeno", "1 Enter", png},
+      {"almeno", "1 Enter", png, "--log", log},
+      {"almeno", "@" + key_file, png, "--log", log, "--each", frames},
+  };
+  constexpr int kLowest = 3, kHighest = 64, kWholeRunsInARow = 4;
+  for (const std::vector<std::string>& args : cases) {
+    const bool each = args.size() > 5;
+    SCOPED_TRACE(args[1] + (args.size() > 3 ? " with the log" : "") + (each ? " and frames" : ""));
+    std::filesystem::remove_all(frames);
+    std::filesystem::create_directory(frames);
+    std::ofstream(log) << "an old log\n";  // kept by a run without the log
+    const Outcome whole = Player(args);
+    ASSERT_EQ(whole.status, 0) << whole.err;
+    const std::map<std::string, std::string> expected = Contents(dir_),
+                                             expected_frames = Contents(frames);
+    bool loaded = false;  // a run got past the system's loader
+    int refused = 0, in_a_row = 0;
+    for (int limit = kLowest; limit <= kHighest && in_a_row < kWholeRunsInARow; ++limit) {
+      SCOPED_TRACE("ulimit -n " + std::to_string(limit));
+      std::ofstream(png) << "an old picture";
+      std::ofstream(log) << "an old log\n";
+      std::filesystem::remove_all(frames);
+      std::filesystem::create_directory(frames);
+      const std::map<std::string, std::string> before = Contents(dir_);
+      // The limit set once the shell has made the redirections.
+      const Outcome run =
+          Player(args, "/dev/null",
+                 "sh -c 'ulimit -n " + std::to_string(limit) + " && exec \"$0\" \"$@\"' ");
+      in_a_row = run.status == 0 ? in_a_row + 1 : 0;
+      if (run.status == 127 && !loaded) continue;
+      loaded = true;
+      if (run.status == 0) {
+        EXPECT_EQ(run.err, "");
+        EXPECT_TRUE(Contents(dir_) == expected) << "a picture or log other than the whole run's";
+        EXPECT_TRUE(Contents(frames) == expected_frames) << "frames other than the whole run's";
+        continue;
+      }
+      EXPECT_EQ(run.status, 1) << run.err;
+      const std::string says =
+          "player: too many open files (ulimit -n " + std::to_string(limit) + "): a run needs ";
+      EXPECT_EQ(run.err.rfind(says, 0), 0u) << run.err;
+      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+      EXPECT_TRUE(Contents(dir_) == before) << "a file was replaced, cut or left behind";
+      EXPECT_EQ(Listing(frames), std::set<std::string>()) << "a frame was left behind";
+      ++refused;
+    }
+    EXPECT_EQ(in_a_row, kWholeRunsInARow) << "no limit up to " << kHighest << " was enough";
+    EXPECT_GT(refused, 0) << "no limit let the player start and then refuse";
+  }
 }
 
 // Fontconfig's own messages about its configuration stay off the terminal:

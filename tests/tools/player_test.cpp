@@ -69,6 +69,25 @@ TEST_F(PlayerCommand, RefusesWhatItCannotDoInOneLineWithAFailingStatus) {
        "key in script: \\xff\\xfe\\x1b[2J\n"},
       {"an unknown option", {"almeno", "7 Enter", png, "--speed", "2"}, "--speed"},
       {"an option without its value", {"almeno", "7 Enter", png, "--log"}, "--log"},
+      // Each value is checked, and taken only once.
+      {"a clock given twice, the first no time of day",
+       {"almeno", "7 Enter", png, "--time", "99:99:99", "--time", "12:00:00"},
+       "--time is given twice"},
+      {"a log given twice, the first in a folder none can write",
+       {"almeno", "7 Enter", png, "--log", "/proc/x", "--log", dir_ + "/b.log"},
+       "--log is given twice"},
+      {"a frame folder given twice",
+       {"almeno", "7 Enter", png, "--each", dir_, "--each", dir_},
+       "--each is given twice"},
+      {"an option before the program's name",
+       {"--time", "12:00:00", "almeno", "1 Enter", "-"},
+       "--time stands where the program's name must"},
+      {"an option before the program's name, nothing after it",
+       {"--log", dir_ + "/b.log"},
+       "--log stands where the program's name must"},
+      {"an option where the picture must stand",
+       {"almeno", "1 Enter", "--each", dir_, png},
+       "--each stands where the picture must"},
   };
   const std::set<std::string> files_before = Listing(dir_);
   for (const Case& c : cases) {
@@ -213,6 +232,7 @@ TEST_F(PlayerCommand, AFailedRunReplacesNeitherFileAndLeavesNothingHalfWritten) 
     std::string before;  // shell commands before the player: its limits
     bool old_files;      // a picture and a log were there before the run
     std::string says;    // the one line on standard error, after "player: "
+    bool each = false;   // frames were written to `frames`
   };
   const std::string too_large = ": File too large";
   const std::string full = ": No space left on device";
@@ -233,14 +253,17 @@ TEST_F(PlayerCommand, AFailedRunReplacesNeitherFileAndLeavesNothingHalfWritten) 
        "cannot write the log /dev/full" + full},
       {"a frame beyond the size limit", ends_menu, png, log,
        "mkdir -p " + ShellQuoted(frames) + "; ulimit -f 8; ", true,
-       "cannot write " + frames + "/0001.png" + too_large},
+       "cannot write " + frames + "/0001.png" + too_large, true},
+      // The frames are one run's: a run that fails keeps none.
+      {"frames written, then the picture on a full device", opens_topic, "/dev/full", log,
+       "mkdir -p " + ShellQuoted(frames) + "; ", true, "cannot write /dev/full" + full, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     if ((c.picture == "/dev/full" || c.log == "/dev/full") && !Exists("/dev/full")) continue;
     std::vector<std::string> args = {"almeno", c.keys, c.picture};
     if (!c.log.empty()) args.insert(args.end(), {"--log", c.log});
-    if (c.says.find(frames) != std::string::npos) args.insert(args.end(), {"--each", frames});
+    if (c.each) args.insert(args.end(), {"--each", frames});
     if (c.old_files) {
       std::ofstream(png) << "an old picture";
       std::ofstream(log) << "an old log\n";
@@ -251,7 +274,10 @@ TEST_F(PlayerCommand, AFailedRunReplacesNeitherFileAndLeavesNothingHalfWritten) 
     EXPECT_NE(run.out, "");  // how the run ended
     EXPECT_EQ(run.err, "player: " + c.says + "\n");
     std::map<std::string, std::string> after = Contents(dir_);
-    after.erase("frames");
+    if (c.each) {
+      EXPECT_EQ(Listing(frames), std::set<std::string>()) << "a frame was left behind";
+      after.erase("frames");
+    }
     EXPECT_EQ(after, before) << "a file was replaced, cut or left behind";
     std::filesystem::remove_all(frames);
     std::remove(png.c_str());
@@ -305,8 +331,9 @@ TEST_F(PlayerCommand, OneFileGivenTwiceIsRefused) {
 }
 
 // A signal that ends the player during a run removes what the run made (its
-// temporary files), leaves the files that were there as they were, and ends
-// it as the signal does; so does a crash, with the crash's status.
+// temporary files and its frames), leaves the files that were there as they
+// were, and ends it as the signal does; so does a crash, with the crash's
+// status.
 TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
   // Arrow keys at the main menu, each logged: a run of some seconds.
   const std::string keys = dir_ + "/long.keys";
@@ -315,12 +342,16 @@ TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
     for (int i = 0; i < 1000000; ++i) out << (i % 10 == 9 ? "Left\n" : "Left ");
   }
   const std::string png = dir_ + "/out.png", log = dir_ + "/out.log";
+  const std::string frames = dir_ + "/frames";
+  std::filesystem::create_directory(frames);
   struct Case {
     int signal;
     bool old_files;
+    bool each = false;  // frames written to `frames`
   };
-  const Case cases[] = {
-      {SIGTERM, true}, {SIGINT, false}, {SIGHUP, true}, {SIGTERM, false}, {SIGSEGV, true}};
+  const Case cases[] = {{SIGTERM, true},       {SIGINT, false},       {SIGHUP, true},
+                        {SIGTERM, false},      {SIGSEGV, true},       {SIGTERM, true, true},
+                        {SIGINT, false, true}, {SIGSEGV, false, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(strsignal(c.signal));
     if (c.old_files) {
@@ -338,21 +369,23 @@ TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
       sigprocmask(SIG_SETMASK, &none, nullptr);
       freopen("/dev/null", "w", stdout);
       freopen((dir_ + "/stderr").c_str(), "w", stderr);
-      execl(PLAYER_PATH, PLAYER_PATH, "almeno", ("@" + keys).c_str(), png.c_str(), "--log",
-            log.c_str(), nullptr);
+      const std::string script = "@" + keys;
+      execl(PLAYER_PATH, PLAYER_PATH, "almeno", script.c_str(), png.c_str(), "--log", log.c_str(),
+            c.each ? "--each" : nullptr, frames.c_str(), nullptr);
       _exit(127);
     }
-    // The run is under way once both temporary files are there.
-    auto temporaries = [&] {
+    // The run is under way once both temporary files are there, and its
+    // second frame.
+    auto under_way = [&] {
       int n = 0;
       for (const std::string& name : Listing(dir_)) {
         n += name.rfind("out.png.", 0) == 0 || name.rfind("out.log.", 0) == 0;
       }
-      return n;
+      return n == 2 && (!c.each || Listing(frames).count("0002.png"));
     };
     int status = 0;
     bool ended = false;
-    while (temporaries() < 2 && !ended) {
+    while (!under_way() && !ended) {
       ended = waitpid(child, &status, WNOHANG) == child;
       usleep(1000);
     }
@@ -368,6 +401,7 @@ TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
       EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << status;
     }
     EXPECT_EQ(Contents(dir_), before) << "a file was replaced, cut or left behind";
+    EXPECT_EQ(Listing(frames), std::set<std::string>()) << "a frame was left behind";
     std::remove(png.c_str());
     std::remove(log.c_str());
   }

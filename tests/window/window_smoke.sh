@@ -268,5 +268,39 @@ kill_box TERM
 kill_box KILL
 rm -f "$faulty_err"
 
+# named_failure TEXT COMMAND...: the program the command starts ends with
+# status 1 and one line on standard error that holds TEXT.
+named_failure() {
+  local expected=$1
+  shift
+  local err status lines
+  checks=$((checks + 1))
+  err=$("$@" 2>&1 >/dev/null)
+  status=$?
+  lines=$(printf '%s\n' "$err" | wc -l)
+  if [ $status -ne 1 ] || [ "$lines" -ne 1 ] || [[ $err != *"$expected"* ]]; then
+    echo "FAIL $*: status $status: $err"
+    failures=$((failures + 1))
+  else
+    echo "ok   $*: $err"
+  fi
+}
+# A display no server holds, and a Wayland driver without a compositor:
+# the line names the display (the libraries' own lines stay off the
+# terminal).
+absent=77
+while [ -e /tmp/.X11-unix/X$absent ] || grep -q "@/tmp/.X11-unix/X$absent\$" /proc/net/unix; do
+  absent=$((absent + 1))
+done
+named_failure "the X display :$absent cannot be opened" \
+  env DISPLAY=:$absent timeout 5 "$bin_dir/${names[0]}"
+named_failure "the Wayland display wayland-0 cannot be found (XDG_RUNTIME_DIR is not set)" \
+  env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR SDL_VIDEODRIVER=wayland \
+  timeout 5 "$bin_dir/${names[1 % count]}"
+# Too few file descriptors for a run, with a display to open: the line
+# names the limit.
+named_failure "too many open files (ulimit -n 8)" \
+  sh -c 'ulimit -n 8 && exec timeout 5 "$0"' "$bin_dir/${names[2 % count]}"
+
 echo "$((checks - failures)) passed, $failures failed"
 [ $failures -eq 0 ]

@@ -1,0 +1,13 @@
+// The folder --each writes the frames to, checked before the run: the
+// frames it holds afterwards are this run's, all of them.
+#pragma once
+
+#include <string>
+
+// Why the frames of a run cannot go to `dir`, "" when they can: it is no
+// folder, this run cannot make files in it (tried, as the picture's
+// temporary file is made: permissions, a filesystem that takes no files
+// such as /proc), or it holds a file, a link or a folder named as a frame
+// (see FrameName), which would stand among this run's frames as if it were
+// one of them.
+std::string FrameFolderRefusal(const std::string& dir);
