@@ -5,11 +5,13 @@
 // FKIG (number_tables.h). Work: I.
 #include "number_tables.h"
 
+#include "fresh_run.h"
 #include "globals.h"
 #include "number_texts.h"
 #include "shell.h"
 
 float HHKIG, FKIG;
+const FreshEachRun kFreshEachRun(HHKIG, FKIG);
 
 namespace {
 

@@ -1,9 +1,11 @@
+#include "fresh_run.h"
 #include "globals.h"
 #include "program.h"
 
 int RunProgram(const ProgramDescription& program) {
   try {
     try {
+      StartEveryVariableAfresh();
       ProgramStart(program);
       return 0;
     } catch (const RuntimeError& error) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "in_process_run.h"
 #include "lesson_walker.h"
 #include "program_cases.h"
 #include "program_items.h"
@@ -128,6 +129,23 @@ TEST_P(ProgramWalk, TheItemListHasEveryItemOfEverySubmenu) {
   }
   EXPECT_EQ(listed, ExpectedItems());
   EXPECT_EQ(static_cast<int>(topic_of.size()), Expected().topics);
+}
+
+// Nothing a run leaves behind reaches the next run in the same process: the
+// walk's keys draw the same pages, operation by operation, before and after
+// a walk under another clock (and so other random examples).
+TEST_P(ProgramWalk, ARunDrawsTheSameAfterAnotherRunInTheSameProcess) {
+  const ProgramEntry& entry = GetParam();
+  const WalkResult walk = WalkProgram(entry.program(), "12:00:00");
+  const WalkResult other = WalkProgram(entry.program(), "07:31:59");
+  ASSERT_EQ(walk.stuck, "");
+  ASSERT_EQ(other.stuck, "");
+  const InProcessRun first = RunInProcess(entry.name, walk.script, "12:00:00");
+  RunInProcess(entry.name, other.script, "07:31:59");
+  const InProcessRun again = RunInProcess(entry.name, walk.script, "12:00:00");
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(again.status, 0);
+  EXPECT_EQ(FirstDifference(first, again), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramWalk, ::testing::ValuesIn(AllPrograms()),

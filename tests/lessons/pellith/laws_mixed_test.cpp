@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "in_process_run.h"
 #include "item_run.h"
 #include "pellith_page_log.h"
 
@@ -215,6 +216,18 @@ TEST(LawsMixedTopic, ExamplesNineAndTenInBothHalvesAreRightAndNeverRepeatTheirFi
     // Two strokes per example of example 10's first half, six per second half.
     ExpectStrokesOnTheirNumbers(run, 2 * examples + 6 * 2 * examples);
   }
+}
+
+// Example 9 shown once, then the end item: a second run in the same process
+// shows the same example, whatever fractions the first left behind.
+TEST(LawsMixedTopic, ASecondRunInTheSameProcessShowsTheSameExample) {
+  const std::string keys = "4 Enter 3 Enter" + AnyKeys(9) + AnyKeys(3) + " 1 Enter" + AnyKeys(5) +
+                           " 1 Enter" + AnyKeys(1) + " 8 Enter 7 Enter";
+  const InProcessRun first = RunInProcess("pellith", keys);
+  const InProcessRun second = RunInProcess("pellith", keys);
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(second.status, 0);
+  EXPECT_EQ(FirstDifference(first, second), "");
 }
 
 int LinesStarting(const PlayerRun& run, const std::string& head) {
