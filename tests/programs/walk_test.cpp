@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "globals.h"
 #include "headless_fixture.h"
 #include "in_process_run.h"
 #include "lesson_walker.h"
 #include "program_cases.h"
 #include "program_items.h"
+#include "shell.h"
+#include "topic_submenu.h"
 
 namespace {
 
@@ -150,5 +153,42 @@ TEST_P(ProgramWalk, ARunDrawsTheSameAfterAnotherRunInTheSameProcess) {
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramWalk, ::testing::ValuesIn(AllPrograms()),
                          ProgramEntryName);
+
+// A program outside the list whose one topic's page asks for a number on
+// the bottom line, as AskNumberAtBottom asks, until `takes` accepts one.
+void AskUntilTaken(bool (*takes)(float)) {
+  do {
+    AA_s = "数を入力して下さい。";
+    AskNumberAtBottom();
+    ClearBottomLine();
+  } while (!takes(AINP));
+  WaitAnyKey();
+}
+void OneToFiveTopic() {
+  TopicEntry(TopicStart::kAsLeft, nullptr, "①たずねる　②終了",
+             {[] { AskUntilTaken([](float n) { return n >= 1 && n <= 5; }); }});
+}
+void OnlyFortyTwoTopic() {
+  TopicEntry(TopicStart::kAsLeft, nullptr, "①たずねる　②終了",
+             {[] { AskUntilTaken([](float n) { return n == 42; }); }});
+}
+ProgramDescription AskingProgram(Routine topic) {
+  return {.title = "Asking", .items = {"1　たずねる", "2　終了"}, .dispatch = {topic}};
+}
+
+TEST(WalkingLearner, AnswersANumberAskedOnTheBottomLineUntilOneIsTaken) {
+  const WalkResult walk = WalkProgram(AskingProgram(OneToFiveTopic));
+  EXPECT_EQ(walk.stuck, "");
+  EXPECT_EQ(walk.status, 0);
+  EXPECT_EQ(walk.items_opened, (std::map<std::string, int>{{Utf8("①たずねる　②終了"), 1}}));
+  // 7 is refused, 1 taken; then the key wait, the submenu's end, the menu's.
+  EXPECT_EQ(walk.script, "1 Enter 1 Enter 7 Enter 1 Enter Space 2 Enter 2 Enter");
+}
+
+TEST(WalkingLearner, StopsAtAQuestionThatTakesNoNumberItTries) {
+  const WalkResult walk = WalkProgram(AskingProgram(OnlyFortyTwoTopic));
+  EXPECT_EQ(walk.stuck, "a question that took no number: " + Utf8("数を入力して下さい。"));
+  EXPECT_EQ(walk.status, -1);
+}
 
 }  // namespace
