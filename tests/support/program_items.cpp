@@ -30,7 +30,7 @@ int CircledNumberAt(const std::string& utf8, size_t i) {
 
 }  // namespace
 
-bool IsSubmenuLine(const std::string& utf8) {
+bool IsSubmenuText(const std::string& utf8) {
   static const std::string kEnd = ToUtf8("終了");
   return utf8.size() >= kEnd.size() + 3 &&
          utf8.compare(utf8.size() - kEnd.size(), kEnd.size(), kEnd) == 0 &&
@@ -39,7 +39,7 @@ bool IsSubmenuLine(const std::string& utf8) {
 
 bool IsSubmenuPrint(const LoggedOp& op) {
   return op.name == "print" && op.face == "DrawPlainText" && op.nums.size() >= 2 &&
-         op.nums[0] == 16 && op.nums[1] == 666 && IsSubmenuLine(op.text);
+         op.nums[0] == 16 && op.nums[1] == 666 && IsSubmenuText(op.text);
 }
 
 int CountChoices(const std::string& utf8) {

@@ -17,7 +17,7 @@ std::vector<int> TopicNumbers(const ProgramDescription& program);
 // Whether a line (UTF-8) is a submenu's: choices numbered ① to ⑳, the last
 // of them "終了". Another text asked for on the bottom line (a number
 // asked with AskNumberAtBottom) is none.
-bool IsSubmenuLine(const std::string& utf8_line);
+bool IsSubmenuText(const std::string& utf8);
 // Whether a logged operation puts up a submenu line at its place.
 bool IsSubmenuPrint(const LoggedOp& op);
 

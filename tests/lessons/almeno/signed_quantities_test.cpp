@@ -15,12 +15,13 @@
 #include "item_run.h"
 #include "page_reader.h"
 #include "signed_quantities_pages.h"
+#include "submenu_lines.h"
 
 namespace almeno {
 
 namespace {
 
-const char* const kSubmenu = "①標高　②収入　③年後前　④基準との違い　⑤問3　⑥言い換え　⑦問4　⑧終了";
+const char* const kSubmenu = SubmenuOf("almeno", 2);
 
 // A run of the topic: how often each prompt was put up, and the texts the
 // item printed on the page, from its opening to the submenu that follows it.

@@ -15,6 +15,7 @@
 #include "page_reader.h"
 #include "pellith_steps_line.h"
 #include "shell.h"
+#include "submenu_lines.h"
 #include "torvane_steps_line.h"
 
 namespace {
@@ -369,7 +370,7 @@ int LastIndex(const std::vector<std::string>& texts, const std::string& text) {
   return -1;
 }
 
-const char* const kSubmenu = "①数直線で　②問6　③終了";
+const char* const kSubmenu = SubmenuOf("almeno", 4);
 
 // The keys of one task: arrows to the target, Enter, and the page's waits.
 std::string Task(const std::string& walk, bool wait_before, bool wait_after) {

@@ -15,11 +15,12 @@
 #include "page_reader.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
+#include "submenu_lines.h"
 
 namespace vindrel {
 namespace {
 
-const char* const kSubmenu = "①P44ひろげよう　②P45ひろげよう　③終了";
+const char* const kSubmenu = SubmenuOf("vindrel", 4);
 
 class NumberSetsItems : public ::testing::TestWithParam<ItemCase> {};
 
