@@ -200,7 +200,7 @@ TEST_F(BelowZeroPagesTest, MercuryColumnRisesFifteenUnitsADegreeFromTheBulb) {
   EXPECT_EQ(FE_GETDRAWWIDTH(), 2);
 }
 
-TEST_F(BelowZeroPagesTest, PositiveNumberLineFromZeroToSeven) {
+TEST_F(BelowZeroPagesTest, ThePositiveLineStartsAtZeroAndLabelsZeroToSeven) {
   Y_a(31) = 320;
   FE_SETDRAWWIDTH(3);
   PositiveNumberLine();

@@ -235,7 +235,7 @@ class OrderAbsoluteFigures : public StartedPageTest {
   }
 };
 
-TEST_F(OrderAbsoluteFigures, NumberLineFromMinus7To7) {
+TEST_F(OrderAbsoluteFigures, TheMinus7To7LineTicksEveryHalfUnitAndLabelsByFixedOffsets) {
   Y_a(31) = 260;
   FE_SETDRAWWIDTH(2);  // as a page that set 2 leaves it
   AbsoluteValueNumberLine();
@@ -325,7 +325,7 @@ std::map<int, ArcDots> DotsByColour(const std::vector<LoggedOp>& log) {
   return out;
 }
 
-TEST_F(OrderAbsoluteFigures, AbsoluteValuePointsAndDistanceArcs) {
+TEST_F(OrderAbsoluteFigures, EachPointIsKeptAndItsDistanceFromZeroArcsAboveTheLine) {
   Keys(AnyKeys(37));
   AbsoluteValuePage();
   EXPECT_EQ(Discs(Log()), (std::vector<std::string>{"880 260 7", "400 260 7", "320 260 3",
@@ -395,7 +395,7 @@ std::vector<std::string> ThickLines(const std::vector<LoggedOp>& log) {
   return out;
 }
 
-TEST_F(OrderAbsoluteFigures, TwoNumbersDiscsAndArrows) {
+TEST_F(OrderAbsoluteFigures, TwoNumbersMarkTheLargerInColour9AndLeaveTheThinPen) {
   Keys(AnyKeys(15));
   TwoNumberOrderPage();
   // The larger of each pair in colour 9, the smaller in 5.
@@ -411,7 +411,7 @@ TEST_F(OrderAbsoluteFigures, TwoNumbersDiscsAndArrows) {
   EXPECT_EQ(FE_GETDRAWWIDTH(), 2);
 }
 
-TEST_F(OrderAbsoluteFigures, ThreeNumbersDiscsArrowsAndPenWidth) {
+TEST_F(OrderAbsoluteFigures, ThreeNumbersGetTheirDiscsAndArrowsAndLeavePenWidth3) {
   Keys(AnyKeys(6));
   ThreeNumberOrderPage();
   EXPECT_EQ(Discs(Log()), (std::vector<std::string>{"400 280 5", "640 280 9", "800 280 7"}));

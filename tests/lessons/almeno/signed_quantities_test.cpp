@@ -179,7 +179,7 @@ std::vector<Example> Examples(const ItemRun& r, const std::string& x, const std:
 
 const char* const kClocks[] = {"12:00:00", "08:15:42", "23:59:59", "00:00:01", "17:31:07"};
 
-TEST(SignedQuantitiesExamples, IncomeAndExpenseAmountsAndSigns) {
+TEST(SignedQuantitiesExamples, AmountsAreHundredsUpTo700AndTheirSignSaysIncomeOrExpense) {
   std::set<std::string> seen;
   for (const char* clock : kClocks) {
     SCOPED_TRACE(clock);
@@ -208,7 +208,7 @@ TEST(SignedQuantitiesExamples, IncomeAndExpenseAmountsAndSigns) {
   EXPECT_EQ(seen.size(), 2u);
 }
 
-TEST(SignedQuantitiesExamples, YearsBeforeAndAfterNow) {
+TEST(SignedQuantitiesExamples, YearsAreOneToSevenAndTheirSignSaysBeforeOrAfterNow) {
   std::set<std::string> seen;
   for (const char* clock : kClocks) {
     SCOPED_TRACE(clock);
@@ -231,7 +231,7 @@ TEST(SignedQuantitiesExamples, YearsBeforeAndAfterNow) {
   EXPECT_EQ(seen.size(), 2u);
 }
 
-TEST(SignedQuantitiesExamples, ScoresAgainstTheTargetOf80) {
+TEST(SignedQuantitiesExamples, EachScoreIsTheTarget80PlusItsSignedDifference) {
   for (const char* clock : kClocks) {
     SCOPED_TRACE(clock);
     const ItemRun r =

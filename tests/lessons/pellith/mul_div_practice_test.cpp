@@ -69,7 +69,7 @@ TEST(MulDivPracticeAnswers, EveryPageShowsItsHeaderAndAnswersAndComesBack) {
       });
 }
 
-TEST(MulDivPracticeAnswers, HeaderCellsAndContinuationLines) {
+TEST(MulDivPracticeAnswers, EachScreenHasItsHeaderCellsAndContinuationsGoOnWhereTheirLineEnded) {
   struct Case {
     const char* keys;
     std::vector<std::string> cells;  // title cell, page cell

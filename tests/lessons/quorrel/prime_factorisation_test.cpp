@@ -204,7 +204,7 @@ namespace {
 
 class FactorNumberTest : public StartedPageTest {};
 
-TEST_F(FactorNumberTest, AnswersOfTheExampleFromItsExponents) {
+TEST_F(FactorNumberTest, TheNumberAndItsFactorisationFollowFromTheExponents) {
   struct Case {
     float a, b, c;
     const char* number;

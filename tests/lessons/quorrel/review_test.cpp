@@ -202,7 +202,7 @@ namespace {
 
 class ReviewFigureTest : public StartedPageTest {};
 
-TEST_F(ReviewFigureTest, NumberLineFromMinusSixToSixWithItsPoints) {
+TEST_F(ReviewFigureTest, TheMinus6To6LineTicksUpwardLongAtTheFivesAndLabelsItsPoints) {
   Y_a(31) = 0;
   ReviewNumberLine();
   EXPECT_EQ(Y_a(31), 240);

@@ -152,7 +152,7 @@ struct PairCase {
   std::vector<std::string> results;  // sum, difference, product, quotient (Shift-JIS)
 };
 
-TEST_F(OperationRows, ResultsOfWholeAndDecimalPairs) {
+TEST_F(OperationRows, EachPairGivesItsFourResultsExactlyAsItsBoxesShowIt) {
   const PairCase cases[] = {
       {5, 2, {"7", "3", "10", "ﾀ5/2ﾀ"}},
       {2, 5, {"7", "-3", "10", "ﾀ2/5ﾀ"}},
@@ -373,7 +373,7 @@ class SetsFigure : public StartedPageTest {
   }
 };
 
-TEST_F(SetsFigure, NestedBoxesFromOneCorner) {
+TEST_F(SetsFigure, TheThreeBoxesNestFromTheCornerGiven) {
   X_a(1) = 760;
   Y_a(1) = 200;
   SetsFigureLayout();
