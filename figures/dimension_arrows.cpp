@@ -11,10 +11,12 @@
 #include <utility>
 
 #include "figures.h"
+#include "fresh_run.h"
 #include "number_texts.h"
 
 // The run and the rise as texts, as the last dimension arrow left them.
 std::string X_s, Y_s;
+const FreshEachRun kFreshEachRun(X_s, Y_s);
 
 void DrawDimensionArrow() {
   // Point 3 is never to the right of point 4.

@@ -9,8 +9,10 @@
 // under the root, R1A the factor taken out, R1B1 the radicand as given.
 // Work: R1I (the trial factor), A_s and NormaliseNumberText's.
 #include "figures.h"
+#include "fresh_run.h"
 
 std::string RAB_s;
+const FreshEachRun kFreshEachRun(RAB_s);
 
 namespace {
 

@@ -3,7 +3,9 @@
 // entry, in programs/<name>.cpp) and its lesson folder (lessons/<name>/).
 // The build reads this file as well (see the top CMakeLists.txt): a program
 // added here gets its lesson library, its executable, its place in the
-// player, the storms, the walk and the window test from this line alone.
+// player, the storms, the walk and the window test from this line alone. A
+// name is lowercase letters, digits and _, starting with a letter; the build
+// stops at any line that is not blank, a // comment or PROGRAM(name).
 PROGRAM(almeno)
 PROGRAM(torvane)
 PROGRAM(pellith)

@@ -2,8 +2,11 @@
 // holds and which routines set it is said there.
 //
 // DimSharedArrays empties every shared array: F_sa, F, T_s, T, TKAI_s, G,
-// X_a, Y_a, R_a, X_sa, Y_sa, RAB_sa, U, V.
+// X_a, Y_a, R_a, X_sa, Y_sa, RAB_sa, U, V. Every global defined here is back
+// at its start value (0, empty) when a run starts (fresh_run.h).
 #include "globals.h"
+
+#include "fresh_run.h"
 
 std::string AA_s;
 float X, Y;
@@ -105,6 +108,19 @@ Array1<std::string, 20> Y_sa;
 Array1<std::string, 10> RAB_sa;
 Array1<float, 40> U;
 Array1<float, 40> V;
+
+const FreshEachRun kFreshEachRun(AA_s, X, Y, CCC1, A_s, B_s, A1_s, A2_s, XT, LLT, KAKKO, BUN, JYOU,
+                                 JYOUK, HROOT, TXM, DR, CCC0, HABA, TATE, CCC2, CCC3, KAIX, KAIY,
+                                 AINP, SENTAKU, AINP_s, I_s, DS, DB, YAK, YAK1, DSM1, DBM1, DSM2,
+                                 DBM2, DS4, X3, X4, A21_s, A3_s, A31_s, TKAI1_s, TKAI2_s, FDS1_s,
+                                 A11_s, A4_s, A41_s, A5_s, B3_s, B4_s, TBSIYAKX, TBSIYAKY, TBBOYAKX,
+                                 TBBOYAKY, TITLE_s, A, B, XI2, YI1, BSEN, NAGA, TA5, TA6, TBSI,
+                                 TBBO, TBSI1, TBBO1, YT, RTASKAI1_s, RTASKAI2_s, D, DB1, DS1, DS2,
+                                 E1, E2, DA1_s, DB_s, DS_s, DS1_s, DS2_s, DS3_s, DS4_s, B1_s, B2_s,
+                                 LB8, I, IB8, KB8, X8_s, X9_s, KAKKO1, L, LE, LEM, LT1, N, N1, NAG,
+                                 P, R, TA1, TA2, TA3, TX, TY, X1, Y1, X2, Y2, Y3, Y4, Y22, XX, YY,
+                                 AA_A_s, HENK1_s, HENK2_s, HENK_s, HENK3_s, MOTOA_s, R_s, F_sa, F,
+                                 T_s, T, TKAI_s, G, X_a, Y_a, R_a, X_sa, Y_sa, RAB_sa, U, V);
 
 void DimSharedArrays() {
   F_sa.Clear();

@@ -6,11 +6,13 @@
 // text of F(40), and NormaliseNumberText's X8_s, X9_s, IB8, KB8 changed.
 #include "number_tables.h"
 
+#include "fresh_run.h"
 #include "globals.h"
 #include "number_texts.h"
 #include "shell.h"
 
 float HHKIG, FKIG;
+const FreshEachRun kFreshEachRun(HHKIG, FKIG);
 
 namespace {
 

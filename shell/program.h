@@ -42,5 +42,7 @@ void MainMenu(const ProgramDescription& program);
 
 // Runs a program on the installed backend, from start-up to its end, and
 // returns its exit status: 0 after the end item or a closed window. A
-// runtime error leads to the error screen.
+// runtime error leads to the error screen. Every variable of the programs
+// starts the run at its start value, whatever an earlier run in the same
+// process left (fresh_run.h).
 int RunProgram(const ProgramDescription& program);

@@ -2,6 +2,7 @@
 // example, then random amounts until the learner types 1.
 #include "example_loop.h"
 #include "explanation_page.h"
+#include "fresh_run.h"
 #include "layout_cursor.h"
 #include "number_texts.h"
 #include "shell.h"
@@ -11,6 +12,7 @@
 namespace almeno {
 
 std::string P_s;
+const FreshEachRun kFreshEachRun(P_s);
 
 void IncomeExpenseNumbers() {
   T(1) = PnFInt(PaRnd() * 7 + 1);

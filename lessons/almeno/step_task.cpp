@@ -2,6 +2,7 @@
 // from a start, found by walking the marker there on the steps number line.
 #include "almeno_steps_line.h"
 #include "figures.h"
+#include "fresh_run.h"
 #include "number_texts.h"
 
 namespace almeno {
@@ -10,6 +11,7 @@ namespace {
 
 // The index of the value whose text StepTaskSetup is writing.
 float JJ = 0;
+const FreshEachRun kFreshEachRun(JJ);
 
 }  // namespace
 

@@ -6,11 +6,13 @@
 
 #include "construct_globals.h"
 #include "figures.h"
+#include "fresh_run.h"
 #include "number_texts.h"
 #include "page_faces.h"
 #include "steps_number_line.h"
 
 float IRO1 = 0;
+const FreshEachRun kFreshEachRun(IRO1);
 
 namespace {
 

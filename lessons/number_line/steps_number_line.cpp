@@ -4,8 +4,10 @@
 #include "steps_number_line.h"
 
 #include "figures.h"
+#include "fresh_run.h"
 
 float IRO = 0;
+const FreshEachRun kFreshEachRun(IRO);
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "cancelling.h"
 #include "construct_globals.h"
 #include "example_loop.h"
+#include "fresh_run.h"
 #include "laws_mixed_pages.h"
 #include "random_draws.h"
 #include "shell.h"
@@ -18,6 +19,7 @@ namespace {
 // The first numerator of the last example shown by either half; a new
 // example never starts with the same one.
 float FMAESU = 0;
+const FreshEachRun kFreshEachRun(FMAESU);
 
 void DrawThreeFractions() {
   do {

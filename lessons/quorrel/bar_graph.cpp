@@ -2,12 +2,14 @@
 #include "bar_graph.h"
 
 #include "figures.h"
+#include "fresh_run.h"
 #include "number_texts.h"
 #include "shell.h"
 
 namespace quorrel {
 
 float SIZEX, SIZEY, YTANI, KARI, CCC4;
+const FreshEachRun kFreshEachRun(SIZEX, SIZEY, YTANI, KARI, CCC4);
 
 namespace {
 

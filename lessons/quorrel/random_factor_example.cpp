@@ -5,6 +5,7 @@
 #include "example_loop.h"
 #include "explanation_page.h"
 #include "figures.h"
+#include "fresh_run.h"
 #include "ladder_pages.h"
 #include "layout_cursor.h"
 #include "prime_factorisation_pages.h"
@@ -30,6 +31,7 @@ namespace {
 // The example's reference point: its task stands on the line YI from 44 left
 // of XI, the answer at XI 80 below it.
 float XI, YI;
+const FreshEachRun kFreshEachRun(XI, YI);
 
 // The exponents a (1 to 3), b and c (0 to 2) in `F(1)`..`F(3)`.
 void NewFactorNumber() {

@@ -1,6 +1,7 @@
 // The sieve of Eratosthenes on the numbers 1 to 100: a grid of ten rows of
 // ten cells, each 120 x 50; an open cell is grey with its number in pink, a
 // struck-out one white with its number in black.
+#include "fresh_run.h"
 #include "layout_cursor.h"
 #include "number_texts.h"
 #include "page_faces.h"
@@ -14,6 +15,7 @@ namespace {
 // The sieve's walk: KK the place of the prime in F(1) to F(25), SOSUU the
 // prime itself, SO the number of the cell it is looking at.
 float KK, SOSUU, SO;
+const FreshEachRun kFreshEachRun(KK, SOSUU, SO);
 
 constexpr float kCellWidth = 120, kCellHeight = 50;
 

@@ -4,12 +4,14 @@
 
 #include "addition_pages.h"
 #include "example_loop.h"
+#include "fresh_run.h"
 #include "shell.h"
 #include "sign_abs_result_drill.h"
 
 namespace torvane {
 
 std::string F_s;
+const FreshEachRun kFreshEachRun(F_s);
 
 namespace {
 

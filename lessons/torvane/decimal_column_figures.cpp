@@ -2,6 +2,7 @@
 // with their points aligned, added or the smaller taken from the larger, the
 // result row written digit by digit under them.
 #include "decimal_sums.h"
+#include "fresh_run.h"
 #include "layout_cursor.h"
 #include "shell.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 // The column figure's left edge and the row it wrote last.
 float XII1 = 0, YII1 = 0;
+const FreshEachRun kFreshEachRun(XII1, YII1);
 
 // A row or digit of the figure; the figure's row follows it.
 void FigureText(const std::string& text, float x, float y, float colour) {

@@ -9,6 +9,7 @@
 #include "example_loop.h"
 #include "explanation_page.h"
 #include "expression_texts.h"
+#include "fresh_run.h"
 #include "layout_cursor.h"
 #include "number_texts.h"
 #include "shell.h"
@@ -17,6 +18,7 @@ namespace torvane {
 
 float FMAESU = 0;
 std::string T1_s, T2_s;
+const FreshEachRun kFreshEachRun(FMAESU, T1_s, T2_s);
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "example_loop.h"
 #include "explanation_page.h"
 #include "expression_texts.h"
+#include "fresh_run.h"
 #include "mixed_add_sub_pages.h"
 #include "shell.h"
 #include "textbook_answers.h"
@@ -44,6 +45,7 @@ namespace {
 
 // The right column of the four-term pages and the line of its notes.
 float XIJ = 0, YI2 = 0;
+const FreshEachRun kFreshEachRun(XIJ, YI2);
 
 void ExamplePage(const std::string& heading) {
   OpenPage({.width = 1320, .height = 2000, .margin = 132, .top = 18});

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "exact_fractions.h"
+#include "fresh_run.h"
 #include "layout_cursor.h"
 #include "number_texts.h"
 #include "page_faces.h"
@@ -18,6 +19,7 @@ namespace {
 // Where the rows of the four operations stand: the labels at `XJ0`, box ①
 // at `XJ1`; `XJ2` the pen after the last piece, `YJ1` the current row.
 float XJ0, XJ1, XJ2, YJ1;
+const FreshEachRun kFreshEachRun(XJ0, XJ1, XJ2, YJ1);
 
 // The height of the boxes of row r: the quotient row is taller for a
 // built-up fraction.

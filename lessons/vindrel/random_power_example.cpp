@@ -4,6 +4,7 @@
 // column showed it.
 #include "example_loop.h"
 #include "expression_texts.h"
+#include "fresh_run.h"
 #include "layout_cursor.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
@@ -12,6 +13,7 @@
 namespace vindrel {
 
 float FMAESU = 0;
+const FreshEachRun kFreshEachRun(FMAESU);
 
 namespace {
 

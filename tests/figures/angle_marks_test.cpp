@@ -60,7 +60,7 @@ TEST_F(AngleMarksTest, OtherSideCoversThreeQuartersWithTheLabelDownLeft) {
   EXPECT_EQ(ITI, 0);
 }
 
-TEST_F(AngleMarksTest, CountRuleAndTheFilledSector) {
+TEST_F(AngleMarksTest, ACountOverSixDrawsOneArcAndNoneOrLessFillsTheSector) {
   struct Case {
     float honsu;
     size_t arcs;
@@ -93,7 +93,7 @@ TEST_F(AngleMarksTest, CountRuleAndTheFilledSector) {
   }
 }
 
-TEST_F(AngleMarksTest, AngleSizeTexts) {
+TEST_F(AngleMarksTest, TheSizeTextIsInDegreesToATenthAndTheOtherSideGivesTheRest) {
   struct Case {
     float x2, y2, iti;
     const char* text;

@@ -7,7 +7,7 @@ namespace {
 
 class PointOnArcTest : public StartedPageTest {};
 
-TEST_F(PointOnArcTest, PointsOfTheHalfEllipse) {
+TEST_F(PointOnArcTest, EachAngleGivesItsPointOnTheHalfEllipseOverTheChord) {
   struct Case {
     float x0, y0, x1, y1, height, angle;
     double x, y;

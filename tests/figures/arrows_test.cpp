@@ -160,7 +160,7 @@ TEST_F(ArrowTest, YaOtherThanTwoGivesOneHeadAndStays) {
   }
 }
 
-TEST_F(ArrowTest, ZeroHeadAndHeadLongerThanShaft) {
+TEST_F(ArrowTest, AZeroHeadDrawsPointStrokesAndALongHeadIsNotShortened) {
   Arrow(100, 200, 300, 200, 1, 0);
   auto lines = Ops("line");
   ASSERT_EQ(lines.size(), 3u);
@@ -223,7 +223,7 @@ TEST(SegmentAngleTest, DirectionsCountCounterClockwiseOnTheScreen) {
   EXPECT_NEAR(HH, 90, 1e-4);
 }
 
-TEST(RayAnglesTest, RightAngleAndItsComplement) {
+TEST(RayAnglesTest, OnlyMinusOneTakesTheOtherSideOfTheRightAngle) {
   struct Case {
     float iti;
     double hh3, hh4, hh1, hh2, hh5;

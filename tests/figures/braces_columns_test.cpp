@@ -22,7 +22,7 @@ class BracesColumnsTest : public FigureTest {
   }
 };
 
-TEST_F(BracesColumnsTest, BraceThroughSevenPoints) {
+TEST_F(BracesColumnsTest, TheBraceIsOnePolylineOfSevenPointsFiveWide) {
   X = 100, Y = 200, HABA = 105, CCC1 = 3;
   DrawCurlyBrace();
   auto polylines = Ops("polyline");
@@ -38,7 +38,7 @@ TEST_F(BracesColumnsTest, BraceThroughSevenPoints) {
   EXPECT_EQ(Y, 200);
 }
 
-TEST_F(BracesColumnsTest, ColumnFrameLayoutAndItsRule) {
+TEST_F(BracesColumnsTest, OperandsStandInPlaceAndTheRuleSpansTheWiderOne) {
   const float wide = Width("12345"), narrow = Width("67");
   struct Case {
     const char* top;

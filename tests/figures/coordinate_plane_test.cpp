@@ -302,7 +302,7 @@ TEST_F(FunctionGraphTest, StartAtZeroAndTheKindsOfStraightLines) {
   }
 }
 
-TEST_F(FunctionGraphTest, GeneralFormLines) {
+TEST_F(FunctionGraphTest, AGeneralFormLineIsSolvedForYOrDrawnAsAVerticalSegment) {
   // 2x + y = 4 becomes y = -2x + 4.
   CC = 4;
   Graph(4, 2, 1, -1, 3);
@@ -359,7 +359,7 @@ TEST_F(CoordinatePlaneTest, VerticalLineSegmentAndItsLabelAnchor) {
   }
 }
 
-TEST(SignedNumberTexts, TurnAndStripOneSignCharacter) {
+TEST(SignedNumberTexts, EachTurnsOrStripsOnlyTheFirstSignCharacter) {
   struct Case {
     std::string in, turned, no_plus, no_sign;
   };

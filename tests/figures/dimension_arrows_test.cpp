@@ -96,7 +96,7 @@ TEST_F(DimensionArrowTest, RiseTextGetsAZeroOnlyBeforeAPoint) {
   EXPECT_TRUE(Ops("print").empty());
 }
 
-TEST_F(DimensionArrowTest, LabelSwitches) {
+TEST_F(DimensionArrowTest, ALowerCaseYFirstOrSecondAsksForTheRunOrTheRiseLabel) {
   struct Case {
     const char* show;
     bool run, rise;

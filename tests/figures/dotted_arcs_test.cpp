@@ -284,7 +284,7 @@ TEST_F(DottedArcTest, DotCountIsWholeStepsOverTheHalf) {
   EXPECT_NEAR(dots.back().x, 200 - 100 * std::cos(5 * 3.14159 / 180), 0.01);
 }
 
-TEST_F(DottedArcTest, PartialArcAndItsLabel) {
+TEST_F(DottedArcTest, APartialArcDotsOnlyItsDegreesAndAnchorsItsLabelAtTheirMiddle) {
   NAKA = 60;
   Arc(100, 300, 300, 300, 100, 1, 2, "a");
   auto dots = Dots();

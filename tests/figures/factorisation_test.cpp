@@ -26,7 +26,7 @@ Factors FilledSlots() {
   return out;
 }
 
-TEST(PrimeFactoriseTest, TableOfFactorisations) {
+TEST(PrimeFactoriseTest, EachNumberGivesItsPrimesWithTheirExponents) {
   const FactorCase cases[] = {
       {840, {{2, 3}, {3, 1}, {5, 1}, {7, 1}}, 1},
       {360, {{2, 3}, {3, 2}, {5, 1}}, 1},
@@ -130,7 +130,7 @@ class LadderTest : public StartedPageTest {
   }
 };
 
-TEST_F(LadderTest, Ladder840OnAnAnswerPage) {
+TEST_F(LadderTest, Ladder840DividesDownToSevenWithABarUnderEachDividend) {
   Ladder(840, 840, 50, 0);
   EXPECT_EQ(Prints(), (std::vector<std::string>{
                           "840 50 2)", "870 50  840", "870 114  420",    // 2: 840 -> 420
@@ -151,7 +151,7 @@ TEST_F(LadderTest, Ladder840OnAnAnswerPage) {
   EXPECT_EQ(Q, 4);
 }
 
-TEST_F(LadderTest, RowsAndWhereTheLadderStops) {
+TEST_F(LadderTest, EachRowDividesByTheSmallestTriedPrimeUntilNoneDivides) {
   struct Case {
     float number;
     std::vector<std::string> rows;  // divisor: dividend -> quotient

@@ -26,7 +26,7 @@ class FigurePageTest : public StartedPageTest {
   }
 };
 
-TEST_F(FigurePageTest, ArrowsArcLadderAndPlaneOnOnePage) {
+TEST_F(FigurePageTest, ArrowsArcLadderAndPlaneDrawTogetherWithoutAnError) {
   // Arrows along a number line: right, left, both ways, and a rise.
   NumberLine(150);
   Arrow(130, 150, 430, 150, 1, 1, 16, 3, 10);

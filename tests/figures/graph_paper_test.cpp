@@ -59,7 +59,7 @@ TEST_F(GraphPaperTest, WhiteRulesDrawNoPaperButSetTheFrame) {
   EXPECT_EQ(FE_GETDRAWWIDTH(), 2);
 }
 
-TEST_F(GraphPaperTest, CountsBeforeTheirTest) {
+TEST_F(GraphPaperTest, EachLoopDrawsARuleBeforeItsTestSoACountBelowOneStillDrawsOne) {
   // YOKO, TATE -> vertical rules, horizontal rules, right edge.
   struct Case {
     float yoko, tate;

@@ -40,7 +40,7 @@ TEST_F(LineGeometryTest, PerpendicularFootOnObliqueVerticalAndHorizontalLines) {
   }
 }
 
-TEST_F(LineGeometryTest, IntersectionsOfLines) {
+TEST_F(LineGeometryTest, CrossingLinesMeetWhereverEitherIsVerticalOrHorizontal) {
   struct Case {
     float ax, ay, bx, by, cx, cy, dx, dy, x, y;
   };

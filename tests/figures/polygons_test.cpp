@@ -81,7 +81,7 @@ TEST_F(PolygonTest, ClockwiseTriangleGetsItsLettersInside) {
   EXPECT_LT(prints[0].nums[1], 400);
 }
 
-TEST_F(PolygonTest, LabelRequests) {
+TEST_F(PolygonTest, ALetterOrDigitRequestCountsOnFromItAndOneTakesTheCallersLabels) {
   X_sa(1) = "P1";
   X_sa(2) = "";
   X_sa(3) = "ﾀ1/2ﾀ";

@@ -80,7 +80,7 @@ TEST_F(SegmentMarksTest, TicksStartOneSpacingPastTheMiddle) {
   EXPECT_NEAR(lines[1].nums[0], 248, 1e-3);
 }
 
-TEST_F(SegmentMarksTest, TickSpacingAndShift) {
+TEST_F(SegmentMarksTest, AShiftMovesTheTicksAndASpacingOver30Becomes8) {
   // (AIDA, ITI) -> x of the first two ticks; the middle is x = 200.
   const std::tuple<float, float, double, double> cases[] = {
       {30, 0, 230, 260}, {31, 0, 208, 216}, {-8, 0, 192, 184}, {8, 20, 228, 236}};
@@ -95,7 +95,7 @@ TEST_F(SegmentMarksTest, TickSpacingAndShift) {
   }
 }
 
-TEST_F(SegmentMarksTest, CountRuleOfBothMarks) {
+TEST_F(SegmentMarksTest, CountsBelowOneOrOverSixDrawOneMarkAndAFractionDrawsItsWholePart) {
   struct Case {
     float honsu;
     size_t chevrons;

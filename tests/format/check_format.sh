@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Every C++ source and header the tree tracks is formatted as .clang-format
-# says: a dry run of clang-format that fails on any difference, shows each
-# one, and names the files that differ with the command that formats them.
-# Run from the source tree's root.
+# Every C++ source and header of the tree, tracked or new (untracked and not
+# ignored, so a file is checked before it is added), is formatted as
+# .clang-format says: a dry run of clang-format that fails on any difference,
+# shows each one, and names the files that differ with the command that
+# formats them. Run from the source tree's root.
 set -uo pipefail
 if ! command -v clang-format >/dev/null; then
   echo "clang-format is not installed (scripts/setup.sh installs it)"
@@ -10,10 +11,11 @@ if ! command -v clang-format >/dev/null; then
 fi
 files=()
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-  # Tracked files, but not those deleted in the working tree.
+  # Tracked files but those deleted in the working tree, and the untracked
+  # ones that git does not ignore.
   while IFS= read -r -d '' file; do
     [ -f "$file" ] && files+=("$file")
-  done < <(git ls-files -z -- '*.cpp' '*.h')
+  done < <(git ls-files -z --cached --others --exclude-standard -- '*.cpp' '*.h')
 else
   # A tree without its git history: the sources beside the build folders.
   mapfile -d '' files < <(find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) \

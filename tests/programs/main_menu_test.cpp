@@ -10,6 +10,7 @@
 #include "page_reader.h"
 #include "program_cases.h"
 #include "program_items.h"
+#include "submenu_lines.h"
 
 namespace {
 
@@ -33,27 +34,22 @@ const ProgramCase kPrograms[] = {
           .topic = 1,
           .goal = {"44 240 3 <めあて>",
                    "84 305 0 1 -のついた数は、どんなことを表しているか考えよう。",
-                   "84 370 0 2 負の数をふくめた数直線に数を表そう。"},
-          .submenu =
-              "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了"},
+                   "84 370 0 2 負の数をふくめた数直線に数を表そう。"}},
          {.name = "SignedQuantities",
           .topic = 2,
           .goal = {"44 240 3 <めあて>", "76 305 0 次の①,②を正の数、負の数を使って表そう。",
                    "76 365 0 ① 反対の性質をもつ量", "76 425 0 ② 基準からの増減や過不足"},
-          .submenu = "①標高　②収入　③年後前　④基準との違い　⑤問3　⑥言い換え　⑦問4　⑧終了",
           .clears = true},
          {.name = "OrderAbsoluteValue",
           .topic = 3,
           .goal = {"44 240 3 <めあて>", "76 305 0 1 絶対値の意味を理解しよう。",
                    "76 370 0 2 数直線を使って、数の大小関係を調べよう。"},
-          .submenu = "①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了",
           .clears = true},
          {.name = "NumberLineSteps",
           .topic = 4,
           .goal = {"44 240 3 <めあて>",
-                   "76 305 0 数直線を使って、ある数より大きい数や小さい数を求めよう。"},
-          .submenu = "①数直線で　②問6　③終了"},
-         {.name = "OrderingPracticeAnswers", .topic = 5, .submenu = "練習問題 ①1,2,3　②4,5　③終了"},
+                   "76 305 0 数直線を使って、ある数より大きい数や小さい数を求めよう。"}},
+         {.name = "OrderingPracticeAnswers", .topic = 5},
      }},
     {"torvane",
      "Torvane",
@@ -65,13 +61,11 @@ const ProgramCase kPrograms[] = {
           .topic = 1,
           .goal = {"44 240 3 <めあて>", "76 305 0 数直線を使って、正負の数の加法を調べよう。",
                    "76 370 0 ※加法…たし算のこと"},
-          .submenu = "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了",
           .clears = true},
          // 6/3 is item 2, the fractions' page of eleven keys.
          {.name = "DecimalsFractions",
           .topic = 2,
           .goal = {"44 240 3 <めあて>", "76 305 0 小数や分数の加法を考えよう。"},
-          .submenu = "①小数の計算　②～④分数の計算　⑤問4　⑥終了",
           .clears = true,
           .by_value = "6 / 3 Enter " + Repeat("a", 11),
           .by_value_waits = 11},
@@ -79,25 +73,21 @@ const ProgramCase kPrograms[] = {
           .topic = 3,
           .goal = {"44 240 3 <めあて>", "76 305 0 正負の数の減法の計算のしかたを考えよう。",
                    "76 370 0 ※減法…ひき算のこと"},
-          .submenu = "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了",
           .clears = true},
          {.name = "Terms",
           .topic = 4,
           .goal = {"44 240 3 <めあて>", "76 305 0 ①正の符号をつけずに表した式の計算をしよう。",
-                   "76 370 0 ②項、正の項、負の項がいえるようになろう。"},
-          .submenu = "①+なし例　②練習　③練習()なし　④問7　⑤項　⑥項練習　⑦終了"},
+                   "76 370 0 ②項、正の項、負の項がいえるようになろう。"}},
          {.name = "AdditionLaws",
           .topic = 5,
           .goal = {"44 240 3 <めあて>", "76 305 0 ①加法の計算法則を考えよう。",
-                   "76 370 0 ②3つ以上の数の加法を工夫して計算しよう。"},
-          .submenu = "①計算法則　②③計算の工夫　④まとめ　⑤問9　⑥終了"},
+                   "76 370 0 ②3つ以上の数の加法を工夫して計算しよう。"}},
          {.name = "MixedAddSub",
           .topic = 6,
           .goal = {"44 240 3 <めあて>",
                    "76 305 0 ①加法と減法の混じった式の計算ができるようになろう。",
-                   "76 370 0 ②かっこのない式の計算を考えよう。"},
-          .submenu = "①()のない式への変形　②計算　③例７　④問１０　⑤終了"},
-         {.name = "AddSubPracticeAnswers", .topic = 7, .submenu = "練習問題  ①,②,③解答　　④終了"},
+                   "76 370 0 ②かっこのない式の計算を考えよう。"}},
+         {.name = "AddSubPracticeAnswers", .topic = 7},
      }},
     {"pellith",
      "Pellith",
@@ -108,27 +98,21 @@ const ProgramCase kPrograms[] = {
          {.name = "Multiplication",
           .topic = 1,
           .goal = {"44 240 3 <めあて>", "76 305 0 正の数・負の数の乗法の計算のしかたを考えよう。",
-                   "76 370 7 ※乗法…かけ算"},
-          .submenu = "①正×正　②正×負　③負×負　④計算規則　⑤練習　⑥-1との積　⑦0,1との積　⑧終了"},
+                   "76 370 7 ※乗法…かけ算"}},
          {.name = "Division",
           .topic = 2,
           .goal = {"44 240 3 <めあて>", "76 305 0 1 正の数・負の数の除法の計算のしかたを考えよう。",
                    "76 370 7    ※除法…わり算",
-                   "76 435 0 2 正の数・負の数の乗法、除法の計算問題を解こう。"},
-          .submenu = "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了"},
+                   "76 435 0 2 正の数・負の数の乗法、除法の計算問題を解こう。"}},
          {.name = "ReciprocalFraction",
           .topic = 3,
           .goal = {"44 240 3 <めあて>", "76 305 0 1　分数をふくむ乗法の計算をしよう。",
-                   "76 370 0 2　逆数を使って、除法の計算をしよう。"},
-          .submenu = "①例6　②問6　③逆数　④問7　⑤説明　⑥例8　⑦問8　⑧終了"},
+                   "76 370 0 2　逆数を使って、除法の計算をしよう。"}},
          {.name = "LawsMixed",
           .topic = 4,
           .goal = {"44 240 3 <めあて>", "76 305 0 1　乗法の交換法則、結合法則を使って計算しよう。",
-                   "76 370 0 2　3つ以上の数の乗法、除法の計算をしよう。"},
-          .submenu = "①交換、結合　②問9,10　③例9　④問11　⑤例10　⑥問12　⑦話しあおう　⑧終了"},
-         {.name = "MulDivPracticeAnswers",
-          .topic = 5,
-          .submenu = "練習問題 　①,②,③,④解答　　　⑤終了"},
+                   "76 370 0 2　3つ以上の数の乗法、除法の計算をしよう。"}},
+         {.name = "MulDivPracticeAnswers", .topic = 5},
      }},
     {"vindrel",
      "Vindrel",
@@ -140,20 +124,17 @@ const ProgramCase kPrograms[] = {
          {.name = "Powers",
           .topic = 1,
           .goal = {"44 240 3 <めあて>", "76 305 0 指数の意味を知り、指数をふくむ計算をしよう。"},
-          .submenu = "①指数　②例１　③例２　④問２　⑤説明しよう　⑥終了",
           .by_value = "4 / 2 Enter " + Repeat("a", 8),
           .by_value_waits = 8},
          {.name = "OrderOfOperations",
           .topic = 2,
           .goal = {"44 240 3 <めあて>", "76 305 0 1　四則(加減乗除)の混じった計算をしよう。",
-                   "76 370 0 2　分配法則を利用した計算をしよう。"},
-          .submenu = "①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了"},
-         {.name = "MixedPracticeAnswers", .topic = 3, .submenu = "練習問題 　①,②,③解答　　　④終了"},
+                   "76 370 0 2　分配法則を利用した計算をしよう。"}},
+         {.name = "MixedPracticeAnswers", .topic = 3},
          {.name = "NumberSets",
           .topic = 4,
           .goal = {"44 240 3 <めあて>", "76 305 0 自然数、整数、数全体数の範囲で、",
-                   "76 355 0     いつでもできる加減乗除を調べよう。"},
-          .submenu = "①P44ひろげよう　②P45ひろげよう　③終了"},
+                   "76 355 0     いつでもできる加減乗除を調べよう。"}},
      }},
     {"quorrel",
      "Quorrel",
@@ -163,24 +144,17 @@ const ProgramCase kPrograms[] = {
      {
          {.name = "PrimeFactorisation",
           .topic = 1,
-          .goal = {"44 240 3 <めあて>", "76 305 0 素因数分解できるようになろう。"},
-          .submenu = "①約数と倍数　②素数説明　③素因数分解　④例１　⑤問３　⑥終了"},
+          .goal = {"44 240 3 <めあて>", "76 305 0 素因数分解できるようになろう。"}},
          {.name = "DivisorsMultiples",
           .topic = 2,
-          .goal = {"44 240 3 <めあて>", "76 305 0 素因数分解を利用して約数や倍数を求めよう。"},
-          .submenu = "①約数　②例2　③問４　④問５　⑤終了"},
-         {.name = "FactorPracticeAnswers",
-          .topic = 3,
-          .submenu = "練習問題 　①,②,③解答　　　④終了"},
+          .goal = {"44 240 3 <めあて>", "76 305 0 素因数分解を利用して約数や倍数を求めよう。"}},
+         {.name = "FactorPracticeAnswers", .topic = 3},
          {.name = "SignedNumbersUse",
           .topic = 4,
           .goal = {"44 240 3 <めあて>", "76 305 0 1 平均をくふうして求めよう。",
-                   "76 370 0 2 身の回りの問題を正負の数を利用して解決しよう。"},
-          .submenu = "①P49　②1,2週平均　③問1,2　④問3,4　⑤練習問題　⑥終了"},
-         {.name = "ReviewCheck",
-          .topic = 5,
-          .submenu = "学びをたしかめよう  ①1～6　②7　③8　④9　⑤10　⑥11,12　⑦終了"},
-         {.name = "ReviewMaster", .topic = 6, .submenu = "学びを身につけよう　①～⑥解答　　　⑦終了"},
+                   "76 370 0 2 身の回りの問題を正負の数を利用して解決しよう。"}},
+         {.name = "ReviewCheck", .topic = 5},
+         {.name = "ReviewMaster", .topic = 6},
      }},
 };
 
@@ -293,9 +267,10 @@ TEST_P(MainMenuTest, EveryTopicShowsItsSubmenuAndItsLastItemLeadsBack) {
   std::vector<std::string> expected = {TitleLine(p)};
   for (const GoalPageCase& t : p.topics) {
     // Numbers outside the items: the submenu each time, until its last item.
-    const int items = CountChoices(Utf8(t.submenu));
+    const char* submenu = SubmenuOf(p.name, t.topic);
+    const int items = CountChoices(Utf8(submenu));
     keys += Number(t.topic) + Number(0) + Number(items + 1) + "3 / 0 Enter " + Number(items);
-    for (int i = 0; i < 4; ++i) expected.push_back(SubmenuLine(t.submenu));
+    for (int i = 0; i < 4; ++i) expected.push_back(SubmenuLine(submenu));
     expected.push_back(TitleLine(p));
   }
   keys += Number(p.items.size());
@@ -337,22 +312,20 @@ INSTANTIATE_TEST_SUITE_P(Programs, MainMenuTest, ::testing::ValuesIn(AllPrograms
 struct ChoiceCase {
   const char* program;
   const char* keys;
-  const char* submenu;  // the submenu it opens; nullptr: none
+  int topic;  // the topic whose submenu it opens; 0: none
   const char* ending;
 };
 
 TEST(MainMenuChoices, CountByValueAndFallThroughWhereTheTableEnds) {
   const ChoiceCase cases[] = {
-      {"quorrel", "1 6 / 2 Enter", nullptr, kEnded},
-      {"quorrel", "6 / 2 Enter", "練習問題 　①,②,③解答　　　④終了", kUsedUp},
-      {"torvane", "7 Enter", "練習問題  ①,②,③解答　　④終了", kUsedUp},
+      {"quorrel", "1 6 / 2 Enter", 0, kEnded},
+      {"quorrel", "6 / 2 Enter", 3, kUsedUp},
+      {"torvane", "7 Enter", 7, kUsedUp},
       // Torvane and Almeno go on into their first topic past the table.
-      {"torvane", "7 . 5 Enter",
-       "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了", kUsedUp},
-      {"almeno", "6 . 5 Enter",
-       "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了", kUsedUp},
-      {"pellith", "6 . 5 Enter", nullptr, kUsedUp},
-      {"vindrel", "1 2 / 2 Enter", nullptr, kEnded},
+      {"torvane", "7 . 5 Enter", 1, kUsedUp},
+      {"almeno", "6 . 5 Enter", 1, kUsedUp},
+      {"pellith", "6 . 5 Enter", 0, kUsedUp},
+      {"vindrel", "1 2 / 2 Enter", 0, kEnded},
   };
   for (const ChoiceCase& c : cases) {
     SCOPED_TRACE(std::string(c.program) + ": " + c.keys);
@@ -362,8 +335,8 @@ TEST(MainMenuChoices, CountByValueAndFallThroughWhereTheTableEnds) {
     for (const std::string& line : run.log) {
       if (IsSubmenuLine(line)) submenus.push_back(line);
     }
-    if (c.submenu) {
-      EXPECT_EQ(submenus, std::vector<std::string>{SubmenuLine(c.submenu)});
+    if (c.topic) {
+      EXPECT_EQ(submenus, std::vector<std::string>{SubmenuLine(SubmenuOf(c.program, c.topic))});
     } else {
       EXPECT_TRUE(submenus.empty());
     }

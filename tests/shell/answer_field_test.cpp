@@ -258,7 +258,7 @@ TEST_F(AnswerFieldTest, EnterAtOnceGivesTheEmptyEntry) {
   EXPECT_EQ(AA_s, "");
 }
 
-TEST_F(AnswerFieldTest, ValueOfTheEntry) {
+TEST_F(AnswerFieldTest, AnEntryIsWorthItsValueAndOneWithoutAQuotientIsWorthZero) {
   // A zero or empty denominator has no quotient: the entry is worth 0, which
   // no menu accepts, and never a NaN, an infinity or a runtime error.
   const std::pair<const char*, float> cases[] = {

@@ -147,7 +147,7 @@ TEST_F(BoldTextTest, MeasuringKeepsThePenAndDrawsOffThePage) {
   EXPECT_TRUE(OnPage(Log()).empty());
 }
 
-TEST_F(BoldTextTest, BracketNegative) {
+TEST_F(BoldTextTest, BracketNegativeBracketsOnlyATextWithAHalfWidthMinus) {
   const std::pair<const char*, const char*> cases[] = {
       {"-3", "(-3)"}, {"3-2", "(3-2)"}, {"12", "12"}, {"", ""}, {"－3", "－3"}};
   for (auto [in, out] : cases) {

@@ -43,7 +43,7 @@ const ReduceCase kReduceCases[] = {
     {0, 5, 0, 1, 1, 1, "+", "0", "+0", "ﾀ0/5ﾀ", "0", "+0", "ﾀ0/5ﾀ=0", "+ﾀ0/5ﾀ=+0"},
 };
 
-TEST_F(FractionArithmeticTest, ReduceFractionTable) {
+TEST_F(FractionArithmeticTest, ReducesEachCaseAndLeavesItsKindSignAndTexts) {
   for (const ReduceCase& c : kReduceCases) {
     DS = c.ds;
     DB = c.db;
@@ -67,7 +67,7 @@ TEST_F(FractionArithmeticTest, ReduceFractionTable) {
   }
 }
 
-TEST_F(FractionArithmeticTest, GcdAndLcm) {
+TEST_F(FractionArithmeticTest, GcdLcmLeavesBothInX3AndX4AndTwoZerosAreADivisionByZero) {
   const float cases[][4] = {{6, 8, 2, 24}, {0, 5, 5, 0}, {7, 1, 1, 7}, {12, 18, 6, 36}};
   for (const auto& c : cases) {
     DS = c[0];
@@ -148,7 +148,7 @@ const AddCase kAddCases[] = {
      "-ﾀ1/2ﾀ", "ﾀ1-1/2ﾀ", "ﾀ0/2ﾀ", "+ﾀ0/2ﾀ"},
 };
 
-TEST_F(FractionArithmeticTest, AddFractionsTable) {
+TEST_F(FractionArithmeticTest, AddsEachCaseOverTheCommonDenominatorWithItsTexts) {
   for (const AddCase& c : kAddCases) {
     DSM1 = c.dsm1;
     DBM1 = c.dbm1;

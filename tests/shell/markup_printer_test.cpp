@@ -22,7 +22,7 @@ TEST_F(MarkupPrinterTest, ExponentIsRaisedInPlaceAndPenEndsAt51) {
   EXPECT_EQ(AA_s, "");
 }
 
-TEST_F(MarkupPrinterTest, SmallRaisedExponentAfterABracket) {
+TEST_F(MarkupPrinterTest, ABackslashRaisesASmallExponentAfterTheBracket) {
   Print("(-5)\\3");
   EXPECT_EQ(LogLines(Log()), Expected({
                                  "print PrintMarkup 100 200 4 (-5)\\3",
@@ -36,7 +36,7 @@ TEST_F(MarkupPrinterTest, SmallRaisedExponentAfterABracket) {
   EXPECT_EQ(JYOUK, 0);
 }
 
-TEST_F(MarkupPrinterTest, ItalicLetterWithExponent) {
+TEST_F(MarkupPrinterTest, ALetterIsDrawnInItalicSerifAndItsExponentAfterIt) {
   Print("x^2");
   EXPECT_EQ(LogLines(Log()), Expected({
                                  "print PrintMarkup 100 200 4 x^2",

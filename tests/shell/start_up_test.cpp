@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "fresh_run.h"
 #include "globals.h"
 #include "headless_fixture.h"
 #include "program.h"
@@ -71,6 +72,28 @@ TEST_F(StartUpTest, SharedArraysRunFromZeroToTheirBound) {
   StartUp();
   EXPECT_EQ(T(80), 0);
   EXPECT_EQ(TKAI_s(5, 2), "");
+}
+
+// The start of a run sets back what a FreshEachRun names, numbers, texts and
+// arrays alike, and every shared global with them.
+TEST(FreshEachRun, TheStartOfARunSetsItsVariablesBack) {
+  static float number;
+  static std::string text;
+  static Array1<std::string, 3> texts;
+  static const FreshEachRun fresh(number, text, texts);
+  number = 7;
+  text = "x";
+  texts(3) = "y";
+  KAKKO = 1;
+  AA_s = "z";
+  T(80) = 5;
+  StartEveryVariableAfresh();
+  EXPECT_EQ(number, 0);
+  EXPECT_EQ(text, "");
+  EXPECT_EQ(texts(3), "");
+  EXPECT_EQ(KAKKO, 0);
+  EXPECT_EQ(AA_s, "");
+  EXPECT_EQ(T(80), 0);
 }
 
 }  // namespace

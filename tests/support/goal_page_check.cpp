@@ -7,6 +7,7 @@
 #include "page_reader.h"
 #include "program_items.h"
 #include "programs.h"
+#include "submenu_lines.h"
 
 namespace {
 
@@ -17,8 +18,9 @@ const char* const kMenuPrompt = "番号を入力して下さい。";
 void ExpectGoalPage(const std::string& program, const GoalPageCase& c) {
   const ProgramDescription* description = FindProgram(program);
   ASSERT_NE(description, nullptr) << program;
-  const int items = CountChoices(Utf8(c.submenu));
-  ASSERT_GE(items, 2) << c.submenu;
+  const char* submenu = SubmenuOf(program, c.topic);
+  const int items = CountChoices(Utf8(submenu));
+  ASSERT_GE(items, 2) << submenu;
   const std::vector<std::string> refused = {"0 Enter",     DigitKeys(items + 1) + "Enter",
                                             "- 1 Enter",   "Enter",
                                             "1 / 2 Enter", DigitKeys(items) + ". 5 Enter"};
@@ -28,7 +30,7 @@ void ExpectGoalPage(const std::string& program, const GoalPageCase& c) {
   keys +=
       DigitKeys(2 * items) + "/ 2 Enter " + NumberKeys(static_cast<int>(description->items.size()));
   SCOPED_TRACE(keys);
-  const ItemRun r = RunItem(program, keys, c.submenu);
+  const ItemRun r = RunItem(program, keys, submenu);
   EXPECT_EQ(r.run.ending, "program ended (status 0)");
   EXPECT_EQ(r.run.exit_code, 0);
 
@@ -37,9 +39,9 @@ void ExpectGoalPage(const std::string& program, const GoalPageCase& c) {
   EXPECT_EQ(r.goal_texts, Utf8All(c.goal));
   const int asked = 1 + static_cast<int>(refused.size()) + (c.by_value.empty() ? 0 : 1);
   EXPECT_EQ(r.submenus, asked);
-  EXPECT_EQ(Submenus(r.run, c.submenu), asked);
+  EXPECT_EQ(Submenus(r.run, submenu), asked);
   EXPECT_EQ(PrintsAt(r.run, "DrawPlainText", 16, 666),
-            std::vector<std::string>(asked, Utf8(c.submenu)));
+            std::vector<std::string>(asked, Utf8(submenu)));
   ASSERT_GT(r.shown.size(), refused.size());
   for (size_t i = 0; i <= refused.size(); ++i) EXPECT_EQ(r.shown[i].text, "MENU") << i;
   EXPECT_EQ(r.key_waits, c.by_value_waits);
@@ -52,7 +54,7 @@ void ExpectGoalPage(const std::string& program, const GoalPageCase& c) {
   for (; first < log.size(); ++first) {
     const std::optional<Print> p = PrintOf(log[first]);
     if (!p) continue;
-    if (asked_menu && (p->routine == "PrintMarkup" || p->text == Utf8(c.submenu))) break;
+    if (asked_menu && (p->routine == "PrintMarkup" || p->text == Utf8(submenu))) break;
     asked_menu = asked_menu || p->text == Utf8(kMenuPrompt);
   }
   const std::string white_page = "box\t0\t0\t1760\t1800\t15\t15\t15\t3";

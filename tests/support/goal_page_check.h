@@ -15,7 +15,6 @@ struct GoalPageCase {
   // Its goal page, "x y colour text" (Shift-JIS) from "<めあて>" on; empty
   // for a topic that opens on its submenu.
   std::vector<std::string> goal = {};
-  const char* submenu;  // its submenu line (Shift-JIS)
   // Whether it clears the content area first; otherwise it starts on the
   // white page the main menu left.
   bool clears = false;
@@ -26,12 +25,11 @@ struct GoalPageCase {
 };
 
 // `program` from the main menu into the case's topic, then at its submenu
-// every kind of choice it refuses (0, one past its last item, a negative
-// number, an empty entry, a fraction short of the first item and one past
-// the last), the case's item by value, its last item as a fraction, and the
-// main menu's end item. The goal page shows its texts exactly, with no key
-// wait, straight after the main menu's white box (and the cleared content
-// area where the topic clears it); the submenu line stands at the bottom
+// (the line submenu_lines.h gives the topic) every kind of choice it refuses (0, one past its last
+// item, a negative number, an empty entry, a fraction short of the first item and one past the
+// last), the case's item by value, its last item as a fraction, and the main menu's end item. The
+// goal page shows its texts exactly, with no key wait, straight after the main menu's white box
+// (and the cleared content area where the topic clears it); the submenu line stands at the bottom
 // left each time it asks, and a refused choice shows nothing; the main menu
 // comes back as it first stood, and its end item ends the program.
 void ExpectGoalPage(const std::string& program, const GoalPageCase& c);

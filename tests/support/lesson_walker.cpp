@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -57,15 +58,23 @@ class WalkingLearner : public Backend {
   }
 
   // The last prompt printed since the previous decision (a copy: the log
-  // may be cleared below).
-  std::optional<LoggedOp> LastPrompt() {
-    std::optional<LoggedOp> last;
+  // may be cleared below), and whether the answer field opened after it:
+  // then the prompt asks for a number.
+  struct Prompt {
+    LoggedOp op;
+    bool asks_number = false;
+  };
+  std::optional<Prompt> LastPrompt() {
+    std::optional<Prompt> last;
     auto& log = page_->log;
     for (size_t i = seen_; i < log.size(); ++i) {
       const LoggedOp& op = log[i];
       if (op.name != "print" || op.face != "DrawPlainText" || op.text.empty()) continue;
-      if (op.text == ToUtf8("入力")) continue;  // the answer field's own label
-      last = op;
+      if (op.text == kFieldLabel) {  // the answer field's own label
+        if (last) last->asks_number = true;
+        continue;
+      }
+      last = Prompt{op};
     }
     seen_ = log.size();
     // Keep the log small: the walk only reads what came since the last key.
@@ -76,21 +85,26 @@ class WalkingLearner : public Backend {
     return last;
   }
 
-  const std::string kAskedFor = ToUtf8("を入力して下さい。");
+  const std::string kFieldLabel = ToUtf8("入力");
 
   void Decide() {
-    const std::optional<LoggedOp> prompt = LastPrompt();
+    const std::optional<Prompt> prompt = LastPrompt();
     if (!prompt) {
       // The same wait goes on (a refused Enter redraws nothing new).
       if (notice_tries_ > 0) return Sweep();
       Stuck("no prompt on the screen");
     }
-    const std::string& text = prompt->text;
-    const float x = prompt->nums[0], y = prompt->nums[1];
+    const std::string& text = prompt->op.text;
+    const float x = prompt->op.nums[0], y = prompt->op.nums[1];
+    const bool question = prompt->asks_number && !IsSubmenuPrint(prompt->op) &&
+                          text != ToUtf8("番号を入力して下さい。") &&
+                          text != ToUtf8("次のステップは１を入力。");
+    if (!question) question_ = "";
     if (text == ToUtf8("番号を入力して下さい。")) return MainMenuChoice();
     if (text == ToUtf8("何かキーを押して下さい。")) return Type(" ");
     if (text == ToUtf8("次のステップは１を入力。")) return Type("1\r");
-    if (IsSubmenuPrint(*prompt)) return SubmenuChoice(text);
+    if (question) return Answer(text);
+    if (prompt->asks_number) return SubmenuChoice(text);
     if (x == 48 && y == 666) {
       // A number-line notice: the same one again means Enter was refused.
       if (text != notice_) {
@@ -99,13 +113,21 @@ class WalkingLearner : public Backend {
       }
       return Sweep();
     }
-    // A number asked for beside the answer field: one that any such
-    // question takes.
-    if (y == 648 && text.size() > kAskedFor.size() &&
-        text.compare(text.size() - kAskedFor.size(), kAskedFor.size(), kAskedFor) == 0) {
-      return Type("7\r");
-    }
     Stuck("unknown prompt: " + text);
+  }
+
+  // A question that the answer field takes a number for (on the bottom line
+  // or beside the field): 7 first; the same question asked again at once
+  // means the number was refused, and the next of 1, 2, 3, ... is typed.
+  void Answer(const std::string& question) {
+    notice_tries_ = 0;
+    static const char* const kNumbers[] = {"7", "1", "2", "3", "4", "5", "6", "8", "9", "10", "0"};
+    if (question != question_) {
+      question_ = question;
+      answer_tries_ = 0;
+    }
+    if (answer_tries_ == std::size(kNumbers)) Stuck("a question that took no number: " + question);
+    Type(std::string(kNumbers[answer_tries_++]) + "\r");
   }
 
   // Enter where the marker stands; if it is refused, one step right and
@@ -130,7 +152,7 @@ class WalkingLearner : public Backend {
   void SubmenuChoice(const std::string& line) {
     notice_tries_ = 0;
     const int n = CountChoices(line);
-    if (n < 2) Stuck("a submenu without numbered items: " + line);
+    if (n < 2) Stuck("a submenu with no item before its end: " + line);
     int& opened = result_.items_opened[line];
     if (opened < n - 1) {
       ++opened;
@@ -148,6 +170,8 @@ class WalkingLearner : public Backend {
   size_t next_topic_ = 0;
   std::string notice_;
   int notice_tries_ = 0;
+  std::string question_;  // the question answered last, "" after any other prompt
+  size_t answer_tries_ = 0;
 };
 
 }  // namespace

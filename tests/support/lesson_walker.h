@@ -3,6 +3,12 @@
 // screen before each key and answers it as a learner would: any key at
 // "何かキーを押して下さい。", 1 at the next-step prompt, the arrow keys and Enter
 // at a number-line notice (sweeping right, then left, until Enter is taken).
+// A prompt that the answer field follows asks for a number: at a submenu
+// line (choices numbered ① to ⑳, the last "終了") the walk types the next
+// item it has not opened, at any other question (on the bottom line, as
+// AskNumberAtBottom asks, or beside the field) 7, then 1, 2, 3, ... for as
+// long as the same question comes back at once. Any other prompt stops the
+// walk (`stuck`).
 #pragma once
 
 #include <map>

@@ -1,6 +1,8 @@
 #include "page_reader.h"
 
 #include <cstdio>
+#include <regex>
+#include <stdexcept>
 
 #include "runtime.h"
 
@@ -58,9 +60,22 @@ std::vector<Print> PrintsOf(const std::vector<LoggedOp>& log) {
 }
 
 std::string Placed(const Print& p) {
-  char at[64];
-  std::snprintf(at, sizeof at, "%g %g %g ", p.x, p.y, p.colour);
-  return at + p.text;
+  return LogNumber(p.x) + " " + LogNumber(p.y) + " " + LogNumber(p.colour) + " " + p.text;
+}
+
+std::string LogNumber(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", v);
+  return text;
+}
+
+long WrittenNumber(const std::string& text) {
+  static const std::regex written(R"(\(([+-]?\d+)\)|[+-]?\d+)");
+  std::smatch m;
+  if (!std::regex_match(text, m, written)) {
+    throw std::invalid_argument("not a whole number as the pages write it: " + text);
+  }
+  return std::stol(m[1].matched ? m[1].str() : m[0].str());
 }
 
 std::vector<std::string> PrintsAt(const PlayerRun& run, const std::string& routine, int x, int y) {

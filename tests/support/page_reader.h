@@ -27,6 +27,13 @@ int CountStarting(const PlayerRun& run, const std::string& head);
 // `token` n times, each followed by a blank: a key script piece.
 std::string Repeat(const std::string& token, int n);
 
+// A number as the operation log writes it ("600", "12.5", "-7").
+std::string LogNumber(double v);
+
+// A whole number as the pages write it: "7", "+5", "-3", or in brackets,
+// "(-3)". Throws std::invalid_argument for any other text.
+long WrittenNumber(const std::string& text);
+
 // One printer's note ("print ROUTINE X Y COLOUR TEXT"): who printed what where.
 struct Print {
   std::string routine;

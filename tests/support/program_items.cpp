@@ -5,6 +5,7 @@
 
 #include "errors.h"
 #include "headless.h"
+#include "string_ops.h"
 
 std::vector<int> TopicNumbers(const ProgramDescription& program) {
   std::vector<int> topics;
@@ -17,18 +18,33 @@ std::vector<int> TopicNumbers(const ProgramDescription& program) {
   return topics;
 }
 
+namespace {
+
+// Whether the three bytes at `i` of a UTF-8 text are a circled number, ① to
+// ⑳ (E2 91 A0 to E2 91 B3); its number, 0 when they are none.
+int CircledNumberAt(const std::string& utf8, size_t i) {
+  if (i + 2 >= utf8.size()) return 0;
+  const unsigned char a = utf8[i], b = utf8[i + 1], c = utf8[i + 2];
+  return a == 0xE2 && b == 0x91 && c >= 0xA0 && c <= 0xB3 ? c - 0xA0 + 1 : 0;
+}
+
+}  // namespace
+
+bool IsSubmenuText(const std::string& utf8) {
+  static const std::string kEnd = ToUtf8("終了");
+  return utf8.size() >= kEnd.size() + 3 &&
+         utf8.compare(utf8.size() - kEnd.size(), kEnd.size(), kEnd) == 0 &&
+         CircledNumberAt(utf8, utf8.size() - kEnd.size() - 3) > 0;
+}
+
 bool IsSubmenuPrint(const LoggedOp& op) {
   return op.name == "print" && op.face == "DrawPlainText" && op.nums.size() >= 2 &&
-         op.nums[0] == 16 && op.nums[1] == 666 && !op.text.empty();
+         op.nums[0] == 16 && op.nums[1] == 666 && IsSubmenuText(op.text);
 }
 
 int CountChoices(const std::string& utf8) {
-  // The circled numbers ① to ⑳ are E2 91 A0 to E2 91 B3 in UTF-8.
   int n = 0;
-  for (size_t i = 0; i + 2 < utf8.size(); ++i) {
-    unsigned char a = utf8[i], b = utf8[i + 1], c = utf8[i + 2];
-    if (a == 0xE2 && b == 0x91 && c >= 0xA0 && c <= 0xB3) n = std::max(n, c - 0xA0 + 1);
-  }
+  for (size_t i = 0; i + 2 < utf8.size(); ++i) n = std::max(n, CircledNumberAt(utf8, i));
   return n;
 }
 

@@ -1,8 +1,8 @@
 // Where a program's items are, and the keys that reach them: the main menu's
 // topics (every menu item but the empty ones and the end item), each topic's
-// submenu (the plain-text line at 16,666, its choices numbered ① to ⑳), and
-// a number typed as its digits and Enter. The walk and the key storms both
-// find their way through a program with these.
+// submenu (the plain-text line at 16,666, its choices numbered ① to ⑳, the
+// last "終了"), and a number typed as its digits and Enter. The walk and the
+// key storms both find their way through a program with these.
 #pragma once
 
 #include <string>
@@ -14,7 +14,11 @@
 // The main-menu numbers that open a topic, in menu order.
 std::vector<int> TopicNumbers(const ProgramDescription& program);
 
-// Whether a logged operation puts up a submenu line.
+// Whether a line (UTF-8) is a submenu's: choices numbered ① to ⑳, the last
+// of them "終了". Another text asked for on the bottom line (a number
+// asked with AskNumberAtBottom) is none.
+bool IsSubmenuText(const std::string& utf8);
+// Whether a logged operation puts up a submenu line at its place.
 bool IsSubmenuPrint(const LoggedOp& op);
 
 // The choices a submenu line (UTF-8) offers: its highest circled number (a

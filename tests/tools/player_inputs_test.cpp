@@ -683,7 +683,7 @@ TEST_F(PlayerInputs, AKeyScriptThatChangesOrCannotBeReadDuringTheRunFailsIt) {
 }
 
 // The check against frames knows the names HeadlessBackend gives them.
-TEST(FrameNames, AreThoseTheFramesTake) {
+TEST(FrameNames, IsFrameNameTakesEveryFrameNameAndNoOther) {
   for (unsigned long long n : {1ULL, 2ULL, 9999ULL, 10000ULL, 123456ULL, ULLONG_MAX}) {
     SCOPED_TRACE(n);
     EXPECT_TRUE(IsFrameName(FrameName(n))) << FrameName(n);

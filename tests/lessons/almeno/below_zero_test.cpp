@@ -15,13 +15,13 @@
 #include "item_run.h"
 #include "page_reader.h"
 #include "shell.h"
+#include "submenu_lines.h"
 
 namespace almeno {
 
 namespace {
 
-const char* const kSubmenu =
-    "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了";
+const char* const kSubmenu = SubmenuOf("almeno", 1);
 const char* const kUsedUp = "script used up";
 
 // The markup texts from the print at `from` on, "x y colour text".
@@ -200,7 +200,7 @@ TEST_F(BelowZeroPagesTest, MercuryColumnRisesFifteenUnitsADegreeFromTheBulb) {
   EXPECT_EQ(FE_GETDRAWWIDTH(), 2);
 }
 
-TEST_F(BelowZeroPagesTest, PositiveNumberLineFromZeroToSeven) {
+TEST_F(BelowZeroPagesTest, ThePositiveLineStartsAtZeroAndLabelsZeroToSeven) {
   Y_a(31) = 320;
   FE_SETDRAWWIDTH(3);
   PositiveNumberLine();

@@ -14,13 +14,13 @@
 #include "item_run.h"
 #include "page_reader.h"
 #include "shell.h"
+#include "submenu_lines.h"
 
 namespace almeno {
 
 namespace {
 
-const char* const kSubmenu =
-    "①温度計　②正負説明　③整数説明　④数直線正　⑤負　⑥問５　⑦問６　⑧練習問題　⑨終了";
+const char* const kSubmenu = SubmenuOf("almeno", 1);
 
 // The kinds of key wait a page can stop at.
 const char* const kAnyKey = "何かキーを押して下さい。";

@@ -18,12 +18,13 @@
 #include "order_absolute_value_pages.h"
 #include "page_reader.h"
 #include "shell.h"
+#include "submenu_lines.h"
 
 namespace almeno {
 
 namespace {
 
-const char* const kSubmenu = "①絶対値　②問１　③2数大小　④絶対値と大小　⑤問3　⑥３数　⑦終了";
+const char* const kSubmenu = SubmenuOf("almeno", 3);
 
 // An item of the topic and the height of the number line on its page (0:
 // none).
@@ -227,19 +228,14 @@ class OrderAbsoluteFigures : public StartedPageTest {
     std::vector<std::string> out;
     for (const LoggedOp& op : Ops(name)) {
       std::string line;
-      for (double v : op.nums) line += (line.empty() ? "" : " ") + Num(v);
+      for (double v : op.nums) line += (line.empty() ? "" : " ") + LogNumber(v);
       out.push_back(line);
     }
     return out;
   }
-  static std::string Num(double v) {
-    std::ostringstream s;
-    s << v;
-    return s.str();
-  }
 };
 
-TEST_F(OrderAbsoluteFigures, NumberLineFromMinus7To7) {
+TEST_F(OrderAbsoluteFigures, TheMinus7To7LineTicksEveryHalfUnitAndLabelsByFixedOffsets) {
   Y_a(31) = 260;
   FE_SETDRAWWIDTH(2);  // as a page that set 2 leaves it
   AbsoluteValueNumberLine();
@@ -253,7 +249,8 @@ TEST_F(OrderAbsoluteFigures, NumberLineFromMinus7To7) {
   ASSERT_GE(lines.size(), 29u + 1 + 15);
   // 29 half-unit ticks at the width in force, every 40 from -7 to 7.
   for (int i = 0; i < 29; ++i) {
-    EXPECT_EQ(lines[i], Num(80 + 40 * i) + " 250 " + Num(80 + 40 * i) + " 270 0 2") << i;
+    EXPECT_EQ(lines[i], LogNumber(80 + 40 * i) + " 250 " + LogNumber(80 + 40 * i) + " 270 0 2")
+        << i;
   }
   // The axis at width 4, 20 beyond the end ticks.
   EXPECT_EQ(lines[29], "60 260 1220 260 0 4");
@@ -265,7 +262,8 @@ TEST_F(OrderAbsoluteFigures, NumberLineFromMinus7To7) {
   }
   ASSERT_EQ(long_ticks.size(), 15u);
   for (int i = 0; i < 15; ++i) {
-    EXPECT_EQ(long_ticks[i], Num(80 + 80 * i) + " 245 " + Num(80 + 80 * i) + " 275 0 4") << i;
+    EXPECT_EQ(long_ticks[i], LogNumber(80 + 80 * i) + " 245 " + LogNumber(80 + 80 * i) + " 275 0 4")
+        << i;
   }
   // Labels by the fixed offsets: 27 left of the tick for "-7" to "-1", 14
   // for "0" to "7", their tops 25 below the line; no other text.
@@ -327,7 +325,7 @@ std::map<int, ArcDots> DotsByColour(const std::vector<LoggedOp>& log) {
   return out;
 }
 
-TEST_F(OrderAbsoluteFigures, AbsoluteValuePointsAndDistanceArcs) {
+TEST_F(OrderAbsoluteFigures, EachPointIsKeptAndItsDistanceFromZeroArcsAboveTheLine) {
   Keys(AnyKeys(37));
   AbsoluteValuePage();
   EXPECT_EQ(Discs(Log()), (std::vector<std::string>{"880 260 7", "400 260 7", "320 260 3",
@@ -397,7 +395,7 @@ std::vector<std::string> ThickLines(const std::vector<LoggedOp>& log) {
   return out;
 }
 
-TEST_F(OrderAbsoluteFigures, TwoNumbersDiscsAndArrows) {
+TEST_F(OrderAbsoluteFigures, TwoNumbersMarkTheLargerInColour9AndLeaveTheThinPen) {
   Keys(AnyKeys(15));
   TwoNumberOrderPage();
   // The larger of each pair in colour 9, the smaller in 5.
@@ -413,7 +411,7 @@ TEST_F(OrderAbsoluteFigures, TwoNumbersDiscsAndArrows) {
   EXPECT_EQ(FE_GETDRAWWIDTH(), 2);
 }
 
-TEST_F(OrderAbsoluteFigures, ThreeNumbersDiscsArrowsAndPenWidth) {
+TEST_F(OrderAbsoluteFigures, ThreeNumbersGetTheirDiscsAndArrowsAndLeavePenWidth3) {
   Keys(AnyKeys(6));
   ThreeNumberOrderPage();
   EXPECT_EQ(Discs(Log()), (std::vector<std::string>{"400 280 5", "640 280 9", "800 280 7"}));

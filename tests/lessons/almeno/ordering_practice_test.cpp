@@ -9,12 +9,13 @@
 #include "headless_fixture.h"
 #include "item_run.h"
 #include "page_reader.h"
+#include "submenu_lines.h"
 
 namespace almeno {
 
 namespace {
 
-const char* const kSubmenu = "練習問題 ①1,2,3　②4,5　③終了";
+const char* const kSubmenu = SubmenuOf("almeno", 5);
 
 int Count(const PlayerRun& run, const std::string& line) {
   return static_cast<int>(std::count(run.log.begin(), run.log.end(), line));

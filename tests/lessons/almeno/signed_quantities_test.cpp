@@ -15,12 +15,13 @@
 #include "item_run.h"
 #include "page_reader.h"
 #include "signed_quantities_pages.h"
+#include "submenu_lines.h"
 
 namespace almeno {
 
 namespace {
 
-const char* const kSubmenu = "①標高　②収入　③年後前　④基準との違い　⑤問3　⑥言い換え　⑦問4　⑧終了";
+const char* const kSubmenu = SubmenuOf("almeno", 2);
 
 // A run of the topic: how often each prompt was put up, and the texts the
 // item printed on the page, from its opening to the submenu that follows it.
@@ -178,7 +179,7 @@ std::vector<Example> Examples(const ItemRun& r, const std::string& x, const std:
 
 const char* const kClocks[] = {"12:00:00", "08:15:42", "23:59:59", "00:00:01", "17:31:07"};
 
-TEST(SignedQuantitiesExamples, IncomeAndExpenseAmountsAndSigns) {
+TEST(SignedQuantitiesExamples, AmountsAreHundredsUpTo700AndTheirSignSaysIncomeOrExpense) {
   std::set<std::string> seen;
   for (const char* clock : kClocks) {
     SCOPED_TRACE(clock);
@@ -207,7 +208,7 @@ TEST(SignedQuantitiesExamples, IncomeAndExpenseAmountsAndSigns) {
   EXPECT_EQ(seen.size(), 2u);
 }
 
-TEST(SignedQuantitiesExamples, YearsBeforeAndAfterNow) {
+TEST(SignedQuantitiesExamples, YearsAreOneToSevenAndTheirSignSaysBeforeOrAfterNow) {
   std::set<std::string> seen;
   for (const char* clock : kClocks) {
     SCOPED_TRACE(clock);
@@ -230,7 +231,7 @@ TEST(SignedQuantitiesExamples, YearsBeforeAndAfterNow) {
   EXPECT_EQ(seen.size(), 2u);
 }
 
-TEST(SignedQuantitiesExamples, ScoresAgainstTheTargetOf80) {
+TEST(SignedQuantitiesExamples, EachScoreIsTheTarget80PlusItsSignedDifference) {
   for (const char* clock : kClocks) {
     SCOPED_TRACE(clock);
     const ItemRun r =

@@ -15,6 +15,7 @@
 #include "page_reader.h"
 #include "pellith_steps_line.h"
 #include "shell.h"
+#include "submenu_lines.h"
 #include "torvane_steps_line.h"
 
 namespace {
@@ -55,7 +56,7 @@ std::vector<double> Nums(std::initializer_list<double> v) {
 
 // ---- the line -----------------------------------------------------------------------
 
-TEST_F(StepsTest, LineAtTheStepTasksLevel) {
+TEST_F(StepsTest, TheLineAtAGivenLevelHasItsTicksAndLabelsAndErasesNothing) {
   FE_SETDRAWWIDTH(9);
   Y_a(31) = 590;
   almeno::StepsNumberLine();
@@ -99,7 +100,7 @@ TEST_F(StepsTest, LevelZeroSelects240) {
   EXPECT_EQ(Y_a(34), 190);
 }
 
-TEST_F(StepsTest, EachProgramsEndingOfTheLine) {
+TEST_F(StepsTest, EachProgramEndsTheLineWithItsOwnDiscsAndLabels) {
   struct Case {
     Routine line;
     std::vector<std::vector<double>> discs;
@@ -127,7 +128,7 @@ TEST_F(StepsTest, EachProgramsEndingOfTheLine) {
 
 // ---- the arrow and its distance ----------------------------------------------------
 
-TEST_F(StepsTest, OneUnitRightOfTheStart) {
+TEST_F(StepsTest, AMoveOneUnitRightDrawsItsArrowDotsAndLabel) {
   LineAt(590);
   X_a(22) = 5;
   X_a(2) = 760;
@@ -156,7 +157,7 @@ TEST_F(StepsTest, OneUnitRightOfTheStart) {
   EXPECT_EQ(AAAY, 0);
 }
 
-TEST_F(StepsTest, MovesOfTheSecondEntry) {
+TEST_F(StepsTest, TheSecondMoveIsColouredByItsDirectionAndLabelledWithItsLength) {
   struct Case {
     float start_units, start_x, marker_x;
     double colour;  // of the arrow; -1: no arrow
@@ -295,7 +296,7 @@ TEST_F(StepsTest, TheGivenMoveIsRedrawnThenTheLineOverItAfterEachArrowOrEnter) {
 
 // ---- one step task -----------------------------------------------------------------
 
-TEST_F(StepsTest, StepTasks) {
+TEST_F(StepsTest, EachTaskErasesThePreviousFigureAndTakesOnlyItsTarget) {
   // Before the first task no line has been drawn in the run: the erasing
   // box stands around x 0, on the blank page.
   const char* const kAfterATask = "box\t20\t470\t1100\t680\t15\t15\t15\t3";
@@ -369,7 +370,7 @@ int LastIndex(const std::vector<std::string>& texts, const std::string& text) {
   return -1;
 }
 
-const char* const kSubmenu = "①数直線で　②問6　③終了";
+const char* const kSubmenu = SubmenuOf("almeno", 4);
 
 // The keys of one task: arrows to the target, Enter, and the page's waits.
 std::string Task(const std::string& walk, bool wait_before, bool wait_after) {
@@ -396,7 +397,7 @@ std::string EightTasksKeys() {
   return keys;
 }
 
-TEST(NumberLineStepsPages, TheEightTasksAndTheSummary) {
+TEST(NumberLineStepsPages, EightTasksShowTheirAnswersAndDirectionsThenTheTaskLine) {
   // Back to the main menu, and the end.
   const PlayerRun run = RunPlayer("almeno", EightTasksKeys() + " 3 Enter 7 Enter");
   EXPECT_EQ(run.exit_code, 0) << run.ending;
@@ -456,7 +457,7 @@ std::vector<std::string> StepTasksEvents(const std::vector<Shown>& shown) {
   return ShownLines(page);
 }
 
-TEST(NumberLineStepsPages, StepTasksLayoutAndRevealOrder) {
+TEST(NumberLineStepsPages, StepTasksStandInTwoColumnsAndRevealInTheirOrder) {
   const ItemRun r = RunItem("almeno", EightTasksKeys(), kSubmenu);
   // Left column: label at 40, question after it, the walk (its answer under
   // the target's tick), a key, the answer 20 after the question, a key, the
@@ -504,7 +505,7 @@ TEST(NumberLineStepsPages, StepTasksLayoutAndRevealOrder) {
             r.run.log.end());
 }
 
-TEST(NumberLineStepsPages, TheAnswersOfQuestion6) {
+TEST(NumberLineStepsPages, Question6AnswersComeOneAKeyThenTheSubmenu) {
   std::string keys = "4 Enter 2 Enter";
   for (int i = 0; i < 8; ++i) keys += " a";
   // One key short: the page does not reach the submenu.

@@ -137,7 +137,7 @@ TEST_F(DecimalExamplesTest, EveryQuotientWrittenWithItsOwnDigits) {
 
 // A long run of the page under a fixed seed: each product's and quotient's
 // question as the page prints it.
-TEST_F(DecimalExamplesTest, TheDrawsOfALongRun) {
+TEST_F(DecimalExamplesTest, ALongRunSpreadsTheSignsEvenlyAndDrawsAgainForTheExcludedSizes) {
   const int examples = 300;
   PaRandomize(7);
   Keys(Repeat("a a 2 Enter", examples - 1) + "a a 1 Enter " +

@@ -20,12 +20,6 @@
 
 namespace {
 
-// A number as the drills write it: "-3", "+5", "(-3)" or "7".
-int Value(std::string text) {
-  if (!text.empty() && text.front() == '(') text = text.substr(1, text.size() - 2);
-  return std::stoi(text);
-}
-
 class DrillsTest : public StartedPageTest {
  protected:
   void SetUp() override {
@@ -67,8 +61,8 @@ class DrillsTest : public StartedPageTest {
 // Splits "(a)*(b)=" or "a/(b)=" at the operator into its two numbers.
 std::pair<int, int> Operands(const std::string& question, const std::string& op) {
   const size_t at = question.find(op, 1);
-  return {Value(question.substr(0, at)),
-          Value(question.substr(at + op.size(), question.size() - at - op.size() - 1))};
+  return {WrittenNumber(question.substr(0, at)),
+          WrittenNumber(question.substr(at + op.size(), question.size() - at - op.size() - 1))};
 }
 
 TEST_F(DrillsTest, ProductDrillThreeBandsOnePageAndStraightIntoTheThirdPart) {

@@ -9,14 +9,16 @@
 #include <vector>
 
 #include "headless_fixture.h"
+#include "in_process_run.h"
 #include "item_run.h"
 #include "pellith_page_log.h"
+#include "submenu_lines.h"
 
 namespace {
 
 using namespace pellith_test;
 
-const char* const kSubmenu = "①交換、結合　②問9,10　③例9　④問11　⑤例10　⑥問12　⑦話しあおう　⑧終了";
+const char* const kSubmenu = SubmenuOf("pellith", 4);
 
 TEST(LawsMixedTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
   ExpectEveryItem(
@@ -124,14 +126,6 @@ TEST(LawsMixedTopic, TheLawsPageUnderlinesEachFirstProductAtPenWidthEight) {
 
 // ---- examples 9 and 10 ------------------------------------------------------------------
 
-// The value of a whole-number factor as printed ("7" or "(-7)" or "(+7)").
-long Factor(const std::string& text) {
-  std::smatch m;
-  static const std::regex factor("\\(?([+-]?)(\\d+)\\)?");
-  EXPECT_TRUE(std::regex_match(text, m, factor)) << text;
-  return (m[1] == "-" ? -1 : 1) * std::stol(m[2]);
-}
-
 TEST(LawsMixedTopic, ExamplesNineAndTenInBothHalvesAreRightAndNeverRepeatTheirFirstNumerator) {
   const std::string ta = Utf8("ﾀ");
   const std::string fraction = "\\(([+-])" + ta + "(\\d+)/(\\d+)" + ta + "\\)";
@@ -174,7 +168,7 @@ TEST(LawsMixedTopic, ExamplesNineAndTenInBothHalvesAreRightAndNeverRepeatTheirFi
       static const std::regex whole_problem(Utf8("① ") + "(\\S+?)([*/])(\\S+?)\\*(\\S+)");
       std::smatch m;
       ASSERT_TRUE(std::regex_match(wholes[i], m, whole_problem));
-      const long a = Factor(m[1]), b = Factor(m[3]), c = Factor(m[4]);
+      const long a = WrittenNumber(m[1]), b = WrittenNumber(m[3]), c = WrittenNumber(m[4]);
       EXPECT_EQ(m[2], divides ? "/" : "*");
       if (divides) {
         EXPECT_EQ(a % b, 0);
@@ -215,6 +209,18 @@ TEST(LawsMixedTopic, ExamplesNineAndTenInBothHalvesAreRightAndNeverRepeatTheirFi
     // Two strokes per example of example 10's first half, six per second half.
     ExpectStrokesOnTheirNumbers(run, 2 * examples + 6 * 2 * examples);
   }
+}
+
+// Example 9 shown once, then the end item: a second run in the same process
+// shows the same example, whatever fractions the first left behind.
+TEST(LawsMixedTopic, ASecondRunInTheSameProcessShowsTheSameExample) {
+  const std::string keys = "4 Enter 3 Enter" + AnyKeys(9) + AnyKeys(3) + " 1 Enter" + AnyKeys(5) +
+                           " 1 Enter" + AnyKeys(1) + " 8 Enter 7 Enter";
+  const InProcessRun first = RunInProcess("pellith", keys);
+  const InProcessRun second = RunInProcess("pellith", keys);
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(second.status, 0);
+  EXPECT_EQ(FirstDifference(first, second), "");
 }
 
 int LinesStarting(const PlayerRun& run, const std::string& head) {

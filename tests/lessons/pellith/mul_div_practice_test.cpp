@@ -10,12 +10,13 @@
 #include "item_run.h"
 #include "page_reader.h"
 #include "pellith_page_log.h"
+#include "submenu_lines.h"
 
 namespace {
 
 using namespace pellith_test;
 
-const char* const kSubmenu = "練習問題 　①,②,③,④解答　　　⑤終了";
+const char* const kSubmenu = SubmenuOf("pellith", 5);
 
 // "x1 y1 x2 y2 border fill" of the filled boxes drawn above the bottom line
 // since the page was blanked last.
@@ -68,7 +69,7 @@ TEST(MulDivPracticeAnswers, EveryPageShowsItsHeaderAndAnswersAndComesBack) {
       });
 }
 
-TEST(MulDivPracticeAnswers, HeaderCellsAndContinuationLines) {
+TEST(MulDivPracticeAnswers, EachScreenHasItsHeaderCellsAndContinuationsGoOnWhereTheirLineEnded) {
   struct Case {
     const char* keys;
     std::vector<std::string> cells;  // title cell, page cell

@@ -12,6 +12,7 @@
 
 #include "figures.h"
 #include "headless_fixture.h"
+#include "page_reader.h"
 #include "pellith_steps_line.h"
 #include "shell.h"
 
@@ -34,7 +35,7 @@ class ProductFiguresTest : public StartedPageTest {
     std::vector<std::string> out;
     for (const LoggedOp& op : PagePrints()) {
       if (op.face == "PrintMarkup" && op.nums[1] == 289) {
-        out.push_back(Num(op.nums[0]) + " " + Num(op.nums[2]) + " " + op.text);
+        out.push_back(LogNumber(op.nums[0]) + " " + LogNumber(op.nums[2]) + " " + op.text);
       }
     }
     return out;
@@ -58,12 +59,6 @@ class ProductFiguresTest : public StartedPageTest {
            (op.nums[0] == 560 || op.nums[2] == 560);
     }
     return n;
-  }
-  static std::string Num(double v) {
-    std::string s = std::to_string(v);
-    s.erase(s.find_last_not_of('0') + 1);
-    if (s.back() == '.') s.pop_back();
-    return s;
   }
 };
 

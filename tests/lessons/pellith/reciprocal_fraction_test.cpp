@@ -12,12 +12,13 @@
 #include "headless_fixture.h"
 #include "item_run.h"
 #include "pellith_page_log.h"
+#include "submenu_lines.h"
 
 namespace {
 
 using namespace pellith_test;
 
-const char* const kSubmenu = "①例6　②問6　③逆数　④問7　⑤説明　⑥例8　⑦問8　⑧終了";
+const char* const kSubmenu = SubmenuOf("pellith", 3);
 
 TEST(ReciprocalFractionTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
   ExpectEveryItem(

@@ -10,12 +10,12 @@
 #include "headless_fixture.h"
 #include "item_run.h"
 #include "page_reader.h"
+#include "submenu_lines.h"
 
 namespace {
 
-const char* const kMultiplicationItems =
-    "①正×正　②正×負　③負×負　④計算規則　⑤練習　⑥-1との積　⑦0,1との積　⑧終了";
-const char* const kDivisionItems = "①課題　②除法規則　③ドリル　④問4　⑤例5　⑥問5　⑦終了";
+const char* const kMultiplicationItems = SubmenuOf("pellith", 1);
+const char* const kDivisionItems = SubmenuOf("pellith", 2);
 
 class MultiplicationItems : public ::testing::TestWithParam<ItemCase> {};
 

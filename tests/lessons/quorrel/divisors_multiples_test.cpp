@@ -12,10 +12,11 @@
 #include "headless_fixture.h"
 #include "item_run.h"
 #include "page_reader.h"
+#include "submenu_lines.h"
 
 namespace {
 
-const char* const kSubmenu = "①約数　②例2　③問４　④問５　⑤終了";
+const char* const kSubmenu = SubmenuOf("quorrel", 2);
 
 TEST(DivisorsMultiplesTopic, TheFixedPagesShowTheirTextsWaitTheirKeysAndComeBack) {
   ExpectEveryItem(

@@ -9,10 +9,11 @@
 #include "headless_fixture.h"
 #include "item_run.h"
 #include "page_reader.h"
+#include "submenu_lines.h"
 
 namespace {
 
-const char* const kSubmenu = "練習問題 　①,②,③解答　　　④終了";
+const char* const kSubmenu = SubmenuOf("quorrel", 3);
 
 TEST(FactorPracticeAnswers, EveryPageShowsItsHeaderLaddersAndAnswersOneKeyAtATime) {
   ExpectEveryItem(

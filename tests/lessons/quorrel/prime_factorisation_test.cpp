@@ -16,10 +16,11 @@
 #include "page_reader.h"
 #include "prime_factorisation_pages.h"
 #include "shell.h"
+#include "submenu_lines.h"
 
 namespace {
 
-const char* const kSubmenu = "①約数と倍数　②素数説明　③素因数分解　④例１　⑤問３　⑥終了";
+const char* const kSubmenu = SubmenuOf("quorrel", 1);
 
 TEST(PrimeFactorisationTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
   ExpectEveryItem(
@@ -203,7 +204,7 @@ namespace {
 
 class FactorNumberTest : public StartedPageTest {};
 
-TEST_F(FactorNumberTest, AnswersOfTheExampleFromItsExponents) {
+TEST_F(FactorNumberTest, TheNumberAndItsFactorisationFollowFromTheExponents) {
   struct Case {
     float a, b, c;
     const char* number;

@@ -16,11 +16,12 @@
 #include "page_reader.h"
 #include "review_pages.h"
 #include "shell.h"
+#include "submenu_lines.h"
 
 namespace {
 
-const char* const kCheckSubmenu = "学びをたしかめよう  ①1～6　②7　③8　④9　⑤10　⑥11,12　⑦終了";
-const char* const kMasterSubmenu = "学びを身につけよう　①～⑥解答　　　⑦終了";
+const char* const kCheckSubmenu = SubmenuOf("quorrel", 5);
+const char* const kMasterSubmenu = SubmenuOf("quorrel", 6);
 
 TEST(ReviewCheckTopic, EveryPageShowsItsAnswersWaitsItsKeysAndComesBack) {
   ExpectEveryItem(
@@ -201,7 +202,7 @@ namespace {
 
 class ReviewFigureTest : public StartedPageTest {};
 
-TEST_F(ReviewFigureTest, NumberLineFromMinusSixToSixWithItsPoints) {
+TEST_F(ReviewFigureTest, TheMinus6To6LineTicksUpwardLongAtTheFivesAndLabelsItsPoints) {
   Y_a(31) = 0;
   ReviewNumberLine();
   EXPECT_EQ(Y_a(31), 240);

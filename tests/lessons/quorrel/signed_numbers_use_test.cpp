@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "bar_graph.h"
 #include "figure_globals.h"
 #include "globals.h"
 #include "headless_fixture.h"
@@ -14,10 +13,12 @@
 #include "page_reader.h"
 #include "shell.h"
 #include "signed_numbers_use_pages.h"
+#include "submenu_lines.h"
+#include "week_tables.h"
 
 namespace {
 
-const char* const kSubmenu = "①P49　②1,2週平均　③問1,2　④問3,4　⑤練習問題　⑥終了";
+const char* const kSubmenu = SubmenuOf("quorrel", 4);
 
 TEST(SignedNumbersUseTopic, EveryItemShowsItsPageWaitsItsKeysAndComesBack) {
   ExpectEveryItem(
@@ -166,30 +167,13 @@ TEST_F(SignedNumbersUseTest, JumpRopeRecordsWithTheirSumsAndMeans) {
 }
 
 TEST_F(SignedNumbersUseTest, BarGraphOfAWeekWithItsProvisionalMeanLine) {
-  GGX = 800;
-  GGY = 250;
-  YOKO = 5;
-  TATE = 7;
-  SIZEX = 50;
-  SIZEY = 50;
-  YTANI = 5;
-  CCC4 = 3;
-  KARI = 35;
-  Y_a(0) = 30;
-  const float values[] = {5, 8, 11, 10, 21};
-  const char* const days[] = {"月", "火", "水", "木", "金"};
-  for (int i = 1; i <= 5; ++i) {
-    Y_a(i) = values[i - 1];
-    X_sa(i) = days[i - 1];
-  }
-  Y_sa(0) = "(回)";
-  Y_sa(1) = "40";
-  Y_sa(2) = "50";
-  Y_sa(3) = "60";
-  Y_sa(4) = "70";  // beyond the grid: not shown
+  // A week's records from T(11), the provisional mean 35.
+  const float records[] = {35, 38, 41, 40, 51};
+  for (int i = 1; i <= 5; ++i) T(10 + i) = records[i - 1];
+  Y_sa(4) = "70";  // a label beyond the grid: not shown
   FE_SETDRAWWIDTH(3);
   ClearLog();
-  BarGraph();
+  WeekBarGraph(10, 35);
 
   std::vector<std::string> bars, lines, prints;
   for (const LoggedOp& op : Log()) {
@@ -228,9 +212,8 @@ TEST_F(SignedNumbersUseTest, BarGraphOfAWeekWithItsProvisionalMeanLine) {
   EXPECT_EQ(GY0, 600);
 
   // A provisional mean at the axis value lies on the axis.
-  KARI = 30;
   ClearLog();
-  BarGraph();
+  WeekBarGraph(10, 30);
   EXPECT_EQ(Ops("line").back().Line(), "line\t800\t600\t1070\t600\t5\t5");
 }
 

@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "submenu_lines.h"
 #include "topic_pages.h"
 
 namespace {
 
 using namespace topic_pages;
 
-const char* const kSubmenu = "①計算法則　②③計算の工夫　④まとめ　⑤問9　⑥終了";
+const char* const kSubmenu = SubmenuOf("torvane", 5);
 
 class AdditionLawsItems : public ::testing::TestWithParam<FixedItem> {};
 

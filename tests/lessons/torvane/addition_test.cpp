@@ -14,6 +14,7 @@
 #include "headless_fixture.h"
 #include "item_run.h"
 #include "page_reader.h"
+#include "submenu_lines.h"
 #include "topic_pages.h"
 
 namespace torvane {
@@ -22,7 +23,7 @@ namespace {
 
 using topic_pages::Move;
 
-const char* const kSubmenu = "①数直線で　②計算規則　③練習　④０　⑤0との加法　⑥問1,2　⑦問3　⑧終了";
+const char* const kSubmenu = SubmenuOf("torvane", 1);
 
 // Both moves of each sum on the number line.
 std::string Sum(int t1, int t2) {
@@ -98,11 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 "901 270 5 =-6"}}),
     ItemCaseName);
 
-// The signed value of a term text such as "+3" or "-7".
-int Value(const std::string& text) {
-  return std::atoi(text.c_str());
-}
-
 TEST(AdditionTopic, DrillAsksSignThenAbsoluteValueThenResultOfItsOwnSums) {
   for (const char* clock : {"12:00:00", "07:31:59", "23:59:58"}) {
     SCOPED_TRACE(clock);
@@ -118,7 +114,7 @@ TEST(AdditionTopic, DrillAsksSignThenAbsoluteValueThenResultOfItsOwnSums) {
       std::smatch m;
       if (std::regex_match(t, m, question)) {
         band = m[2];
-        sums[band] = Value(m[3]) + Value(m[4]);
+        sums[band] = WrittenNumber(m[3]) + WrittenNumber(m[4]);
         continue;
       }
       // The answers and the given parts, in colour; the next heading in 0.

@@ -16,13 +16,14 @@
 #include "number_texts.h"
 #include "page_reader.h"
 #include "program.h"
+#include "submenu_lines.h"
 #include "topic_pages.h"
 
 namespace torvane {
 
 namespace {
 
-const char* const kSubmenu = "①小数の計算　②～④分数の計算　⑤問4　⑥終了";
+const char* const kSubmenu = SubmenuOf("torvane", 2);
 
 class DecimalsFractionsItems : public ::testing::TestWithParam<ItemCase> {};
 

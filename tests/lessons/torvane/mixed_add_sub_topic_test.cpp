@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "submenu_lines.h"
 #include "topic_pages.h"
 
 namespace {
 
 using namespace topic_pages;
 
-const char* const kSubmenu = "①()のない式への変形　②計算　③例７　④問１０　⑤終了";
+const char* const kSubmenu = SubmenuOf("torvane", 6);
 
 ItemRun RunMixed(const std::string& keys, const std::string& clock = "12:00:00") {
   return RunItem("torvane", "6 Enter " + keys, kSubmenu, clock);

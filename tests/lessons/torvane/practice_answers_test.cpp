@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "submenu_lines.h"
 #include "topic_pages.h"
 
 namespace {
 
 using namespace topic_pages;
 
-const char* const kSubmenu = "練習問題  ①,②,③解答　　④終了";
+const char* const kSubmenu = SubmenuOf("torvane", 7);
 
 // The header of a screen: "練習問題" centred in the title cell at `title`,
 // the page's number centred in its cell 44 right of it.

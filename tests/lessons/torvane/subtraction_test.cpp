@@ -13,6 +13,7 @@
 #include "headless_fixture.h"
 #include "item_run.h"
 #include "page_reader.h"
+#include "submenu_lines.h"
 #include "topic_pages.h"
 
 namespace torvane {
@@ -21,7 +22,7 @@ namespace {
 
 using topic_pages::Move;
 
-const char* const kSubmenu = "①導入　②加法へ、計算規則　③練習　④０　⑤問5　⑥問6　⑦終了";
+const char* const kSubmenu = SubmenuOf("torvane", 3);
 
 class SubtractionItems : public ::testing::TestWithParam<ItemCase> {};
 
@@ -70,10 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 "560 170 0 =(+ﾀ3/6ﾀ)+(+ﾀ2/6ﾀ)", "560 240 5 =+ﾀ5/6ﾀ"}}),
     ItemCaseName);
 
-int Value(const std::string& bracketed) {
-  return std::atoi(bracketed.c_str() + 1);
-}
-
 TEST(SubtractionTopic, DrillRewritesAndWorksOutItsOwnSubtractions) {
   for (const char* clock : {"12:00:00", "07:31:59", "23:59:58"}) {
     SCOPED_TRACE(clock);
@@ -85,7 +82,7 @@ TEST(SubtractionTopic, DrillRewritesAndWorksOutItsOwnSubtractions) {
     for (size_t i = 0; i < texts.size(); ++i) {
       std::smatch m;
       if (!std::regex_match(texts[i], m, subtraction)) continue;
-      const int a = Value(m[2]), b = Value(m[3]);
+      const long a = WrittenNumber(m[2]), b = WrittenNumber(m[3]);
       EXPECT_NE(a - b, 0);
       const std::string opposite = (-b > 0 ? "(+" : "(") + std::to_string(-b) + ")";
       ASSERT_LT(i + 2, texts.size());

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "submenu_lines.h"
 #include "topic_pages.h"
 
 namespace {
 
 using namespace topic_pages;
 
-const char* const kSubmenu = "①+なし例　②練習　③練習()なし　④問7　⑤項　⑥項練習　⑦終了";
+const char* const kSubmenu = SubmenuOf("torvane", 4);
 
 ItemRun RunTerms(const std::string& keys, const std::string& clock = "12:00:00") {
   return RunItem("torvane", "4 Enter " + keys, kSubmenu, clock);

@@ -15,11 +15,12 @@
 #include "page_reader.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
+#include "submenu_lines.h"
 
 namespace vindrel {
 namespace {
 
-const char* const kSubmenu = "①P44ひろげよう　②P45ひろげよう　③終了";
+const char* const kSubmenu = SubmenuOf("vindrel", 4);
 
 class NumberSetsItems : public ::testing::TestWithParam<ItemCase> {};
 
@@ -151,7 +152,7 @@ struct PairCase {
   std::vector<std::string> results;  // sum, difference, product, quotient (Shift-JIS)
 };
 
-TEST_F(OperationRows, ResultsOfWholeAndDecimalPairs) {
+TEST_F(OperationRows, EachPairGivesItsFourResultsExactlyAsItsBoxesShowIt) {
   const PairCase cases[] = {
       {5, 2, {"7", "3", "10", "ﾀ5/2ﾀ"}},
       {2, 5, {"7", "-3", "10", "ﾀ2/5ﾀ"}},
@@ -372,7 +373,7 @@ class SetsFigure : public StartedPageTest {
   }
 };
 
-TEST_F(SetsFigure, NestedBoxesFromOneCorner) {
+TEST_F(SetsFigure, TheThreeBoxesNestFromTheCornerGiven) {
   X_a(1) = 760;
   Y_a(1) = 200;
   SetsFigureLayout();

@@ -14,11 +14,12 @@
 #include "page_reader.h"
 #include "powers_sets_pages.h"
 #include "shell.h"
+#include "submenu_lines.h"
 
 namespace vindrel {
 namespace {
 
-const char* const kSubmenu = "①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了";
+const char* const kSubmenu = SubmenuOf("vindrel", 2);
 
 class OrderOfOperationsItems : public ::testing::TestWithParam<ItemCase> {};
 

@@ -8,11 +8,12 @@
 #include "log_lines.h"
 #include "page_reader.h"
 #include "powers_sets_pages.h"
+#include "submenu_lines.h"
 
 namespace vindrel {
 namespace {
 
-const char* const kSubmenu = "①指数　②例１　③例２　④問２　⑤説明しよう　⑥終了";
+const char* const kSubmenu = SubmenuOf("vindrel", 1);
 
 class PowersItems : public ::testing::TestWithParam<ItemCase> {};
 
@@ -93,8 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PowersTopic, TheMenuDispatchesOnTheValueAndItsEmptyItemLeadsBack) {
   // 4/2 opens topic 2; 5 (the empty item) draws the menu again.
-  const ItemRun r = RunItem("vindrel", "5 Enter 4 / 2 Enter",
-                            "①例3　②問3　③例4　④問4　⑤分配　⑥問5　⑦説明しよう　⑧終了");
+  const ItemRun r = RunItem("vindrel", "5 Enter 4 / 2 Enter", SubmenuOf("vindrel", 2));
   EXPECT_EQ(r.submenus, 1);
   int menus = 0;
   for (const Print& p : PrintsOf(r.run)) menus += p.text == Utf8("＜Vindrel　メニュー＞");

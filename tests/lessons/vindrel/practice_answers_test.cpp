@@ -8,11 +8,12 @@
 #include "headless_fixture.h"
 #include "item_run.h"
 #include "page_reader.h"
+#include "submenu_lines.h"
 
 namespace vindrel {
 namespace {
 
-const char* const kSubmenu = "練習問題 　①,②,③解答　　　④終了";
+const char* const kSubmenu = SubmenuOf("vindrel", 3);
 
 class PracticeAnswerPages : public ::testing::TestWithParam<ItemCase> {};
 
