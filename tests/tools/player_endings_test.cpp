@@ -151,7 +151,7 @@ TEST_F(PlayerCommand, TwoPlayersAtOnceLeaveThePairOfOneRun) {
                                    dir_ + "/err" + std::to_string(run));
       }
       for (int run = 0; run < 2; ++run) {
-        const int status = WaitFor(players[run], 30);
+        const int status = WaitFor(players[run]);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
             << "round " << round << ": " << Describe(status);
       }

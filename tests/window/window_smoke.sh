@@ -7,9 +7,10 @@
 # error lies, and its crash message and box, which goes when its process is
 # ended.
 #
-# Nothing is timed: each step waits for what it stands for (the window, the
-# menu waiting for a number, the program's message, its end), as long as only
-# a stuck program would make it wait, and then fails.
+# No step waits a fixed time: each waits for what it stands for (the window,
+# the menu waiting for a number, the program's message, its end), as long as
+# only a stuck program would make it wait, and then fails. The idle checks
+# count the program's own processor time over some seconds.
 #
 #   window_smoke.sh PROGRAMS_DIR PLAYER
 #
