@@ -66,7 +66,7 @@ size_t CopyTruncated(char* to, size_t room, const std::string& from) {
 }
 
 // The digits of `value` at `out`; returns how many.
-size_t PutDigits(unsigned value, char* out) {
+RUNS_IN_SIGNAL_HANDLER size_t PutDigits(unsigned value, char* out) {
   char reversed[12];
   size_t n = 0;
   do {
@@ -87,12 +87,9 @@ void WriteAll(int fd, const char* data, size_t size) {
   }
 }
 
-// The signals the handler catches, each held back while it runs.
-constexpr int kFatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
-
 // Runs inside a signal handler: only sigprocmask, unlinkat, write, execve
 // and _exit, on the buffers prepared beforehand.
-[[noreturn]] void ShowAndEnd() {
+[[noreturn]] RUNS_IN_SIGNAL_HANDLER void ShowAndEnd() {
   // A signal that would end the program waits (the box's process lets it
   // through again): the crash ends as a crash, its message whole.
   sigprocmask(SIG_BLOCK, &g_prepared.ending, nullptr);
@@ -116,7 +113,7 @@ constexpr int kFatal[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
   _exit(kLastChanceStatus);
 }
 
-void OnSignal(int) {
+RUNS_IN_SIGNAL_HANDLER void OnSignal(int) {
   ShowAndEnd();
 }
 
@@ -152,9 +149,7 @@ LastChanceBoxRequest FindLastChanceBoxRequest(int argc, char** argv) {
   // again inherits that: the box's own process must crash, and end on a
   // signal, as any other.
   sigset_t held;
-  sigemptyset(&held);
-  for (int sig : kFatal) sigaddset(&held, sig);
-  sigorset(&held, &held, &EndingSignals());
+  sigorset(&held, &CrashSignals(), &EndingSignals());
   sigprocmask(SIG_UNBLOCK, &held, nullptr);
   g_box_process = getpid();
   pthread_atfork(nullptr, nullptr, EndWithTheBoxProcess);
@@ -193,8 +188,9 @@ void InstallLastChance(const std::string& name, bool show_box, const std::string
   // back a fault of the running code.) The action is kept while it runs:
   // reset on entry, a second signal of the kind could end the program before
   // the files are removed.
-  action.sa_mask = EndingSignals();
-  for (int sig : kFatal) sigaddset(&action.sa_mask, sig);
+  sigorset(&action.sa_mask, &EndingSignals(), &CrashSignals());
   action.sa_flags = SA_ONSTACK;
-  for (int sig : kFatal) sigaction(sig, &action, nullptr);
+  for (int sig = 1; sig < NSIG; ++sig) {
+    if (sigismember(&CrashSignals(), sig)) sigaction(sig, &action, nullptr);
+  }
 }

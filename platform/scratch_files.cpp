@@ -37,7 +37,7 @@ static_assert(std::atomic<unsigned long long>::is_always_lock_free);
 // the program. (Resetting the action on entry instead, SA_RESETHAND, would
 // let a second signal of the same kind end the program at once, before the
 // files are gone: the kernel resets the action before it holds the signal.)
-void OnEndingSignal(int sig) {
+RUNS_IN_SIGNAL_HANDLER void OnEndingSignal(int sig) {
   RemoveScratchFiles();
   struct sigaction usual;
   std::memset(&usual, 0, sizeof usual);
@@ -127,6 +127,16 @@ const sigset_t& EndingSignals() {
   return set;
 }
 
+const sigset_t& CrashSignals() {
+  static const sigset_t set = [] {
+    sigset_t s;
+    sigemptyset(&s);
+    for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) sigaddset(&s, sig);
+    return s;
+  }();
+  return set;
+}
+
 void ProtectScratchFiles() {
   struct sigaction action {};
   action.sa_handler = OnEndingSignal;
@@ -143,7 +153,9 @@ void ProtectScratchFiles() {
 }
 
 EndingSignalsHeld::EndingSignalsHeld() {
-  sigprocmask(SIG_BLOCK, &EndingSignals(), &old_);
+  sigset_t held;
+  sigorset(&held, &EndingSignals(), &CrashSignals());
+  sigprocmask(SIG_BLOCK, &held, &old_);
 }
 
 EndingSignalsHeld::~EndingSignalsHeld() {

@@ -12,6 +12,14 @@
 
 #include <signal.h>
 
+// Marks code that runs in a signal handler, kept out of the checked build's
+// address checker: its bookkeeping before each call that does not return
+// (_exit) reads a file into memory it allocates, and it may keep a local
+// array's frame aside in memory of its own, so a signal that came while the
+// program was inside the memory allocator would wait for the allocator's
+// lock for ever.
+#define RUNS_IN_SIGNAL_HANDLER __attribute__((no_sanitize_address))
+
 // Notes the file `name` of the folder open as `folder_fd` as a scratch file;
 // false when it cannot be kept (too many at once, or a name longer than any
 // a folder takes).
@@ -38,6 +46,10 @@ void RemoveScratchFiles();
 // signals are the last-chance handler's, and SIGXFSZ is ignored, below).
 const sigset_t& EndingSignals();
 
+// The signals of a crash, the last-chance handler's (see last_chance.h):
+// SIGSEGV, SIGBUS, SIGFPE, SIGILL and SIGABRT.
+const sigset_t& CrashSignals();
+
 // From now on every ending signal, however many come and in whatever order,
 // removes the scratch files first and then ends the program as it would
 // have (its usual status); one that was ignored when the program started
@@ -45,9 +57,13 @@ const sigset_t& EndingSignals();
 // ending the program with SIGXFSZ.
 void ProtectScratchFiles();
 
-// While one lives, the ending signals wait: a step that must not be cut in
-// two (a file made and noted as a scratch file, two files taking their
-// names together) finishes first.
+// While one lives, the ending signals wait, and so do the crash signals
+// another process sends (`kill -SEGV`): a step that must not be cut in two
+// (a file made and noted as a scratch file, two files taking their names
+// together) finishes first, and the last-chance handler then finds every
+// file noted. A fault of the step's own code is not held back by the system:
+// it would end the program at once by its signal, without the last-chance
+// message (the steps make only system calls on names prepared beforehand).
 class EndingSignalsHeld {
  public:
   EndingSignalsHeld();

@@ -6,7 +6,7 @@ packages=(
   g++ cmake make pkg-config
   libsdl2-dev libcairo2-dev libfontconfig-dev libpng-dev libx11-dev libxtst-dev libxdamage-dev
   fonts-ipafont-gothic fonts-liberation2
-  xvfb xdotool
+  xvfb xdotool x11-utils
   libgtest-dev libbenchmark-dev
   clang-format python3 strace
 )

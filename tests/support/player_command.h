@@ -1,15 +1,23 @@
 // The player run as a command in a folder of its own, for the tests of the
-// player: its status, what it printed, and the files it left. PLAYER_PATH,
-// the player's path, comes from the build of the tests that include it.
+// player: its status, what it printed, and the files it left; or started as
+// a child the test holds, to signal it during its run. PLAYER_PATH, the
+// player's path, comes from the build of the tests that include it.
 #pragma once
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -71,4 +79,84 @@ inline std::map<std::string, std::string> Contents(const std::string& dir) {
     if (name != "stdout" && name != "stderr") files[name] = ReadFile(dir + "/" + name);
   }
   return files;
+}
+
+// A key script of `count` arrow keys at the main menu, each taken and
+// ignored (and logged, with a log): a run of some time. Written in `dir`,
+// its path.
+inline std::string LongScript(const std::string& dir, int count) {
+  const std::string path = dir + "/" + std::to_string(count) + ".keys";
+  std::ofstream out(path);
+  for (int i = 0; i < count; ++i) out << (i % 10 == 9 ? "Left\n" : "Left ");
+  return path;
+}
+
+// The player on `args` started in the background as a terminal starts it:
+// every signal at its usual action and none held, no core file (SIGQUIT
+// would write one), standard output to /dev/null and standard error to the
+// file `err`. Returns its process number.
+inline pid_t StartPlayer(const std::vector<std::string>& args, const std::string& err) {
+  std::fflush(nullptr);  // nothing buffered is written twice
+  const pid_t child = fork();
+  if (child == 0) {
+    for (int sig = 1; sig < NSIG; ++sig) signal(sig, SIG_DFL);
+    sigset_t none;
+    sigemptyset(&none);
+    sigprocmask(SIG_SETMASK, &none, nullptr);
+    const rlimit no_core{0, 0};
+    setrlimit(RLIMIT_CORE, &no_core);
+    const int out = open("/dev/null", O_WRONLY),
+              errors = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(out, STDOUT_FILENO);
+    dup2(errors, STDERR_FILENO);
+    ExecPlayer(args);
+  }
+  return child;
+}
+
+// How the started player `child` ended (a wait status), with what it used
+// in `usage` when given; -1 when it was still running after `seconds`, a
+// bound only a player that hangs reaches (it is then killed).
+inline int WaitFor(pid_t child, int seconds = 60, rusage* usage = nullptr) {
+  int status = 0;
+  for (int waited = 0; waited < seconds * 1000; ++waited) {
+    if (wait4(child, &status, WNOHANG, usage) == child) return status;
+    usleep(1000);
+  }
+  kill(child, SIGKILL);
+  wait4(child, &status, 0, usage);
+  return -1;
+}
+
+// A wait status as words.
+inline std::string Describe(int status) {
+  if (status == -1) return "still running";
+  if (WIFEXITED(status)) return "exit status " + std::to_string(WEXITSTATUS(status));
+  return std::string("ended by ") + strsignal(WTERMSIG(status));
+}
+
+// The names of the temporary files beside `file` in its folder.
+inline std::vector<std::string> TemporariesOf(const std::string& file) {
+  std::vector<std::string> names;
+  const std::filesystem::path path(file);
+  const std::string prefix = path.filename().string() + ".";
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), error)) {
+    const std::string name = entry.path().filename();
+    if (name.rfind(prefix, 0) == 0) names.push_back(name);
+  }
+  return names;
+}
+
+// Waits until the run of the started player `child` is under way: the
+// temporary files of all `files` are there. False when the player ended
+// first (it is then waited for).
+inline bool UnderWay(pid_t child, const std::vector<std::string>& files) {
+  for (;;) {
+    bool all = true;
+    for (const std::string& file : files) all = all && !TemporariesOf(file).empty();
+    if (all) return true;
+    if (waitpid(child, nullptr, WNOHANG) == child) return false;
+    usleep(500);
+  }
 }

@@ -1,7 +1,6 @@
 // How a player run ends, and what it leaves: ending signals however many
 // come, two players writing the same files at once, a folder changed under
 // a run, and names as long as a folder takes.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -25,81 +24,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// The player started in the background as a terminal starts it: every
-// signal at its usual action and none held, no core file (SIGQUIT would
-// write one), standard output to /dev/null and standard error to `err`.
-pid_t StartPlayer(const std::vector<std::string>& args, const std::string& err) {
-  std::fflush(nullptr);
-  const pid_t child = fork();
-  if (child == 0) {
-    for (int sig = 1; sig < NSIG; ++sig) signal(sig, SIG_DFL);
-    sigset_t none;
-    sigemptyset(&none);
-    sigprocmask(SIG_SETMASK, &none, nullptr);
-    const rlimit no_core{0, 0};
-    setrlimit(RLIMIT_CORE, &no_core);
-    const int out = open("/dev/null", O_WRONLY),
-              errors = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(out, STDOUT_FILENO);
-    dup2(errors, STDERR_FILENO);
-    ExecPlayer(args);
-  }
-  return child;
-}
-
-// How `child` ended (a wait status), waiting at most `seconds`; -1 when it
-// was still running then (it is killed).
-int WaitFor(pid_t child, int seconds = 60) {
-  int status = 0;
-  for (int waited = 0; waited < seconds * 1000; ++waited) {
-    if (waitpid(child, &status, WNOHANG) == child) return status;
-    usleep(1000);
-  }
-  kill(child, SIGKILL);
-  waitpid(child, &status, 0);
-  return -1;
-}
-
-std::string Describe(int status) {
-  if (status == -1) return "still running";
-  if (WIFEXITED(status)) return "exit status " + std::to_string(WEXITSTATUS(status));
-  return std::string("ended by ") + strsignal(WTERMSIG(status));
-}
-
-// A key script of `count` arrow keys at the main menu, each logged: a run of
-// some time.
-std::string LongScript(const std::string& dir, int count) {
-  const std::string path = dir + "/" + std::to_string(count) + ".keys";
-  std::ofstream out(path);
-  for (int i = 0; i < count; ++i) out << (i % 10 == 9 ? "Left\n" : "Left ");
-  return path;
-}
-
-// The names of the temporary files beside `file` in its folder.
-std::vector<std::string> TemporariesOf(const std::string& file) {
-  std::vector<std::string> names;
-  const fs::path path(file);
-  const std::string prefix = path.filename().string() + ".";
-  std::error_code error;
-  for (const auto& entry : fs::directory_iterator(path.parent_path(), error)) {
-    const std::string name = entry.path().filename();
-    if (name.rfind(prefix, 0) == 0) names.push_back(name);
-  }
-  return names;
-}
-
-// Waits until the run of `child` is under way: the temporary files of all
-// `files` are there. False when the player ended first.
-bool UnderWay(pid_t child, const std::vector<std::string>& files) {
-  for (;;) {
-    bool all = true;
-    for (const std::string& file : files) all = all && !TemporariesOf(file).empty();
-    if (all) return true;
-    if (waitpid(child, nullptr, WNOHANG) == child) return false;
-    usleep(500);
-  }
-}
 
 // Every signal whose usual action ends a program, sent 100 at a time (one
 // kind, or several in turn) to a player under way: the first removes the
@@ -229,7 +153,7 @@ TEST_F(PlayerCommand, TwoPlayersAtOnceLeaveThePairOfOneRun) {
                                    dir_ + "/err" + std::to_string(run));
       }
       for (int run = 0; run < 2; ++run) {
-        const int status = WaitFor(players[run], 30);
+        const int status = WaitFor(players[run]);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
             << "round " << round << ": " << Describe(status);
       }

@@ -181,16 +181,11 @@ TEST_F(PlayerCommand, KeysFromAFileOrStandardInputRunAsInline) {
 }
 
 // The peak memory of one player run, in kilobytes.
-long PeakKilobytes(const std::vector<std::string>& args) {
-  pid_t child = fork();
-  if (child == 0) {
-    freopen("/dev/null", "w", stdout);
-    ExecPlayer(args);
-  }
-  int status = 0;
+long PeakKilobytes(const std::vector<std::string>& args, const std::string& err) {
   rusage usage{};
-  wait4(child, &status, 0, &usage);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const int status = WaitFor(StartPlayer(args, err), 60, &usage);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+      << Describe(status) << ": " << ReadFile(err);
   return usage.ru_maxrss;
 }
 
@@ -200,15 +195,10 @@ TEST_F(PlayerCommand, ALongKeyFileRunsInFlatMemory) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "the address checker keeps freed memory aside";
 #endif
-  auto script = [&](int keys) {
-    const std::string path = dir_ + "/" + std::to_string(keys) + ".keys";
-    std::ofstream out(path);
-    // Arrow keys at the main menu: taken and ignored, nothing drawn.
-    for (int i = 0; i < keys; ++i) out << (i % 10 == 9 ? "Left\n" : "Left ");
-    return "@" + path;
-  };
-  const long few = PeakKilobytes({"almeno", script(2000), "-"});
-  const long many = PeakKilobytes({"almeno", script(200000), "-"});
+  // Arrow keys at the main menu: taken and ignored, nothing drawn.
+  auto script = [&](int keys) { return "@" + LongScript(dir_, keys); };
+  const long few = PeakKilobytes({"almeno", script(2000), "-"}, dir_ + "/stderr");
+  const long many = PeakKilobytes({"almeno", script(200000), "-"}, dir_ + "/stderr");
   // Kept in memory, 200,000 keys would take several megabytes.
   EXPECT_LT(many - few, 2048) << few << " KB for 2,000 keys, " << many << " KB for 200,000";
   Outcome run = Player({"almeno", script(200000), "-"});
@@ -336,11 +326,7 @@ TEST_F(PlayerCommand, OneFileGivenTwiceIsRefused) {
 // status.
 TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
   // Arrow keys at the main menu, each logged: a run of some seconds.
-  const std::string keys = dir_ + "/long.keys";
-  {
-    std::ofstream out(keys);
-    for (int i = 0; i < 1000000; ++i) out << (i % 10 == 9 ? "Left\n" : "Left ");
-  }
+  const std::string keys = LongScript(dir_, 1000000);
   const std::string png = dir_ + "/out.png", log = dir_ + "/out.log";
   const std::string frames = dir_ + "/frames";
   std::filesystem::create_directory(frames);
@@ -359,39 +345,19 @@ TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
       std::ofstream(log) << "an old log\n";
     }
     const std::map<std::string, std::string> before = Contents(dir_);
-    std::fflush(nullptr);
-    pid_t child = fork();
-    if (child == 0) {
-      // The signals as a player started from a terminal gets them.
-      for (int sig : {SIGTERM, SIGINT, SIGHUP}) signal(sig, SIG_DFL);
-      sigset_t none;
-      sigemptyset(&none);
-      sigprocmask(SIG_SETMASK, &none, nullptr);
-      freopen("/dev/null", "w", stdout);
-      freopen((dir_ + "/stderr").c_str(), "w", stderr);
-      const std::string script = "@" + keys;
-      execl(PLAYER_PATH, PLAYER_PATH, "almeno", script.c_str(), png.c_str(), "--log", log.c_str(),
-            c.each ? "--each" : nullptr, frames.c_str(), nullptr);
-      _exit(127);
-    }
-    // The run is under way once both temporary files are there, and its
-    // second frame.
-    auto under_way = [&] {
-      int n = 0;
-      for (const std::string& name : Listing(dir_)) {
-        n += name.rfind("out.png.", 0) == 0 || name.rfind("out.log.", 0) == 0;
-      }
-      return n == 2 && (!c.each || Listing(frames).count("0002.png"));
-    };
-    int status = 0;
-    bool ended = false;
-    while (!under_way() && !ended) {
-      ended = waitpid(child, &status, WNOHANG) == child;
+    // The signals as a player started from a terminal gets them.
+    std::vector<std::string> args = {"almeno", "@" + keys, png, "--log", log};
+    if (c.each) args.insert(args.end(), {"--each", frames});
+    const pid_t child = StartPlayer(args, dir_ + "/stderr");
+    ASSERT_TRUE(UnderWay(child, {png, log}))
+        << "the run ended before its temporary files were seen";
+    // With frames, the run is under way once its second frame is there too.
+    while (c.each && !Listing(frames).count("0002.png")) {
+      ASSERT_NE(waitpid(child, nullptr, WNOHANG), child) << "the run ended before its frames";
       usleep(1000);
     }
-    ASSERT_FALSE(ended) << "the run ended before its temporary files were seen";
     kill(child, c.signal);
-    waitpid(child, &status, 0);
+    const int status = WaitFor(child);
     if (c.signal == SIGSEGV) {
       EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 3) << status;
       // The last-chance message, one line.

@@ -35,15 +35,13 @@ start_under() {
   window=$(find_window $pid "$title")
   if [ -n "$window" ]; then
     # The window showed (it may still end for lack of memory, as its page
-    # is drawn): once drawn, it shows the whole menu, and the end item ends
-    # it.
-    sleep 1
+    # is drawn): once drawn, it shows the whole menu (the look waits for
+    # it), and the end item ends it.
     look=$("$bin_dir/../tests/window_look" same "$window" "$program" "" 2>&1) && look=""
     xdotool windowfocus --sync "$window" 2>/dev/null
     xdotool type --delay 30 "$end" 2>/dev/null
     xdotool key Return 2>/dev/null
-    local waited=0
-    while kill -0 $pid 2>/dev/null && [ $waited -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
+    wait_until 60 gone $pid
     kill -9 $pid 2>/dev/null
   fi
   wait $pid

@@ -43,7 +43,14 @@ same() {
     failures=$((failures + 1))
     return
   fi
-  sleep 0.5
+  # The keys go to a menu that waits for a number.
+  if ! "$bin_dir/../tests/window_look" waiting "$window"; then
+    echo "FAIL $program: its menu never waited for a number"
+    failures=$((failures + 1))
+    kill $pid
+    wait $pid 2>/dev/null
+    return
+  fi
   local names=() key
   for key in $keys; do
     case $key in
@@ -55,7 +62,7 @@ same() {
   done
   xdotool windowfocus --sync "$window" 2>/dev/null
   xdotool key --delay 150 "${names[@]}"
-  sleep 1
+  # The look waits until the window shows what the keys drew.
   if ! "$bin_dir/../tests/window_look" same "$window" "$program" "$keys"; then
     echo "FAIL $program \"$keys\": the window differs from the headless page"
     failures=$((failures + 1))
