@@ -58,7 +58,7 @@ std::string Readable(const std::string& bytes) {
   return s;
 }
 
-void FrameNameInto(unsigned long long n, char* name) {
+RUNS_IN_SIGNAL_HANDLER void FrameNameInto(unsigned long long n, char* name) {
   char digits[24];
   int count = 0;
   do {

@@ -25,8 +25,11 @@ Slot g_slots[8];
 volatile sig_atomic_t g_series_used = 0;
 int g_series_folder = -1;
 void (*g_series_name)(unsigned long long, char*) = nullptr;
-std::atomic<unsigned long long> g_series_count{0};
-static_assert(std::atomic<unsigned long long>::is_always_lock_free);
+// Read and written with the compiler's atomic built-ins, which become single
+// instructions in every build (std::atomic's members are calls where the
+// checked build does not inline them, and the handler may call nothing).
+unsigned long long g_series_count = 0;
+static_assert(__atomic_always_lock_free(sizeof g_series_count, &g_series_count));
 
 // Runs inside a signal handler, every ending signal held while it runs:
 // nothing but unlinkat, sigaction, raise and sigprocmask. The files go
@@ -84,20 +87,20 @@ void SetScratchSeries(int folder_fd, void (*name_of)(unsigned long long n, char*
   g_series_used = 0;
   g_series_folder = folder_fd;
   g_series_name = name_of;
-  g_series_count = 0;
+  __atomic_store_n(&g_series_count, 0, __ATOMIC_SEQ_CST);
   std::atomic_signal_fence(std::memory_order_seq_cst);
   g_series_used = 1;
 }
 
 void CountScratchSeries(unsigned long long count) {
-  g_series_count = count;
+  __atomic_store_n(&g_series_count, count, __ATOMIC_SEQ_CST);
 }
 
 void DropScratchSeries() {
   g_series_used = 0;
 }
 
-void RemoveScratchFiles() {
+RUNS_IN_SIGNAL_HANDLER void RemoveScratchFiles() {
   for (Slot& slot : g_slots) {
     if (!slot.used) continue;
     unlinkat(slot.folder_fd, slot.name, 0);
@@ -105,7 +108,7 @@ void RemoveScratchFiles() {
   }
   if (g_series_used) {
     char name[NAME_MAX + 1];
-    for (unsigned long long n = g_series_count; n > 0; --n) {
+    for (unsigned long long n = __atomic_load_n(&g_series_count, __ATOMIC_SEQ_CST); n > 0; --n) {
       g_series_name(n, name);
       unlinkat(g_series_folder, name, 0);
     }
