@@ -23,6 +23,14 @@ bool Unsupported(int error) {
   return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
 }
 
+// How many times a file replaced while it is looked at is looked at again:
+// far more than another program taking its turn ever needs.
+constexpr int kLooks = 100;
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 // The folder a file of `path` is in.
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -71,7 +79,20 @@ int WholeFile::Open(const std::string& path) {
   struct stat st;
   mode_t mode;
   const struct stat* replaced = nullptr;
-  if (stat(path.c_str(), &st) == 0) {
+  // Another program may replace the file while it is looked at (another
+  // player taking its turn): then it is looked at again, as it is now.
+  for (int look = 1;; ++look) {
+    if (stat(path.c_str(), &st) != 0) {
+      if (errno != ENOENT) return errno;
+      // No file yet: through a dangling link, the file it leads to is made
+      // and the link kept.
+      target_ = FollowLinks(path);
+      if (target_.empty()) return errno;
+      const mode_t mask = umask(0);
+      umask(mask);
+      mode = 0666 & ~mask;
+      break;
+    }
     if (S_ISDIR(st.st_mode)) return EISDIR;
     if (!S_ISREG(st.st_mode)) {
       // Replacing a device or a pipe with a file would be wrong.
@@ -80,34 +101,32 @@ int WholeFile::Open(const std::string& path) {
       direct_ = true;
       return 0;
     }
-    // A file no one may write is not replaced either.
-    const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    // A file no one may write is not replaced either. The file is held
+    // open while it is looked at, so that no other file can take its number
+    // meanwhile.
+    const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
-    close(fd);
+    const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     // Through a symbolic link (/dev/stdout sent to a file among them), the
     // file it leads to is replaced, not the link.
     std::unique_ptr<char, void (*)(void*)> real(realpath(path.c_str(), nullptr), free);
-    if (!real) return errno;
+    const int real_error = errno;
     // Through another process's descriptor (/proc/PID/fd/N) the path shown
     // may be none of this file's ("NAME (deleted)"): only a path that leads
-    // to this very file is replaced.
-    struct stat there;
-    if (stat(real.get(), &there) != 0 || there.st_dev != st.st_dev || there.st_ino != st.st_ino) {
-      return ENOENT;
-    }
+    // to this very file is replaced. The path leading elsewhere by now means
+    // the file was replaced meanwhile, and it is looked at again.
+    struct stat there, now;
+    const bool this_file = real && stat(real.get(), &there) == 0 && SameFile(there, st);
+    const bool replaced_meanwhile =
+        !regular || (!this_file && stat(path.c_str(), &now) == 0 && !SameFile(now, st));
+    close(fd);
+    if (replaced_meanwhile && look < kLooks) continue;
+    if (!real) return real_error;
+    if (!this_file || !regular) return ENOENT;
     target_ = real.get();
     mode = st.st_mode & 07777;
     replaced = &st;
-  } else if (errno == ENOENT) {
-    // No file yet: through a dangling link, the file it leads to is made
-    // and the link kept.
-    target_ = FollowLinks(path);
-    if (target_.empty()) return errno;
-    const mode_t mask = umask(0);
-    umask(mask);
-    mode = 0666 & ~mask;
-  } else {
-    return errno;
+    break;
   }
   // The temporary is made in the file's folder, held open: it is removed
   // from there, and takes its name from there, even if the folder is moved

@@ -8,12 +8,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "temporary_file.h"
 #include "test_files.h"
@@ -133,6 +136,39 @@ TEST_F(WholeFileTest, ADeletedFilesShownNameIsNeverReplaced) {
   close(fd);
   EXPECT_EQ(ReadFile(decoy), "another file");
   EXPECT_EQ(Listing(dir_), std::set<std::string>{"out (deleted)"});
+}
+
+// Another program replacing the file again and again (another player
+// taking its turn) never makes it look like a deleted file's shown name:
+// each open while it does so succeeds, and replaces it when committed.
+TEST_F(WholeFileTest, AFileReplacedMeanwhileByAnotherProgramIsStillReplaced) {
+  const std::string out = dir_ + "/out";
+  std::ofstream(out) << "first";
+  std::atomic<bool> stop{false};
+  std::atomic<int> replaced{0};
+  std::thread other([&] {
+    const std::string next = dir_ + "/next";
+    while (!stop) {
+      std::ofstream(next) << "other";
+      if (rename(next.c_str(), out.c_str()) == 0) ++replaced;
+    }
+  });
+  int opens = 0, failures = 0, last_error = 0;
+  // As many opens as replacements beside them, and at least 2000 of each.
+  while (opens < 2000 || replaced < 2000) {
+    WholeFile file;
+    if (const int error = file.Open(out)) {
+      ++failures;
+      last_error = error;
+    }
+    ++opens;
+  }
+  stop = true;
+  other.join();
+  EXPECT_EQ(failures, 0) << "of " << opens << " opens; the last: " << std::strerror(last_error);
+  Write(out, "mine", /*commit=*/true);
+  EXPECT_EQ(ReadFile(out), "mine");
+  EXPECT_EQ(Listing(dir_), std::set<std::string>{"out"});
 }
 
 // Files committed together take their names all or none: when one cannot

@@ -155,7 +155,8 @@ TEST_F(PlayerCommand, TwoPlayersAtOnceLeaveThePairOfOneRun) {
       for (int run = 0; run < 2; ++run) {
         const int status = WaitFor(players[run]);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-            << "round " << round << ": " << Describe(status);
+            << "round " << round << ": " << Describe(status) << ": "
+            << ReadFile(dir_ + "/err" + std::to_string(run));
       }
       for (int run = 0; run < 2; ++run) {
         const std::string picture = ReadFile(c.picture[run]);
