@@ -121,10 +121,7 @@ void HeadlessBackend::SetFrameFolder(const std::string& dir) {
 }
 
 void HeadlessBackend::KeepFrames() {
-  if (frame_folder_ < 0) return;
-  DropScratchSeries();
-  close(frame_folder_);
-  frame_folder_ = -1;
+  if (frame_folder_ >= 0) ReleaseFrameFolder();
 }
 
 void HeadlessBackend::DiscardFrames() {
@@ -134,6 +131,10 @@ void HeadlessBackend::DiscardFrames() {
     unlinkat(frame_folder_, FrameName(n).c_str(), 0);
     CountScratchSeries(n - 1);
   }
+  ReleaseFrameFolder();
+}
+
+void HeadlessBackend::ReleaseFrameFolder() {
   DropScratchSeries();
   close(frame_folder_);
   frame_folder_ = -1;

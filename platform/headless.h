@@ -31,7 +31,8 @@ std::string KeyScriptToken(const std::string& key);
 // The name of the frame numbered `n` (from 1): at least four digits, so
 // 0001.png to 9999.png, then 10000.png, 10001.png, ...
 std::string FrameName(unsigned long long n);
-// The same into `name` (room for 24 bytes), safe in a signal handler.
+// The same into `name` (room for 25 bytes: 20 digits, ".png" and the NUL), safe in a signal
+// handler.
 void FrameNameInto(unsigned long long n, char* name);
 // Whether some frame takes the name `name`.
 bool IsFrameName(const std::string& name);
@@ -77,6 +78,9 @@ class HeadlessBackend : public Backend {
   size_t keys_left() const { return keys_.size(); }
 
  private:
+  // Lets the frames' folder go, whatever became of the frames.
+  void ReleaseFrameFolder();
+
   std::deque<std::string> keys_;
   std::string clock_;
   std::string frame_dir_;

@@ -5,7 +5,9 @@
 // that end a program once ProtectScratchFiles() installed it.
 //
 // Each is kept as its folder (an open descriptor) and its name in a fixed
-// buffer, so removing it takes nothing but unlinkat: safe in a signal
+// buffer, and a numbered series (the frames) as its folder, a routine that
+// names its members and their count, so removing them takes nothing but
+// unlinkat: safe in a signal
 // handler, whatever the program was doing, and right even when the folder
 // was moved or renamed meanwhile.
 #pragma once

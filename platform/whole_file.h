@@ -86,8 +86,8 @@ class WholeFile {
 // or the error number of the first that could not, pointed to by `*failed`
 // (when `failed` is not null), and then every file is as it was before and
 // every temporary is removed: kFolderStayedLocked for a file whose folder's
-// lock another program held for longer than the wait. A file opened as a device, or not opened, has
-// nothing to take. With `may_exchange` false the names are taken the way
+// lock another program held for longer than the wait. A file opened as a
+// device, or not opened, has nothing to take. With `may_exchange` false the names are taken the way
 // kept for filesystems that cannot exchange two names (the old file is moved
 // aside to a temporary name first).
 int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed = nullptr,

@@ -28,7 +28,8 @@
 // descriptors, a standard output that cannot take what it prints) it says
 // in one line of printable ASCII on standard error and ends with a non-zero
 // status: 2 for arguments refused before the run, 1 when something could
-// not be read, written or drawn during the run or after it. The picture
+// not be read, written or drawn, or the system ran short (of file
+// descriptors, of memory). The picture
 // and the log go to temporary files beside them, made
 // before the run (so a path that cannot be written is refused before it),
 // that take their names together when the whole run was written: a run that

@@ -11,8 +11,7 @@ bool IsRunOption(const std::string& arg) {
   return arg == "--each" || arg == "--log" || arg == "--time";
 }
 
-}  // namespace
-
+// hh:mm:ss, a time of day from 00:00:00 to 23:59:59.
 bool ValidClock(const std::string& t) {
   if (t.size() != 8 || t[2] != ':' || t[5] != ':') return false;
   for (int i : {0, 1, 3, 4, 6, 7}) {
@@ -22,12 +21,15 @@ bool ValidClock(const std::string& t) {
   return two(0) <= 23 && two(3) <= 59 && two(6) <= 59;
 }
 
+}  // namespace
+
 ArgumentsRead ReadPlayerArguments(int argc, char** argv, PlayerArguments& args, std::string& why) {
   // The places the options must not take, in order.
   const char* const kPlaces[] = {"the program's name", "the keys", "the picture"};
   for (int i = 1; i < argc && i <= 3; ++i) {
-    if (!IsRunOption(argv[i]) && std::strcmp(argv[i], "--list") != 0) continue;
-    if (std::strcmp(argv[i], "--list") == 0) {
+    const bool list = std::strcmp(argv[i], "--list") == 0;
+    if (!IsRunOption(argv[i]) && !list) continue;
+    if (list) {
       why = "--list stands alone: player --list";
     } else {
       why = std::string(argv[i]) + " stands where " + kPlaces[i - 1] +

@@ -31,6 +31,3 @@ enum class ArgumentsRead {
 // option, one without its value, one given twice and a clock that is no
 // time of day are refused, `why` saying which and where it must stand.
 ArgumentsRead ReadPlayerArguments(int argc, char** argv, PlayerArguments& args, std::string& why);
-
-// hh:mm:ss, a time of day from 00:00:00 to 23:59:59.
-bool ValidClock(const std::string& t);

@@ -3,7 +3,6 @@
 // a run, and names as long as a folder takes.
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

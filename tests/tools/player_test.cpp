@@ -345,7 +345,6 @@ TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
       std::ofstream(log) << "an old log\n";
     }
     const std::map<std::string, std::string> before = Contents(dir_);
-    // The signals as a player started from a terminal gets them.
     std::vector<std::string> args = {"almeno", "@" + keys, png, "--log", log};
     if (c.each) args.insert(args.end(), {"--each", frames});
     const pid_t child = StartPlayer(args, dir_ + "/stderr");

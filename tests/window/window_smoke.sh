@@ -330,14 +330,14 @@ while [ -e /tmp/.X11-unix/X$absent ] || grep -q "@/tmp/.X11-unix/X$absent\$" /pr
   absent=$((absent + 1))
 done
 named_failure "the X display :$absent cannot be opened" \
-  env DISPLAY=:$absent timeout 5 "$bin_dir/${names[0]}"
+  env DISPLAY=:$absent timeout $patience "$bin_dir/${names[0]}"
 named_failure "the Wayland display wayland-0 cannot be found (XDG_RUNTIME_DIR is not set)" \
   env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR SDL_VIDEODRIVER=wayland \
-  timeout 5 "$bin_dir/${names[1 % count]}"
+  timeout $patience "$bin_dir/${names[1 % count]}"
 # Too few file descriptors for a run, with a display to open: the line
 # names the limit.
 named_failure "too many open files (ulimit -n 8)" \
-  sh -c 'ulimit -n 8 && exec timeout 5 "$0"' "$bin_dir/${names[2 % count]}"
+  sh -c 'ulimit -n 8 && exec timeout "$1" "$0"' "$bin_dir/${names[2 % count]}" $patience
 
 echo "$((checks - failures)) passed, $failures failed"
 [ $failures -eq 0 ]
