@@ -4,6 +4,7 @@
 
 #include "globals.h"
 #include "headless.h"
+#include "key_script.h"
 #include "programs.h"
 #include "shell.h"
 

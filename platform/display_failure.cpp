@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "headless.h"
+#include "readable.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <tuple>
 
-#include "headless.h"
+#include "readable.h"
 
 extern char* program_invocation_short_name;
 

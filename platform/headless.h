@@ -4,38 +4,10 @@
 #pragma once
 
 #include <deque>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "backend.h"
-
-// Turns a key script into keys: tokens separated by blanks, each a single
-// printable character or one of Enter, Left, Right, Up, Down, Tab, Escape,
-// Backspace, Delete, Space (the codes the window's keyboard poll reports for
-// them). Letters become upper case, as the keyboard reports them. An unknown
-// token throws std::invalid_argument naming it Readable, its first
-// kTokenShown bytes only, and saying it was cut when it is longer.
-std::vector<std::string> ParseKeyScript(const std::string& script);
-// How much of an unknown token the error shows: every key's name is far
-// shorter, so a reader of a key script can stop a token there.
-constexpr size_t kTokenShown = 40;
-// Bytes as they can be shown on a terminal in one line: printable ASCII as
-// it is, a backslash doubled, any other byte (a NUL, a line end, a control
-// character, a byte of a binary file or of another encoding) as \xHH.
-std::string Readable(const std::string& bytes);
-// The token of a key script that stands for `key` (one key as the keyboard
-// poll reports it): "Enter" for "\r", "7" for "7".
-std::string KeyScriptToken(const std::string& key);
-
-// The name of the frame numbered `n` (from 1): at least four digits, so
-// 0001.png to 9999.png, then 10000.png, 10001.png, ...
-std::string FrameName(unsigned long long n);
-// The same into `name` (room for 25 bytes: 20 digits, ".png" and the NUL), safe in a signal
-// handler.
-void FrameNameInto(unsigned long long n, char* name);
-// Whether some frame takes the name `name`.
-bool IsFrameName(const std::string& name);
 
 class HeadlessBackend : public Backend {
  public:

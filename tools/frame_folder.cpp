@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "headless.h"
+#include "frame_names.h"
 #include "player_failures.h"
 #include "scratch_files.h"
 #include "temporary_file.h"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "headless.h"
+#include "key_script.h"
 
 // Opening the script checks every token, so an unknown key is refused before
 // the run; a regular file is then read again as the run goes, and anything

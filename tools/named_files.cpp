@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "descriptor_names.h"
-#include "headless.h"
+#include "frame_names.h"
 #include "player_failures.h"
 #include "whole_file.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "headless.h"
+#include "readable.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "folder_locks.h"
-#include "headless.h"
 #include "memory_room.h"
+#include "readable.h"
 
 void Say(const char* format, ...) {
   std::va_list args;

@@ -18,6 +18,7 @@
 
 #include "headless.h"
 #include "headless_fixture.h"
+#include "key_script.h"
 #include "program.h"
 #include "program_cases.h"
 #include "programs.h"

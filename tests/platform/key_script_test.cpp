@@ -1,12 +1,12 @@
 // The key script: the keys its tokens stand for, and how it names a token
 // that is no key.
+#include "key_script.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "headless.h"
 
 namespace {
 

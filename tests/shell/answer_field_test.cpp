@@ -7,6 +7,7 @@
 
 #include "globals.h"
 #include "headless_fixture.h"
+#include "key_script.h"
 #include "program.h"
 #include "shell.h"
 

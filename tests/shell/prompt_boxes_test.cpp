@@ -2,6 +2,7 @@
 
 #include "globals.h"
 #include "headless_fixture.h"
+#include "key_script.h"
 #include "shell.h"
 
 namespace {

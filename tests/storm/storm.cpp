@@ -33,6 +33,7 @@
 
 #include "errors.h"
 #include "headless.h"
+#include "key_script.h"
 #include "program.h"
 #include "program_items.h"
 #include "programs.h"

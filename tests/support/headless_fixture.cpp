@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "globals.h"
+#include "key_script.h"
 #include "page_reader.h"
 #include "program.h"
 #include "shell.h"

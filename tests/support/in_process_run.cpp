@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "headless.h"
+#include "key_script.h"
 #include "programs.h"
 
 InProcessRun RunInProcess(const std::string& program, const std::string& keys,

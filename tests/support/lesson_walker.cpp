@@ -7,8 +7,9 @@
 #include <optional>
 
 #include "backend.h"
+#include "errors.h"
 #include "globals.h"
-#include "headless.h"
+#include "key_script.h"
 #include "program_items.h"
 #include "string_ops.h"
 

@@ -5,6 +5,7 @@
 
 #include "errors.h"
 #include "headless.h"
+#include "key_script.h"
 #include "string_ops.h"
 
 std::vector<int> TopicNumbers(const ProgramDescription& program) {

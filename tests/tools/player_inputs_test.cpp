@@ -17,7 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "frame_names.h"
 #include "headless.h"
+#include "key_script.h"
 #include "player_command.h"
 #include "test_files.h"
 

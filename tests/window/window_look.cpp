@@ -40,6 +40,7 @@
 #include "errors.h"
 #include "globals.h"
 #include "headless.h"
+#include "key_script.h"
 #include "palette.h"
 #include "programs.h"
 #include "runtime.h"
