@@ -18,8 +18,9 @@ namespace almeno {
 
 namespace {
 
-// The confirmed point at X_a(1) on the line just drawn, with its value as
-// its label: "0", "0.5", "-3.5", ... (no plus sign, a "0" before the point).
+// The confirmed point at X_a(1) as a disc on the line just drawn, its value
+// in T(1) and its label text in T_s(1): "0", "0.5", "-3.5", ... (no plus
+// sign, a "0" before the point). PrintConfirmedLabel prints the label.
 void MarkConfirmedPoint() {
   PsCIRCLE_DISC(X_a(1), Y_a(31), 15, 5);
   T(1) = (X_a(1) - X_a(32)) / 80;

@@ -1,7 +1,7 @@
 // The answers of textbook question 6: eight numbers a given amount larger or
 // smaller than another, two questions to a row over the number line, each
 // answer printed after its question one key at a time; a negative amount is
-// said again with the opposite word under its answer.
+// said again with the opposite word under the end of its question.
 #include "almeno_steps_line.h"
 #include "construct_globals.h"
 #include "explanation_page.h"

@@ -28,8 +28,8 @@ void YearsBeforeAfterNumbers() {
 
 namespace {
 
-// One example below the time line; the worked example above it stays until
-// the figure area is redrawn for the answer.
+// One example below the time line; the worked example's last arrow stays on
+// the line until the figure area is redrawn for the answer.
 void ShowYearsExample() {
   BlankBand(Y_a(33), 1320, 1300);
   SetMargins({.margin = 44, .top = Y_a(33) + 10});

@@ -1,3 +1,5 @@
+// A topic's submenu on the bottom line, asked until its last item, and the
+// entry that opens a topic with its goal page first.
 #include "topic_submenu.h"
 
 #include <vector>

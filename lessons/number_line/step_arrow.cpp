@@ -1,7 +1,7 @@
 // The arrow of a move on the steps number line: from the start X_a(2) to the
 // marker X_a(1) at the marker level, coloured by direction, with the number of
-// units written above its middle. The caller draws the line again afterwards,
-// over the arrow.
+// units written across the middle of its shaft. The caller draws the line
+// again afterwards, over the arrow.
 #include <cmath>
 
 #include "construct_globals.h"

@@ -1,3 +1,4 @@
+// A formula written piece by piece, and the dotted arcs between its anchors.
 #include "formula_pieces.h"
 
 #include "layout_cursor.h"

@@ -1,6 +1,6 @@
 // Which of the four operations could be done in elementary school? The
-// pairs 5, 2 and 2, 5, then pairs the learner types, and the three sets of
-// numbers that make every operation possible.
+// pairs 5, 2 and 2, 5, then pairs the learner types, and the three nested
+// sets of numbers: widening the numbers makes every operation possible.
 #include "explanation_page.h"
 #include "powers_sets_pages.h"
 #include "shell.h"

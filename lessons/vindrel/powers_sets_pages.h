@@ -104,9 +104,10 @@ TypedPair AskTwoNumbers();
 // product and the quotient, each computed exactly: on the typed pair when
 // there is one, else on the numbers as their boxes show them.
 void OperationResults(const std::optional<TypedPair>& typed = std::nullopt);
-// The quotient first ÷ second in lowest terms into `DS`, `DB` and the texts
-// of `ReduceFraction`; `A2_s` its markup, a whole number or a built-up
-// fraction.
+// `A2_s` the markup of the quotient first ÷ second in lowest terms, a whole
+// number or a built-up fraction. Where both its terms are at most 9999999,
+// also its terms in `DS`, `DB` and the texts of `ReduceFraction`; otherwise
+// those stay as they were.
 void ReduceQuotient(ExactFraction first, ExactFraction second);
 
 // The nested sets figure from its corner `X_a(1)`, `Y_a(1)`: the corners of
