@@ -1,4 +1,5 @@
-// Strokes through struck numbers and the bold numbers left of them.
+// Strokes through struck numbers and what is left of each, in bold above or
+// below it.
 #include "cancelling.h"
 
 #include "shell.h"

@@ -12,8 +12,8 @@ void LawsMixedGoalPage() {
                 {"2　3つ以上の数の乗法、除法の計算をしよう。"}});
 }
 
-// Examples 9 and 10 fill one screen in two halves: the first half returns
-// when the learner leaves it, and the second half goes on beside it.
+// Examples 9 and 10 each fill one screen in two halves: the first half
+// returns when the learner leaves it, and the second half goes on beside it.
 void Example9() {
   SeveralFactorsSignPage();
   ProductsWithFractionsPage();

@@ -1,5 +1,6 @@
-// Examples 9 and 10 fill one screen: a loop of examples at the left, then,
-// once the learner leaves it, a second loop at the right beside the last one.
+// Examples 9 and 10 each fill one screen: a loop of examples at the left,
+// then, once the learner leaves it, a second loop at the right beside the
+// last one. Here the first loop and the move to the right.
 #include "construct_globals.h"
 #include "example_loop.h"
 #include "explanation_page.h"

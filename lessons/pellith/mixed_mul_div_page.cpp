@@ -1,6 +1,7 @@
 // Example 10, first half: random (±a)÷(±b)×(±c) of whole numbers, the
 // dividend a multiple of the divisor, worked through the reciprocal, one
-// fraction with the sign in front, and the divisor struck out.
+// fraction with the sign in front, and the dividend and the divisor struck
+// out against each other.
 #include "cancelling.h"
 #include "construct_globals.h"
 #include "example_loop.h"

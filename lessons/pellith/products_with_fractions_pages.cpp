@@ -16,8 +16,9 @@ namespace pellith {
 
 namespace {
 
-// The first numerator of the last example shown by either half; a new
-// example never starts with the same one.
+// The first numerator of the last example shown by either page here
+// (example 9's or 10's fractions); a new example never starts with the same
+// one.
 float FMAESU = 0;
 const FreshEachRun kFreshEachRun(FMAESU);
 

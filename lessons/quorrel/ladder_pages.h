@@ -23,9 +23,10 @@ struct LadderProblem {
 };
 // Three problems side by side on the line `y`: "(1)" at `x` with the whole
 // ladder of its number 88 right of the label and 80 below; a key; its answer
-// in colour 3 right after the label; a key; "(2)" 44 right of that answer,
-// and so on. No key after the last answer. The pens after the first and the
-// second answer are kept in `X12`, `X13`.
+// in colour 3 right after the label; a key; "(2)" 44 right of that answer
+// with its ladder 88 right of that answer, and so on. No key after the last
+// answer. The pens after the first and the second answer are kept in `X12`,
+// `X13`.
 void LaddersOnOneLine(float x, float y, std::initializer_list<LadderProblem> problems);
 
 }  // namespace quorrel

@@ -1,4 +1,5 @@
-// The frame of the review answer pages.
+// The frame of the review answer pages, and the worked answer whose result
+// follows its last line.
 #include "construct_globals.h"
 #include "explanation_page.h"
 #include "layout_cursor.h"

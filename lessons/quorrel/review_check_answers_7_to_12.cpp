@@ -1,5 +1,7 @@
 // Items ② to ⑥ of "学びをたしかめよう": the worked answers of questions 7 to
-// 12, in two columns under the title and the question's number cell.
+// 12 under the title, in two columns. The number cell of questions 7 to 10
+// stands beside the title; that of 11 under the title at the left margin,
+// and after a key that of 12 under the right column, its answer below it.
 #include "construct_globals.h"
 #include "layout_cursor.h"
 #include "review_pages.h"

@@ -43,7 +43,8 @@ void NumberPropertiesAnswers();
 void MagicSquareAnswers();
 // Item ⑤: four statements on primes and divisors judged.
 void ReviewTrueFalseAnswers();
-// Item ⑥: the average found from differences from a reference score.
+// Item ⑥: the mean of the differences from a reference score, and from the
+// known average the reference score itself.
 void ReviewAverageAnswer();
 
 // ---- the answer pages' frame ---------------------------------------------------

@@ -1,6 +1,6 @@
 // The sieve of Eratosthenes on the numbers 1 to 100: a grid of ten rows of
-// ten cells, each 120 x 50; an open cell is grey with its number in pink, a
-// struck-out one white with its number in black.
+// ten cells, each 120 x 50; an open cell has its number in colour 13 on
+// fill 8, a struck-out one in black on white.
 #include "fresh_run.h"
 #include "layout_cursor.h"
 #include "number_texts.h"

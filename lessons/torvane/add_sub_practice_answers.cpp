@@ -1,7 +1,8 @@
 // The answers to the practice problems of addition and subtraction, on
 // three pages: sums and differences of integers, decimals and fractions
-// and longer expressions revealed line by line; eight and two more shown
-// whole; four statements about a positive a and a negative b.
+// and longer expressions revealed a step a key; eight and two more shown a
+// whole screen at a time; four statements about a positive a and a
+// negative b, one a key.
 #include "addition_topics.h"
 #include "practice_answer_lines.h"
 #include "practice_answers.h"
@@ -12,7 +13,8 @@ namespace torvane {
 namespace {
 
 void PracticeAnswersPage1() {
-  // One reveal step a line.
+  // One reveal step a line, begun by its key; a longer step goes on
+  // indented on the next line.
   // clang-format off
   PracticeAnswerLines(
       "1", ProblemPlace::kAfterLabel,
@@ -51,7 +53,7 @@ void PracticeAnswersPage1() {
 
 // Each screen shown whole; one key between them.
 void PracticeAnswersPage2() {
-  // One reveal step a line.
+  // One problem a line, a long one going on indented.
   // clang-format off
   PracticeAnswerLines(
       "2", ProblemPlace::kPastMargin,
@@ -84,7 +86,8 @@ void PracticeAnswersPage2() {
 // Whether each statement about a and b always holds, a positive and b
 // negative.
 void PracticeAnswersPage3() {
-  // One reveal step a line.
+  // One statement answered a key: each key begins a line with the working
+  // and verdict it shows and the next statement, going on indented.
   // clang-format off
   PracticeAnswerLines(
       "3", ProblemPlace::kPastMargin,
@@ -115,7 +118,6 @@ void AddSubPracticeAnswers() {
                            PracticeAnswersPage2,  // ②
                            PracticeAnswersPage3,  // ③
                        });
-  // clang-format on
 }
 
 }  // namespace torvane

@@ -5,12 +5,12 @@
 
 namespace torvane {
 
-// In T(1), T(2) (the first term and the sum within -12 to 12) and Y_a(31) the
-// axis; positive numbers are written without "+" when `unsigned_positives`,
-// with it otherwise. Leaves T(3) the sum and T_s(3) its text as written under
-// the line, T_s(1), T_s(2), X_sa(1) to X_sa(3), T(4) to T(6) the x of the terms and
-// the sum; the figure with the first term's point, the second move's arrow
-// and the sum's point stays on the page.
+// In T(1), T(2) the two terms (the first term and the sum within -12 to 12)
+// and Y_a(31) the axis; positive numbers are written without "+" when
+// `unsigned_positives`, with it otherwise. Leaves T(3) the sum and T_s(3) its
+// text as written under the line, T_s(1), T_s(2), X_sa(1) to X_sa(3), T(4) to
+// T(6) the x of the terms and the sum; the figure with the first term's
+// point, the second move's arrow and the sum's point stays on the page.
 void NumberLineSum(bool unsigned_positives);
 
 // The redraw of the second move after each key: the first term's point and

@@ -18,10 +18,10 @@ struct PracticeAnswerLine {
     kAnswerAfter,  // the answer in colour 5 behind the last working line
     kVerdict,      // whether a statement holds, in colour 3
   } kind;
-  const char* text = "";     // a problem's label
+  const char* text = "";     // a problem's label, or the line's text
   float step = 0;            // the Y step from the line before; a column's `XI0`
   const char* problem = "";  // kProblem: the problem's text
-  float indent = 54;         // kScreen, kColumn: `XI1` - `XI0`
+  float indent = 54;         // kScreen: `XI1` - `XI0` (a column keeps the one before)
 };
 
 // The lines of each kind (a line below the one before by 50 unless given).
