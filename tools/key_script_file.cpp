@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <stdexcept>
 
@@ -51,7 +50,7 @@ int ScriptFile::Open(const std::string& path, std::string& why) {
   }
   try {
     std::string token;
-    while (NextToken(token)) ParseKeyScript(token);
+    while (NextToken(token)) KeyOfToken(token);
   } catch (const std::invalid_argument& e) {
     why = e.what();
     return kRefused;
@@ -95,7 +94,7 @@ std::vector<std::string> ScriptFile::Next(int count) {
   std::string token;
   try {
     while (static_cast<int>(keys.size()) < count && NextToken(token)) {
-      keys.push_back(ParseKeyScript(token).front());
+      keys.push_back(KeyOfToken(token));
     }
   } catch (const std::invalid_argument&) {
     // The file changed under the run: it ends where the keys stop.
@@ -128,7 +127,7 @@ bool ScriptFile::NextToken(std::string& token) {
     ++read_;
     hash_ = (hash_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     if (copy_ && std::putc(c, copy_) == EOF) copy_error_ = errno ? errno : EIO;
-    if (!std::isspace(c)) {
+    if (!IsKeyScriptBlank(char(c))) {
       token += char(c);
       if (token.size() > kTokenShown) return true;
     } else if (!token.empty()) {
