@@ -107,13 +107,17 @@ int ScriptFile::Finish(std::string& why) {
   std::string token;
   while (!changed_ && NextToken(token)) {
   }
+  // Nothing may follow what was checked. A file is judged by what it
+  // gives when read, never by the size the system reports for it: a file
+  // of /proc or /sys reports none (or a page), and standard input may stand
+  // past the file's end.
+  const bool grew = !changed_ && !read_error_ && read_ == most_ && std::getc(file_) != EOF;
+  if (!read_error_ && std::ferror(file_)) read_error_ = errno ? errno : EIO;
   if (read_error_) {
     why = "cannot read " + keys_ + ": " + Why(read_error_);
     return kNotWritten;
   }
-  struct stat st;
-  if (changed_ || read_ != most_ || hash_ != checked_hash_ || fstat(fileno(file_), &st) != 0 ||
-      st.st_size != start_ + most_) {
+  if (changed_ || grew || read_ != most_ || hash_ != checked_hash_) {
     why = keys_ + " changed during the run";
     return kNotWritten;
   }

@@ -313,9 +313,11 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
 // Key scripts within the limit run from a pipe, a FIFO or a file of
 // exactly the most bytes, and from standard input where it stands (a file
 // of which a line was read first runs from its second line, as a filter
-// reads it); a dangling link as the picture makes the file it leads to and
-// stays a link; a name with a line end is a name like any other; a name
-// that no frame takes is no frame's.
+// reads it, and one read past its end holds no keys); a key file of /proc
+// or /sys runs although the size the system shows is not what it holds; a
+// dangling link as the picture makes the file it leads to and stays a link;
+// a name with a line end is a name like any other; a name that no frame
+// takes is no frame's.
 TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
   struct Taken {
     Case run;
@@ -323,7 +325,7 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
     std::string png;     // a file the run writes, "" for none
   };
   const std::string ended = "program ended (status 0)\n";
-  const Taken cases[] = {
+  std::vector<Taken> cases = {
       {{"keys from a pipe", "", "printf '7 Enter' | ", {"almeno", "@-", "-"}, "/dev/stdin"},
        ended,
        ""},
@@ -360,7 +362,37 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
         {"almeno", "1 Enter", "fr/01234.png", "--log", "fr/0000.png", "--each", "fr"}},
        "script used up\n",
        "fr/01234.png"},
+      // A file whose size the system does not report as what it reads, and a
+      // file read from past its end, are judged by what they give.
+      {{"keys from a file of /proc, of no size",
+        "",
+        "",
+        {"almeno", "@/proc/sys/kernel/randomize_va_space", "out.png"}},
+       "script used up\n",
+       "out.png"},
+      {{"keys from standard input standing past its file's end",
+        "",
+        "exec 3<keys.txt; dd bs=1 skip=100 count=0 <&3 2>/dev/null; ",
+        {"almeno", "@-", "out.png"},
+        "/dev/null",
+        " <&3"},
+       "script used up\n",
+       "out.png"},
   };
+  // A file of /sys reports the size of a page, whatever it holds: one that
+  // holds a key (a digit or a letter) where the system has one.
+  for (const char* file : {"/sys/kernel/kexec_loaded", "/sys/kernel/profiling",
+                           "/sys/module/kernel/parameters/crash_kexec_post_notifiers", ""}) {
+    if (!*file) std::printf("no file of /sys that holds a key: none read\n");
+    if (!*file || access(file, R_OK) != 0) continue;
+    cases.push_back({{"keys from a file of /sys, of a page's size",
+                      "",
+                      "",
+                      {"almeno", "@" + std::string(file), "out.png"}},
+                     "script used up\n",
+                     "out.png"});
+    break;
+  }
   for (const Taken& c : cases) {
     SCOPED_TRACE(c.run.what);
     std::map<std::string, std::string> before;
