@@ -78,6 +78,16 @@ class PlayerInputs : public PlayerCommand {
     return Player(c.args, c.input, "cd " + ShellQuoted(folder()) + "; " + c.before, c.after);
   }
   std::string folder() const { return dir_ + "/w"; }
+  // Why the player cannot be run as another user here (that needs root, and
+  // setpriv), or "" when it can: the test's folder then lets others through
+  // to the case's folder.
+  std::string NoOtherUsers() {
+    if (geteuid() != 0) return "files of other users and runs as them need root";
+    if (std::system("command -v setpriv >/dev/null") != 0) {
+      return "no setpriv to run the player as another user";
+    }
+    return chmod(dir_.c_str(), 0755) == 0 ? "" : "the test's folder cannot be opened to others";
+  }
 };
 
 // Whatever the player refuses, it refuses in one line of printable ASCII
@@ -416,12 +426,7 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
 // group. Files of other users, and runs as them, need root; the users and
 // groups are numbers no account need have.
 TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
-  if (geteuid() != 0) GTEST_SKIP() << "files of other users and runs as them need root";
-  if (std::system("command -v setpriv >/dev/null") != 0) {
-    GTEST_SKIP() << "no setpriv to run the player as another user";
-  }
-  // Others go through the test's folder to the case's folder.
-  ASSERT_EQ(chmod(dir_.c_str(), 0755), 0);
+  if (const std::string why = NoOtherUsers(); !why.empty()) GTEST_SKIP() << why;
   const std::string member = "setpriv --reuid=4002 --regid=4002 --groups=4242 ";
   const std::string stranger = "setpriv --reuid=4003 --regid=4003 --clear-groups ";
   // A folder of group 4242 that its members may write, and the old picture
@@ -468,6 +473,22 @@ TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
        4003,
        4003,
        0666},
+      // A write by any user but root clears a set-user bit, and a set-group
+      // bit where the group may run the file, whatever the mode was before.
+      {{"a set-user picture, run by its owner",
+        shared + "chown 4002 out.png && chmod 04755 out.png", member, picture},
+       "out.png",
+       4002,
+       4242,
+       04755},
+      {{"a set-group log the group may run, run by another member of it",
+        shared + "chmod 02775 out.log",
+        member,
+        {"almeno", "1 Enter", "-", "--log", "out.log"}},
+       "out.log",
+       4002,
+       4242,
+       02775},
   };
   for (const Kept& c : cases) {
     SCOPED_TRACE(c.run.what);
