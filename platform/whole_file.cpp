@@ -130,8 +130,10 @@ int WholeFile::Open(const std::string& path) {
   }
   // The temporary is made in the file's folder, held open: it is removed
   // from there, and takes its name from there, even if the folder is moved
-  // meanwhile.
-  folder_fd_ = open(FolderOf(target_).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  // meanwhile. The folder is opened for reading, as its lock is taken (see
+  // folder_locks.h): one this process may write in but not read (mode 0300)
+  // could take no lock, and is refused here, before the run.
+  folder_fd_ = open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder_fd_ < 0) {
     const int error = errno;
     Discard();
