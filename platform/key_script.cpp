@@ -1,7 +1,7 @@
 #include "key_script.h"
 
+#include <algorithm>
 #include <cctype>
-#include <sstream>
 #include <stdexcept>
 
 #include "readable.h"
@@ -19,6 +19,8 @@ constexpr NamedKey kNamedKeys[] = {
     {"Tab", 9},    {"Escape", 27}, {"Backspace", 8}, {"Delete", 12}, {"Space", ' '},
 };
 
+}  // namespace
+
 std::string KeyOfToken(const std::string& token) {
   for (const NamedKey& key : kNamedKeys) {
     if (token == key.name) return std::string(1, key.code);
@@ -33,8 +35,6 @@ std::string KeyOfToken(const std::string& token) {
   throw std::invalid_argument("unknown key in script: " + Readable(token));
 }
 
-}  // namespace
-
 std::string KeyScriptToken(const std::string& key) {
   for (const NamedKey& named : kNamedKeys) {
     if (key == std::string(1, named.code)) return named.name;
@@ -44,8 +44,17 @@ std::string KeyScriptToken(const std::string& key) {
 
 std::vector<std::string> ParseKeyScript(const std::string& script) {
   std::vector<std::string> keys;
-  std::istringstream in(script);
   std::string token;
-  while (in >> token) keys.push_back(KeyOfToken(token));
+  for (size_t at = 0; at < script.size();) {
+    if (IsKeyScriptBlank(script[at])) {
+      ++at;
+      continue;
+    }
+    const size_t end =
+        std::find_if(script.begin() + at, script.end(), IsKeyScriptBlank) - script.begin();
+    token.assign(script, at, end - at);
+    keys.push_back(KeyOfToken(token));
+    at = end;
+  }
   return keys;
 }

@@ -37,19 +37,19 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The new file open as `fd` takes the mode `mode`, and when it replaces the
-// file `old`, that file's owner and group where this process may give them
-// (as root; or its own and a group it belongs to), else at least its group
-// where it may give that. A set-user or set-group bit stays only with the
-// owner or the group it goes with.
-void GiveOwnerAndMode(int fd, const struct stat* old, mode_t mode) {
+// The new file open as `fd`, when it replaces the file `old`, takes that
+// file's owner and group where this process may give them (as root; or its
+// own and a group it belongs to), else at least its group where it may give
+// that. Returns the mode `mode` it is to take, a set-user or set-group bit
+// kept only with the owner or the group it goes with.
+mode_t GiveOwner(int fd, const struct stat* old, mode_t mode) {
   if (old) {
     const bool owner = fchown(fd, old->st_uid, old->st_gid) == 0;
     const bool group = owner || fchown(fd, -1, old->st_gid) == 0;
     if (!owner) mode &= ~S_ISUID;
     if (!group) mode &= ~S_ISGID;
   }
-  fchmod(fd, mode);
+  return mode;
 }
 
 }  // namespace
@@ -130,8 +130,10 @@ int WholeFile::Open(const std::string& path) {
   }
   // The temporary is made in the file's folder, held open: it is removed
   // from there, and takes its name from there, even if the folder is moved
-  // meanwhile.
-  folder_fd_ = open(FolderOf(target_).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  // meanwhile. The folder is opened for reading, as its lock is taken (see
+  // folder_locks.h): one this process may write in but not read (mode 0300)
+  // could take no lock, and is refused here, before the run.
+  folder_fd_ = open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder_fd_ < 0) {
     const int error = errno;
     Discard();
@@ -144,7 +146,7 @@ int WholeFile::Open(const std::string& path) {
     Discard();
     return error;
   }
-  GiveOwnerAndMode(fd, replaced, mode);
+  mode_ = GiveOwner(fd, replaced, mode);
   file_ = fdopen(fd, "wb");
   if (!file_) {
     const int error = errno;
@@ -176,6 +178,9 @@ int WholeFile::Finish() {
   int error = 0;
   if (std::fflush(file_) != 0) error = errno;
   if (std::ferror(file_) && error == 0) error = EIO;
+  // The mode is given after the last write: a write by any user but root
+  // clears the set-user and set-group bits.
+  if (!temporary_.empty()) fchmod(fileno(file_), mode_);
   if (std::fclose(file_) != 0 && error == 0) error = errno;
   file_ = nullptr;
   return error;

@@ -18,6 +18,8 @@
 // as they were.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -37,7 +39,9 @@ class WholeFile {
 
   // Opens `path` for writing: 0, or the error number that says why it cannot
   // be written (an empty path, a folder, a file or folder no one may write,
-  // a descriptor's name whose descriptor is not open for writing: EBADF).
+  // a folder this process may not read, whose lock it could not take:
+  // EACCES; a descriptor's name whose descriptor is not open for writing:
+  // EBADF).
   // A file that is there is replaced by a new one with its mode, and its
   // owner and group where this process may give them (root may give any, a
   // user only itself and a group it belongs to), else at least its group
@@ -49,8 +53,10 @@ class WholeFile {
   std::FILE* stream() const { return file_; }
   // A device, a pipe or a descriptor, written directly.
   bool direct() const { return direct_; }
-  // Writes out what is buffered and closes the stream: 0, or the error
-  // number of the first write that failed (EIO when the stream kept none).
+  // Writes out what is buffered, gives a new file its mode (after the last
+  // write, which would clear a set-user or set-group bit) and closes the
+  // stream: 0, or the error number of the first write that failed (EIO when
+  // the stream kept none).
   int Finish();
   // After Finish, the temporary file takes the file's name: 0, or the error
   // number (the file then stays as it was, and the temporary is removed).
@@ -76,6 +82,8 @@ class WholeFile {
   Taken taken_ = Taken::kNot;
   // Once the name is taken, the name in that folder of the file replaced.
   std::string old_;
+  // The mode the temporary takes once written.
+  mode_t mode_ = 0;
   std::FILE* file_ = nullptr;
   bool direct_ = false;
 };

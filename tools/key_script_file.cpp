@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <stdexcept>
 
@@ -51,7 +50,7 @@ int ScriptFile::Open(const std::string& path, std::string& why) {
   }
   try {
     std::string token;
-    while (NextToken(token)) ParseKeyScript(token);
+    while (NextToken(token)) KeyOfToken(token);
   } catch (const std::invalid_argument& e) {
     why = e.what();
     return kRefused;
@@ -95,7 +94,7 @@ std::vector<std::string> ScriptFile::Next(int count) {
   std::string token;
   try {
     while (static_cast<int>(keys.size()) < count && NextToken(token)) {
-      keys.push_back(ParseKeyScript(token).front());
+      keys.push_back(KeyOfToken(token));
     }
   } catch (const std::invalid_argument&) {
     // The file changed under the run: it ends where the keys stop.
@@ -108,13 +107,17 @@ int ScriptFile::Finish(std::string& why) {
   std::string token;
   while (!changed_ && NextToken(token)) {
   }
+  // Nothing may follow what was checked. A file is judged by what it
+  // gives when read, never by the size the system reports for it: a file
+  // of /proc or /sys reports none (or a page), and standard input may stand
+  // past the file's end.
+  const bool grew = !changed_ && !read_error_ && read_ == most_ && std::getc(file_) != EOF;
+  if (!read_error_ && std::ferror(file_)) read_error_ = errno ? errno : EIO;
   if (read_error_) {
     why = "cannot read " + keys_ + ": " + Why(read_error_);
     return kNotWritten;
   }
-  struct stat st;
-  if (changed_ || read_ != most_ || hash_ != checked_hash_ || fstat(fileno(file_), &st) != 0 ||
-      st.st_size != start_ + most_) {
+  if (changed_ || grew || read_ != most_ || hash_ != checked_hash_) {
     why = keys_ + " changed during the run";
     return kNotWritten;
   }
@@ -128,7 +131,7 @@ bool ScriptFile::NextToken(std::string& token) {
     ++read_;
     hash_ = (hash_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     if (copy_ && std::putc(c, copy_) == EOF) copy_error_ = errno ? errno : EIO;
-    if (!std::isspace(c)) {
+    if (!IsKeyScriptBlank(char(c))) {
       token += char(c);
       if (token.size() > kTokenShown) return true;
     } else if (!token.empty()) {

@@ -14,15 +14,19 @@
 namespace {
 
 // A file as the player compares them: by device and inode when it is there
-// (a hard link or a symbolic link is the file it leads to), else by its path
-// made absolute and plain (x.png, ./x.png and dir/../x.png alike; a dangling
-// link, the path of the file it would make).
+// (a hard link or a symbolic link is the file it leads to), else by the
+// device and inode of its folder and its name there (a dangling link, those
+// of the file it would make), so that x.png, ./x.png, dir/../x.png and the
+// name through another mount of the folder (a bind mount) are alike; by its
+// path made absolute and plain when its folder is not there either.
 struct FileIdentity {
   bool there = false;
   bool regular = false;
+  // Of the file when it is there, else of its folder.
   dev_t device = 0;
   ino_t inode = 0;
-  std::string path;
+  // Its name in that folder, or its path when the folder is not there.
+  std::string name;
 };
 
 FileIdentity IdentityOf(const std::string& path) {
@@ -35,11 +39,19 @@ FileIdentity IdentityOf(const std::string& path) {
     id.inode = st.st_ino;
     return id;
   }
+  std::string target = FollowLinks(path);
+  if (target.empty()) target = path;
+  const std::filesystem::path file(target);
+  const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
+  if (file.has_filename() && stat(folder.c_str(), &st) == 0) {
+    id.device = st.st_dev;
+    id.inode = st.st_ino;
+    id.name = file.filename();
+    return id;
+  }
   std::error_code error;
-  const std::string target = FollowLinks(path);
-  id.path = std::filesystem::weakly_canonical(
-      std::filesystem::absolute(target.empty() ? path : target, error), error);
-  if (error) id.path = path;
+  id.name = std::filesystem::weakly_canonical(std::filesystem::absolute(target, error), error);
+  if (error) id.name = path;
   return id;
 }
 
@@ -47,8 +59,8 @@ FileIdentity IdentityOf(const std::string& path) {
 // other, or the keys replaced while they are read. A device or a pipe may
 // take both, as it takes whatever is written to it.
 bool OneFile(const FileIdentity& a, const FileIdentity& b) {
-  const bool same = a.there ? b.there && a.device == b.device && a.inode == b.inode
-                            : !b.there && a.path == b.path;
+  const bool same = a.there == b.there && a.device == b.device && a.inode == b.inode &&
+                    (a.there || a.name == b.name);
   return same && (!a.there || a.regular);
 }
 

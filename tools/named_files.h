@@ -23,9 +23,10 @@ std::string DescriptorNotOpen(const std::vector<NamedFile>& files);
 // Two of the files that are one, where that loses data (one replaced by the
 // other, or the keys replaced while they are read): "" when none are. A
 // file is compared by device and inode when it is there (a hard link or a
-// symbolic link is the file it leads to), else by its path made absolute
-// and plain (x.png, ./x.png and dir/../x.png alike; a dangling link, the
-// path of the file it would make). A device or a pipe may take both.
+// symbolic link is the file it leads to), else by those of its folder and
+// its name there (x.png, ./x.png, dir/../x.png and x.png through another
+// mount of the folder alike; a dangling link, the file it would make). A
+// device or a pipe may take both.
 std::string OneFileTwice(const std::vector<NamedFile>& files);
 
 // A file that a frame of --each `dir` would replace: "" when none. A frame

@@ -25,7 +25,7 @@ TEST(KeyScript, NamedKeysGiveTheWindowsCodes) {
     SCOPED_TRACE(c.token);
     EXPECT_EQ(ParseKeyScript(c.token), std::vector<std::string>{std::string(1, char(c.code))});
   }
-  EXPECT_EQ(ParseKeyScript(" 1\tEnter\nUp\r\nEscape  "),
+  EXPECT_EQ(ParseKeyScript(" 1\tEnter\nUp\r\n\v\fEscape  "),
             (std::vector<std::string>{"1", "\r", "\x1e", "\x1b"}));
 }
 

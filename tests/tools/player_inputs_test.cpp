@@ -53,6 +53,16 @@ constexpr const char* kStart =
     "mkdir fr && printf '1 Enter\\n' > fr/0002.png && printf 'old picture' > out.png && "
     "printf 'old log\\n' > out.log && printf '7 Enter\\n' > keys.txt";
 
+// Runs the player in a mount namespace of its own, where the folder "b" is
+// the folder "a" mounted a second time (a bind mount).
+constexpr const char* kInMountOfAOnB = "unshare -m sh -c 'mount --bind a b && exec \"$0\" \"$@\"' ";
+
+// Whether the player can run in a mount namespace of its own: as root, where
+// the system lets it make one.
+bool MayMount() {
+  return geteuid() == 0 && std::system("unshare -m true >/dev/null 2>&1") == 0;
+}
+
 class PlayerInputs : public PlayerCommand {
  protected:
   struct Case {
@@ -78,6 +88,16 @@ class PlayerInputs : public PlayerCommand {
     return Player(c.args, c.input, "cd " + ShellQuoted(folder()) + "; " + c.before, c.after);
   }
   std::string folder() const { return dir_ + "/w"; }
+  // Why the player cannot be run as another user here (that needs root, and
+  // setpriv), or "" when it can: the test's folder then lets others through
+  // to the case's folder.
+  std::string NoOtherUsers() {
+    if (geteuid() != 0) return "files of other users and runs as them need root";
+    if (std::system("command -v setpriv >/dev/null") != 0) {
+      return "no setpriv to run the player as another user";
+    }
+    return chmod(dir_.c_str(), 0755) == 0 ? "" : "the test's folder cannot be opened to others";
+  }
 };
 
 // Whatever the player refuses, it refuses in one line of printable ASCII
@@ -86,13 +106,18 @@ class PlayerInputs : public PlayerCommand {
 // not take what it printed (said where standard error is open); nothing is
 // made, nothing replaced, nothing left behind. A name of a descriptor that
 // is not open (or not open that way) is refused before the player opens a
-// file of its own, which would take its number.
+// file of its own, which would take its number. A few cases run as another
+// user, or with a folder mounted twice, where the test can have that.
 TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
   struct Refusal {
     Case run;
     int status;
     std::string says;  // the line, after "player: "; "": none (standard error closed)
   };
+  // A folder of user 4002 that it may write in but not read, and runs as
+  // that user.
+  constexpr const char* kWriteOnlyFolder = "mkdir d && chown 4002 d && chmod 0300 d";
+  constexpr const char* kAsItsOwner = "setpriv --reuid=4002 --regid=4002 --clear-groups ";
   const std::string nuls = [] {
     std::string s;
     for (size_t i = 0; i < kTokenShown; ++i) s += "\\x00";
@@ -211,6 +236,27 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
         {"almeno", "1 Enter", "dl.png", "--log", "new.log"}},
        2,
        "the picture \"dl.png\" and the log \"new.log\" are one file"},
+      {{"one new file through a bind mount of its folder",
+        "mkdir a b",
+        kInMountOfAOnB,
+        {"almeno", "1 Enter", "a/x.png", "--log", "b/x.png"}},
+       2,
+       "the picture \"a/x.png\" and the log \"b/x.png\" are one file"},
+      // A folder its user may write in but not read (mode 0300) can take no
+      // lock, which needs the folder open for reading: two players writing
+      // there could leave the picture of one run and the log of the other.
+      {{"a new picture in a folder its user may not read",
+        kWriteOnlyFolder,
+        kAsItsOwner,
+        {"almeno", "1 Enter", "d/out.png"}},
+       2,
+       "cannot write \"d/out.png\": Permission denied"},
+      {{"a log that is there, in a folder its user may not read",
+        std::string(kWriteOnlyFolder) + " && printf 'old log' > d/out.log && chown 4002 d/out.log",
+        kAsItsOwner,
+        {"almeno", "1 Enter", "-", "--log", "d/out.log"}},
+       2,
+       "cannot write the log \"d/out.log\": Permission denied"},
       {{"the log on descriptor 3, not open, keys from a file",
         "",
         "",
@@ -298,9 +344,15 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
        1,
        ""},
   };
+  const bool may_mount = MayMount();
+  if (!may_mount) std::printf("no mount namespace to be had here: no bind mount tried\n");
+  const std::string no_other_users = NoOtherUsers();
+  if (!no_other_users.empty()) std::printf("%s: no run as another user\n", no_other_users.c_str());
   for (const Refusal& c : cases) {
     SCOPED_TRACE(c.run.what);
     if (c.run.after.find("/dev/full") != std::string::npos && !Exists("/dev/full")) continue;
+    if (c.run.before == kInMountOfAOnB && !may_mount) continue;
+    if (c.run.before == kAsItsOwner && !no_other_users.empty()) continue;
     std::map<std::string, std::string> before;
     const Outcome run = Run(c.run, before);
     EXPECT_EQ(run.status, c.status);
@@ -313,9 +365,11 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
 // Key scripts within the limit run from a pipe, a FIFO or a file of
 // exactly the most bytes, and from standard input where it stands (a file
 // of which a line was read first runs from its second line, as a filter
-// reads it); a dangling link as the picture makes the file it leads to and
-// stays a link; a name with a line end is a name like any other; a name
-// that no frame takes is no frame's.
+// reads it, and one read past its end holds no keys); a key file of /proc
+// or /sys runs although the size the system shows is not what it holds; a
+// dangling link as the picture makes the file it leads to and stays a link;
+// a name with a line end is a name like any other; a name that no frame
+// takes is no frame's.
 TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
   struct Taken {
     Case run;
@@ -323,7 +377,7 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
     std::string png;     // a file the run writes, "" for none
   };
   const std::string ended = "program ended (status 0)\n";
-  const Taken cases[] = {
+  std::vector<Taken> cases = {
       {{"keys from a pipe", "", "printf '7 Enter' | ", {"almeno", "@-", "-"}, "/dev/stdin"},
        ended,
        ""},
@@ -360,7 +414,37 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
         {"almeno", "1 Enter", "fr/01234.png", "--log", "fr/0000.png", "--each", "fr"}},
        "script used up\n",
        "fr/01234.png"},
+      // A file whose size the system does not report as what it reads, and a
+      // file read from past its end, are judged by what they give.
+      {{"keys from a file of /proc, of no size",
+        "",
+        "",
+        {"almeno", "@/proc/sys/kernel/randomize_va_space", "out.png"}},
+       "script used up\n",
+       "out.png"},
+      {{"keys from standard input standing past its file's end",
+        "",
+        "exec 3<keys.txt; dd bs=1 skip=100 count=0 <&3 2>/dev/null; ",
+        {"almeno", "@-", "out.png"},
+        "/dev/null",
+        " <&3"},
+       "script used up\n",
+       "out.png"},
   };
+  // A file of /sys reports the size of a page, whatever it holds: one that
+  // holds a key (a digit or a letter) where the system has one.
+  for (const char* file : {"/sys/kernel/kexec_loaded", "/sys/kernel/profiling",
+                           "/sys/module/kernel/parameters/crash_kexec_post_notifiers", ""}) {
+    if (!*file) std::printf("no file of /sys that holds a key: none read\n");
+    if (!*file || access(file, R_OK) != 0) continue;
+    cases.push_back({{"keys from a file of /sys, of a page's size",
+                      "",
+                      "",
+                      {"almeno", "@" + std::string(file), "out.png"}},
+                     "script used up\n",
+                     "out.png"});
+    break;
+  }
   for (const Taken& c : cases) {
     SCOPED_TRACE(c.run.what);
     std::map<std::string, std::string> before;
@@ -384,12 +468,7 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
 // group. Files of other users, and runs as them, need root; the users and
 // groups are numbers no account need have.
 TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
-  if (geteuid() != 0) GTEST_SKIP() << "files of other users and runs as them need root";
-  if (std::system("command -v setpriv >/dev/null") != 0) {
-    GTEST_SKIP() << "no setpriv to run the player as another user";
-  }
-  // Others go through the test's folder to the case's folder.
-  ASSERT_EQ(chmod(dir_.c_str(), 0755), 0);
+  if (const std::string why = NoOtherUsers(); !why.empty()) GTEST_SKIP() << why;
   const std::string member = "setpriv --reuid=4002 --regid=4002 --groups=4242 ";
   const std::string stranger = "setpriv --reuid=4003 --regid=4003 --clear-groups ";
   // A folder of group 4242 that its members may write, and the old picture
@@ -436,6 +515,22 @@ TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
        4003,
        4003,
        0666},
+      // A write by any user but root clears a set-user bit, and a set-group
+      // bit where the group may run the file, whatever the mode was before.
+      {{"a set-user picture, run by its owner",
+        shared + "chown 4002 out.png && chmod 04755 out.png", member, picture},
+       "out.png",
+       4002,
+       4242,
+       04755},
+      {{"a set-group log the group may run, run by another member of it",
+        shared + "chmod 02775 out.log",
+        member,
+        {"almeno", "1 Enter", "-", "--log", "out.log"}},
+       "out.log",
+       4002,
+       4242,
+       02775},
   };
   for (const Kept& c : cases) {
     SCOPED_TRACE(c.run.what);
