@@ -8,6 +8,9 @@
 //   grid; NASI -1 leaves the numbers out (then 0).
 //   Out: the origin (GX0, GY0), the corners (GX1, GY1) and (GX2, GY2), SIZE1
 //   the font size of the numbers.
+// DrawPlaneScaleNumbers writes, on the plane drawn last, the values in place
+// of the counts: at every fifth line but the origin, the count times BAIX or
+// BAIY, to one decimal, its point drawn on its own.
 // Work: DR, II, X, Y, AA_s, CCC1, P1, P2, P1_s, P2_s and
 // NumberText's.
 #include <cmath>

@@ -6,10 +6,12 @@
 //   HOUKOU > 0: the arc on the right of a walker from P0 to P1 (below a chord
 //   drawn to the right); 0 or less: on the other side.
 //   HABA: step between dots in degrees of the ellipse's parameter angle;
-//   NAKA > 0: only that many degrees of the half.
+//   NAKA > 0: only that many degrees of the half (with HOUKOU 0 the whole
+//   half still), the label beside the middle of those.
 //   CCC2 the dots, CCC1 the label, AAAX, AAAY its extra shift, MU_DO bold.
-// Afterwards (ZX0, ZY0) and (ZX, ZY) hold the arc's middle, (ZX1, ZY1) P0,
-// (ZX2, ZY2) P1; AAA_s is "", NAKA 0, and the label leaves ITI and NAGASA 0.
+// Afterwards (ZX0, ZY0) and (ZX, ZY) hold the middle of the part drawn,
+// (ZX1, ZY1) P0, (ZX2, ZY2) P1; AAA_s is "", NAKA 0, and the label leaves
+// ITI and NAGASA 0.
 // Work: D1, D2 (the first and last parameter angle), HH, II and
 // LayDownChord's, ArcPoint's and DrawLabelAtPoint's.
 #include <cmath>

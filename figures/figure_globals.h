@@ -20,8 +20,8 @@
 // last head here, DrawDottedArc the arc's middle.
 extern float ZX0, ZY0;
 // The second point: ray 1 of an angle, the end P1 of a dotted arc. Set by
-// callers; DrawArrow leaves a head stroke's start, ArcPoint the point found,
-// DrawDottedArc P0.
+// callers; DrawArrow leaves a head stroke's start, ArcPoint the point before
+// it is turned, DrawDottedArc P0.
 extern float ZX1, ZY1;
 // The third point: ray 2 of an angle. Set by callers (LabelVertex);
 // DrawArrow leaves the other head stroke's start, LayDownChord the laid-down
@@ -70,7 +70,8 @@ extern float AA1, AA2, BB1, BB2;
 // ---- marks on segments and angles -------------------------------------------
 
 // How many marks: ticks and chevrons (1 to 6), the arcs of an angle mark (0
-// for a filled sector). Set by callers; out-of-range values become 1.
+// or less for a filled sector). Set by callers; out-of-range values become 1
+// (DrawTickMarks keeps 0 and draws one tick).
 extern float HONSU;
 // A length set by callers: an arrow head's size, a tick's half-length, a
 // chevron's size, an angle mark's or a corner mark's size, how far a label
@@ -127,8 +128,8 @@ extern float TAKASA;
 // > 0: the arc on the right of a walker from P0 to P1, otherwise on the left.
 // Set by callers (DottedArc).
 extern float HOUKOU;
-// > 0: only that many degrees of the arc are dotted. Set by callers;
-// DrawDottedArc sets it back to 0.
+// > 0: only that many degrees of the arc are dotted (not with HOUKOU 0).
+// Set by callers; DrawDottedArc sets it back to 0.
 extern float NAKA;
 // DrawDottedArc: the first and last parameter angle, in degrees.
 extern float D1, D2;

@@ -5,7 +5,8 @@
 //   (ZX2, ZY2); ITI -1 exchanges the rays. HH3, HH4 the two directions in
 //   [0, 2 PI); HH1, HH2 the same as fractions of a turn counted clockwise,
 //   as the arc operation takes them; HH5 the bisector of the sweep
-//   counter-clockwise from ray 1 to ray 2. Work: HHP (left HH4).
+//   counter-clockwise from ray 1 to ray 2. Work: HHP (left the direction of
+//   (ZX2, ZY2): HH4, or HH3 where ITI is -1).
 //   SegmentAngle: from (ZX0, ZY0) to (ZX1, ZY1); HHP radians, HH degrees.
 #include <cmath>
 #include <utility>

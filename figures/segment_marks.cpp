@@ -2,7 +2,8 @@
 // towards B from a dividing point, and ticks across the segment past its
 // middle. Only the marks are drawn, in CCC2 at the pen width in force.
 //
-//   HONSU: how many marks (1 to 6; others become 1). NAGASA: a chevron's size,
+//   HONSU: how many marks (1 to 6; others become 1, but for the ticks 0
+//   stays 0 and draws one). NAGASA: a chevron's size,
 //   a tick's half-length. A, B: the chevrons start from the point dividing the
 //   segment A:B. AIDA: the step between ticks (0 or above 30: 8), ITI: the
 //   ticks' shift from the middle; AIDA ends past the last tick.

@@ -15,13 +15,17 @@ struct _cairo_surface;
 class GlyphWarmer;
 
 // One drawing operation as the log records it: the operation's name, its
-// numbers in order, and for text the face and the string (UTF-8).
+// numbers in order, and for a text ("text") its face and its string (UTF-8);
+// for a printer's note ("print") `face` holds the printing routine's name and
+// `text` the text it was given (UTF-8). Other operations have neither.
 struct LoggedOp {
   std::string name;
   std::vector<double> nums;
   std::string face;
   std::string text;
-  // "name<TAB>numbers...<TAB>face<TAB>text", one line, no newline.
+  // One line, no newline, fields separated by tabs: "name<TAB>numbers...",
+  // then for a text "<TAB>face<TAB>string"; a printer's note puts the routine
+  // before the numbers: "print<TAB>routine<TAB>numbers...<TAB>text".
   std::string Line() const;
 };
 

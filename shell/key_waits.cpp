@@ -3,8 +3,8 @@
 //
 // Each wait leaves its last key in I_s (the empty answer of the last poll
 // for WaitKeyQuiet); the boxes put CCC1 and the pen width back. The notice
-// box shows AA_s; WaitAnyKey leaves its own text there. Work: CCC0, DR, X, Y,
-// AA_s and DrawPlainText's.
+// box shows AA_s; WaitAnyKey sets its own text there first. Both leave AA_s
+// empty, as DrawPlainText does. Work: CCC0, DR, X, Y, AA_s and DrawPlainText's.
 #include "globals.h"
 #include "shell.h"
 

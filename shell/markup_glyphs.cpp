@@ -7,6 +7,8 @@
 // the first glyph row that fits (font, place, magnification, advance); and an
 // active root overbar is stretched to the new pen. Advances never depend on
 // the font, so printing off the page measures a text exactly.
+// DrawWrittenRun draws a run as it is written instead: every character in
+// the ordinary glyph row, with no signs, marks or letter forms.
 //
 // Inside a built-up fraction (BUN = 1) the glyphs take their smaller fraction
 // forms. After every run the face is "ゴシック" 16, not bold, not italic, and

@@ -1,5 +1,7 @@
-// Plain text: every character turned into a full-width or symbol glyph and
-// drawn in a cell of its own, 16 units wide.
+// Plain text: every character turned into a full-width or symbol glyph
+// (after "^" as it stands) and drawn in a cell of its own, 16 units wide; a
+// half-width blank is dropped, and the full stop is drawn in the gap before
+// its cell and takes no width.
 //
 //   In: AA_s (DrawPlainText) or A_s (DrawTextChars), the pen X, Y, the colour
 //   CCC1; B_s (ToFullWidthChar).

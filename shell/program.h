@@ -25,8 +25,9 @@ struct ProgramDescription {
 };
 
 // Start-up of `program`: the window, the font, the pen, the seed, the start
-// values, its title and the shared arrays, then its main menu. Returns when
-// the program ends from the menu.
+// values, its title and the shared arrays, then its main menu. Never returns:
+// the menu's end item ends the run with ProgramEnded (PsEND), which RunProgram
+// turns into the exit status.
 void ProgramStart(const ProgramDescription& program);
 // Everything the start-up does before the main menu; `TITLE_s` becomes the
 // program's title.

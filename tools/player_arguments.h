@@ -4,7 +4,7 @@
 //
 // The program's name, the keys and the picture stand first, in that order,
 // the options after them, each at most once and with its value; the clock is
-// checked as it is read.
+// checked once all the options are read.
 #pragma once
 
 #include <optional>
