@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <utility>
 
 #include "errors.h"
+#include "folder_locks.h"
 #include "frame_names.h"
 #include "scratch_files.h"
 
@@ -20,11 +22,14 @@ HeadlessBackend::~HeadlessBackend() {
   DiscardFrames();
 }
 
-void HeadlessBackend::SetFrameFolder(const std::string& dir) {
+void HeadlessBackend::SetFrameFolder(int folder_fd, const std::string& dir) {
   DiscardFrames();
   frame_dir_ = dir;
-  frame_folder_ = open(dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-  if (frame_folder_ >= 0) SetScratchSeries(frame_folder_, FrameNameInto);
+  frame_folder_ = folder_fd;
+  frames_made_ = 0;
+  // A file without a name is given one through its link in /proc.
+  unnamed_frames_ = access("/proc/self/fd", F_OK) == 0;
+  SetScratchSeries(frame_folder_, FrameNameInto);
 }
 
 void HeadlessBackend::KeepFrames() {
@@ -34,10 +39,11 @@ void HeadlessBackend::KeepFrames() {
 void HeadlessBackend::DiscardFrames() {
   if (frame_folder_ < 0) return;
   // A signal that comes meanwhile removes the rest.
-  for (unsigned long long n = frame_; n > 0; --n) {
+  for (unsigned long long n = frames_made_; n > 0; --n) {
     unlinkat(frame_folder_, FrameName(n).c_str(), 0);
     CountScratchSeries(n - 1);
   }
+  frames_made_ = 0;
   ReleaseFrameFolder();
 }
 
@@ -45,6 +51,61 @@ void HeadlessBackend::ReleaseFrameFolder() {
   DropScratchSeries();
   close(frame_folder_);
   frame_folder_ = -1;
+}
+
+int HeadlessBackend::NameFrame(unsigned long long n, const std::function<bool()>& take_name) {
+  FolderLocks lock({{frame_folder_, frame_dir_}});
+  if (lock.error()) return lock.error();
+  // Counted before the name is taken, so that a signal removes the frame
+  // too; counted back when the name was not taken, so that nothing removes
+  // what took it.
+  EndingSignalsHeld held;
+  CountScratchSeries(n);
+  if (!take_name()) {
+    const int error = errno;
+    CountScratchSeries(n - 1);
+    return error;
+  }
+  frames_made_ = n;
+  return 0;
+}
+
+int HeadlessBackend::WriteFrame(unsigned long long n) {
+  const std::string name = FrameName(n);
+  int fd = -1;
+  if (unnamed_frames_) {
+    fd = openat(frame_folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    // A filesystem that makes no file without a name: made under its name
+    // from now on.
+    if (fd < 0 && errno != EOPNOTSUPP && errno != EISDIR) return errno;
+    unnamed_frames_ = fd >= 0;
+  }
+  if (!unnamed_frames_) {
+    // Made new, never through a link or into another's file.
+    const int error = NameFrame(n, [&] {
+      fd = openat(frame_folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                  0666);
+      return fd >= 0;
+    });
+    if (error) return error;
+  }
+  std::FILE* file = fdopen(fd, "wb");
+  if (!file) {
+    const int error = errno;
+    close(fd);
+    return error;
+  }
+  int error = page_->SavePng(file) ? 0 : errno;
+  if (error == 0 && unnamed_frames_) {
+    // The whole frame takes its name, which must be free: a link there is
+    // not followed, and nothing that took the name is replaced.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    error = NameFrame(n, [&] {
+      return linkat(AT_FDCWD, self.c_str(), frame_folder_, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    });
+  }
+  if (std::fclose(file) != 0 && error == 0) error = errno;
+  return error;
 }
 
 void HeadlessBackend::AddKeys(const std::vector<std::string>& keys) {
@@ -56,13 +117,10 @@ std::string HeadlessBackend::PollKey() {
     used_up_ = true;
     throw HeadlessStop();
   }
-  if (!frame_dir_.empty() && frame_not_written_.empty()) {
-    const std::string path = frame_dir_ + "/" + FrameName(++frame_);
-    // Counted before it may be there, so that a signal removes it too.
-    CountScratchSeries(frame_);
-    if (!page_->SavePng(path)) {
-      frame_not_written_ = path;
-      frame_error_ = errno;
+  if (frame_folder_ >= 0 && frame_not_written_.empty()) {
+    if (const int error = WriteFrame(++frame_)) {
+      frame_not_written_ = frame_dir_ + "/" + FrameName(frame_);
+      frame_error_ = error;
     }
   }
   std::string key = keys_.front();

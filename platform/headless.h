@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,22 @@ class HeadlessBackend : public Backend {
 
   void AddKeys(const std::vector<std::string>& keys);
   void SetClock(const std::string& clock) { clock_ = clock; }
-  // With a folder set, the page is saved as DIR/0001.png, 0002.png, ...
-  // (see FrameName) before every key is handed out, until one cannot be
-  // written. The frames are one run's: scratch files (see scratch_files.h)
-  // until KeepFrames, removed by a signal or a crash that ends the program,
-  // by DiscardFrames, or when the backend goes.
-  void SetFrameFolder(const std::string& dir);
+  // With a folder set (open as `folder_fd`, which the backend takes over;
+  // `dir` is its name as given, for what is said about a frame), the page
+  // is saved as 0001.png, 0002.png, ... (see FrameName) in that folder
+  // before every key is handed out, until one cannot be written. The frames
+  // go through the descriptor, to the folder opened whatever becomes of its
+  // name meanwhile. Each is made new, whole before it takes its name where
+  // the folder's filesystem can make a file without a name and /proc gives
+  // it one (else written under its name): a name that something already
+  // took (a file, a link, a FIFO) is left alone, and that frame is not
+  // written. The folder's lock
+  // (see folder_locks.h) is held while a frame takes its name. The frames
+  // are one run's: scratch files (see scratch_files.h) until KeepFrames,
+  // removed by a signal or a crash that ends the program, by DiscardFrames,
+  // or when the backend goes; only the frames this backend made are
+  // removed.
+  void SetFrameFolder(int folder_fd, const std::string& dir);
   void KeepFrames();
   void DiscardFrames();
   // The first frame that could not be written (no frame is written after
@@ -52,11 +63,21 @@ class HeadlessBackend : public Backend {
  private:
   // Lets the frames' folder go, whatever became of the frames.
   void ReleaseFrameFolder();
+  // Writes the frame numbered `n`: 0, or the error number that says why it
+  // was not written.
+  int WriteFrame(unsigned long long n);
+  // Frame `n` takes its name by `take_name` (true once it did; else errno
+  // says why), the folder's lock held and no ending signal between the name
+  // and its count as a scratch file: 0, or the error number.
+  int NameFrame(unsigned long long n, const std::function<bool()>& take_name);
 
   std::deque<std::string> keys_;
   std::string clock_;
   std::string frame_dir_;
   int frame_folder_ = -1;  // open while the frames are not kept
+  // Whether frames are made without a name first (see SetFrameFolder).
+  bool unnamed_frames_ = false;
+  unsigned long long frames_made_ = 0;  // the frames that took their names
   std::string frame_not_written_;
   int frame_error_ = 0;
   unsigned long long frame_ = 0;

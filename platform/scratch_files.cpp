@@ -17,7 +17,7 @@ struct Slot {
   int folder_fd;
   char name[NAME_MAX + 1];
 };
-// A whole file, its frame of a run and the log at once, with room to spare.
+// The picture's and the log's temporaries at once, with room to spare.
 Slot g_slots[8];
 
 // The numbered series: its folder and naming, set before `series_used`,
@@ -31,9 +31,11 @@ void (*g_series_name)(unsigned long long, char*) = nullptr;
 unsigned long long g_series_count = 0;
 static_assert(__atomic_always_lock_free(sizeof g_series_count, &g_series_count));
 
-// Runs inside a signal handler, every ending signal held while it runs:
-// nothing but unlinkat, sigaction, raise and sigprocmask. The files go
-// first; then the signal's usual action is restored and the signal raised
+// Runs inside a signal handler, every ending signal held while it runs,
+// and calls only what is safe there: RemoveScratchFiles (names written into
+// buffers of its own, unlinkat, notes cleared), then sigaction, raise,
+// sigprocmask and _exit. The files go first; then the signal's usual action
+// is restored (from a record cleared on the stack) and the signal raised
 // again, still held, and let through: it ends the program as it would have.
 // Another ending signal that came meanwhile stays held and never runs this
 // again, so however many come, the first removes the files before any ends

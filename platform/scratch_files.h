@@ -6,10 +6,11 @@
 //
 // Each is kept as its folder (an open descriptor) and its name in a fixed
 // buffer, and a numbered series (the frames) as its folder, a routine that
-// names its members and their count, so removing them takes nothing but
-// unlinkat: safe in a signal
-// handler, whatever the program was doing, and right even when the folder
-// was moved or renamed meanwhile.
+// names its members and their count. Removing them allocates nothing and
+// takes no lock: a member's name is written into a buffer on the stack,
+// each file goes by unlinkat through its folder's descriptor, and its note
+// is cleared. So it is safe in a signal handler, whatever the program was
+// doing, and right even when the folder was moved or renamed meanwhile.
 #pragma once
 
 #include <signal.h>
@@ -65,7 +66,8 @@ void ProtectScratchFiles();
 // together) finishes first, and the last-chance handler then finds every
 // file noted. A fault of the step's own code is not held back by the system:
 // it would end the program at once by its signal, without the last-chance
-// message (the steps make only system calls on names prepared beforehand).
+// message (the steps are short: system calls on names prepared beforehand,
+// and at most a line written to a stream).
 class EndingSignalsHeld {
  public:
   EndingSignalsHeld();

@@ -303,7 +303,8 @@ void WholeFile::Discard() {
   folder_fd_ = -1;
 }
 
-int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed, bool may_exchange) {
+int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed, bool may_exchange,
+                   const std::function<int()>& in_step) {
   std::vector<WholeFile*> named;
   std::vector<FolderToLock> folders;
   for (WholeFile* file : files) {
@@ -311,7 +312,7 @@ int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed, 
     named.push_back(file);
     folders.push_back({file->folder_fd_, FolderOf(file->target_)});
   }
-  if (named.empty()) return 0;
+  if (named.empty() && !in_step) return 0;
   // Another program replacing files in these folders finishes first (an
   // ending signal that comes while this waits ends the program as usual);
   // then no signal cuts the step in two.
@@ -322,13 +323,22 @@ int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed, 
     return locks.error();
   }
   EndingSignalsHeld held;
+  // The names taken so far give them back, and every temporary goes.
+  auto undo = [&named](size_t taken) {
+    for (size_t j = taken; j-- > 0;) named[j]->GiveNameBack();
+    for (WholeFile* file : named) file->Discard();
+  };
   for (size_t i = 0; i < named.size(); ++i) {
     if (int error = named[i]->TakeName(may_exchange)) {
-      for (size_t j = i; j-- > 0;) named[j]->GiveNameBack();
-      for (WholeFile* file : named) file->Discard();
+      undo(i);
       if (failed) *failed = named[i];
       return error;
     }
+  }
+  if (int error = in_step ? in_step() : 0) {
+    undo(named.size());
+    if (failed) *failed = nullptr;
+    return error;
   }
   for (WholeFile* file : named) file->DropOld();
   return 0;

@@ -21,6 +21,7 @@
 #include <sys/types.h>
 
 #include <cstdio>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -66,7 +67,7 @@ class WholeFile {
 
  private:
   friend int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed,
-                            bool may_exchange);
+                            bool may_exchange, const std::function<int()>& in_step);
   // How the temporary took the file's name, so that it can give it back.
   enum class Taken { kNot, kNew, kExchanged, kMovedAside };
   int OpenDescriptor(int fd);
@@ -97,6 +98,10 @@ class WholeFile {
 // lock another program held for longer than the wait. A file opened as a
 // device, or not opened, has nothing to take. With `may_exchange` false the names are taken the way
 // kept for filesystems that cannot exchange two names (the old file is moved
-// aside to a temporary name first).
+// aside to a temporary name first). `in_step`, when given, runs inside the
+// same step once every name is taken (no ending signal comes before it is
+// done), for what must stand or fall with the files; an error number it
+// returns undoes the step as a file that could not take its name does, and
+// is returned, `*failed` then null.
 int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed = nullptr,
-                   bool may_exchange = true);
+                   bool may_exchange = true, const std::function<int()>& in_step = {});

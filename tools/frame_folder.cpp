@@ -35,28 +35,35 @@ int CanMakeFiles(int folder) {
 
 }  // namespace
 
-std::string FrameFolderRefusal(const std::string& dir) {
+int OpenFrameFolder(const std::string& dir, std::string& why) {
   const std::string refused =
       "--each " + Quoted(dir) + " is no folder the frames can be written to";
   const int folder = dir.empty() ? -1 : open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder < 0) return refused + " (" + std::strerror(dir.empty() ? ENOENT : errno) + ")";
-  if (const int error = CanMakeFiles(folder)) {
-    close(folder);
-    return refused + " (" + std::strerror(error) + ")";
+  if (folder < 0) {
+    why = refused + " (" + std::strerror(dir.empty() ? ENOENT : errno) + ")";
+    return -1;
   }
-  DIR* entries = fdopendir(folder);
-  if (!entries) {
-    const int error = errno;
+  // Its names are read through a descriptor of their own, which goes with
+  // the reading.
+  const int listed = openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  DIR* entries = nullptr;
+  int error = CanMakeFiles(folder);
+  if (error == 0 && (listed < 0 || !(entries = fdopendir(listed)))) error = errno;
+  if (error) {
+    if (listed >= 0) close(listed);
     close(folder);
-    return refused + " (" + std::strerror(error) + ")";
+    why = refused + " (" + std::strerror(error) + ")";
+    return -1;
   }
   const std::string within = dir.ends_with('/') ? dir : dir + "/";
-  std::string why;
+  why.clear();
   while (const dirent* entry = why.empty() ? readdir(entries) : nullptr) {
     if (!IsFrameName(entry->d_name)) continue;
     why = "--each " + Quoted(dir) + " holds a frame already (" + Quoted(within + entry->d_name) +
           "): the frames of a run go to a folder that holds none";
   }
   closedir(entries);
-  return why;
+  if (why.empty()) return folder;
+  close(folder);
+  return -1;
 }

@@ -14,28 +14,30 @@
 // script that starts with "@" and a blank starts with the key "@").
 // The screen is written as it stands when the script is used up or the
 // program ends (OUT.png "-": not written); --each also writes DIR/0001.png,
-// ... before every key (to a folder that holds no frame yet: a run that
-// fails keeps none); --log writes the operation log as the run goes
+// ... before every key (to a folder that holds no frame yet, each frame
+// made new: a run that fails keeps none); --log writes the operation log as the run goes
 // (UTF-8, one operation a line, fields separated by tabs); --time fixes the
 // clock, and so the random seed. How the run ended goes to standard output,
-// or to standard error when the picture or the log goes there. A name of a
+// or to standard error when the picture or the log goes there, once the
+// files took their names (a run that fails says only why). A name of a
 // descriptor (/dev/stdout, /dev/fd/3) is that descriptor as it stands.
 //
 // Whatever the player cannot do (an option given twice or before the
 // program's name, a clock that is no time of day, a folder that is not
 // there or holds frames, a file it cannot write, one file given twice or
-// under a frame's name, a descriptor that is not open, too few file
-// descriptors, a standard output that cannot take what it prints) it says
-// in one line of printable ASCII on standard error and ends with a non-zero
-// status: 2 for arguments refused before the run, 1 when something could
-// not be read, written or drawn, or the system ran short (of file
+// under a frame's name, a frame's name taken during the run, a descriptor that is not open, too few
+// file descriptors, a standard output that cannot take what it prints) it says in one line of
+// printable ASCII on standard error and ends with a non-zero status: 2 for arguments refused before
+// the run, 1 when something could not be read, written or drawn, or the system ran short (of file
 // descriptors, of memory). The picture
 // and the log go to temporary files beside them, made
 // before the run (so a path that cannot be written is refused before it),
 // that take their names together when the whole run was written: a run that
-// fails, a signal that ends it or a crash leaves both files as they were
-// and no temporary behind, and two players writing the same files at once
-// leave the picture and the log of one of them.
+// fails, or a signal or a crash that ends it before then, leaves both files
+// as they were and no temporary or frame behind (a signal that comes while
+// they take their names ends the player once they did), and two players
+// writing the same files at once leave the picture and the log of one of
+// them.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -171,7 +173,9 @@ int Play(int argc, char** argv) {
     Say("%s", why.c_str());
     return kRefused;
   }
-  if (std::string why = each ? FrameFolderRefusal(*each) : ""; !why.empty()) {
+  // The frames go to the folder checked here, through its descriptor.
+  int frame_folder = -1;
+  if (std::string why; each && (frame_folder = OpenFrameFolder(*each, why)) < 0) {
     Say("%s", why.c_str());
     return kRefused;
   }
@@ -225,7 +229,7 @@ int Play(int argc, char** argv) {
   }
 
   backend.SetClock(clock);
-  if (each) backend.SetFrameFolder(*each);
+  if (each) backend.SetFrameFolder(frame_folder, *each);
   InstallBackend(&backend);
 
   std::string ending;
@@ -267,22 +271,30 @@ int Play(int argc, char** argv) {
     int error = backend.page().SavePng(picture.stream()) ? picture.Finish() : errno;
     if (error) fail("cannot write %s: %s", out, Why(error));
   }
-  // How the run ended is written before the files take their names: a run
-  // whose ending line is lost (a full disk, a closed descriptor) fails.
-  std::FILE* ending_to = output_taken ? stderr : stdout;
-  std::fprintf(ending_to, "%s\n", ending.c_str());
-  if (int error = Flushed(ending_to)) {
-    fail("cannot write to %s: %s", output_taken ? "standard error" : "standard output", Why(error));
-  }
   if (!failed) {
     // The two files take their names together: both, or neither and both
     // as they were; another player writing them waits meanwhile, so the
-    // two always come from one run.
-    WholeFile* not_named = nullptr;
-    if (int error = CommitTogether({&picture, &log.file()}, &not_named)) {
-      fail("cannot write %s: %s", not_named == &picture ? out : *log_path, Why(error));
-    } else {
+    // two always come from one run. In the same step, with no ending signal
+    // between, the run says how it ended and its frames stay: a run whose
+    // ending line is lost (a full disk, a closed descriptor) gives the
+    // names back, and a signal that comes meanwhile ends the player only
+    // once the files, the frames and the line are all the run's.
+    std::FILE* ending_to = output_taken ? stderr : stdout;
+    int ending_error = 0;
+    auto end_well = [&] {
+      std::fprintf(ending_to, "%s\n", ending.c_str());
+      if ((ending_error = Flushed(ending_to))) return ending_error;
       backend.KeepFrames();
+      return 0;
+    };
+    WholeFile* not_named = nullptr;
+    if (int error = CommitTogether({&picture, &log.file()}, &not_named, true, end_well)) {
+      if (ending_error) {
+        fail("cannot write to %s: %s", output_taken ? "standard error" : "standard output",
+             Why(ending_error));
+      } else {
+        fail("cannot write %s: %s", not_named == &picture ? out : *log_path, Why(error));
+      }
     }
   }
   if (failed) {

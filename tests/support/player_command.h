@@ -93,9 +93,10 @@ inline std::string LongScript(const std::string& dir, int count) {
 
 // The player on `args` started in the background as a terminal starts it:
 // every signal at its usual action and none held, no core file (SIGQUIT
-// would write one), standard output to /dev/null and standard error to the
-// file `err`. Returns its process number.
-inline pid_t StartPlayer(const std::vector<std::string>& args, const std::string& err) {
+// would write one), standard output to the file `out` (/dev/null unless
+// given) and standard error to the file `err`. Returns its process number.
+inline pid_t StartPlayer(const std::vector<std::string>& args, const std::string& err,
+                         const std::string& out = "/dev/null") {
   std::fflush(nullptr);  // nothing buffered is written twice
   const pid_t child = fork();
   if (child == 0) {
@@ -105,9 +106,9 @@ inline pid_t StartPlayer(const std::vector<std::string>& args, const std::string
     sigprocmask(SIG_SETMASK, &none, nullptr);
     const rlimit no_core{0, 0};
     setrlimit(RLIMIT_CORE, &no_core);
-    const int out = open("/dev/null", O_WRONLY),
+    const int output = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644),
               errors = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(out, STDOUT_FILENO);
+    dup2(output, STDOUT_FILENO);
     dup2(errors, STDERR_FILENO);
     ExecPlayer(args);
   }

@@ -279,8 +279,9 @@ std::map<std::string, std::string> FolderContents(const std::string& dir) {
 
 // A run whose log (or picture) cannot take its name at the end, its folder
 // removed or replaced by a file during the run (or the picture replaced by a
-// folder), fails in one line with status 1 and leaves both files as they
-// were: the picture that had already taken its name gives it back. The run
+// folder), fails in one line with status 1, says nothing of how the run
+// ended, and leaves both files as they were: the picture that had already
+// taken its name gives it back. The run
 // is held (stopped) once under way while the folder is changed. A folder
 // replaced by another folder of the same name takes the file there.
 TEST_F(PlayerCommand, AFolderChangedDuringTheRunLeavesBothFilesAsTheyWere) {
@@ -327,7 +328,8 @@ TEST_F(PlayerCommand, AFolderChangedDuringTheRunLeavesBothFilesAsTheyWere) {
     fs::create_directory(logs);
     std::ofstream(png) << "an old picture";
     std::ofstream(log) << "an old log\n";
-    const pid_t child = StartPlayer({"almeno", keys, png, "--log", log}, dir_ + "/err");
+    const pid_t child =
+        StartPlayer({"almeno", keys, png, "--log", log}, dir_ + "/err", dir_ + "/out");
     ASSERT_TRUE(UnderWay(child, {png, log}));
     kill(child, SIGSTOP);
     c.change();
@@ -338,6 +340,8 @@ TEST_F(PlayerCommand, AFolderChangedDuringTheRunLeavesBothFilesAsTheyWere) {
     const int status = WaitFor(child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == c.status) << Describe(status);
     EXPECT_EQ(ReadFile(dir_ + "/err"), c.says);
+    // How the run ended, only once the files took their names.
+    EXPECT_EQ(ReadFile(dir_ + "/out"), c.status == 0 ? "script used up\n" : "");
     if (c.status == 0) {
       EXPECT_NE(ReadFile(png), "an old picture");
       EXPECT_NE(ReadFile(log), "");

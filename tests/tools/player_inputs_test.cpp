@@ -719,30 +719,25 @@ TEST_F(PlayerInputs, AKeyScriptThatChangesOrCannotBeReadDuringTheRunFailsIt) {
                                                    "log.fifo"};
   struct Changed {
     Case run;
-    std::string ending;  // what the player prints on standard output
-    std::string says;    // the line on standard error, after "player: "
+    std::string says;  // the line on standard error, after "player: "
   };
   std::vector<Changed> cases = {
       {{"a key file cut short", keys + " && mkfifo log.fifo",
         changed_once_under_way(": > keys.txt"), logged_to_fifo},
-       "script used up\n",
        "the keys \"keys.txt\" changed during the run"},
       {{"a key file changed in place to keys that end the program", keys + " && mkfifo log.fifo",
         changed_once_under_way(
             "printf \"7 Enter    \\n\" | dd of=keys.txt bs=12 seek=15000 conv=notrunc 2>/dev/null"),
         logged_to_fifo},
-       "program ended (status 0)\n",
        "the keys \"keys.txt\" changed during the run"},
       {{"a key file that grows", keys + " && mkfifo log.fifo",
         changed_once_under_way("echo Left >> keys.txt"), logged_to_fifo},
-       "script used up\n",
        "the keys \"keys.txt\" changed during the run"},
       {{"keys from standard input, a file cut short",
         keys + " && mkfifo log.fifo",
         changed_once_under_way(": > keys.txt"),
         {"almeno", "@-", "out.png", "--log", "log.fifo"},
         "keys.txt"},
-       "script used up\n",
        "the keys from standard input changed during the run"},
   };
   if (std::system("strace -o /dev/null true >/dev/null 2>&1") == 0) {
@@ -761,7 +756,6 @@ TEST_F(PlayerInputs, AKeyScriptThatChangesOrCannotBeReadDuringTheRunFailsIt) {
                       keys,
                       strace + reads_of_keys + fail_one + std::to_string(reads_to_check + 2) + " ",
                       {"almeno", "@keys.txt", "out.png", "--log", "out.log"}},
-                     "script used up\n",
                      "cannot read the keys \"keys.txt\": Input/output error"});
   } else {
     std::printf("strace cannot run here: no read error injected\n");
@@ -772,7 +766,7 @@ TEST_F(PlayerInputs, AKeyScriptThatChangesOrCannotBeReadDuringTheRunFailsIt) {
     const Outcome run = Run(c.run, before);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "player: " + c.says + "\n");
-    EXPECT_EQ(run.out, c.ending);
+    EXPECT_EQ(run.out, "") << "how the run ended, printed for a run that failed";
     // Every file as it was, but for the change made to the key file.
     before["keys.txt"] = ReadFile(folder() + "/keys.txt");
     EXPECT_EQ(Tree(folder()), before) << "a file was made, replaced or left behind";

@@ -206,7 +206,8 @@ TEST_F(PlayerCommand, ALongKeyFileRunsInFlatMemory) {
 }
 
 // A run whose picture, log or frame cannot be written in full says so in
-// one line, no other (libpng says nothing), ends with status 1, and replaces
+// one line, no other (libpng says nothing; nothing of how the run ended),
+// ends with status 1, and replaces
 // neither file: a picture or log that was there keeps its bytes, and
 // nothing else is left beside them, neither a temporary file nor half a
 // file. A file-size limit is no signal that ends the player.
@@ -261,7 +262,7 @@ TEST_F(PlayerCommand, AFailedRunReplacesNeitherFileAndLeavesNothingHalfWritten) 
     const std::map<std::string, std::string> before = Contents(dir_);
     Outcome run = Player(args, "/dev/null", c.before);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out, "");  // how the run ended
+    EXPECT_EQ(run.out, "") << "how the run ended, printed for a run that failed";
     EXPECT_EQ(run.err, "player: " + c.says + "\n");
     std::map<std::string, std::string> after = Contents(dir_);
     if (c.each) {
