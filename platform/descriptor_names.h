@@ -7,6 +7,7 @@
 // that is handed one reads or writes the descriptor itself, as it stands.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 // The descriptor `path` names, followed through symbolic links as far as a
@@ -17,3 +18,10 @@ int NamedDescriptor(const std::string& path);
 // EBADF (as reading or writing it would say) when it is not open, or not
 // open that way.
 int DescriptorOpenFor(int fd, bool write);
+
+// A stream of a copy of descriptor `fd`, for writing (`write`) or reading:
+// the copy shares the descriptor's place in its file and goes with the
+// stream, the descriptor itself staying as it was handed over. nullptr
+// with `*error` set when it is not open that way (EBADF, as
+// DescriptorOpenFor says) or cannot be copied.
+std::FILE* DescriptorStream(int fd, bool write, int* error);

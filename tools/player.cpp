@@ -50,6 +50,7 @@
 
 #include "descriptors.h"
 #include "errors.h"
+#include "flushed.h"
 #include "fonts.h"
 #include "frame_folder.h"
 #include "key_script.h"
@@ -208,14 +209,14 @@ int Play(int argc, char** argv) {
   WholeFile picture;
   if (out != "-") {
     if (int error = picture.Open(out)) {
-      Say("cannot write %s: %s", Quoted(out).c_str(), Why(error));
+      Say("%s", CannotUse("picture", out, error).c_str());
       return StatusOf(error);
     }
   }
   LogFile log;
   if (log_path) {
     if (int error = log.Open(*log_path)) {
-      Say("cannot write the log %s: %s", Quoted(*log_path).c_str(), Why(error));
+      Say("%s", CannotUse("log", *log_path, error).c_str());
       return StatusOf(error);
     }
     backend.page().log_sink = [&log](const LoggedOp& op) { log.Write(op); };

@@ -14,8 +14,3 @@ void HoldClosedStandardDescriptors() {
     if (held >= 0 && held != fd) close(held);
   }
 }
-
-int Flushed(std::FILE* stream) {
-  if (std::fflush(stream) != 0) return errno ? errno : EIO;
-  return std::ferror(stream) ? EIO : 0;
-}

@@ -1,7 +1,5 @@
-// The player's standard descriptors, and the lines it writes to them.
+// The player's standard descriptors, as it was started with them.
 #pragma once
-
-#include <cstdio>
 
 // Holds each standard descriptor (0, 1, 2) that is not open with /dev/null
 // opened the other way (standard input for writing, standard output and
@@ -10,7 +8,3 @@
 // keys would be read from it, and reading or writing one of them fails as
 // it would were it closed (EBADF).
 void HoldClosedStandardDescriptors();
-
-// Writes out what `stream` holds: 0, or the error number of the first
-// write that failed (EIO when the stream kept none).
-int Flushed(std::FILE* stream);
