@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <memory>
 
+#include "standard_streams.h"
 #include "symbolic_links.h"
 
 namespace {
@@ -45,10 +46,11 @@ int NamedDescriptor(const std::string& path) {
     fd = DescriptorNumber(at.substr(at.rfind('/') + 1));
     return true;
   });
-  return fd;
+  return fd < 0 ? fd : StandardDescriptor(fd);
 }
 
 int DescriptorOpenFor(int fd, bool write) {
+  if (HeldClosed(fd)) return EBADF;
   const int flags = fcntl(fd, F_GETFL);
   if (flags < 0 || (flags & O_PATH)) return EBADF;
   const int access = flags & O_ACCMODE;

@@ -11,12 +11,13 @@
 #include <string>
 
 // The descriptor `path` names, followed through symbolic links as far as a
-// descriptor's own entry; -1 when it names none.
+// descriptor's own entry; -1 when it names none. A name of standard output
+// set aside is the descriptor that keeps it (see standard_streams.h).
 int NamedDescriptor(const std::string& path);
 
 // Whether descriptor `fd` is open to be written (`write`) or read: 0, or
 // EBADF (as reading or writing it would say) when it is not open, or not
-// open that way.
+// open that way; a standard descriptor held closed is not open.
 int DescriptorOpenFor(int fd, bool write);
 
 // A stream of a copy of descriptor `fd`, for writing (`write`) or reading:

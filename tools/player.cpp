@@ -18,8 +18,11 @@
 // fails keeps none); --log writes the operation log as the run goes
 // (UTF-8, one operation a line, fields separated by tabs); --time fixes the
 // clock, and so the random seed. How the run ended goes to standard output,
-// or to standard error when the picture or the log goes there. A name of a
-// descriptor (/dev/stdout, /dev/fd/3) is that descriptor as it stands.
+// or to standard error when the picture or the log goes there, or to
+// neither when both take one of them (standard error being no terminal).
+// A name of a descriptor (/dev/stdout, /dev/fd/3) is that descriptor as it
+// stands; one that was closed when the player started is not open,
+// whatever holds its number meanwhile.
 //
 // Whatever the player cannot do (an option given twice or before the
 // program's name, a clock that is no time of day, a folder that is not
@@ -90,12 +93,16 @@ int List() {
   return 0;
 }
 
-// Whether writing `path` writes where standard output goes (/dev/stdout,
-// the pipe or file it leads to).
-bool IsStandardOutput(const std::string& path) {
-  struct stat a, b;
-  return fstat(STDOUT_FILENO, &a) == 0 && stat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
-         a.st_ino == b.st_ino;
+// Whether writing the picture `out` or the log `log` writes where
+// descriptor `fd` goes (/dev/stdout, the pipe or file it leads to).
+bool WrittenTo(int fd, const std::string& out, const std::optional<std::string>& log) {
+  struct stat a;
+  if (fstat(fd, &a) != 0) return false;
+  auto there = [&a](const std::string& path) {
+    struct stat b;
+    return stat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+  };
+  return (out != "-" && there(out)) || (log && there(*log));
 }
 
 // The operation log, written line by line as the run goes, whole or not at
@@ -176,6 +183,18 @@ int Play(int argc, char** argv) {
     Say("%s", why.c_str());
     return kRefused;
   }
+  // A picture or a log sent to standard output or standard error holds
+  // nothing else: how the run ended goes to the other one, or to neither,
+  // and what a library prints on standard output (fontconfig's debugging
+  // lines) goes nowhere. (A terminal that shows the picture or the log on
+  // standard error shows the line after it.)
+  const bool output_taken = WrittenTo(STDOUT_FILENO, out, log_path);
+  const bool error_taken = WrittenTo(STDERR_FILENO, out, log_path) && !isatty(STDERR_FILENO);
+  std::FILE* const ending_to = !output_taken ? stdout : !error_taken ? stderr : nullptr;
+  if (int error = output_taken ? SetStandardOutputAside() : 0) {
+    Say("cannot keep standard output for the picture or the log alone: %s", Why(error));
+    return kNotWritten;
+  }
   // A write beyond the file-size limit fails from here on, the copy of the
   // keys among them, instead of ending the player without a word.
   ProtectScratchFiles();
@@ -202,10 +221,6 @@ int Play(int argc, char** argv) {
   // to a device) that a signal or a crash removes; they take their names
   // only when the whole run was written.
   InstallLastChance(name, /*show_box=*/false, "player");
-  // A picture or a log sent to standard output holds nothing else: how the
-  // run ended then goes to standard error.
-  const bool output_taken =
-      (out != "-" && IsStandardOutput(out)) || (log_path && IsStandardOutput(*log_path));
   WholeFile picture;
   if (out != "-") {
     if (int error = picture.Open(out)) {
@@ -270,10 +285,10 @@ int Play(int argc, char** argv) {
   }
   // How the run ended is written before the files take their names: a run
   // whose ending line is lost (a full disk, a closed descriptor) fails.
-  std::FILE* ending_to = output_taken ? stderr : stdout;
-  std::fprintf(ending_to, "%s\n", ending.c_str());
-  if (int error = Flushed(ending_to)) {
-    fail("cannot write to %s: %s", output_taken ? "standard error" : "standard output", Why(error));
+  if (ending_to) std::fprintf(ending_to, "%s\n", ending.c_str());
+  if (int error = ending_to ? Flushed(ending_to) : 0) {
+    fail("cannot write to %s: %s", ending_to == stderr ? "standard error" : "standard output",
+         Why(error));
   }
   if (!failed) {
     // The two files take their names together: both, or neither and both
