@@ -1,13 +1,14 @@
 #include "descriptor_names.h"
 
 #include <fcntl.h>
-#include <limits.h>
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <memory>
+
+#include "standard_streams.h"
+#include "symbolic_links.h"
 
 namespace {
 
@@ -36,31 +37,40 @@ bool IsOwnDescriptorFolder(const std::string& folder) {
 }  // namespace
 
 int NamedDescriptor(const std::string& path) {
-  std::string at = path;
-  // As many links as the system follows in one path.
-  for (int links = 0; links < 40; ++links) {
-    const size_t slash = at.rfind('/');
-    const std::string folder = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : at.substr(0, slash);
-    const std::string name = slash == std::string::npos ? at : at.substr(slash + 1);
-    std::unique_ptr<char, void (*)(void*)> real(realpath(folder.c_str(), nullptr), free);
-    if (real && IsOwnDescriptorFolder(real.get())) return DescriptorNumber(name);
-    struct stat st;
-    if (lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return -1;
-    std::string to(PATH_MAX, '\0');
-    const ssize_t size = readlink(at.c_str(), to.data(), to.size());
-    if (size <= 0) return -1;
-    to.resize(size);
-    // A relative link leads from the folder it is in.
-    at = to[0] == '/' || slash == std::string::npos ? to : at.substr(0, slash + 1) + to;
-  }
-  return -1;
+  int fd = -1;
+  // Each path on the way, until one is an entry of this process's
+  // descriptor folder.
+  FollowLinks(path, [&fd](const std::string& at) {
+    std::unique_ptr<char, void (*)(void*)> real(realpath(FolderOf(at).c_str(), nullptr), free);
+    if (!real || !IsOwnDescriptorFolder(real.get())) return false;
+    fd = DescriptorNumber(at.substr(at.rfind('/') + 1));
+    return true;
+  });
+  return fd < 0 ? fd : StandardDescriptor(fd);
 }
 
 int DescriptorOpenFor(int fd, bool write) {
+  if (HeldClosed(fd)) return EBADF;
   const int flags = fcntl(fd, F_GETFL);
   if (flags < 0 || (flags & O_PATH)) return EBADF;
   const int access = flags & O_ACCMODE;
   return access == O_RDWR || access == (write ? O_WRONLY : O_RDONLY) ? 0 : EBADF;
+}
+
+std::FILE* DescriptorStream(int fd, bool write, int* error) {
+  *error = DescriptorOpenFor(fd, write);
+  if (*error) return nullptr;
+  // Never a standard descriptor's number, and not handed to a program
+  // started.
+  const int copy = fcntl(fd, F_DUPFD_CLOEXEC, 3);
+  if (copy < 0) {
+    *error = errno;
+    return nullptr;
+  }
+  std::FILE* stream = fdopen(copy, write ? "wb" : "r");
+  if (!stream) {
+    *error = errno;
+    close(copy);
+  }
+  return stream;
 }

@@ -25,6 +25,12 @@ double SecondsSince(const timespec& start) {
 
 }  // namespace
 
+const char* FolderStayedLockedWhy() {
+  static const std::string why = "another program held the lock on its folder for " +
+                                 std::to_string(kFolderLockWaitSeconds) + " seconds";
+  return why.c_str();
+}
+
 FolderLocks::FolderLocks(const std::vector<FolderToLock>& folders) {
   std::vector<std::tuple<dev_t, ino_t, const FolderToLock*>> order;
   for (const FolderToLock& folder : folders) {

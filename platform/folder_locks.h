@@ -14,17 +14,17 @@
 // for; after kFolderLockWaitSeconds it gives up.
 #pragma once
 
-#include <cerrno>
 #include <string>
 #include <vector>
 
 inline constexpr int kFolderLockNoticeSeconds = 1;
 inline constexpr int kFolderLockWaitSeconds = 10;
-// The error number of a lock that did not come in time, and how to say it
-// after the file's name.
-inline constexpr int kFolderStayedLocked = ENOLCK;
-inline constexpr const char* kFolderStayedLockedWhy =
-    "another program held the lock on its folder for 10 seconds";
+// The error number of a lock that did not come in time: no error number of
+// the system's (they are all positive), so that none is taken for it.
+inline constexpr int kFolderStayedLocked = -1;
+// How that is said after the file's name: "another program held the lock
+// on its folder for 10 seconds".
+const char* FolderStayedLockedWhy();
 
 // A folder to lock: a descriptor of it (of any kind, O_PATH among them) and
 // its name, for the line that says the program waits for it.

@@ -24,6 +24,7 @@
 #include "memory_room.h"
 #include "runtime.h"
 #include "standard_error_aside.h"
+#include "standard_streams.h"
 #include "window_icon.h"
 #include "x_errors.h"
 
@@ -517,6 +518,9 @@ int RunWindowed(const std::string& title_utf8, const std::string& title,
 
 int RunInWindow(int argc, char** argv, const std::string& title,
                 const std::function<int()>& program) {
+  // A standard descriptor closed at the start stays so: the display's
+  // connection taking descriptor 2 would take the error line as requests.
+  HoldClosedStandardDescriptors();
   // Started again by the crash handler: the message box is all there is to
   // do; the crashed run's window went with its process.
   if (LastChanceBoxRequest box = FindLastChanceBoxRequest(argc, argv); box.asked) {

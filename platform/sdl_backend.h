@@ -5,9 +5,10 @@
 #include <functional>
 #include <string>
 
-// Opens the window titled `title` (Shift-JIS) with the program's own icon,
-// installs it as the backend and the last-chance crash box, and runs
-// `program`. Returns its status, or 1 when no window can be opened.
+// Holds closed the standard descriptors that were closed at the start (see
+// standard_streams.h), opens the window titled `title` (Shift-JIS) with the
+// program's own icon, installs it as the backend and the last-chance crash
+// box, and runs `program`. Returns its status, or 1 when no window can be opened.
 // `argc` and `argv` are main's: a program that the crash handler started
 // again only shows the crash box and returns the crash's status.
 int RunInWindow(int argc, char** argv, const std::string& title,

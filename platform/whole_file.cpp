@@ -1,7 +1,6 @@
 #include "whole_file.h"
 
 #include <fcntl.h>
-#include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -12,8 +11,10 @@
 #include <vector>
 
 #include "descriptor_names.h"
+#include "flushed.h"
 #include "folder_locks.h"
 #include "scratch_files.h"
+#include "symbolic_links.h"
 #include "temporary_file.h"
 
 namespace {
@@ -29,12 +30,6 @@ constexpr int kLooks = 100;
 
 bool SameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// The folder a file of `path` is in.
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // The new file open as `fd`, when it replaces the file `old`, takes that
@@ -53,24 +48,6 @@ mode_t GiveOwner(int fd, const struct stat* old, mode_t mode) {
 }
 
 }  // namespace
-
-std::string FollowLinks(const std::string& path) {
-  std::string at = path;
-  // As many links as the system follows in one path.
-  for (int links = 0; links < 40; ++links) {
-    struct stat st;
-    if (lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
-    std::string to(PATH_MAX, '\0');
-    const ssize_t size = readlink(at.c_str(), to.data(), to.size());
-    if (size <= 0) return at;
-    to.resize(size);
-    // A relative link leads from the folder it is in.
-    const size_t slash = at.rfind('/');
-    at = to[0] == '/' || slash == std::string::npos ? to : at.substr(0, slash + 1) + to;
-  }
-  errno = ELOOP;
-  return "";
-}
 
 int WholeFile::Open(const std::string& path) {
   Discard();
@@ -158,26 +135,17 @@ int WholeFile::Open(const std::string& path) {
 }
 
 int WholeFile::OpenDescriptor(int fd) {
-  if (int error = DescriptorOpenFor(fd, /*write=*/true)) return error;
   // A copy of it, closed when the writing is done; the descriptor itself
   // stays as it was handed over.
-  const int copy = fcntl(fd, F_DUPFD_CLOEXEC, 3);
-  if (copy < 0) return errno;
-  file_ = fdopen(copy, "wb");
-  if (!file_) {
-    const int error = errno;
-    close(copy);
-    return error;
-  }
-  direct_ = true;
-  return 0;
+  int error = 0;
+  file_ = DescriptorStream(fd, /*write=*/true, &error);
+  direct_ = file_ != nullptr;
+  return error;
 }
 
 int WholeFile::Finish() {
   if (!file_) return EBADF;
-  int error = 0;
-  if (std::fflush(file_) != 0) error = errno;
-  if (std::ferror(file_) && error == 0) error = EIO;
+  int error = Flushed(file_);
   // The mode is given after the last write: a write by any user but root
   // clears the set-user and set-group bits.
   if (!temporary_.empty()) fchmod(fileno(file_), mode_);

@@ -25,11 +25,6 @@
 #include <initializer_list>
 #include <string>
 
-// The path the symbolic links of `path` lead to, followed one after the
-// other as far as they go, dangling ones too: `path` itself when it is no
-// link; "" with errno set when they go round in a loop.
-std::string FollowLinks(const std::string& path);
-
 class WholeFile {
  public:
   WholeFile() = default;

@@ -1,6 +1,5 @@
 #include "key_script_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +7,7 @@
 #include <stdexcept>
 
 #include "descriptor_names.h"
+#include "flushed.h"
 #include "player_failures.h"
 
 ScriptFile::~ScriptFile() {
@@ -17,24 +17,17 @@ ScriptFile::~ScriptFile() {
 
 int ScriptFile::Open(const std::string& path, std::string& why) {
   const int fd = path == "-" ? STDIN_FILENO : NamedDescriptor(path);
-  keys_ =
-      fd == STDIN_FILENO ? std::string("the keys from standard input") : "the keys " + Quoted(path);
+  path_ = path;
+  keys_ = Named("keys", path);
+  // A descriptor is read through a copy, sharing its place in the file.
+  int error = 0;
   if (fd >= 0) {
-    // A copy of the descriptor, sharing its place in the file.
-    int error = DescriptorOpenFor(fd, /*write=*/false);
-    int copy = -1;
-    if (!error && (copy = fcntl(fd, F_DUPFD_CLOEXEC, 3)) < 0) error = errno;
-    if (!error && !(file_ = fdopen(copy, "r"))) {
-      error = errno;
-      close(copy);
-    }
-    if (error) {
-      why = "cannot read " + keys_ + ": " + Why(error);
-      return StatusOf(error);
-    }
+    file_ = DescriptorStream(fd, /*write=*/false, &error);
   } else if (!(file_ = std::fopen(path.c_str(), "re"))) {
-    const int error = errno;
-    why = "cannot read " + keys_ + ": " + Why(error);
+    error = errno;
+  }
+  if (!file_) {
+    why = CannotUse("keys", path, error);
     return StatusOf(error);
   }
   // A regular file is read again from where the script starts; anything
@@ -55,9 +48,7 @@ int ScriptFile::Open(const std::string& path, std::string& why) {
     why = e.what();
     return kRefused;
   }
-  if (copy_ && (std::fflush(copy_) != 0 || std::ferror(copy_)) && !copy_error_) {
-    copy_error_ = errno ? errno : EIO;
-  }
+  if (copy_ && !copy_error_) copy_error_ = Flushed(copy_);
   if (copy_error_) {
     why = "cannot keep " + keys_ + " aside: " + Why(copy_error_);
     return kNotWritten;
@@ -67,7 +58,7 @@ int ScriptFile::Open(const std::string& path, std::string& why) {
     return kRefused;
   }
   if (read_error_) {
-    why = "cannot read " + keys_ + ": " + Why(read_error_);
+    why = CannotUse("keys", path_, read_error_);
     return kRefused;
   }
   if (copy_) {
@@ -114,7 +105,7 @@ int ScriptFile::Finish(std::string& why) {
   const bool grew = !changed_ && !read_error_ && read_ == most_ && std::getc(file_) != EOF;
   if (!read_error_ && std::ferror(file_)) read_error_ = errno ? errno : EIO;
   if (read_error_) {
-    why = "cannot read " + keys_ + ": " + Why(read_error_);
+    why = CannotUse("keys", path_, read_error_);
     return kNotWritten;
   }
   if (changed_ || grew || read_ != most_ || hash_ != checked_hash_) {

@@ -58,8 +58,9 @@ class ScriptFile {
   std::FILE* copy_ = nullptr;
   int copy_error_ = 0;
   int read_error_ = 0;
-  // How the messages name the script: the keys "FILE", or the keys from
-  // standard input.
+  // The script's path as given ("-": standard input), and how the messages
+  // name it: the keys "FILE", or the keys from standard input.
+  std::string path_;
   std::string keys_;
   // Where the script starts in the file.
   long start_ = 0;

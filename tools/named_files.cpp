@@ -9,7 +9,7 @@
 #include "descriptor_names.h"
 #include "frame_names.h"
 #include "player_failures.h"
-#include "whole_file.h"
+#include "symbolic_links.h"
 
 namespace {
 
@@ -69,14 +69,9 @@ bool OneFile(const FileIdentity& a, const FileIdentity& b) {
 std::string DescriptorNotOpen(const std::vector<NamedFile>& files) {
   for (const NamedFile& file : files) {
     const int fd = NamedDescriptor(file.path);
-    const std::string what = file.what;
-    const int error = fd < 0 ? 0 : DescriptorOpenFor(fd, /*write=*/what != "keys");
-    if (!error) continue;
-    const std::string named =
-        what == "keys" && fd == STDIN_FILENO
-            ? "the keys from standard input"
-            : (what == "picture" ? "" : "the " + what + " ") + Quoted(file.path);
-    return (what == "keys" ? "cannot read " : "cannot write ") + named + ": " + Why(error);
+    const int error =
+        fd < 0 ? 0 : DescriptorOpenFor(fd, /*write=*/std::string(file.what) != "keys");
+    if (error) return CannotUse(file.what, file.path, error);
   }
   return "";
 }

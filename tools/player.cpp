@@ -18,9 +18,12 @@
 // made new: a run that fails keeps none); --log writes the operation log as the run goes
 // (UTF-8, one operation a line, fields separated by tabs); --time fixes the
 // clock, and so the random seed. How the run ended goes to standard output,
-// or to standard error when the picture or the log goes there, once the
-// files took their names (a run that fails says only why). A name of a
-// descriptor (/dev/stdout, /dev/fd/3) is that descriptor as it stands.
+// or to standard error when the picture or the log goes there, or to
+// neither when both take one of them (standard error being no terminal),
+// once the files took their names (a run that fails says only why). A name
+// of a descriptor (/dev/stdout, /dev/fd/3) is that descriptor as it stands;
+// one that was closed when the player started is not open, whatever holds
+// its number meanwhile.
 //
 // Whatever the player cannot do (an option given twice or before the
 // program's name, a clock that is no time of day, a folder that is not
@@ -52,6 +55,7 @@
 
 #include "descriptors.h"
 #include "errors.h"
+#include "flushed.h"
 #include "fonts.h"
 #include "frame_folder.h"
 #include "key_script.h"
@@ -91,12 +95,16 @@ int List() {
   return 0;
 }
 
-// Whether writing `path` writes where standard output goes (/dev/stdout,
-// the pipe or file it leads to).
-bool IsStandardOutput(const std::string& path) {
-  struct stat a, b;
-  return fstat(STDOUT_FILENO, &a) == 0 && stat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
-         a.st_ino == b.st_ino;
+// Whether writing the picture `out` or the log `log` writes where
+// descriptor `fd` goes (/dev/stdout, the pipe or file it leads to).
+bool WrittenTo(int fd, const std::string& out, const std::optional<std::string>& log) {
+  struct stat a;
+  if (fstat(fd, &a) != 0) return false;
+  auto there = [&a](const std::string& path) {
+    struct stat b;
+    return stat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+  };
+  return (out != "-" && there(out)) || (log && there(*log));
 }
 
 // The operation log, written line by line as the run goes, whole or not at
@@ -179,6 +187,18 @@ int Play(int argc, char** argv) {
     Say("%s", why.c_str());
     return kRefused;
   }
+  // A picture or a log sent to standard output or standard error holds
+  // nothing else: how the run ended goes to the other one, or to neither,
+  // and what a library prints on standard output (fontconfig's debugging
+  // lines) goes nowhere. (A terminal that shows the picture or the log on
+  // standard error shows the line after it.)
+  const bool output_taken = WrittenTo(STDOUT_FILENO, out, log_path);
+  const bool error_taken = WrittenTo(STDERR_FILENO, out, log_path) && !isatty(STDERR_FILENO);
+  std::FILE* const ending_to = !output_taken ? stdout : !error_taken ? stderr : nullptr;
+  if (int error = output_taken ? SetStandardOutputAside() : 0) {
+    Say("cannot keep standard output for the picture or the log alone: %s", Why(error));
+    return kNotWritten;
+  }
   // A write beyond the file-size limit fails from here on, the copy of the
   // keys among them, instead of ending the player without a word.
   ProtectScratchFiles();
@@ -205,21 +225,17 @@ int Play(int argc, char** argv) {
   // to a device) that a signal or a crash removes; they take their names
   // only when the whole run was written.
   InstallLastChance(name, /*show_box=*/false, "player");
-  // A picture or a log sent to standard output holds nothing else: how the
-  // run ended then goes to standard error.
-  const bool output_taken =
-      (out != "-" && IsStandardOutput(out)) || (log_path && IsStandardOutput(*log_path));
   WholeFile picture;
   if (out != "-") {
     if (int error = picture.Open(out)) {
-      Say("cannot write %s: %s", Quoted(out).c_str(), Why(error));
+      Say("%s", CannotUse("picture", out, error).c_str());
       return StatusOf(error);
     }
   }
   LogFile log;
   if (log_path) {
     if (int error = log.Open(*log_path)) {
-      Say("cannot write the log %s: %s", Quoted(*log_path).c_str(), Why(error));
+      Say("%s", CannotUse("log", *log_path, error).c_str());
       return StatusOf(error);
     }
     backend.page().log_sink = [&log](const LoggedOp& op) { log.Write(op); };
@@ -279,18 +295,19 @@ int Play(int argc, char** argv) {
     // ending line is lost (a full disk, a closed descriptor) gives the
     // names back, and a signal that comes meanwhile ends the player only
     // once the files, the frames and the line are all the run's.
-    std::FILE* ending_to = output_taken ? stderr : stdout;
     int ending_error = 0;
     auto end_well = [&] {
-      std::fprintf(ending_to, "%s\n", ending.c_str());
-      if ((ending_error = Flushed(ending_to))) return ending_error;
+      if (ending_to) {
+        std::fprintf(ending_to, "%s\n", ending.c_str());
+        if ((ending_error = Flushed(ending_to))) return ending_error;
+      }
       backend.KeepFrames();
       return 0;
     };
     WholeFile* not_named = nullptr;
     if (int error = CommitTogether({&picture, &log.file()}, &not_named, true, end_well)) {
       if (ending_error) {
-        fail("cannot write to %s: %s", output_taken ? "standard error" : "standard output",
+        fail("cannot write to %s: %s", ending_to == stderr ? "standard error" : "standard output",
              Why(ending_error));
       } else {
         fail("cannot write %s: %s", not_named == &picture ? out : *log_path, Why(error));

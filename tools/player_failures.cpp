@@ -1,10 +1,13 @@
 #include "player_failures.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
+#include "descriptor_names.h"
 #include "folder_locks.h"
 #include "memory_room.h"
 #include "readable.h"
@@ -22,8 +25,21 @@ std::string Quoted(const std::string& name) {
   return "\"" + Readable(name) + "\"";
 }
 
+std::string Named(const std::string& what, const std::string& path) {
+  if (what == "picture") return Quoted(path);
+  if (what == "keys" && (path == "-" || NamedDescriptor(path) == STDIN_FILENO)) {
+    return "the keys from standard input";
+  }
+  return "the " + what + " " + Quoted(path);
+}
+
+std::string CannotUse(const std::string& what, const std::string& path, int error) {
+  return (what == "keys" ? "cannot read " : "cannot write ") + Named(what, path) + ": " +
+         Why(error);
+}
+
 const char* Why(int error) {
-  if (error == kFolderStayedLocked) return kFolderStayedLockedWhy;
+  if (error == kFolderStayedLocked) return FolderStayedLockedWhy();
   return error == ENOMEM ? kOutOfMemory : std::strerror(error);
 }
 

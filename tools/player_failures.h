@@ -18,6 +18,17 @@ void Say(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // them) written as \xHH.
 std::string Quoted(const std::string& name);
 
+// How a line names a file the player was given as `what` ("picture", "log",
+// "keys"): the picture by its name alone, the log and the keys after "the
+// log" and "the keys"; keys read from standard input (`path` "-", or a name
+// of descriptor 0) as "the keys from standard input".
+std::string Named(const std::string& what, const std::string& path);
+
+// The line for a file given as `what` that cannot be read or written as
+// the player does with it: "cannot write "out.png": WHY", "cannot write the
+// log "x.log": WHY", "cannot read the keys from standard input: WHY".
+std::string CannotUse(const std::string& what, const std::string& path, int error);
+
 // Why a file could not be read or written: memory that ran out is said in
 // the words used wherever it runs out, a folder's lock that another program
 // kept as such (see folder_locks.h), any other error as the system says it.

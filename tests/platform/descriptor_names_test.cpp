@@ -18,6 +18,8 @@ TEST(NamedDescriptor, IsTheDescriptorANameStandsFor) {
   fs::create_symlink("/dev/stderr", dir + "/to-stderr");
   fs::create_symlink("to-stderr", dir + "/to-link");
   fs::create_symlink("/dev/fd/7", dir + "/to-fd-7");
+  fs::create_symlink("loop-b", dir + "/loop-a");
+  fs::create_symlink("loop-a", dir + "/loop-b");
   const std::string pid = std::to_string(getpid());
   struct Case {
     std::string name;
@@ -45,6 +47,7 @@ TEST(NamedDescriptor, IsTheDescriptorANameStandsFor) {
       {"/dev/null", -1},
       {"/proc/1/fd/1", getpid() == 1 ? 1 : -1},
       {dir + "/out.png", -1},
+      {dir + "/loop-a", -1},
       {"out.png", -1},
       {"", -1},
   };

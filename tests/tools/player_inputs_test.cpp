@@ -313,6 +313,40 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
         " 3<&-"},
        2,
        "cannot read the keys \"/dev/fd/3\": Bad file descriptor"},
+      // A standard descriptor that was closed is not open, whatever holds
+      // its number meanwhile.
+      {{"the picture on standard input, closed",
+        "",
+        "",
+        {"almeno", "1 Enter", "/dev/stdin"},
+        "/dev/null",
+        " <&-"},
+       2,
+       "cannot write \"/dev/stdin\": Bad file descriptor"},
+      {{"the log on descriptor 0, closed",
+        "",
+        "",
+        {"almeno", "1 Enter", "out.png", "--log", "/dev/fd/0"},
+        "/dev/null",
+        " <&-"},
+       2,
+       "cannot write the log \"/dev/fd/0\": Bad file descriptor"},
+      {{"keys from standard output, closed",
+        "",
+        "",
+        {"almeno", "@/dev/stdout", "out.png"},
+        "/dev/null",
+        " >&-"},
+       2,
+       "cannot read the keys \"/dev/stdout\": Bad file descriptor"},
+      {{"keys from standard error, closed",
+        "",
+        "",
+        {"almeno", "@/dev/stderr", "out.png", "--log", "out.log"},
+        "/dev/null",
+        " 2>&-"},
+       2,
+       ""},
       {{"the list to a full standard output", "", "", {"--list"}, "/dev/null", " >/dev/full"},
        1,
        "cannot write to standard output: No space left on device"},
@@ -566,31 +600,65 @@ TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
   EXPECT_EQ(Tree(folder()), before);
 }
 
-// Sent to standard output (a pipe, or a file standard output goes to), the
-// picture and the log hold nothing but themselves: how the run ended goes
-// to standard error.
-TEST_F(PlayerInputs, APictureOrLogOnStandardOutputHoldsItAlone) {
+// Sent to standard output or standard error (a pipe, or a file the stream
+// goes to), the picture and the log hold nothing but themselves: how the
+// run ended goes to the other stream, or to neither when both take one of
+// them, and what a library prints on standard output (fontconfig's
+// debugging lines) reaches neither.
+TEST_F(PlayerInputs, APictureOrLogOnAStandardStreamHoldsItAlone) {
   const std::string w = dir_ + "/w";
   fs::create_directory(w);
   ASSERT_EQ(Player({"almeno", "1 Enter", w + "/ref.png", "--log", w + "/ref.log"}).status, 0);
   struct Sent {
     const char* what;
-    std::string args;  // after the program and its keys
-    std::string to;    // how standard output leaves the player
-    std::string reference;
+    std::string args;  // after the program and its keys, with the streams' redirections
+    std::map<std::string, std::string> got;  // a file the streams went to, and its reference
+    std::string ending;                      // the file that takes the ending line; "": none
+    std::string environment = "";
   };
   const Sent cases[] = {
-      {"the picture down a pipe", "/dev/stdout", "| cat > got", "ref.png"},
-      {"the picture to the file of standard output", "/dev/stdout", "> got", "ref.png"},
-      {"the log down a pipe", "- --log /dev/stdout", "| cat > got", "ref.log"},
+      {"the picture down a pipe", "/dev/stdout 2>err | cat > got", {{"got", "ref.png"}}, "err"},
+      {"the picture to the file of standard output",
+       "/dev/stdout 2>err > got",
+       {{"got", "ref.png"}},
+       "err"},
+      {"the log down a pipe", "- --log /dev/stdout 2>err | cat > got", {{"got", "ref.log"}}, "err"},
+      {"the picture to standard output, the log to standard error",
+       "/dev/stdout --log /dev/stderr > got 2> got.log",
+       {{"got", "ref.png"}, {"got.log", "ref.log"}},
+       ""},
+      {"the log to standard output, the picture to standard error",
+       "/dev/stderr --log /dev/stdout > got.log 2> got",
+       {{"got", "ref.png"}, {"got.log", "ref.log"}},
+       ""},
+      {"the picture down a pipe that takes standard error too",
+       "/dev/stdout 2>&1 | cat > got",
+       {{"got", "ref.png"}},
+       ""},
+      {"the picture down a pipe, fontconfig debugging",
+       "/dev/stdout 2>err | cat > got",
+       {{"got", "ref.png"}},
+       "err",
+       "FC_DEBUG=1 "},
+      {"the log down a pipe, fontconfig debugging",
+       "- --log /dev/stdout 2>err | cat > got",
+       {{"got", "ref.log"}},
+       "err",
+       "FC_DEBUG=1 "},
   };
   for (const Sent& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::string command = "cd " + ShellQuoted(w) + " && " + PLAYER_PATH +
-                                " almeno '1 Enter' " + c.args + " 2>err " + c.to;
+    const std::string command = "cd " + ShellQuoted(w) + " && " + c.environment + PLAYER_PATH +
+                                " almeno '1 Enter' " + c.args;
     EXPECT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(ReadFile(w + "/got"), ReadFile(w + "/" + c.reference));
-    EXPECT_EQ(ReadFile(w + "/err"), "script used up\n");
+    for (const auto& [got, reference] : c.got) {
+      EXPECT_TRUE(ReadFile(w + "/" + got) == ReadFile(w + "/" + reference))
+          << got << " holds " << ReadFile(w + "/" + got).size() << " bytes, not those of "
+          << reference;
+    }
+    if (!c.ending.empty()) {
+      EXPECT_EQ(ReadFile(w + "/" + c.ending), "script used up\n");
+    }
   }
 }
 

@@ -9,6 +9,10 @@
 //                              the whole page shows in the window (once it is
 //                              W x H, when given), scaled to fit with its
 //                              aspect kept, centred
+//   window_look error WINDOW   waits until the window shows the error screen:
+//                              the menu's panel gone from the white page, and
+//                              the error's line drawn in yellow where the
+//                              screen writes it
 //   window_look same WINDOW PROGRAM KEYS
 //                              the window shows, pixel for pixel, the page
 //                              PROGRAM draws headless on the key script KEYS
@@ -402,6 +406,32 @@ int Fit(Display* display, Window window, const std::string& size) {
   return 1;
 }
 
+// Whether a shot shows the error screen: white where the menu's panel was,
+// and the yellow line at (288, 432) that says where the error lies.
+bool ShowsErrorScreen(const Shot& shot) {
+  const Place place = PlaceOf(shot.width, shot.height);
+  if (shot.at(place.px(1200), place.py(560)) != Colour(15)) return false;
+  for (int y = place.py(432); y < std::min(place.py(480), shot.height); ++y) {
+    for (int x = place.px(288); x < std::min(place.px(1440), shot.width); ++x) {
+      if (shot.at(x, y) == Colour(13)) return true;
+    }
+  }
+  return false;
+}
+
+int Error(Display* display, Window window) {
+  for (double start = Now(); Now() - start < kPatience; Pause(0.02)) {
+    const Shot shot = Take(display, window);
+    if (shot.empty()) break;
+    if (ShowsErrorScreen(shot)) {
+      std::printf("error: the window shows the error screen\n");
+      return 0;
+    }
+  }
+  std::printf("error: the window never showed the error screen\n");
+  return 1;
+}
+
 // The page PROGRAM draws headless on KEYS, as the player runs it.
 bool Headless(const std::string& name, const std::string& keys, Shot* page) {
   const ProgramDescription* program = FindProgram(name);
@@ -562,8 +592,8 @@ int main(int argc, char** argv) {
                                      : argc == 3;
   if (!right) {
     std::fprintf(stderr,
-                 "usage: window_look waiting|blink WINDOW_ID | fit WINDOW_ID [WxH] | same "
-                 "WINDOW_ID PROGRAM KEYS\n");
+                 "usage: window_look waiting|blink|error WINDOW_ID | fit WINDOW_ID [WxH] | "
+                 "same WINDOW_ID PROGRAM KEYS\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -575,6 +605,7 @@ int main(int argc, char** argv) {
   Window window = std::strtoul(argv[2], nullptr, 0);
   int status = what == "waiting" ? Waiting(display, window)
                : what == "blink" ? Blink(display, window)
+               : what == "error" ? Error(display, window)
                : what == "fit"   ? Fit(display, window, argc == 4 ? argv[3] : "")
                : what == "same"  ? Same(display, window, argv[3], argv[4])
                                  : 2;

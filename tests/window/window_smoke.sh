@@ -4,8 +4,8 @@
 # by closing their window, by another client destroying it, idling, resizing
 # or typing on the keypad. Without a display or without its fonts a program
 # must say so and end. A program that fails on purpose shows where a runtime
-# error lies, and its crash message and box, which goes when its process is
-# ended.
+# error lies (its error screen also with standard error closed), and its
+# crash message and box, which goes when its process is ended.
 #
 # No step waits a fixed time: each waits for what it stands for (the window,
 # the menu waiting for a number, the program's message, its end), as long as
@@ -236,6 +236,26 @@ if ! grep -Eqx 'Faulty: error screen: ([0-9]+),9 \(tests/window/fault_program.cp
   echo "FAIL the error line with its file: $(cat "$faulty_err")"
   failures=$((failures + 1))
 fi
+
+# Started with standard error closed, the program keeps descriptor 2
+# closed: its display's connection takes another number, so the error line
+# goes nowhere rather than into the connection. The error screen shows, and
+# the window destroyed there ends the program with 0.
+"$bin_dir/../tests/fault_program" 2>&- &
+closed_pid=$!
+closed_window=$(find_window $closed_pid Faulty)
+if [ -n "$closed_window" ] && at_menu Faulty $closed_pid "$closed_window"; then
+  xdotool windowfocus --sync "$closed_window" 2>/dev/null
+  xdotool type --delay 50 1
+  xdotool key Return
+  checks=$((checks + 1))
+  if ! "$bin_dir/../tests/window_look" error "$closed_window"; then
+    echo "FAIL the error screen with standard error closed"
+    failures=$((failures + 1))
+  fi
+  xdotool windowclose "$closed_window"
+fi
+expect_end $closed_pid 0 "error screen with standard error closed, window destroyed"
 
 # crash_box CHOICE: the program that fails on purpose, crashed by CHOICE;
 # leaves the id of its message box's window in box ("" when none shows): a
