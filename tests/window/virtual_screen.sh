@@ -25,7 +25,9 @@ wait_until() {
 # start_virtual_screen WxH: an X server of that screen size as $DISPLAY, on a
 # display number no other server holds (the server picks it), with no reset
 # between the programs' connections; it ends with stop_virtual_screen, or
-# when the script does. A server that does not start ends the script.
+# when the script does (this sets the script's EXIT trap: a script that
+# needs one of its own sets it afterwards, calling stop_virtual_screen). A
+# server that does not start ends the script.
 start_virtual_screen() {
   display_file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &

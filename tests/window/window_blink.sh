@@ -53,7 +53,7 @@ check "blinks every half second" "" 0.5
 check "never blinks" "the cursor stayed on for|the cursor never changed" 1000
 check "blinks twice as fast" "the mean phase is not about half a second|a phase of at most" 0.25
 check "blinks half as fast" "the mean phase is not about half a second" 1.0
-check "stays on for 2.6 s in turn" "the cursor stayed (on|off) for" 0.5 2.6
+check "stays off for 2.6 s in turn" "the cursor stayed (on|off) for" 0.5 2.6
 check "goes grey, not white" "the cursor's square is neither drawn nor white" --grey 0.5
 check "leaves a trace" "the window changed outside the cursor" --trace 0.5
 

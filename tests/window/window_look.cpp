@@ -27,6 +27,9 @@
 // Prints what it saw; exit status 0 when it is as it should be.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -102,40 +105,129 @@ struct Shot {
   bool empty() const { return pixels.empty(); }
 };
 
-// The pixels of the window in x..x+width, y..y+height (the whole window when
-// width is 0): empty when the window cannot be read (it went away).
-Shot Take(Display* display, Window window, int x = 0, int y = 0, int width = 0, int height = 0) {
-  Shot shot;
-  if (width == 0) {
-    XWindowAttributes attributes;
-    g_x_error = 0;
-    if (!XGetWindowAttributes(display, window, &attributes) || g_x_error) return {};
-    width = attributes.width;
-    height = attributes.height;
+// Takes shots of windows through one display connection: through memory
+// shared with the X server where it offers that (a whole window then comes
+// in milliseconds, where its megabytes sent through the connection take
+// seconds on a busy machine), else through the connection.
+class Camera {
+ public:
+  explicit Camera(Display* display) : display_(display) {
+    int major, minor;
+    Bool pixmaps;
+    shared_ = XShmQueryVersion(display_, &major, &minor, &pixmaps);
   }
-  g_x_error = 0;
-  XImage* image = XGetImage(display, window, x, y, width, height, AllPlanes, ZPixmap);
-  XSync(display, False);
-  if (!image || g_x_error) {
-    if (image) XDestroyImage(image);
-    return {};
-  }
-  shot.x = x, shot.y = y, shot.width = width, shot.height = height;
-  shot.pixels.resize(size_t(width) * height);
-  const bool direct = image->bits_per_pixel == 32 && image->byte_order == LSBFirst &&
-                      __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
-  for (int row = 0; row < height; ++row) {
-    uint32_t* to = shot.pixels.data() + size_t(row) * width;
-    if (direct) {
-      std::memcpy(to, image->data + size_t(row) * image->bytes_per_line, size_t(width) * 4);
-      for (int col = 0; col < width; ++col) to[col] &= 0xFFFFFF;
-    } else {
-      for (int col = 0; col < width; ++col) to[col] = XGetPixel(image, col, row) & 0xFFFFFF;
+  ~Camera() {
+    for (Segment& s : segments_) {
+      XShmDetach(display_, &s.info);
+      s.image->data = nullptr;
+      XDestroyImage(s.image);
+      shmdt(s.info.shmaddr);
     }
   }
-  XDestroyImage(image);
-  return shot;
-}
+  Camera(const Camera&) = delete;
+  Camera& operator=(const Camera&) = delete;
+
+  // The window's size, or false when it cannot be read.
+  bool SizeOf(Window window, int* width, int* height) {
+    XWindowAttributes attributes;
+    g_x_error = 0;
+    if (!XGetWindowAttributes(display_, window, &attributes) || g_x_error) return false;
+    *width = attributes.width;
+    *height = attributes.height;
+    return true;
+  }
+
+  // The pixels of the window in x..x+width, y..y+height (the whole window
+  // when width is 0): empty when the window cannot be read (it went away).
+  Shot Take(Window window, int x = 0, int y = 0, int width = 0, int height = 0) {
+    if (width == 0 && !SizeOf(window, &width, &height)) return {};
+    XImage* image = nullptr;
+    XImage* shared = SharedImage(width, height);
+    if (shared) {
+      g_x_error = 0;
+      XShmGetImage(display_, window, shared, x, y, AllPlanes);
+      XSync(display_, False);
+      if (!g_x_error) image = shared;
+    }
+    if (!image) {
+      g_x_error = 0;
+      image = XGetImage(display_, window, x, y, width, height, AllPlanes, ZPixmap);
+      XSync(display_, False);
+      if (!image || g_x_error) {
+        if (image) XDestroyImage(image);
+        return {};
+      }
+      // The window reads through the connection but not through shared
+      // memory (another depth than the screen's): the connection from now on.
+      if (shared) shared_ = false;
+    }
+    Shot shot;
+    shot.x = x, shot.y = y, shot.width = width, shot.height = height;
+    shot.pixels.resize(size_t(width) * height);
+    const bool direct = image->bits_per_pixel == 32 && image->byte_order == LSBFirst &&
+                        __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
+    for (int row = 0; row < height; ++row) {
+      uint32_t* to = shot.pixels.data() + size_t(row) * width;
+      if (direct) {
+        std::memcpy(to, image->data + size_t(row) * image->bytes_per_line, size_t(width) * 4);
+        for (int col = 0; col < width; ++col) to[col] &= 0xFFFFFF;
+      } else {
+        for (int col = 0; col < width; ++col) to[col] = XGetPixel(image, col, row) & 0xFFFFFF;
+      }
+    }
+    if (image != shared) XDestroyImage(image);
+    return shot;
+  }
+
+ private:
+  struct Segment {
+    XShmSegmentInfo info;
+    XImage* image;
+  };
+
+  // An image of that size in memory shared with the X server; nullptr when
+  // the server shares none.
+  XImage* SharedImage(int width, int height) {
+    if (!shared_) return nullptr;
+    for (Segment& s : segments_) {
+      if (s.image->width == width && s.image->height == height) return s.image;
+    }
+    const int screen = DefaultScreen(display_);
+    Segment s{};
+    s.image =
+        XShmCreateImage(display_, DefaultVisual(display_, screen), DefaultDepth(display_, screen),
+                        ZPixmap, nullptr, &s.info, width, height);
+    if (!s.image) return NoSharing();
+    s.info.shmid = shmget(IPC_PRIVATE, size_t(s.image->bytes_per_line) * height, IPC_CREAT | 0600);
+    if (s.info.shmid < 0) {
+      XDestroyImage(s.image);
+      return NoSharing();
+    }
+    s.info.shmaddr = s.image->data = static_cast<char*>(shmat(s.info.shmid, nullptr, 0));
+    s.info.readOnly = False;
+    g_x_error = 0;
+    const bool attached = s.info.shmaddr != reinterpret_cast<char*>(-1) &&
+                          XShmAttach(display_, &s.info) && (XSync(display_, False), !g_x_error);
+    // Gone once both sides let it go, whatever happens to this process.
+    shmctl(s.info.shmid, IPC_RMID, nullptr);
+    if (!attached) {
+      if (s.info.shmaddr != reinterpret_cast<char*>(-1)) shmdt(s.info.shmaddr);
+      s.image->data = nullptr;
+      XDestroyImage(s.image);
+      return NoSharing();
+    }
+    segments_.push_back(s);
+    return s.image;
+  }
+  XImage* NoSharing() {
+    shared_ = false;
+    return nullptr;
+  }
+
+  Display* display_;
+  bool shared_ = false;
+  std::vector<Segment> segments_;
+};
 
 // Where the page lies in a window of this size, as the window shows it.
 struct Place {
@@ -187,8 +279,8 @@ Cursor CursorAt(const Place& place, PagePoint centre) {
           place.py(centre.y + 5) + 2, place.px(centre.x),         place.py(centre.y)};
 }
 
-Shot TakeCursor(Display* display, Window window, const Cursor& c) {
-  return Take(display, window, c.x1, c.y1, c.x2 - c.x1 + 1, c.y2 - c.y1 + 1);
+Shot TakeCursor(Camera& camera, Window window, const Cursor& c) {
+  return camera.Take(window, c.x1, c.y1, c.x2 - c.x1 + 1, c.y2 - c.y1 + 1);
 }
 
 // Whether the cursor is drawn (its centre in the cursor's colour) in a shot
@@ -197,28 +289,18 @@ bool Drawn(const Shot& square, const Cursor& c) {
   return square.at(c.cx, c.cy) == Colour(5);
 }
 
-// The window's size, or false when it cannot be read.
-bool SizeOf(Display* display, Window window, int* width, int* height) {
-  XWindowAttributes attributes;
-  g_x_error = 0;
-  if (!XGetWindowAttributes(display, window, &attributes) || g_x_error) return false;
-  *width = attributes.width;
-  *height = attributes.height;
-  return true;
-}
-
 // Waits until the main menu's cursor shows: the menu is drawn and waits for
 // a number. Leaves the cursor's place in `cursor`.
-bool WaitForMenuCursor(Display* display, Window window, Cursor* cursor, const char* what) {
+bool WaitForMenuCursor(Camera& camera, Window window, Cursor* cursor, const char* what) {
   const PagePoint centre = MenuCursor();
   bool gone = false;
   const bool shown = WaitUntil(
       "the main menu's cursor to show",
       [&] {
         int width, height;
-        if (!SizeOf(display, window, &width, &height)) return gone = true;
+        if (!camera.SizeOf(window, &width, &height)) return gone = true;
         *cursor = CursorAt(PlaceOf(width, height), centre);
-        Shot square = TakeCursor(display, window, *cursor);
+        Shot square = TakeCursor(camera, window, *cursor);
         if (square.empty()) return gone = true;
         return Drawn(square, *cursor);
       },
@@ -227,9 +309,9 @@ bool WaitForMenuCursor(Display* display, Window window, Cursor* cursor, const ch
   return shown && !gone;
 }
 
-int Waiting(Display* display, Window window) {
+int Waiting(Camera& camera, Window window) {
   Cursor cursor;
-  return WaitForMenuCursor(display, window, &cursor, "waiting") ? 0 : 1;
+  return WaitForMenuCursor(camera, window, &cursor, "waiting") ? 0 : 1;
 }
 
 // The box around the pixels where two shots of one size differ outside
@@ -367,8 +449,12 @@ class WholeWindowWatch {
       Fail("no second connection to the display");
       return;
     }
+    Watch(Camera(display), window, reference, cursor);
+    XCloseDisplay(display);
+  }
+  void Watch(Camera&& camera, Window window, const Shot& reference, const Cursor& cursor) {
     while (!stop_ && !failed_) {
-      Shot whole = Take(display, window);
+      Shot whole = camera.Take(window);
       std::string where;
       if (whole.empty()) {
         Fail("the window went away");
@@ -383,7 +469,6 @@ class WholeWindowWatch {
       // the machine and the X server with these shots.
       usleep(150000);
     }
-    XCloseDisplay(display);
   }
   void Fail(const std::string& what) {
     fault_ = what;
@@ -396,10 +481,10 @@ class WholeWindowWatch {
   std::thread thread_;
 };
 
-int Blink(Display* display, Window window) {
+int Blink(Camera& camera, Window window) {
   Cursor cursor;
-  if (!WaitForMenuCursor(display, window, &cursor, "blink")) return 1;
-  const Shot reference = Take(display, window);
+  if (!WaitForMenuCursor(camera, window, &cursor, "blink")) return 1;
+  const Shot reference = camera.Take(window);
   if (reference.empty()) {
     std::printf("blink: no image of the window\n");
     return 1;
@@ -415,7 +500,7 @@ int Blink(Display* display, Window window) {
           std::to_string(kWholeShots) + " shots of the whole window",
       [&] {
         const double sent = Now();
-        Shot square = TakeCursor(display, window, cursor);
+        Shot square = TakeCursor(camera, window, cursor);
         const double received = Now();
         if (square.empty()) {
           faults.push_back("the window went away");
@@ -518,7 +603,7 @@ int FitFailures(const Shot& shot, bool say) {
 
 // Waits until the window (of `size`, "WxH", when not empty) shows the whole
 // page; prints the checks of the shot that passed, or of the last one.
-int Fit(Display* display, Window window, const std::string& size) {
+int Fit(Camera& camera, Window window, const std::string& size) {
   int want_width = 0, want_height = 0;
   if (!size.empty() && std::sscanf(size.c_str(), "%dx%d", &want_width, &want_height) != 2) {
     return 2;
@@ -527,7 +612,7 @@ int Fit(Display* display, Window window, const std::string& size) {
   const bool fits = WaitUntil(
       "the window to show the whole page",
       [&] {
-        shot = Take(display, window);
+        shot = camera.Take(window);
         if (shot.empty()) return true;
         const bool sized = size.empty() || (shot.width == want_width && shot.height == want_height);
         return sized && FitFailures(shot, false) == 0;
@@ -579,7 +664,7 @@ std::string Differences(const Shot& shot, const Place& place, const Shot& page) 
 // off, or something else (then `why`).
 enum class Seen { kOn, kOff, kOther };
 
-int Same(Display* display, Window window, const std::string& program, const std::string& keys) {
+int Same(Camera& camera, Window window, const std::string& program, const std::string& keys) {
   Shot on;
   if (!Headless(program, keys, &on)) {
     std::printf("same: %s does not run headless on \"%s\"\n", program.c_str(), keys.c_str());
@@ -602,7 +687,7 @@ int Same(Display* display, Window window, const std::string& program, const std:
   std::string why;
   Place place{};
   auto look = [&] {
-    Shot shot = Take(display, window);
+    Shot shot = camera.Take(window);
     if (shot.empty()) {
       why = "no image of the window";
       return Seen::kOther;
@@ -650,7 +735,7 @@ int Same(Display* display, Window window, const std::string& program, const std:
         if (Now() - start >= 1.2 && shots >= 4 && (!field || blinked)) return true;
         bool changed = false;
         if (field) {
-          Shot square = TakeCursor(display, window, cursor);
+          Shot square = TakeCursor(camera, window, cursor);
           if (square.empty()) {
             fault = "the window went away";
             return true;
@@ -729,11 +814,15 @@ int main(int argc, char** argv) {
   }
   XSetErrorHandler(NoteXError);
   Window window = std::strtoul(argv[2], nullptr, 0);
-  int status = what == "waiting" ? Waiting(display, window)
-               : what == "blink" ? Blink(display, window)
-               : what == "fit"   ? Fit(display, window, argc == 4 ? argv[3] : "")
-               : what == "same"  ? Same(display, window, argv[3], argv[4])
-                                 : 2;
+  int status;
+  {
+    Camera camera(display);
+    status = what == "waiting" ? Waiting(camera, window)
+             : what == "blink" ? Blink(camera, window)
+             : what == "fit"   ? Fit(camera, window, argc == 4 ? argv[3] : "")
+             : what == "same"  ? Same(camera, window, argv[3], argv[4])
+                               : 2;
+  }
   XCloseDisplay(display);
   return status;
 }
