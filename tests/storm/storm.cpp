@@ -1,5 +1,9 @@
 // Key storms: a program run headless on a long random key script, in runs
-// of a share of the script each, until the script is used up. A run starts
+// of a share of the script each, until the script is used up. First the
+// program's items are read from its submenus; a reading that stops short
+// (the error screen, a crash, a hang, a topic without a submenu) fails the
+// storm, saying at which topic and why, with the keys that got there as a
+// player command and the command that repeats the storm. A run starts
 // at the main menu or inside one of the program's items (walked to by its
 // topic's and its own number), the starts taken in a shuffled round so that
 // every item is entered once in every round; a run ends with its share of
