@@ -1,23 +1,10 @@
 // How fast the markup printer lays out and draws lesson lines, headless.
 #include <benchmark/benchmark.h>
 
-#include "headless.h"
+#include "bench_page.h"
 #include "shell.h"
 
 namespace {
-
-class Fixture {
- public:
-  Fixture() {
-    InstallBackend(&backend_);
-    backend_.page().logging = false;
-    StartUpState(ProgramDescription{});
-  }
-  ~Fixture() { InstallBackend(nullptr); }
-
- private:
-  HeadlessBackend backend_;
-};
 
 // A long worked line: signed fractions, products over products, exponents,
 // a radical and kana, as the fraction pages print them.
@@ -25,7 +12,7 @@ const char* const kLongLine =
     "(+ﾀ3/8ﾀ)+(-ﾀ5/8ﾀ)=-ﾀ2/8ﾀ=-ﾀ1/4ﾀ　=-ﾀ6*10/5*3ﾀ=-4　ﾀ12/18ﾀ=ﾀ2/3ﾀ　2^3*3^2=72　#2ﾝ+1　答え";
 
 void BM_MarkupLineWithFractions(benchmark::State& state) {
-  Fixture fixture;
+  BenchPage page;
   for (auto _ : state) {
     X = 20;
     Y = 300;
@@ -38,7 +25,7 @@ void BM_MarkupLineWithFractions(benchmark::State& state) {
 BENCHMARK(BM_MarkupLineWithFractions);
 
 void BM_MeasureMarkupLineWithFractions(benchmark::State& state) {
-  Fixture fixture;
+  BenchPage page;
   for (auto _ : state) {
     HROOT = 0;
     A_s = kLongLine;

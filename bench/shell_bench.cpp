@@ -2,29 +2,13 @@
 // field's blinking cursor, headless.
 #include <benchmark/benchmark.h>
 
+#include "bench_page.h"
 #include "globals.h"
-#include "headless.h"
 #include "key_script.h"
 #include "programs.h"
 #include "shell.h"
 
 namespace {
-
-class MenuFixture {
- public:
-  explicit MenuFixture(const ProgramDescription& program) : program_(program) {
-    InstallBackend(&backend_);
-    backend_.page().logging = false;
-    StartUpState(program_);
-  }
-  ~MenuFixture() { InstallBackend(nullptr); }
-  HeadlessBackend& backend() { return backend_; }
-  const ProgramDescription& program() const { return program_; }
-
- private:
-  const ProgramDescription& program_;
-  HeadlessBackend backend_;
-};
 
 // The program of the list with the longest menu.
 const ProgramDescription& LongestMenu() {
@@ -40,13 +24,13 @@ const ProgramDescription& LongestMenu() {
 // the end item typed into the answer field.
 void BM_MainMenuDraw(benchmark::State& state) {
   const ProgramDescription& program = LongestMenu();
-  MenuFixture fixture(program);
+  BenchPage page(program);
   const std::vector<std::string> end_item =
       ParseKeyScript(std::to_string(program.items.size()) + " Enter");
   for (auto _ : state) {
-    fixture.backend().AddKeys(end_item);
+    page.backend().AddKeys(end_item);
     try {
-      MainMenu(fixture.program());
+      MainMenu(page.program());
     } catch (const ProgramEnded&) {
     }
   }
@@ -55,7 +39,7 @@ BENCHMARK(BM_MainMenuDraw);
 
 // A topic's submenu line in plain text, character by character.
 void BM_PlainTextLine(benchmark::State& state) {
-  MenuFixture fixture(LongestMenu());
+  BenchPage page(LongestMenu());
   for (auto _ : state) {
     CCC1 = 0;
     X = 16;
@@ -71,10 +55,10 @@ BENCHMARK(BM_PlainTextLine);
 // poll (the blink tick) fills its 8x8 square with the page colour; the next
 // key (Enter) finds it off and leaves the field.
 void BM_CursorBlink(benchmark::State& state) {
-  MenuFixture fixture(LongestMenu());
+  BenchPage page(LongestMenu());
   const std::vector<std::string> blink_then_enter = {"", "\r"};
   for (auto _ : state) {
-    fixture.backend().AddKeys(blink_then_enter);
+    page.backend().AddKeys(blink_then_enter);
     XX = KAIX = 1056;
     YY = KAIY = 648;
     KeyLoop();

@@ -6,7 +6,8 @@
 #
 # BUILD_DIR is a build of this tree (its bench/window_bench drives the
 # window); each OTHER_PROGRAMS_DIR is another build's programs folder,
-# measured in the same run for comparison, program by program in turn. Each
+# measured in the same run for comparison, program by program in turn, the
+# builds taking turns to go first from one run to the next. Each
 # line is the run of one fresh process: start to menu; idle at the menu;
 # each program's heaviest keys: a topic's goal page (Enter at the main
 # menu), the main menu drawn again (the goal page's end item), an answer
@@ -33,28 +34,29 @@ keys_dir=$(dirname "$0")/window_keys
 # The programs, as the player lists them: name, title and end item.
 mapfile -t programs < <("$build/tools/player" --list)
 
+# The virtual X server, started as the window tests start theirs.
+source "$(dirname "$0")/../tests/window/virtual_screen.sh"
+
 echo "load before: $(uptime)"
 for size in 1920x1080 3840x2160; do
-  display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-  export DISPLAY=:$(head -n 1 "$display_file")
-  rm -f "$display_file"
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  start_virtual_screen "$size"
   for entry in "${programs[@]}"; do
     IFS=$'\t' read -r program title _ <<<"$entry"
     case " ${PROGRAMS:-$program} " in *" $program "*) ;; *) continue ;; esac
     keys=()
     [ -f "$keys_dir/$program" ] && keys=("$keys_dir/$program")
     for run in $(seq "$runs"); do
-      for dir in "${dirs[@]}"; do
+      # Whichever build goes first in a run starts with the machine in
+      # another state (caches, the X server's memory) than the next: run r
+      # starts with build r, counted round, so that no build always goes
+      # first.
+      for turn in $(seq 0 $((${#dirs[@]} - 1))); do
+        dir=${dirs[$(((run - 1 + turn) % ${#dirs[@]}))]}
         figures=$("$build/bench/window_bench" "${options[@]}" "$dir/$program" "$title" "${keys[@]}" 2>&1)
         echo "$size $program $dir: $figures; load average $(cut -d ' ' -f 1-3 /proc/loadavg)"
       done
     done
   done
-  kill $xvfb
-  wait $xvfb 2>/dev/null
+  stop_virtual_screen
 done
 echo "load after: $(uptime)"

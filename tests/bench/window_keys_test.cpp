@@ -18,27 +18,19 @@
 
 #include "headless.h"
 #include "headless_fixture.h"
-#include "key_script.h"
 #include "program.h"
 #include "program_cases.h"
 #include "programs.h"
 #include "window_key_file.h"
+#include "x_key_names.h"
 
 namespace {
 
-// The headless key for an X key name as the key files write them: "Return"
-// is Enter, "a" the letter; the rest name the same key in both.
-std::string HeadlessToken(const std::string& x_name) {
-  static const std::map<std::string, std::string> kRenamed = {
-      {"Return", "Enter"}, {"space", "Space"}, {"BackSpace", "Backspace"},
-      {"minus", "-"},      {"period", "."},    {"slash", "/"}};
-  const auto renamed = kRenamed.find(x_name);
-  return renamed == kRenamed.end() ? x_name : renamed->second;
-}
-
-// One key handed to the program, and the label it is measured under.
+// One key handed to the program (as the keyboard poll reports it), the X
+// key name the key file gives it, and the label it is measured under.
 struct Pressed {
-  std::string token;
+  std::string key;
+  std::string x_name;
   std::string label;
 };
 
@@ -147,18 +139,21 @@ TEST_P(WindowKeysTest, EachMeasuredKeyChangesThePageAsItsLabelSays) {
   for (const KeyGroup& group : groups) {
     for (int k = 0; k < group.times; ++k) {
       for (const KeyStep& step : group.steps) {
-        if (!step.key.empty()) pressed.push_back({HeadlessToken(step.key), step.label});
+        if (step.key.empty()) continue;
+        const std::string key = KeyOfXName(step.key);
+        ASSERT_NE(key, "") << "\"" << step.key << "\" types no key of the program";
+        pressed.push_back({key, step.key, step.label});
       }
     }
   }
 
   KeyRecorder backend;
-  std::string script;
+  std::vector<std::string> keys;
   for (size_t k = 0; k < pressed.size(); ++k) {
-    script += pressed[k].token + " ";
+    keys.push_back(pressed[k].key);
     if (!pressed[k].label.empty()) backend.pictures_at.insert({k, k + 1});
   }
-  backend.AddKeys(ParseKeyScript(script));
+  backend.AddKeys(keys);
   InstallBackend(&backend);
   try {
     RunProgram(program);
@@ -180,7 +175,7 @@ TEST_P(WindowKeysTest, EachMeasuredKeyChangesThePageAsItsLabelSays) {
                                     log.begin() + backend.marks[k + 1]);
     const bool changed = backend.pictures.at(k) != backend.pictures.at(k + 1);
     const std::string fault = Fault(label, ops, changed, program.title);
-    EXPECT_EQ(fault, "") << label << " key " << measured[label] << " (" << pressed[k].token
+    EXPECT_EQ(fault, "") << label << " key " << measured[label] << " (" << pressed[k].x_name
                          << ", key " << k + 1 << " of " << pressed.size() << ")";
   }
   // Every program's row of the table: a goal page, the main menu again and

@@ -16,6 +16,7 @@
 #include <string>
 #include <thread>
 
+#include "bounded_wait.h"
 #include "child_ending.h"
 #include "errors.h"
 #include "scratch_files.h"
@@ -181,12 +182,9 @@ TEST(LastChance, AChildOfTheBoxsProcessEndsWithIt) {
     waitpid(box, &status, 0);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig);
     // The child ends as its parent does (the system kills it); only a child
-    // left running waits out the minute.
-    bool ended = false;
-    for (int waited = 0; waited < 60000 && !ended; ++waited) {
-      ended = waitpid(shown, &status, WNOHANG) == shown;
-      if (!ended) usleep(1000);
-    }
+    // left running waits out the tests' patience.
+    const bool ended = WaitUntil("the box's child to end with it",
+                                 [&] { return waitpid(shown, &status, WNOHANG) == shown; });
     EXPECT_TRUE(ended) << "the child outlived the box's process";
     if (!ended) {
       kill(shown, SIGKILL);

@@ -26,4 +26,21 @@ TEST(StormReport, SaysWhatTheFailingRunTyped) {
   }
 }
 
+// Where the reading of the items stopped: the topic, and those read before.
+TEST(StormReport, SaysWhereTheReadingOfTheItemsStopped) {
+  const std::vector<int> topics = {1, 2, 4, 5};
+  struct Case {
+    int topic;
+    const char* said;
+  };
+  const Case cases[] = {
+      {0, "at the main menu"},
+      {1, "at topic 1, the first"},
+      {2, "at topic 2, after topic 1"},
+      {4, "at topic 4, after topics 1 and 2"},
+      {5, "at topic 5, after topics 1, 2 and 4"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ReadingPlace(topics, c.topic), c.said);
+}
+
 }  // namespace

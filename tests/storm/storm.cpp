@@ -1,5 +1,9 @@
 // Key storms: a program run headless on a long random key script, in runs
-// of a share of the script each, until the script is used up. A run starts
+// of a share of the script each, until the script is used up. First the
+// program's items are read from its submenus; a reading that stops short
+// (the error screen, a crash, a hang, a topic without a submenu) fails the
+// storm, saying at which topic and why, with the keys that got there as a
+// player command and the command that repeats the storm. A run starts
 // at the main menu or inside one of the program's items (walked to by its
 // topic's and its own number), the starts taken in a shuffled round so that
 // every item is entered once in every round; a run ends with its share of
@@ -27,6 +31,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -98,9 +103,13 @@ std::string Join(const std::vector<std::string>& tokens, size_t from, size_t to)
   return s;
 }
 
-// Keys handed out by the run in the child, seen by the parent while it waits.
+// Keys handed out by the child, seen by the parent while it waits; while
+// the child reads the items, also where it is (read by the parent once the
+// child is gone).
 struct Progress {
   std::atomic<int> keys_used;
+  int topic;
+  char keys[4096];
 };
 
 // Where a run starts: the main menu, or the item it walks to first.
@@ -154,9 +163,9 @@ struct RunReport {
   char error_file[200];  // relative to the top of the tree
 };
 
-[[noreturn]] void RunChild(const ProgramDescription& program, std::vector<std::string> keys,
-                           const std::string& clock, Progress* progress, const Start& start,
-                           int out) {
+// One run, in the child process: how it ended.
+RunReport RunInChild(const ProgramDescription& program, std::vector<std::string> keys,
+                     const std::string& clock, Progress* progress, const Start& start) {
   CountingBackend backend(std::move(keys), clock, progress, start);
   InstallBackend(&backend);
   RunReport report{};
@@ -174,50 +183,132 @@ struct RunReport {
   report.entered = backend.submenu_seen() && report.keys_used >= int(start.walk.size());
   if (start.item && !backend.submenu_seen() && report.kind != RunReport::kErrorScreen)
     report.kind = RunReport::kMissedItem;
-  ssize_t written = write(out, &report, sizeof report);
-  _exit(written == sizeof report ? 0 : 1);
-}
-
-// The program's items, read in a child process of their own so that the
-// storm's runs start from a program that has never run.
-std::vector<ItemPlace> DiscoverItems(const ProgramDescription& program) {
-  int fds[2];
-  if (pipe(fds) != 0) return {};
-  pid_t child = fork();
-  if (child < 0) return {};
-  if (child == 0) {
-    close(fds[0]);
-    std::string out;
-    for (const ItemPlace& p : ListItems(program)) {
-      out += std::to_string(p.topic) + " " + std::to_string(p.item) + " " + p.submenu + "\n";
-    }
-    bool written = write(fds[1], out.data(), out.size()) == ssize_t(out.size());
-    _exit(written ? 0 : 1);
-  }
-  close(fds[1]);
-  std::string in;
-  char buffer[4096];
-  for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) in.append(buffer, n);
-  close(fds[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  std::vector<ItemPlace> items;
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return items;
-  for (size_t from = 0, to; (to = in.find('\n', from)) != std::string::npos; from = to + 1) {
-    ItemPlace p;
-    size_t a = in.find(' ', from), b = in.find(' ', a + 1);
-    p.topic = std::atoi(in.substr(from, a - from).c_str());
-    p.item = std::atoi(in.substr(a + 1, b - a - 1).c_str());
-    p.submenu = in.substr(b + 1, to - b - 1);
-    items.push_back(p);
-  }
-  return items;
+  return report;
 }
 
 double Seconds() {
   timespec t;
   clock_gettime(CLOCK_MONOTONIC, &t);
   return double(t.tv_sec) + t.tv_nsec / 1e9;
+}
+
+// What a child said on its pipe, and why it failed ("" when it ended well).
+struct ChildOutcome {
+  std::string said;
+  std::string failure;
+};
+
+// Reads what the child `child` writes on `fd` until it ends. A child that
+// asks for no key within `bound_seconds` hangs: it is then killed. One that
+// ends otherwise than with status 0 crashed.
+ChildOutcome Watch(pid_t child, int fd, const Progress* progress, int bound_seconds) {
+  ChildOutcome outcome;
+  int last_keys = -1;
+  double last_change = Seconds();
+  for (;;) {
+    pollfd p{fd, POLLIN, 0};
+    if (poll(&p, 1, 200) > 0) {
+      char buffer[4096];
+      const ssize_t n = read(fd, buffer, sizeof buffer);
+      if (n <= 0) break;
+      outcome.said.append(buffer, size_t(n));
+      continue;
+    }
+    const int now_keys = progress->keys_used.load();
+    const double now = Seconds();
+    if (now_keys != last_keys) {
+      last_keys = now_keys;
+      last_change = now;
+    } else if (now - last_change > bound_seconds) {
+      kill(child, SIGKILL);
+      outcome.failure = "hang: no key asked for in " + std::to_string(bound_seconds) + " s";
+      break;
+    }
+  }
+  close(fd);
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (outcome.failure.empty() && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) {
+    outcome.failure = WIFSIGNALED(status)
+                          ? "crash: signal " + std::to_string(WTERMSIG(status))
+                          : "crash: exit status " + std::to_string(WEXITSTATUS(status));
+  }
+  return outcome;
+}
+
+// Starts `body` in a child process that writes to a pipe, and watches it.
+template <typename Body>
+ChildOutcome RunWatched(Progress* progress, int bound_seconds, const Body& body) {
+  progress->keys_used.store(0);
+  int fds[2];
+  if (pipe(fds) != 0) {
+    std::perror("storm: pipe");
+    std::exit(1);
+  }
+  std::fflush(nullptr);  // nothing buffered is written twice
+  const pid_t child = fork();
+  if (child < 0) {
+    std::perror("storm: fork");
+    std::exit(1);
+  }
+  if (child == 0) {
+    close(fds[0]);
+    const std::string said = body();
+    const bool written = write(fds[1], said.data(), said.size()) == ssize_t(said.size());
+    _exit(written ? 0 : 1);
+  }
+  close(fds[1]);
+  return Watch(child, fds[0], progress, bound_seconds);
+}
+
+// The program's items, read in a child process of their own so that the
+// storm's runs start from a program that has never run. A reading that stops
+// short says where: the topic, and the keys that led there.
+ItemReading ReadItemsApart(const ProgramDescription& program, const std::string& clock,
+                           Progress* progress, int bound_seconds) {
+  progress->topic = 0;
+  progress->keys[0] = '\0';
+  const ChildOutcome outcome = RunWatched(progress, bound_seconds, [&] {
+    const ItemReading reading = ReadItems(program, clock, [&](int topic, const std::string& keys) {
+      progress->topic = topic;
+      std::snprintf(progress->keys, sizeof progress->keys, "%s", keys.c_str());
+      progress->keys_used.fetch_add(1);
+    });
+    std::string said =
+        reading.stopped + "\n" + std::to_string(reading.topic) + "\n" + reading.keys + "\n";
+    for (const ItemPlace& p : reading.items) {
+      said += std::to_string(p.topic) + " " + std::to_string(p.item) + " " + p.submenu + "\n";
+    }
+    return said;
+  });
+  ItemReading reading;
+  if (!outcome.failure.empty()) {
+    reading.stopped = outcome.failure;
+    reading.topic = progress->topic;
+    reading.keys = progress->keys;
+    return reading;
+  }
+  std::vector<std::string> lines;
+  for (size_t from = 0, to; (to = outcome.said.find('\n', from)) != std::string::npos;
+       from = to + 1) {
+    lines.push_back(outcome.said.substr(from, to - from));
+  }
+  if (lines.size() < 3) {
+    reading.stopped = "the reading said nothing";
+    return reading;
+  }
+  reading.stopped = lines[0];
+  reading.topic = std::atoi(lines[1].c_str());
+  reading.keys = lines[2];
+  for (size_t i = 3; i < lines.size(); ++i) {
+    ItemPlace p;
+    const size_t a = lines[i].find(' '), b = lines[i].find(' ', a + 1);
+    p.topic = std::atoi(lines[i].substr(0, a).c_str());
+    p.item = std::atoi(lines[i].substr(a + 1, b - a - 1).c_str());
+    p.submenu = lines[i].substr(b + 1);
+    reading.items.push_back(p);
+  }
+  return reading;
 }
 
 struct Options {
@@ -276,11 +367,29 @@ int main(int argc, char** argv) {
   std::printf("storm %s: seed %llu, clock %s, %d keys\n", o.program.c_str(), o.seed, clock, o.keys);
   std::fflush(stdout);
 
-  const std::vector<ItemPlace> items = DiscoverItems(*program);
-  if (items.empty()) {
-    std::printf("FAILED: the program's items could not be read from its submenus\n");
+  auto* progress = static_cast<Progress*>(
+      mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+  if (progress == MAP_FAILED) {
+    std::perror("storm: mmap");
     return 1;
   }
+  // How a failure is repeated: the keys that met it, and the whole storm.
+  auto say_how_to_repeat = [&](const std::string& replay) {
+    std::printf("replay: %s %s '%s' out.png --time %s\n", PLAYER_PATH, o.program.c_str(),
+                replay.c_str(), clock);
+    std::printf("storm again: STORM_SEED=%llu %s %s --keys %d\n", o.seed, argv[0],
+                o.program.c_str(), o.keys);
+  };
+
+  const ItemReading reading = ReadItemsApart(*program, clock, progress, o.bound_seconds);
+  if (!reading.stopped.empty()) {
+    std::printf("FAILED reading the items from the submenus, %s: %s\n",
+                ReadingPlace(TopicNumbers(*program), reading.topic).c_str(),
+                reading.stopped.c_str());
+    say_how_to_repeat(reading.keys);
+    return 1;
+  }
+  const std::vector<ItemPlace>& items = reading.items;
   // The starts of one round: the main menu and every item.
   std::vector<Start> starts(items.size() + 1);
   for (size_t i = 0; i < items.size(); ++i) {
@@ -300,13 +409,6 @@ int main(int argc, char** argv) {
   const bool whole_round = o.keys >= run_keys_most * static_cast<int>(starts.size());
   std::vector<size_t> order;
 
-  auto* progress = static_cast<Progress*>(
-      mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
-  if (progress == MAP_FAILED) {
-    std::perror("storm: mmap");
-    return 1;
-  }
-
   std::vector<bool> entered(items.size(), false);
   size_t used = 0;
   int runs = 0;
@@ -322,55 +424,16 @@ int main(int argc, char** argv) {
     std::vector<std::string> run_keys = start.walk;
     run_keys.insert(run_keys.end(), keys.begin() + used, keys.begin() + used + share);
 
-    progress->keys_used.store(0);
-    int fds[2];
-    if (pipe(fds) != 0) {
-      std::perror("storm: pipe");
-      return 1;
-    }
-    pid_t child = fork();
-    if (child < 0) {
-      std::perror("storm: fork");
-      return 1;
-    }
-    if (child == 0) {
-      close(fds[0]);
-      RunChild(*program, std::move(run_keys), clock, progress, start, fds[1]);
-    }
-    close(fds[1]);
-
-    // Wait for the report; a run that asks for no key within the bound hangs.
+    // A run that asks for no key within the bound hangs.
+    const ChildOutcome outcome = RunWatched(progress, o.bound_seconds, [&] {
+      const RunReport report = RunInChild(*program, std::move(run_keys), clock, progress, start);
+      return std::string(reinterpret_cast<const char*>(&report), sizeof report);
+    });
     RunReport report{};
-    bool got_report = false;
-    std::string failure;
-    int last_keys = -1;
-    double last_change = Seconds();
-    for (;;) {
-      pollfd p{fds[0], POLLIN, 0};
-      int ready = poll(&p, 1, 200);
-      if (ready > 0) {
-        got_report = read(fds[0], &report, sizeof report) == sizeof report;
-        break;
-      }
-      int now_keys = progress->keys_used.load();
-      double now = Seconds();
-      if (now_keys != last_keys) {
-        last_keys = now_keys;
-        last_change = now;
-      } else if (now - last_change > o.bound_seconds) {
-        kill(child, SIGKILL);
-        failure = "hang: no key asked for in " + std::to_string(o.bound_seconds) + " s";
-        break;
-      }
-    }
-    close(fds[0]);
-    int wait_status = 0;
-    waitpid(child, &wait_status, 0);
-    if (failure.empty() && !got_report) {
-      failure = WIFSIGNALED(wait_status)
-                    ? "crash: signal " + std::to_string(WTERMSIG(wait_status))
-                    : "crash: exit status " + std::to_string(WEXITSTATUS(wait_status));
-    }
+    const bool got_report = outcome.failure.empty() && outcome.said.size() == sizeof report;
+    if (got_report) std::memcpy(&report, outcome.said.data(), sizeof report);
+    std::string failure = outcome.failure;
+    if (failure.empty() && !got_report) failure = "crash: no report of the run";
     if (failure.empty() && report.kind == RunReport::kErrorScreen) {
       failure = ErrorScreenReport(report.error_line, report.error_code, report.error_file);
     }
@@ -392,10 +455,7 @@ int main(int argc, char** argv) {
           "FAILED run %d (%s): %s\n", runs,
           TypedKeys(start.item, walk_typed, start.walk.size(), used + 1, storm_keys).c_str(),
           failure.c_str());
-      std::printf("replay: %s %s '%s' out.png --time %s\n", PLAYER_PATH, o.program.c_str(),
-                  replay.c_str(), clock);
-      std::printf("storm again: STORM_SEED=%llu %s %s --keys %d\n", o.seed, argv[0],
-                  o.program.c_str(), o.keys);
+      say_how_to_repeat(replay);
       return 1;
     }
     if (start.item && report.entered) entered[start.item - items.data()] = true;

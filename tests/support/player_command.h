@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bounded_wait.h"
 #include "test_files.h"
 
 inline bool Exists(const std::string& path) {
@@ -116,13 +117,13 @@ inline pid_t StartPlayer(const std::vector<std::string>& args, const std::string
 }
 
 // How the started player `child` ended (a wait status), with what it used
-// in `usage` when given; -1 when it was still running after `seconds`, a
-// bound only a player that hangs reaches (it is then killed).
-inline int WaitFor(pid_t child, int seconds = 60, rusage* usage = nullptr) {
+// in `usage` when given; -1 when it was still running after the tests'
+// patience, which only a player that hangs reaches (it is then killed).
+inline int WaitFor(pid_t child, rusage* usage = nullptr) {
   int status = 0;
-  for (int waited = 0; waited < seconds * 1000; ++waited) {
-    if (wait4(child, &status, WNOHANG, usage) == child) return status;
-    usleep(1000);
+  if (WaitUntil("the player (process " + std::to_string(child) + ") to end",
+                [&] { return wait4(child, &status, WNOHANG, usage) == child; })) {
+    return status;
   }
   kill(child, SIGKILL);
   wait4(child, &status, 0, usage);
@@ -151,13 +152,19 @@ inline std::vector<std::string> TemporariesOf(const std::string& file) {
 
 // Waits until the run of the started player `child` is under way: the
 // temporary files of all `files` are there. False when the player ended
-// first (it is then waited for).
+// first (it is then waited for), or when they never came (it is then
+// killed).
 inline bool UnderWay(pid_t child, const std::vector<std::string>& files) {
-  for (;;) {
+  bool ended = false;
+  const bool seen = WaitUntil("the player's temporary files", [&] {
     bool all = true;
     for (const std::string& file : files) all = all && !TemporariesOf(file).empty();
-    if (all) return true;
-    if (waitpid(child, nullptr, WNOHANG) == child) return false;
-    usleep(500);
+    ended = !all && waitpid(child, nullptr, WNOHANG) == child;
+    return all || ended;
+  });
+  if (!seen) {
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
   }
+  return seen && !ended;
 }

@@ -66,18 +66,27 @@ std::string KeysTo(const ItemPlace& place) {
 namespace {
 
 // Opens each topic in turn, reads its submenu line and leaves it by its end
-// item; stops once every topic has been read.
+// item; stops once every topic has been read, or at a topic that shows no
+// submenu (saying so in `stopped`).
 class SubmenuReader : public HeadlessBackend {
  public:
-  explicit SubmenuReader(std::vector<int> topics) : topics_(std::move(topics)) {}
+  SubmenuReader(std::vector<int> topics, const std::string& clock,
+                const std::function<void(int, const std::string&)>& on_key)
+      : HeadlessBackend({}, clock), topics_(std::move(topics)), on_key_(on_key) {}
 
   std::string PollKey() override {
     if (keys_left() == 0) Decide();
+    if (on_key_) on_key_(topic(), typed);
     return HeadlessBackend::PollKey();
   }
 
+  // The topic being read (0: none yet).
+  int topic() const { return next_ > 0 ? topics_[next_ - 1] : 0; }
+
   std::vector<ItemPlace> items;
   bool complete = false;
+  std::string stopped;
+  std::string typed;  // the keys of the topics opened and left so far, key-script notation
 
  private:
   void Decide() {
@@ -88,31 +97,54 @@ class SubmenuReader : public HeadlessBackend {
     seen_ = page().log.size();
     if (next_ > 0) {
       const int choices = line ? CountChoices(*line) : 0;
-      if (choices < 2) throw HeadlessStop();
-      for (int item = 1; item < choices; ++item) items.push_back({topics_[next_ - 1], item, *line});
-      AddKeys(ParseKeyScript(NumberKeys(choices)));
+      if (choices < 2) {
+        stopped = "no submenu showed";
+        throw HeadlessStop();
+      }
+      for (int item = 1; item < choices; ++item) items.push_back({topic(), item, *line});
+      Type(NumberKeys(choices));
     }
     if (next_ == topics_.size()) {
       complete = true;
       throw HeadlessStop();
     }
-    AddKeys(ParseKeyScript(NumberKeys(topics_[next_++])));
+    ++next_;
+    Type(NumberKeys(topic()));
+  }
+  void Type(const std::string& keys) {
+    AddKeys(ParseKeyScript(keys));
+    typed += (typed.empty() ? "" : " ") + keys;
   }
 
   std::vector<int> topics_;
+  std::function<void(int, const std::string&)> on_key_;
   size_t next_ = 0;
   size_t seen_ = 0;
 };
 
 }  // namespace
 
-std::vector<ItemPlace> ListItems(const ProgramDescription& program) {
-  SubmenuReader reader(TopicNumbers(program));
+ItemReading ReadItems(const ProgramDescription& program, const std::string& clock,
+                      const std::function<void(int topic, const std::string& keys)>& on_key) {
+  SubmenuReader reader(TopicNumbers(program), clock, on_key);
   InstallBackend(&reader);
+  ItemReading reading;
   try {
-    RunProgram(program);
+    const int status = RunProgram(program);
+    reading.stopped = "the program ended (status " + std::to_string(status) + ")";
   } catch (const HeadlessStop&) {
+    if (reader.error_screen()) reading.stopped = reader.ErrorReport();
+    if (!reader.complete && reading.stopped.empty()) reading.stopped = reader.stopped;
   }
+  if (!reader.complete && reading.stopped.empty()) reading.stopped = "the reading stopped";
   InstallBackend(nullptr);
-  return reader.complete ? reader.items : std::vector<ItemPlace>{};
+  reading.items = std::move(reader.items);
+  reading.topic = reader.topic();
+  reading.keys = reader.typed;
+  return reading;
+}
+
+std::vector<ItemPlace> ListItems(const ProgramDescription& program) {
+  ItemReading reading = ReadItems(program);
+  return reading.stopped.empty() ? reading.items : std::vector<ItemPlace>{};
 }

@@ -5,6 +5,7 @@
 // key storms both find their way through a program with these.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,10 +41,28 @@ struct ItemPlace {
   std::string submenu;  // the submenu line, UTF-8
 };
 
-// Every item of every topic of `program`, the submenus' end items left out,
-// as the program's own submenus show them: the program is run headless on
-// the installed-backend slot (which is left empty again), topic by topic.
-// Empty when a topic shows no submenu.
+// What reading a program's items from its submenus found: every item, or
+// where the reading stopped and why.
+struct ItemReading {
+  std::vector<ItemPlace> items;  // all of them when `stopped` is empty
+  std::string stopped;           // why the reading stopped short ("" when it did not)
+  int topic = 0;                 // the topic it was reading (0: the main menu)
+  std::string keys;              // the keys typed up to there, in the key-script notation
+};
+
+// Reads every item of every topic of `program`, the submenus' end items left
+// out, as the program's own submenus show them: the program is run headless
+// on `clock` in the installed-backend slot (which is left empty again), topic
+// by topic, each left by its end item. It stops at the error screen, at a
+// topic that shows no submenu, or where the program ends. `on_key`, when
+// given, is called as the program asks for each key, with the topic and the
+// keys of the topics opened and left so far (a caller that watches for a
+// hang counts the calls).
+ItemReading ReadItems(
+    const ProgramDescription& program, const std::string& clock = "12:00:00",
+    const std::function<void(int topic, const std::string& keys)>& on_key = nullptr);
+
+// The items ReadItems finds; empty when it stopped short.
 std::vector<ItemPlace> ListItems(const ProgramDescription& program);
 
 // The keys from the main menu into `place`, in the key-script notation.

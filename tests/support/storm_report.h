@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "program_items.h"
 
@@ -26,4 +27,19 @@ inline std::string TypedKeys(const ItemPlace* item, size_t walk_typed, size_t wa
   const std::string keys = "keys " + std::to_string(first) + " to " +
                            std::to_string(first + count - 1) + " of the storm";
   return typed.empty() ? keys : typed + ", then " + keys;
+}
+
+// Where the reading of a program's items stopped: in `topic`, the one of
+// `topics` (the main menu's, in order) being read, or at the main menu (0),
+// with the topics read before it.
+inline std::string ReadingPlace(const std::vector<int>& topics, int topic) {
+  if (topic == 0) return "at the main menu";
+  std::string before;
+  for (size_t i = 0; i < topics.size() && topics[i] != topic; ++i) {
+    const bool last = i + 1 < topics.size() && topics[i + 1] == topic;
+    before += (before.empty() ? "" : last ? " and " : ", ") + std::to_string(topics[i]);
+  }
+  const std::string at = "at topic " + std::to_string(topic);
+  if (before.empty()) return at + ", the first";
+  return at + ", after topic" + (before.find(' ') == std::string::npos ? " " : "s ") + before;
 }

@@ -239,8 +239,8 @@ TEST_F(PlayerCommand, AFolderLockedByAnotherProgramIsWaitedForABoundedTime) {
                               fs::canonical(c.locked).string() +
                               "\", which another program holds\n";
     if (c.let_go) {
-      // (At most a minute: a player that never says it waits fails.)
-      for (int i = 0; i < 60000 && ReadFile(err) != waits; ++i) usleep(1000);
+      // A player that never says it waits fails below.
+      WaitUntil("the player to say it waits for the lock", [&] { return ReadFile(err) == waits; });
       kill(holder, SIGKILL);
     }
     const int status = WaitFor(player);

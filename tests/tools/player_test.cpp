@@ -183,7 +183,7 @@ TEST_F(PlayerCommand, KeysFromAFileOrStandardInputRunAsInline) {
 // The peak memory of one player run, in kilobytes.
 long PeakKilobytes(const std::vector<std::string>& args, const std::string& err) {
   rusage usage{};
-  const int status = WaitFor(StartPlayer(args, err), 60, &usage);
+  const int status = WaitFor(StartPlayer(args, err), &usage);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
       << Describe(status) << ": " << ReadFile(err);
   return usage.ru_maxrss;
@@ -352,9 +352,15 @@ TEST_F(PlayerCommand, ASignalOrACrashDuringARunLeavesTheFilesAsTheyWere) {
     ASSERT_TRUE(UnderWay(child, {png, log}))
         << "the run ended before its temporary files were seen";
     // With frames, the run is under way once its second frame is there too.
-    while (c.each && !Listing(frames).count("0002.png")) {
-      ASSERT_NE(waitpid(child, nullptr, WNOHANG), child) << "the run ended before its frames";
-      usleep(1000);
+    if (c.each) {
+      bool ended = false;
+      ASSERT_TRUE(WaitUntil("the run's second frame",
+                            [&] {
+                              ended = waitpid(child, nullptr, WNOHANG) == child;
+                              return ended || Listing(frames).count("0002.png");
+                            }) &&
+                  !ended)
+          << "the run ended before its frames, or they never came";
     }
     kill(child, c.signal);
     const int status = WaitFor(child);

@@ -23,7 +23,7 @@ source "$(dirname "$0")/virtual_screen.sh"
 start_virtual_screen 1440x900
 
 err=$(mktemp)
-trap 'kill $xvfb 2>/dev/null; rm -f "$display_file" "$err"' EXIT
+trap 'stop_virtual_screen; rm -f "$err"' EXIT
 
 # start_under LIMIT PROGRAM TITLE END: one start under the limit; prints
 # "loader" for status 127, "ok" for a run that passes, else why it fails.
@@ -41,7 +41,7 @@ start_under() {
     xdotool windowfocus --sync "$window" 2>/dev/null
     xdotool type --delay 30 "$end" 2>/dev/null
     xdotool key Return 2>/dev/null
-    wait_until 60 gone $pid
+    wait_until "$program to end under $limit KB" gone $pid
     kill -9 $pid 2>/dev/null
   fi
   wait $pid

@@ -51,15 +51,9 @@ same() {
     wait $pid 2>/dev/null
     return
   fi
-  local names=() key
-  for key in $keys; do
-    case $key in
-      Enter) names+=(Return) ;;
-      Space) names+=(space) ;;
-      ?) names+=("$(printf '%s' "$key" | tr 'A-Z' 'a-z')") ;;
-      *) names+=("$key") ;;
-    esac
-  done
+  # The X keys that type the script's keys.
+  local names
+  mapfile -t names < <("$bin_dir/../tests/window_look" keys "$keys")
   xdotool windowfocus --sync "$window" 2>/dev/null
   xdotool key --delay 150 "${names[@]}"
   # The look waits until the window shows what the keys drew.

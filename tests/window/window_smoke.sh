@@ -23,10 +23,8 @@ checks=0
 source "$(dirname "$0")/program_list.sh"
 read_program_list "$player"
 count=${#names[@]}
-
-# Seconds a step may wait for what it waits for: a program that is not stuck
-# is done long before, however busy the machine.
-patience=60
+# The waits (wait_until, $patience) and the virtual X server.
+source "$(dirname "$0")/virtual_screen.sh"
 
 # no_window PROGRAM ENV...: with no display to show it on, the program ends
 # with status 1 and one line on standard error (it takes a fraction of a
@@ -53,7 +51,6 @@ no_window "${names[0]}" -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER
 no_window "${names[$((count - 1))]}" SDL_VIDEODRIVER=offscreen
 no_window "${names[$((3 % count))]}" SDL_VIDEODRIVER=dummy
 
-source "$(dirname "$0")/virtual_screen.sh"
 start_virtual_screen 1920x1080
 
 # expect_end PID STATUS WHAT: waits for the program to end; fails unless it
@@ -61,7 +58,7 @@ start_virtual_screen 1920x1080
 expect_end() {
   local pid=$1 expected=$2 what=$3
   checks=$((checks + 1))
-  wait_until $patience gone $pid
+  wait_until "$what to end" gone $pid
   if kill -0 $pid 2>/dev/null; then
     echo "FAIL $what: still running"
     kill -9 $pid
@@ -87,14 +84,15 @@ cpu_ticks() {
 # its first pages' glyphs during its first wait for a key): its processor
 # time stands still for half a second.
 settled() {
-  local before after
+  wait_until "process $1 to finish its start-up work" still_for_half_a_second $1
+}
+# still_for_half_a_second PID: the process's processor time stands still
+# over half a second.
+still_for_half_a_second() {
+  local before
   before=$(cpu_ticks $1)
-  for _ in $(seq $((patience * 2))); do
-    sleep 0.5
-    after=$(cpu_ticks $1)
-    [ "$after" = "$before" ] && return
-    before=$after
-  done
+  sleep 0.5
+  [ "$(cpu_ticks $1)" = "$before" ]
 }
 
 # at_menu PROGRAM PID WINDOW: waits until the program's menu waits for a
@@ -223,7 +221,7 @@ faulty() {
   xdotool windowfocus --sync "$faulty_window" 2>/dev/null
   xdotool type --delay 50 "$1"
   xdotool key Return
-  wait_until $patience [ -s "$faulty_err" ]
+  wait_until "Faulty to say something on standard error" [ -s "$faulty_err" ]
 }
 # A runtime error: the screen shows its line, standard error also names the
 # file; the window destroyed at the error screen ends the program with 0.
@@ -263,13 +261,16 @@ expect_end $closed_pid 0 "error screen with standard error closed, window destro
 crash_box() {
   faulty "$1"
   box=""
-  for _ in $(seq $((patience * 10))); do
-    for window in $(xwininfo -root -tree | awk '/"Faulty"/ {print $1}'); do
-      xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _DIALOG && box=$window
-    done
-    [ -n "$box" ] && break
-    sleep 0.1
+  wait_until "Faulty's message box" box_shows
+}
+# box_shows: true once a dialog window of the program's name shows (its id
+# then in box).
+box_shows() {
+  local window
+  for window in $(xwininfo -root -tree | awk '/"Faulty"/ {print $1}'); do
+    xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _DIALOG && box=$window
   done
+  [ -n "$box" ]
 }
 
 # crash CHOICE LABEL: a crash past the error trap (a fault, or an exception
@@ -306,13 +307,7 @@ kill_box() {
   expect_end $faulty_pid $((128 + $(kill -l "$1"))) "the box's process ended by SIG$1"
   checks=$((checks + 1))
   local left=""
-  for _ in $(seq $((patience * 10))); do
-    left=""
-    for child in $children; do kill -0 "$child" 2>/dev/null && left+=" process $child"; done
-    xwininfo -root -tree | grep -q '"Faulty"' && left+=" its window"
-    [ -z "$left" ] && break
-    sleep 0.1
-  done
+  wait_until "the box's processes and window to go" nothing_of_the_box_left
   if [ -z "$box" ] || [ -n "$left" ]; then
     echo "FAIL the box after SIG$1: ${box:-no box shown}; left:${left:- nothing}"
     failures=$((failures + 1))
@@ -320,6 +315,14 @@ kill_box() {
   else
     echo "ok   the box's window and its child ($children) went with SIG$1"
   fi
+}
+# nothing_of_the_box_left: true once no process of kill_box's children and
+# no window of the program's name is left (what is, in left).
+nothing_of_the_box_left() {
+  left=""
+  for child in $children; do kill -0 "$child" 2>/dev/null && left+=" process $child"; done
+  xwininfo -root -tree | grep -q '"Faulty"' && left+=" its window"
+  [ -z "$left" ]
 }
 kill_box TERM
 kill_box KILL
