@@ -10,9 +10,9 @@
 // The descriptors a run needs free at its start, beyond those open then.
 // At most about half of them are ever open at once: fontconfig's
 // configuration files, read one inside another, then the picture and the log
-// with their folders, a frame with its folder and its folder's lock, and a
-// font file while FreeType maps it (the window: the connections to its
-// display); the rest is room to spare.
+// with their folders, the key file, a frame with its folder and its folder's
+// lock, and a font file while FreeType maps it (the window: the connections
+// to its display); the rest is room to spare.
 inline constexpr int kDescriptorsForARun = 16;
 
 // Whether kDescriptorsForARun descriptors are free below this process's

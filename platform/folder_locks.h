@@ -50,7 +50,8 @@ class FolderLocks {
   size_t stayed_locked() const { return stayed_locked_; }
 
  private:
-  // Waits for the lock open as `lock`: true once it is held.
+  // Waits for the lock open as `lock`: true once it is held (at once on a
+  // filesystem that keeps no such locks), false after kFolderLockWaitSeconds.
   bool Take(int lock, const std::string& name);
 
   std::vector<int> locked_;

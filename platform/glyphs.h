@@ -21,8 +21,8 @@
 
 #include "page.h"
 
-// Width of the cell of the character that starts at byte `i` of `sjis`, and
-// that character's byte length.
+// Width of the cell of the character whose first byte is `lead`, and in
+// `bytes` that character's byte length (2 for a lead byte, else 1).
 double CellWidth(const FontState& font, double hmag, unsigned char lead, int* bytes);
 
 // The logical rectangle a text's ink covers (empty when nothing was painted).

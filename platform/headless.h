@@ -1,6 +1,7 @@
 // The headless backend: the same page without a window. Keys come from a
 // script; when it is used up the next poll stops the run. The clock is fixed,
-// so the random seed is too.
+// so the random seed is too. With a folder for frames, the page is saved
+// there before every key.
 #pragma once
 
 #include <deque>

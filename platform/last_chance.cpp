@@ -87,8 +87,9 @@ void WriteAll(int fd, const char* data, size_t size) {
   }
 }
 
-// Runs inside a signal handler: only sigprocmask, unlinkat, write, execve
-// and _exit, on the buffers prepared beforehand.
+// Runs inside a signal handler: only sigprocmask, unlinkat, mmap and munmap
+// (whether memory is exhausted), write, execve and _exit, on the buffers
+// prepared beforehand.
 [[noreturn]] RUNS_IN_SIGNAL_HANDLER void ShowAndEnd() {
   // A signal that would end the program waits (the box's process lets it
   // through again): the crash ends as a crash, its message whole.

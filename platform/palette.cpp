@@ -9,7 +9,7 @@ namespace {
 // brown, grey; then the bright set), tuned so that every pair of text and
 // background colours the lessons combine reads clearly:
 //   on the white page: text 0, 3, 4, 5, 7, 9, 11 and 13 (the error message);
-//   the main menu: title 15 and items 13 on the panel colour 10;
+//   the main menu: title 15 and items 13 and 15 on the panel colour 10;
 //   prompt boxes: text 9 on fill 4 and on fill 12;
 //   cells: text 5 on fill 13 and on fill 11, text 13 on fill 3 and on fill 8,
 //   text 0, 3 and 7 on fill 13 and text 0 on fill 11;

@@ -299,8 +299,8 @@ class SdlBackend : public Backend {
     }
   }
 
-  // Copies the page's pixels `from` (page pixels) into the window surface,
-  // to the window rectangle `to` within the page's place `dst`.
+  // Copies the page into the window surface `screen`, placed (and scaled)
+  // at `dst`: only what falls in the window rectangle `to` is drawn.
   void Copy(SDL_Surface* screen, const SDL_Rect& dst, const SDL_Rect& to) {
     PixelRows page = page_->Pixels();
     if (screen->format->format == SDL_PIXELFORMAT_RGB888) {

@@ -34,10 +34,10 @@ class WholeFile {
   WholeFile& operator=(const WholeFile&) = delete;
 
   // Opens `path` for writing: 0, or the error number that says why it cannot
-  // be written (an empty path, a folder, a file or folder no one may write,
-  // a folder this process may not read, whose lock it could not take:
-  // EACCES; a descriptor's name whose descriptor is not open for writing:
-  // EBADF).
+  // be written (an empty path: ENOENT; a folder: EISDIR; a file or folder no
+  // one may write, or a folder this process may not read, whose lock it
+  // could not take: EACCES; a descriptor's name whose descriptor is not open
+  // for writing: EBADF).
   // A file that is there is replaced by a new one with its mode, and its
   // owner and group where this process may give them (root may give any, a
   // user only itself and a group it belongs to), else at least its group

@@ -49,9 +49,10 @@ class ScriptFile {
  private:
   // The next token; false at the end of the script, past its most bytes,
   // when the file cannot be read or when its copy cannot be written. A
-  // key's name is far shorter than kTokenShown: a longer token is cut
-  // there, to be refused as soon as it is read. Every byte read is also
-  // written to the copy, when there is one, and counted in the hash.
+  // key's name is far shorter than kTokenShown: a longer token is cut one
+  // byte past it (so that it shows as longer), to be refused as soon as it
+  // is read. Every byte read is also written to the copy, when there is
+  // one, and counted in the hash.
   bool NextToken(std::string& token);
 
   std::FILE* file_ = nullptr;
@@ -77,7 +78,7 @@ class ScriptFile {
   bool changed_ = false;
 };
 
-// The headless page fed from a key script file as the run asks for keys
+// The headless backend fed from a key script file as the run asks for keys
 // (none: the keys given to it beforehand).
 class StreamedKeys : public HeadlessBackend {
  public:

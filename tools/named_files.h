@@ -29,9 +29,9 @@ std::string DescriptorNotOpen(const std::vector<NamedFile>& files);
 // device or a pipe may take both.
 std::string OneFileTwice(const std::vector<NamedFile>& files);
 
-// A file that a frame of --each `dir` would replace: "" when none. A frame
-// takes a name of FrameName in `dir`, however many frames the run writes,
-// and replaces what that name leads to, as the picture does; so a file is
-// at risk when it is one file with such a name, whether that is there (a
-// file, a link, a hard link) or not yet.
+// A file whose name a frame of --each `dir` could take: "" when none, else
+// the line that names it. A frame takes a name of FrameName in `dir`,
+// however many frames the run writes, so a file is at risk when it is one
+// file with such a name, whether that is there (a file, a link, a hard
+// link) or not yet.
 std::string FrameOverFile(const std::string& dir, const std::vector<NamedFile>& files);

@@ -26,8 +26,9 @@ enum class ArgumentsRead {
   kWrong,  // `why` says what is wrong, in one line
 };
 
-// Reads argv[1] to argv[argc - 1] (--list aside) into `args`. An option
-// where the program's name, the keys or the picture must stand, an unknown
-// option, one without its value, one given twice and a clock that is no
-// time of day are refused, `why` saying which and where it must stand.
+// Reads argv[1] to argv[argc - 1] into `args` (`player --list` alone is the
+// caller's to run). An option or --list where the program's name, the keys
+// or the picture must stand, an unknown option, one without its value, one
+// given twice and a clock that is no time of day are refused, `why` saying
+// which and where it must stand.
 ArgumentsRead ReadPlayerArguments(int argc, char** argv, PlayerArguments& args, std::string& why);
