@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bounded_wait.h"
 #include "frame_names.h"
 #include "player_command.h"
 #include "test_files.h"
@@ -51,14 +52,13 @@ std::set<std::string> Frames(unsigned long long count) {
 // the started player `child` ended first (it is then waited for), or after
 // a minute, which only a stuck player takes.
 bool FrameWritten(pid_t child, const std::vector<std::string>& dirs, unsigned long long n) {
-  for (int look = 0; look < 60000; ++look) {
-    for (const std::string& dir : dirs) {
-      if (LastFrame(dir) >= n) return true;
-    }
-    if (waitpid(child, nullptr, WNOHANG) == child) return false;
-    usleep(1000);
-  }
-  return false;
+  bool written = false, ended = false;
+  WaitUntil("frame " + std::to_string(n) + " of the run", [&] {
+    for (const std::string& dir : dirs) written = written || LastFrame(dir) >= n;
+    ended = !written && waitpid(child, nullptr, WNOHANG) == child;
+    return written || ended;
+  });
+  return written;
 }
 
 // Stops the started player `child` and waits until it stands still: false
@@ -132,18 +132,23 @@ TEST_F(PlayerCommand, AFrameNameTakenDuringTheRunIsLeftAsItIs) {
 
 // Reads what the player writes to the FIFO open (without waiting) as `fd`
 // as far as it must for `done` to hold: false when the writing ended first,
-// or when nothing came for a minute, which only a stuck player takes. The
-// player, its log sent to the FIFO, gets no further than the FIFO takes
-// meanwhile.
+// or after a minute, which only a stuck player takes. The player, its log
+// sent to the FIFO, gets no further than the FIFO takes meanwhile.
 bool ReadLogUntil(int fd, const std::function<bool()>& done) {
   char buffer[4096];
-  while (!done()) {
-    pollfd ready{fd, POLLIN, 0};
-    if (poll(&ready, 1, 60000) != 1) return false;
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) return false;
-  }
-  return true;
+  bool ended = false;
+  const bool got_there = WaitUntil(
+      "the run's log to get as far as the test needs",
+      [&] {
+        if (done()) return true;
+        pollfd ready{fd, POLLIN, 0};
+        if (poll(&ready, 1, 10) != 1) return false;
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        ended = n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR);
+        return ended;
+      },
+      0);
+  return got_there && !ended;
 }
 
 // The frames go to the folder that was checked at the start, through it,
