@@ -1,7 +1,7 @@
 // The page a benchmark draws on: a headless backend installed for as long as
 // it lives, its operation log off (a benchmark times the drawing, not the
-// log), and the program's start-up state set: the font, the pen, the answer
-// field's place, the title.
+// log), and all that the program's start-up does before its main menu (the
+// font, the pen, the seed, the start values, the title, the shared arrays).
 #pragma once
 
 #include "headless.h"
