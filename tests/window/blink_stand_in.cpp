@@ -7,8 +7,10 @@
 //
 // PHASE... are the phases' lengths in seconds, on and off in turn from the
 // cursor drawn, taken round again when used up: "0.5" blinks as the
-// programs do, "1000" not at all. The changes keep to the times the phases
-// add up to, however late one of them comes. --grey: the cursor's square
+// programs do, "1000" not at all. Each phase counts from the change that
+// began it, as the programs count each blink from the tick that made it: a
+// change that comes late (a busy machine) makes its phase longer, never
+// the next one shorter. --grey: the cursor's square
 // goes grey, not white, when off. --trace: each change also leaves a dot
 // outside the cursor's square. The window, titled "Blink stand-in", has the
 // page's size and stays until the process is ended.
@@ -141,6 +143,9 @@ int main(int argc, char** argv) {
     }
     ++changes;
     phase = (phase + 1) % phases.size();
-    next += phases[phase];
+    // The next phase counts from this change, as the programs count the
+    // next blink from the tick that made it: a change that came late makes
+    // that phase late too, never the next one short.
+    next = now + phases[phase];
   }
 }
