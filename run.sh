@@ -3,7 +3,7 @@
 # first one listed when none is named).
 set -euo pipefail
 cd "$(dirname "$0")"
-programs=$(sed -n 's/^PROGRAM(\([a-z_0-9]*\))$/\1/p' programs/program_list.h)
+programs=$(scripts/program_names.sh)
 program=${1:-$(echo "$programs" | head -n 1)}
 if ! echo "$programs" | grep -qx -- "$program"; then
   echo "usage: ./run.sh [$(echo $programs | tr ' ' '|')]" >&2

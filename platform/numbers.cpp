@@ -115,34 +115,34 @@ std::string PfSTR248(double v) {
   return PfSTR244(static_cast<float>(v));
 }
 
-float PfVAL(const std::string& text) {
+std::optional<NumberTextParts> ReadNumberText(const std::string& text) {
+  auto digits_from = [&](size_t& i) {
+    const size_t start = i;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
+    return text.substr(start, i - start);
+  };
+  NumberTextParts parts;
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
-  std::string number;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) number += text[i++];
-  bool any_digit = false;
-  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-    number += text[i++];
-    any_digit = true;
-  }
-  if (i < text.size() && text[i] == '.') {
-    number += text[i++];
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-      number += text[i++];
-      any_digit = true;
-    }
-  }
-  if (!any_digit) return 0.0f;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) parts.negative = text[i++] == '-';
+  parts.whole = digits_from(i);
+  if (i < text.size() && text[i] == '.') parts.fraction = digits_from(++i);
+  if (parts.whole.empty() && parts.fraction.empty()) return std::nullopt;
+  // An "E" that ends the text is no exponent.
   if (i + 1 < text.size() && (text[i] == 'E' || text[i] == 'e')) {
     size_t j = i + 1;
-    std::string exp = "e";
-    if (text[j] == '-' || text[j] == '+') exp += text[j++];
-    bool exp_digit = false;
-    while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) {
-      exp += text[j++];
-      exp_digit = true;
-    }
-    if (exp_digit) number += exp;
+    if (text[j] == '-' || text[j] == '+') parts.exponent_negative = text[j++] == '-';
+    parts.exponent = digits_from(j);
+  }
+  return parts;
+}
+
+float PfVAL(const std::string& text) {
+  const std::optional<NumberTextParts> parts = ReadNumberText(text);
+  if (!parts) return 0.0f;
+  std::string number = (parts->negative ? "-" : "") + parts->whole + "." + parts->fraction;
+  if (!parts->exponent.empty()) {
+    number += (parts->exponent_negative ? "e-" : "e") + parts->exponent;
   }
   double v = std::strtod(number.c_str(), nullptr);
   if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) return v < 0 ? -FLT_MAX : FLT_MAX;

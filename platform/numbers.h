@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "errors.h"
@@ -39,6 +40,21 @@ std::string PfSTR244(float v);
 std::string NumberDigitsText(const std::string& digits, int exponent);
 // The text of a computed number: rounded to single precision first.
 std::string PfSTR248(double v);
+// The parts of the number a text begins with, as the runtime reads it:
+// blanks, a sign, digits, a point and digits (at least one digit in all),
+// then an exponent, "E" or "e" with a sign and digits. What follows is not
+// read.
+struct NumberTextParts {
+  bool negative = false;
+  std::string whole;     // the digits before the point
+  std::string fraction;  // the digits after it
+  bool exponent_negative = false;
+  std::string exponent;  // the exponent's digits; empty when there is none
+};
+// Empty when the text does not begin with a number (no digit before or
+// after the point).
+std::optional<NumberTextParts> ReadNumberText(const std::string& text);
+
 // Text to number: the number the text begins with, 0 when there is none.
 float PfVAL(const std::string& text);
 

@@ -46,7 +46,7 @@ struct PageNotDrawn {
 
 class SdlBackend : public Backend {
  public:
-  explicit SdlBackend(const std::string& title_utf8, const std::string& title_sjis)
+  SdlBackend(const std::string& title_utf8, const std::string& title_sjis, int icon_colour)
       : title_(title_utf8) {
     SDL_Rect usable{0, 0, kPageWidth, kPageHeight};
     SDL_GetDisplayUsableBounds(0, &usable);
@@ -66,7 +66,7 @@ class SdlBackend : public Backend {
         std::max(320, PagePixelWidth(scale_)), std::max(200, PagePixelHeight(scale_)),
         SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(SDL_GetError());
-    if (SDL_Surface* icon = MakeWindowIcon(title_sjis)) {
+    if (SDL_Surface* icon = MakeWindowIcon(title_sjis, icon_colour)) {
       SDL_SetWindowIcon(window_, icon);
       SDL_FreeSurface(icon);
     }
@@ -467,7 +467,7 @@ bool IsRealDisplay(const char* driver) {
 namespace {
 
 // Opens the window and runs the program in it (see RunInWindow).
-int RunWindowed(const std::string& title_utf8, const std::string& title,
+int RunWindowed(const std::string& title_utf8, const std::string& title, int icon_colour,
                 const std::function<int()>& program) {
   if (!DescriptorsForARun(title_utf8) || !FontsPresent(title_utf8)) return 1;
   auto cannot = [&](const std::string& why) {
@@ -491,7 +491,7 @@ int RunWindowed(const std::string& title_utf8, const std::string& title,
   // last-chance message, as any other uncaught exception does.
   std::optional<SdlBackend> backend;
   try {
-    backend.emplace(title_utf8, title);
+    backend.emplace(title_utf8, title, icon_colour);
   } catch (const std::runtime_error& e) {
     if (!WindowDestroyed()) SDL_Quit();
     return cannot(e.what());
@@ -516,7 +516,7 @@ int RunWindowed(const std::string& title_utf8, const std::string& title,
 
 }  // namespace
 
-int RunInWindow(int argc, char** argv, const std::string& title,
+int RunInWindow(int argc, char** argv, const std::string& title, int icon_colour,
                 const std::function<int()>& program) {
   // A standard descriptor closed at the start stays so: the display's
   // connection taking descriptor 2 would take the error line as requests.
@@ -533,7 +533,7 @@ int RunInWindow(int argc, char** argv, const std::string& title,
   std::string title_utf8;
   try {
     title_utf8 = ToUtf8(title);
-    return RunWindowed(title_utf8, title, program);
+    return RunWindowed(title_utf8, title, icon_colour, program);
   } catch (const std::bad_alloc&) {
     std::fprintf(stderr, "%s: %s\n",
                  title_utf8.empty() ? program_invocation_short_name : title_utf8.c_str(),

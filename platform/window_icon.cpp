@@ -7,17 +7,15 @@
 #include "fonts.h"
 #include "palette.h"
 
-SDL_Surface* MakeWindowIcon(const std::string& title) {
+SDL_Surface* MakeWindowIcon(const std::string& title, int tile_colour) {
   constexpr int kSize = 64;
   SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormat(0, kSize, kSize, 32, SDL_PIXELFORMAT_RGB888);
   if (!icon) return nullptr;
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kSize, kSize);
   cairo_t* cr = cairo_create(s);
 
-  // Each program its own tile colour, picked by its initial.
-  static constexpr int kTiles[] = {1, 2, 3, 5, 10, 6, 9};
   char initial = title.empty() ? '?' : title[0];
-  Rgb tile = PaletteColour(kTiles[static_cast<unsigned char>(initial) % 7]);
+  Rgb tile = PaletteColour(tile_colour);
   cairo_set_source_rgb(cr, tile.r / 255.0, tile.g / 255.0, tile.b / 255.0);
   cairo_paint(cr);
 

@@ -1,8 +1,10 @@
 // The programs of the family, as programs/program_list.h lists them.
 #pragma once
 
+#include <iterator>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "program.h"
 
@@ -19,6 +21,22 @@ struct ProgramEntry {
   const char* name;
   const ProgramDescription& (*program)();
 };
+
+// The names of the programs, in the list's order, for use at compile time.
+inline constexpr std::string_view kProgramNames[] = {
+#define PROGRAM(name) #name,
+#include "program_list.h"
+#undef PROGRAM
+};
+
+// The place of the program `name` in the list (0 for the first); -1 when
+// the list does not name it.
+constexpr int ProgramPlace(std::string_view name) {
+  for (size_t i = 0; i < std::size(kProgramNames); ++i) {
+    if (kProgramNames[i] == name) return static_cast<int>(i);
+  }
+  return -1;
+}
 
 // Every program, in the list's order.
 std::span<const ProgramEntry> AllPrograms();

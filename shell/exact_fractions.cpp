@@ -4,7 +4,6 @@
 #include "exact_fractions.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -23,6 +22,11 @@ Wide PowerOfTen(int k) {
   return p;
 }
 
+// Euclid's greatest common divisor, exactly. GcdLcm (fraction_arithmetic.cpp)
+// runs the same steps apart from this on purpose: it works on the pages'
+// single-precision globals (DS and DB, whole or not, through X1 and X2),
+// each step rounded as the runtime rounds it, where this one takes 128-bit
+// whole numbers and must not round.
 Wide Gcd(Wide a, Wide b) {
   if (a < 0) a = -a;
   if (b < 0) b = -b;
@@ -64,51 +68,27 @@ std::string Digits(Wide v) {
   return s;
 }
 
-bool IsDigit(char c) {
-  return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
-
 }  // namespace
 
 std::optional<ExactFraction> ExactNumberValue(const std::string& text) {
-  size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  const std::optional<NumberTextParts> parts = ReadNumberText(text);
+  if (!parts) return ExactFraction{};
+  // The digits without their leading zeros make the mantissa; past 18 of
+  // them no 64 bits hold it, and they are only counted.
+  const std::string digits = parts->whole + parts->fraction;
   Wide mantissa = 0;
-  int significant = 0, decimals = 0;
-  bool any_digit = false;
-  auto take_digits = [&](bool after_point) {
-    while (i < text.size() && IsDigit(text[i])) {
-      any_digit = true;
-      const int digit = text[i++] - '0';
-      if (after_point) ++decimals;
-      if (mantissa == 0 && digit == 0) continue;
-      mantissa = mantissa * 10 + digit;
-      ++significant;
-    }
-  };
-  take_digits(false);
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    take_digits(true);
+  int significant = 0;
+  for (const char c : digits) {
+    if (significant == 0 && c == '0') continue;
+    if (++significant <= 18) mantissa = mantissa * 10 + (c - '0');
   }
-  if (!any_digit) return ExactFraction{};
   if (significant > 18) return std::nullopt;
-  int exponent = 0;
-  if (i + 1 < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-    size_t j = i + 1;
-    bool exponent_negative = false;
-    if (text[j] == '-' || text[j] == '+') exponent_negative = text[j++] == '-';
-    int value = 0;
-    while (j < text.size() && IsDigit(text[j])) {
-      value = std::min(value * 10 + (text[j++] - '0'), 1000);
-    }
-    exponent = exponent_negative ? -value : value;
-  }
   if (mantissa == 0) return ExactFraction{};
-  if (negative) mantissa = -mantissa;
-  const int shift = exponent - decimals;
+  int exponent = 0;
+  for (const char c : parts->exponent) exponent = std::min(exponent * 10 + (c - '0'), 1000);
+  if (parts->exponent_negative) exponent = -exponent;
+  if (parts->negative) mantissa = -mantissa;
+  const int shift = exponent - static_cast<int>(parts->fraction.size());
   // A power of ten beyond 10^18 makes a term that no 64 bits hold.
   if (shift > 18 || shift < -18) return std::nullopt;
   return shift >= 0 ? TryReduced(mantissa * PowerOfTen(shift), 1)

@@ -14,10 +14,10 @@ struct ExactFraction {
   bool operator==(const ExactFraction&) const = default;
 };
 
-// The value of a number text as the runtime reads it (the number the text
-// begins with: blanks, a sign, digits, a point and digits, an exponent; 0
-// when there is none), exactly. Empty when it needs more digits than a
-// whole number of 64 bits holds.
+// The value of a number text as the runtime reads it (ReadNumberText, as
+// PfVAL reads it: the number the text begins with, blanks, a sign, digits, a
+// point and digits, an exponent; 0 when there is none), exactly. Empty when it needs more digits
+// than a whole number of 64 bits holds.
 std::optional<ExactFraction> ExactNumberValue(const std::string& text);
 
 // The value of an entry of the answer field, read as the field's parser

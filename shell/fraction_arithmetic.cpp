@@ -27,6 +27,10 @@ std::string Frac(const std::string& sign, const std::string& num, const std::str
 
 }  // namespace
 
+// Euclid's steps on the single-precision globals, each rounded as the
+// runtime rounds it (DS and DB need not be whole). The exact fractions of
+// exact_fractions.cpp take their own Gcd on 128-bit whole numbers, which
+// must not round.
 void GcdLcm() {
   X1 = DS;
   X2 = DB;

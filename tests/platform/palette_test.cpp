@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
+#include <tuple>
+
+#include "icon_tiles.h"
 
 namespace {
 
@@ -32,6 +36,17 @@ TEST(Palette, TheColoursPagesNameByTheirNameLookSo) {
   const Rgb light_blue = PaletteColour(11);
   EXPECT_GT(light_blue.b, light_blue.r + 100);
   EXPECT_GT(light_blue.b, light_blue.g);
+}
+
+// The window icons' tiles: as many different colours as the table has
+// places, each dark enough for the white initial on it.
+TEST(Palette, EveryIconTileIsAColourOfItsOwnUnderAWhiteInitial) {
+  std::set<std::tuple<int, int, int>> colours;
+  for (int place = 0; place < kIconTileCount; ++place) {
+    const Rgb tile = PaletteColour(IconTileColour(place));
+    EXPECT_TRUE(colours.insert({tile.r, tile.g, tile.b}).second) << "place " << place;
+    EXPECT_GE(ContrastRatio(15, IconTileColour(place)), 4.5) << "place " << place;
+  }
 }
 
 }  // namespace

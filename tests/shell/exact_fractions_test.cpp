@@ -44,13 +44,26 @@ TEST(ExactFractions, EntriesReadAsTheFieldReadsThem) {
     EXPECT_EQ(*value, (ExactFraction{c.numerator, c.denominator}));
   }
   // No quotient by 0; more digits than 64 bits hold.
-  for (const char* entry : {"5/0", "3/", "1/.", "1234567890123456789012"}) {
+  for (const char* entry : {"5/0", "3/", "1/.", "1234567890123456789012",
+                            "123456789012345678901234567890123456789012345"}) {
     EXPECT_FALSE(ExactEntryValue(entry).has_value()) << entry;
   }
   // The runtime's number texts, exponents included, read back exactly.
   EXPECT_EQ(ExactNumberValue(" 1E-08"), (ExactFraction{1, 100000000}));
   EXPECT_EQ(ExactNumberValue("-1.5E+02"), (ExactFraction{-150, 1}));
   EXPECT_FALSE(ExactNumberValue("3.402823E+38").has_value());
+}
+
+// The exact value of a text and the runtime's are the same number, read by
+// the same rule: where the number ends, an exponent or none.
+TEST(ExactFractions, TextsReadAsTheRuntimeReadsThem) {
+  for (const char* text : {"3",    "-.75",  " .5",  "+4",      "007.50", "12abc", "3/4",  "2.5.3",
+                           "-7-",  "1.5E3", "2e5x", "1.25e-2", "-3E+2",  "1E",    "1E+",  "1e-",
+                           "4E-x", "",      "-",    ".",       "abc",    "0.000", " - 5", "1 E2"}) {
+    const std::optional<ExactFraction> exact = ExactNumberValue(text);
+    ASSERT_TRUE(exact.has_value()) << "'" << text << "'";
+    EXPECT_FLOAT_EQ(static_cast<float>(ExactToDouble(*exact)), PfVAL(text)) << "'" << text << "'";
+  }
 }
 
 TEST(ExactFractions, TextsRoundToSevenDigitsAsTheRuntimeWritesNumbers) {

@@ -34,5 +34,6 @@ void Throw() {
 int main(int argc, char** argv) {
   static const ProgramDescription program{
       "Faulty", {"error", "crash", "throw", "end"}, {RaiseAnError, Crash, Throw}, nullptr};
-  return RunInWindow(argc, argv, program.title, [] { return RunProgram(program); });
+  // A charcoal tile, the colour of no program's icon.
+  return RunInWindow(argc, argv, program.title, 8, [] { return RunProgram(program); });
 }
