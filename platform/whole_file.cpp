@@ -34,15 +34,15 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 // The new file open as `fd`, when it replaces the file `old`, takes that
 // file's owner and group where this process may give them (as root; or its
-// own and a group it belongs to), else at least its group where it may give
-// that. Returns the mode `mode` it is to take, a set-user or set-group bit
-// kept only with the owner or the group it goes with.
+// own and a group it belongs to), each on its own: a user replacing its own
+// file in a group it is not in keeps the owner, one in the group but not the
+// owner keeps the group. Returns the mode `mode` it is to take, a set-user
+// or set-group bit kept only with the owner or the group it goes with.
 mode_t GiveOwner(int fd, const struct stat* old, mode_t mode) {
   if (old) {
-    const bool owner = fchown(fd, old->st_uid, old->st_gid) == 0;
-    const bool group = owner || fchown(fd, -1, old->st_gid) == 0;
-    if (!owner) mode &= ~S_ISUID;
-    if (!group) mode &= ~S_ISGID;
+    // Giving a file the owner or group it has already always succeeds.
+    if (fchown(fd, old->st_uid, -1) != 0) mode &= ~S_ISUID;
+    if (fchown(fd, -1, old->st_gid) != 0) mode &= ~S_ISGID;
   }
   return mode;
 }

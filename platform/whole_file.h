@@ -40,10 +40,11 @@ class WholeFile {
   // for writing: EBADF).
   // A file that is there is replaced by a new one with its mode, and its
   // owner and group where this process may give them (root may give any, a
-  // user only itself and a group it belongs to), else at least its group
-  // where it may give that; a set-user or set-group bit stays only with its
-  // owner or group. The new file has neither the old one's other hard links
-  // nor its extended attributes (access control lists among them).
+  // user only itself and a group it belongs to), else whichever of the two
+  // it may give or the new file has already; a set-user or set-group bit
+  // stays only with its owner or group. The new file has neither the old
+  // one's other hard links nor its extended attributes (access control lists
+  // among them).
   int Open(const std::string& path);
   // Where to write, once open.
   std::FILE* stream() const { return file_; }
