@@ -51,6 +51,7 @@ mode_t GiveOwner(int fd, const struct stat* old, mode_t mode) {
 
 int WholeFile::Open(const std::string& path) {
   Discard();
+  folder_takes_no_file_ = false;
   if (path.empty()) return ENOENT;
   if (const int fd = NamedDescriptor(path); fd >= 0) return OpenDescriptor(fd);
   struct stat st;
@@ -121,6 +122,7 @@ int WholeFile::Open(const std::string& path) {
     const int error = errno;
     temporary_.clear();
     Discard();
+    folder_takes_no_file_ = true;
     return error;
   }
   mode_ = GiveOwner(fd, replaced, mode);

@@ -37,7 +37,8 @@ class WholeFile {
   // be written (an empty path: ENOENT; a folder: EISDIR; a file or folder no
   // one may write, or a folder this process may not read, whose lock it
   // could not take: EACCES; a descriptor's name whose descriptor is not open
-  // for writing: EBADF).
+  // for writing: EBADF; a file whose folder takes no new file, see
+  // folder_takes_no_file).
   // A file that is there is replaced by a new one with its mode, and its
   // owner and group where this process may give them (root may give any, a
   // user only itself and a group it belongs to), else whichever of the two
@@ -46,6 +47,10 @@ class WholeFile {
   // one's other hard links nor its extended attributes (access control lists
   // among them).
   int Open(const std::string& path);
+  // After Open failed: whether it failed making the temporary file in the
+  // file's folder (a folder such as /proc, which takes no new file), the
+  // file itself being one that may be written.
+  bool folder_takes_no_file() const { return folder_takes_no_file_; }
   // Where to write, once open.
   std::FILE* stream() const { return file_; }
   // A device, a pipe or a descriptor, written directly.
@@ -83,6 +88,7 @@ class WholeFile {
   mode_t mode_ = 0;
   std::FILE* file_ = nullptr;
   bool direct_ = false;
+  bool folder_takes_no_file_ = false;
 };
 
 // After Finish, the temporaries of `files` take their names together, as one

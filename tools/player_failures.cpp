@@ -38,6 +38,12 @@ std::string CannotUse(const std::string& what, const std::string& path, int erro
          Why(error);
 }
 
+std::string CannotMakeBeside(const std::string& what, const std::string& path, int error) {
+  if (StatusOf(error) != kRefused) return CannotUse(what, path, error);
+  return "cannot write " + Named(what, path) + ": its folder cannot take a new file (" +
+         Why(error) + ")";
+}
+
 const char* Why(int error) {
   if (error == kFolderStayedLocked) return FolderStayedLockedWhy();
   return error == ENOMEM ? kOutOfMemory : std::strerror(error);

@@ -194,6 +194,22 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
         {"almeno", "1 Enter", "pic.png", "--each", "/proc"}},
        2,
        "--each \"/proc\" is no folder the frames can be written to (No such file or directory)"},
+      // A file that may be written, or a new one, in a folder that takes no
+      // new file: the temporary it would be written to cannot be made.
+      {{"a file there, in a folder that takes no new file",
+        "",
+        "",
+        {"almeno", "1 Enter", "/proc/version"}},
+       2,
+       "cannot write \"/proc/version\": its folder cannot take a new file (No such file or "
+       "directory)"},
+      {{"a new log, in a folder that takes no new file",
+        "",
+        "",
+        {"almeno", "1 Enter", "-", "--log", "/proc/new.log"}},
+       2,
+       "cannot write the log \"/proc/new.log\": its folder cannot take a new file (No such file "
+       "or directory)"},
       {{"an endless device of NUL bytes", "", "", {"almeno", "@/dev/zero", "-"}},
        2,
        "unknown key in script: " + nuls + " (cut at 40 bytes)"},
