@@ -11,6 +11,7 @@
 #include "folder_locks.h"
 #include "memory_room.h"
 #include "readable.h"
+#include "whole_file.h"
 
 void Say(const char* format, ...) {
   std::va_list args;
@@ -46,6 +47,7 @@ std::string CannotMakeBeside(const std::string& what, const std::string& path, i
 
 const char* Why(int error) {
   if (error == kFolderStayedLocked) return FolderStayedLockedWhy();
+  if (error == kFolderReplaced) return kFolderReplacedWhy;
   return error == ENOMEM ? kOutOfMemory : std::strerror(error);
 }
 

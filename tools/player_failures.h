@@ -37,7 +37,8 @@ std::string CannotMakeBeside(const std::string& what, const std::string& path, i
 
 // Why a file could not be read or written: memory that ran out is said in
 // the words used wherever it runs out, a folder's lock that another program
-// kept as such (see folder_locks.h), any other error as the system says it.
+// kept and a folder replaced under a file as such (see folder_locks.h and
+// whole_file.h), any other error as the system says it.
 const char* Why(int error);
 
 // The status a failure to read or write a file ends the player with:
