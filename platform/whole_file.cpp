@@ -34,15 +34,15 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 // The new file open as `fd`, when it replaces the file `old`, takes that
 // file's owner and group where this process may give them (as root; or its
-// own and a group it belongs to), else at least its group where it may give
-// that. Returns the mode `mode` it is to take, a set-user or set-group bit
-// kept only with the owner or the group it goes with.
+// own and a group it belongs to), each on its own: a user replacing its own
+// file in a group it is not in keeps the owner, one in the group but not the
+// owner keeps the group. Returns the mode `mode` it is to take, a set-user
+// or set-group bit kept only with the owner or the group it goes with.
 mode_t GiveOwner(int fd, const struct stat* old, mode_t mode) {
   if (old) {
-    const bool owner = fchown(fd, old->st_uid, old->st_gid) == 0;
-    const bool group = owner || fchown(fd, -1, old->st_gid) == 0;
-    if (!owner) mode &= ~S_ISUID;
-    if (!group) mode &= ~S_ISGID;
+    // Giving a file the owner or group it has already always succeeds.
+    if (fchown(fd, old->st_uid, -1) != 0) mode &= ~S_ISUID;
+    if (fchown(fd, -1, old->st_gid) != 0) mode &= ~S_ISGID;
   }
   return mode;
 }
@@ -51,6 +51,7 @@ mode_t GiveOwner(int fd, const struct stat* old, mode_t mode) {
 
 int WholeFile::Open(const std::string& path) {
   Discard();
+  folder_takes_no_file_ = false;
   if (path.empty()) return ENOENT;
   if (const int fd = NamedDescriptor(path); fd >= 0) return OpenDescriptor(fd);
   struct stat st;
@@ -65,6 +66,7 @@ int WholeFile::Open(const std::string& path) {
       // and the link kept.
       target_ = FollowLinks(path);
       if (target_.empty()) return errno;
+      folder_path_ = FolderOf(target_);
       const mode_t mask = umask(0);
       umask(mask);
       mode = 0666 & ~mask;
@@ -101,26 +103,33 @@ int WholeFile::Open(const std::string& path) {
     if (!real) return real_error;
     if (!this_file || !regular) return ENOENT;
     target_ = real.get();
+    // The path that leads to its folder, as the path given does: through
+    // the links on the way as they stand when the name is taken.
+    folder_path_ = FolderOf(FollowLinks(path));
     mode = st.st_mode & 07777;
     replaced = &st;
     break;
   }
   // The temporary is made in the file's folder, held open: it is removed
-  // from there, and takes its name from there, even if the folder is moved
-  // meanwhile. The folder is opened for reading, as its lock is taken (see
-  // folder_locks.h): one this process may write in but not read (mode 0300)
-  // could take no lock, and is refused here, before the run.
+  // from there, and takes its name there, through that folder, whatever
+  // becomes of the folder's path meanwhile (a path that no longer leads to
+  // it then takes no file, see FolderStillReached). The folder is opened for
+  // reading, as its lock is taken (see folder_locks.h): one this process may
+  // write in but not read (mode 0300) could take no lock, and is refused
+  // here, before the run.
   folder_fd_ = open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder_fd_ < 0) {
     const int error = errno;
     Discard();
     return error;
   }
-  const int fd = MakeTemporaryFile(folder_fd_, target_.substr(target_.rfind('/') + 1), &temporary_);
+  name_ = target_.substr(target_.rfind('/') + 1);
+  const int fd = MakeTemporaryFile(folder_fd_, name_, &temporary_);
   if (fd < 0) {
     const int error = errno;
     temporary_.clear();
     Discard();
+    folder_takes_no_file_ = true;
     return error;
   }
   mode_ = GiveOwner(fd, replaced, mode);
@@ -158,21 +167,35 @@ int WholeFile::Commit() {
   return CommitTogether({this});
 }
 
+// 0 while the path that led to the file's folder when it was opened leads
+// there still; else the error number of looking it up, ENOTDIR for a file
+// in its place, or kFolderReplaced for another folder (or a link to one).
+int WholeFile::FolderStillReached() const {
+  struct stat now, held;
+  if (stat(folder_path_.c_str(), &now) != 0) return errno;
+  if (!S_ISDIR(now.st_mode)) return ENOTDIR;
+  if (fstat(folder_fd_, &held) != 0) return errno;
+  return SameFile(now, held) ? 0 : kFolderReplaced;
+}
+
 // The temporary takes the file's name, and the file it replaces (if any)
 // goes to a name of its own in the folder, old_, until the whole set of
 // files took their names: exchanged with the temporary where the filesystem
-// can exchange two names as one step, else moved aside first.
+// can exchange two names as one step, else moved aside first. Both names
+// are taken through the folder held open, and only while the path still
+// leads to it.
 int WholeFile::TakeName(bool may_exchange) {
+  if (int error = FolderStillReached()) return error;
   if (!may_exchange) return TakeNameMovingOldAside();
   for (int attempt = 0; attempt < 3; ++attempt) {
-    if (renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) ==
+    if (renameat2(folder_fd_, temporary_.c_str(), folder_fd_, name_.c_str(), RENAME_EXCHANGE) ==
         0) {
       // A folder put in the file's place meanwhile is not replaced (as a
       // plain rename would not replace it).
       struct stat old;
       if (fstatat(folder_fd_, temporary_.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 &&
           S_ISDIR(old.st_mode)) {
-        renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE);
+        renameat2(folder_fd_, temporary_.c_str(), folder_fd_, name_.c_str(), RENAME_EXCHANGE);
         return EISDIR;
       }
       taken_ = Taken::kExchanged;
@@ -185,7 +208,7 @@ int WholeFile::TakeName(bool may_exchange) {
     if (error == ENOENT) {
       // No file of that name yet, or the temporary or the folder is gone:
       // the rename says which.
-      if (renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) ==
+      if (renameat2(folder_fd_, temporary_.c_str(), folder_fd_, name_.c_str(), RENAME_NOREPLACE) ==
           0) {
         taken_ = Taken::kNew;
         DropScratchFile(folder_fd_, temporary_.c_str());
@@ -204,19 +227,19 @@ int WholeFile::TakeName(bool may_exchange) {
 int WholeFile::TakeNameMovingOldAside() {
   // An empty file of a new name, that the old file then replaces.
   std::string aside;
-  const int fd = MakeTemporaryFile(folder_fd_, target_.substr(target_.rfind('/') + 1), &aside);
+  const int fd = MakeTemporaryFile(folder_fd_, name_, &aside);
   if (fd < 0) return errno;
   close(fd);
   DropScratchFile(folder_fd_, aside.c_str());
-  const bool moved = renameat(AT_FDCWD, target_.c_str(), folder_fd_, aside.c_str()) == 0;
+  const bool moved = renameat(folder_fd_, name_.c_str(), folder_fd_, aside.c_str()) == 0;
   if (!moved) {
     const int error = errno;
     unlinkat(folder_fd_, aside.c_str(), 0);
     if (error != ENOENT) return error;
   }
-  if (renameat(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str()) != 0) {
+  if (renameat(folder_fd_, temporary_.c_str(), folder_fd_, name_.c_str()) != 0) {
     const int error = errno;
-    if (moved) renameat(folder_fd_, aside.c_str(), AT_FDCWD, target_.c_str());
+    if (moved) renameat(folder_fd_, aside.c_str(), folder_fd_, name_.c_str());
     return error;
   }
   DropScratchFile(folder_fd_, temporary_.c_str());
@@ -233,16 +256,16 @@ void WholeFile::GiveNameBack() {
       return;
     case Taken::kNew:
       AddScratchFile(folder_fd_, temporary_.c_str());
-      if (renameat(AT_FDCWD, target_.c_str(), folder_fd_, temporary_.c_str()) != 0) {
-        unlink(target_.c_str());
+      if (renameat(folder_fd_, name_.c_str(), folder_fd_, temporary_.c_str()) != 0) {
+        unlinkat(folder_fd_, name_.c_str(), 0);
       }
       break;
     case Taken::kExchanged:
       AddScratchFile(folder_fd_, temporary_.c_str());
-      renameat2(folder_fd_, temporary_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE);
+      renameat2(folder_fd_, temporary_.c_str(), folder_fd_, name_.c_str(), RENAME_EXCHANGE);
       break;
     case Taken::kMovedAside:
-      renameat(folder_fd_, old_.c_str(), AT_FDCWD, target_.c_str());
+      renameat(folder_fd_, old_.c_str(), folder_fd_, name_.c_str());
       break;
   }
   taken_ = Taken::kNot;

@@ -16,6 +16,11 @@
 // Several files written together take their names together
 // (CommitTogether): all of them, or none, the files they replace then left
 // as they were.
+//
+// The temporary is made in the folder the path leads to when the file is
+// opened, held open: it takes its name there, through that folder, and only
+// while the path still leads to it (a folder moved during the writing, or
+// another folder or a link put in its place, takes no file).
 #pragma once
 
 #include <sys/types.h>
@@ -24,6 +29,13 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+
+// The error number of a file whose path, when it is to take its name, leads
+// to another folder than the one the file was opened in: no error number of
+// the system's (they are all positive), nor kFolderStayedLocked.
+inline constexpr int kFolderReplaced = -2;
+// How that is said after the file's name.
+inline constexpr const char* kFolderReplacedWhy = "its folder was moved or replaced during the run";
 
 class WholeFile {
  public:
@@ -37,14 +49,20 @@ class WholeFile {
   // be written (an empty path: ENOENT; a folder: EISDIR; a file or folder no
   // one may write, or a folder this process may not read, whose lock it
   // could not take: EACCES; a descriptor's name whose descriptor is not open
-  // for writing: EBADF).
+  // for writing: EBADF; a file whose folder takes no new file, see
+  // folder_takes_no_file).
   // A file that is there is replaced by a new one with its mode, and its
   // owner and group where this process may give them (root may give any, a
-  // user only itself and a group it belongs to), else at least its group
-  // where it may give that; a set-user or set-group bit stays only with its
-  // owner or group. The new file has neither the old one's other hard links
-  // nor its extended attributes (access control lists among them).
+  // user only itself and a group it belongs to), else whichever of the two
+  // it may give or the new file has already; a set-user or set-group bit
+  // stays only with its owner or group. The new file has neither the old
+  // one's other hard links nor its extended attributes (access control lists
+  // among them).
   int Open(const std::string& path);
+  // After Open failed: whether it failed making the temporary file in the
+  // file's folder (a folder such as /proc, which takes no new file), the
+  // file itself being one that may be written.
+  bool folder_takes_no_file() const { return folder_takes_no_file_; }
   // Where to write, once open.
   std::FILE* stream() const { return file_; }
   // A device, a pipe or a descriptor, written directly.
@@ -66,14 +84,19 @@ class WholeFile {
   // How the temporary took the file's name, so that it can give it back.
   enum class Taken { kNot, kNew, kExchanged, kMovedAside };
   int OpenDescriptor(int fd);
+  int FolderStillReached() const;
   int TakeName(bool may_exchange);
   int TakeNameMovingOldAside();
   void GiveNameBack();
   void DropOld();
 
   std::string target_;
-  // The folder the temporary was made in, and its name there.
+  // The folder the temporary was made in, the path that led to it then (the
+  // path given, its links followed), the file's name there and the
+  // temporary's.
   int folder_fd_ = -1;
+  std::string folder_path_;
+  std::string name_;
   std::string temporary_;
   Taken taken_ = Taken::kNot;
   // Once the name is taken, the name in that folder of the file replaced.
@@ -82,6 +105,7 @@ class WholeFile {
   mode_t mode_ = 0;
   std::FILE* file_ = nullptr;
   bool direct_ = false;
+  bool folder_takes_no_file_ = false;
 };
 
 // After Finish, the temporaries of `files` take their names together, as one
@@ -90,7 +114,11 @@ class WholeFile {
 // or the error number of the first that could not, pointed to by `*failed`
 // (when `failed` is not null), and then every file is as it was before and
 // every temporary is removed: kFolderStayedLocked for a file whose folder's
-// lock another program held for longer than the wait. A file opened as a
+// lock another program held for longer than the wait; for a file whose path
+// no longer leads to the folder it was opened in, the error number of
+// looking the folder up (ENOENT: moved or removed, nothing in its place;
+// ENOTDIR: a file in its place) or kFolderReplaced (another folder, or a
+// link to one, in its place). A file opened as a
 // device, or not opened, has nothing to take. With `may_exchange` false the names are taken the way
 // kept for filesystems that cannot exchange two names (the old file is moved
 // aside to a temporary name first). `in_step`, when given, runs inside the

@@ -111,8 +111,6 @@ bool WrittenTo(int fd, const std::string& out, const std::optional<std::string>&
 // all (see WholeFile).
 class LogFile {
  public:
-  // 0, or why the log cannot be written.
-  int Open(const std::string& path) { return file_.Open(path); }
   void Write(const LoggedOp& op) {
     if (error_) return;
     std::string line = op.Line();
@@ -132,6 +130,16 @@ class LogFile {
   WholeFile file_;
   int error_ = 0;
 };
+
+// Opens `file` to write the picture or the log (`what`) given as `path`: 0,
+// or the status the player ends with, once it said why not.
+int OpenWhole(WholeFile& file, const std::string& what, const std::string& path) {
+  const int error = file.Open(path);
+  if (error == 0) return 0;
+  Say("%s",
+      (file.folder_takes_no_file() ? CannotMakeBeside : CannotUse)(what, path, error).c_str());
+  return StatusOf(error);
+}
 
 int Play(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--list") return List();
@@ -227,17 +235,11 @@ int Play(int argc, char** argv) {
   InstallLastChance(name, /*show_box=*/false, "player");
   WholeFile picture;
   if (out != "-") {
-    if (int error = picture.Open(out)) {
-      Say("%s", CannotUse("picture", out, error).c_str());
-      return StatusOf(error);
-    }
+    if (int status = OpenWhole(picture, "picture", out)) return status;
   }
   LogFile log;
   if (log_path) {
-    if (int error = log.Open(*log_path)) {
-      Say("%s", CannotUse("log", *log_path, error).c_str());
-      return StatusOf(error);
-    }
+    if (int status = OpenWhole(log.file(), "log", *log_path)) return status;
     backend.page().log_sink = [&log](const LoggedOp& op) { log.Write(op); };
   } else {
     // The log costs a text conversion per glyph: kept only when asked for.

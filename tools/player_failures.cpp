@@ -11,6 +11,7 @@
 #include "folder_locks.h"
 #include "memory_room.h"
 #include "readable.h"
+#include "whole_file.h"
 
 void Say(const char* format, ...) {
   std::va_list args;
@@ -38,8 +39,15 @@ std::string CannotUse(const std::string& what, const std::string& path, int erro
          Why(error);
 }
 
+std::string CannotMakeBeside(const std::string& what, const std::string& path, int error) {
+  if (StatusOf(error) != kRefused) return CannotUse(what, path, error);
+  return "cannot write " + Named(what, path) + ": its folder cannot take a new file (" +
+         Why(error) + ")";
+}
+
 const char* Why(int error) {
   if (error == kFolderStayedLocked) return FolderStayedLockedWhy();
+  if (error == kFolderReplaced) return kFolderReplacedWhy;
   return error == ENOMEM ? kOutOfMemory : std::strerror(error);
 }
 

@@ -29,9 +29,16 @@ std::string Named(const std::string& what, const std::string& path);
 // log "x.log": WHY", "cannot read the keys from standard input: WHY".
 std::string CannotUse(const std::string& what, const std::string& path, int error);
 
+// The line for a picture or a log (`what`) whose folder took no new file,
+// the temporary it is written to (see WholeFile): "cannot write
+// "/proc/version": its folder cannot take a new file (WHY)"; memory or file
+// descriptors that ran out as CannotUse says them.
+std::string CannotMakeBeside(const std::string& what, const std::string& path, int error);
+
 // Why a file could not be read or written: memory that ran out is said in
 // the words used wherever it runs out, a folder's lock that another program
-// kept as such (see folder_locks.h), any other error as the system says it.
+// kept and a folder replaced under a file as such (see folder_locks.h and
+// whole_file.h), any other error as the system says it.
 const char* Why(int error);
 
 // The status a failure to read or write a file ends the player with:

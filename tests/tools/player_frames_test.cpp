@@ -315,10 +315,12 @@ TEST_F(PlayerCommand, ASignalWhileTheFilesTakeTheirNamesLeavesThemAllTheRuns) {
     fs::create_directories(fr);
     std::ofstream(png) << "an old picture";
     std::ofstream(log) << "an old log\n";
-    // (The leak checker of the checked build cannot work under a tracer.)
+    // The names are taken through their folder: the log's rename is the
+    // second one there, the picture's the first. (The leak checker of the
+    // checked build cannot work under a tracer.)
     const std::string strace =
-        "ASAN_OPTIONS=detect_leaks=0 strace -qq -o /dev/null -P " + ShellQuoted(log) +
-        " -e trace=renameat2 -e inject=renameat2:signal=" + std::to_string(c.signal) + ":when=1 ";
+        "ASAN_OPTIONS=detect_leaks=0 strace -qq -o /dev/null -P " + ShellQuoted(w) +
+        " -e trace=renameat2 -e inject=renameat2:signal=" + std::to_string(c.signal) + ":when=2 ";
     // The status the shell gives: strace ends as the player did. (The shell
     // also names the signal on standard error.)
     const Outcome run = Player({"almeno", "1 Enter", png, "--log", log, "--each", fr}, "/dev/null",
