@@ -31,18 +31,32 @@ void (*g_series_name)(unsigned long long, char*) = nullptr;
 unsigned long long g_series_count = 0;
 static_assert(__atomic_always_lock_free(sizeof g_series_count, &g_series_count));
 
-// Runs inside a signal handler, every ending signal held while it runs,
-// and calls only what is safe there: RemoveScratchFiles (names written into
-// buffers of its own, unlinkat, notes cleared), then sigaction, raise,
-// sigprocmask and _exit. The files go first; then the signal's usual action
-// is restored (from a record cleared on the stack) and the signal raised
-// again, still held, and let through: it ends the program as it would have.
-// Another ending signal that came meanwhile stays held and never runs this
-// again, so however many come, the first removes the files before any ends
-// the program. (Resetting the action on entry instead, SA_RESETHAND, would
-// let a second signal of the same kind end the program at once, before the
-// files are gone: the kernel resets the action before it holds the signal.)
-RUNS_IN_SIGNAL_HANDLER void OnEndingSignal(int sig) {
+// Whether the handler of the ending signals is installed, and those
+// signals, for it. Once it is, a step that must not be cut in two lets them
+// come to the handler, which puts the ending off until the step is over
+// (see EndingSignalsHeld); before, the step holds them back.
+bool g_handled = false;
+sigset_t g_ending;
+// How many steps that must not be cut in two are under way (one may run
+// inside another), and the first ending signal that came during them.
+volatile sig_atomic_t g_steps = 0;
+volatile sig_atomic_t g_first = 0;
+
+// Ends the program as the signal `sig` would have, the scratch files
+// removed first; called by the handler or once a step is over, and safe in
+// a signal handler: it calls only sigprocmask, RemoveScratchFiles (names
+// written into buffers of its own, unlinkat, notes cleared), sigaction,
+// raise and _exit. Every ending signal waits meanwhile; the signal's usual
+// action is restored (from a record cleared on the stack) and the signal
+// raised again, still held, and let through: it ends the program as it
+// would have. Another ending signal that came meanwhile stays held and never
+// runs the handler again, so however many come, the files go before any
+// ends the program. (Resetting the action on entry instead, SA_RESETHAND,
+// would let a second signal of the same kind end the program at once,
+// before the files are gone: the kernel resets the action before it holds
+// the signal.)
+[[noreturn]] RUNS_IN_SIGNAL_HANDLER void EndAs(int sig) {
+  sigprocmask(SIG_BLOCK, &g_ending, nullptr);
   RemoveScratchFiles();
   struct sigaction usual;
   std::memset(&usual, 0, sizeof usual);
@@ -55,6 +69,17 @@ RUNS_IN_SIGNAL_HANDLER void OnEndingSignal(int sig) {
   sigprocmask(SIG_UNBLOCK, &only, nullptr);
   // Not reached: the signal ended the program.
   _exit(128 + sig);
+}
+
+// Runs inside a signal handler, every ending signal held while it runs.
+// During a step that must not be cut in two it notes the first signal that
+// came and returns (the step goes on: the handler restarts the system call
+// it interrupted); otherwise it ends the program as the first signal that
+// came does.
+RUNS_IN_SIGNAL_HANDLER void OnEndingSignal(int sig) {
+  if (g_first == 0) g_first = sig;
+  if (g_steps > 0) return;
+  EndAs(g_first);
 }
 
 }  // namespace
@@ -143,26 +168,38 @@ const sigset_t& CrashSignals() {
 }
 
 void ProtectScratchFiles() {
+  g_ending = EndingSignals();
   struct sigaction action {};
   action.sa_handler = OnEndingSignal;
-  // Every ending signal waits while the handler runs; it never returns.
+  // Every ending signal waits while the handler runs. It returns only
+  // during a step that must not be cut in two, which then goes on as if
+  // nothing came.
   action.sa_mask = EndingSignals();
-  action.sa_flags = 0;
+  action.sa_flags = SA_RESTART;
   for (int sig = 1; sig <= SIGRTMAX; ++sig) {
     if (!sigismember(&EndingSignals(), sig)) continue;
     struct sigaction old {};
     sigaction(sig, nullptr, &old);
     if (old.sa_handler != SIG_IGN) sigaction(sig, &action, nullptr);
   }
+  g_handled = true;
   signal(SIGXFSZ, SIG_IGN);
 }
 
+// The ending signals are not held back once the handler is installed: the
+// kernel lets several held signals through lowest number first, and the
+// program is to end as the first that came. The handler notes it instead.
 EndingSignalsHeld::EndingSignalsHeld() {
-  sigset_t held;
-  sigorset(&held, &EndingSignals(), &CrashSignals());
+  sigset_t held = CrashSignals();
+  if (!g_handled) sigorset(&held, &held, &EndingSignals());
   sigprocmask(SIG_BLOCK, &held, &old_);
+  g_steps = g_steps + 1;
 }
 
 EndingSignalsHeld::~EndingSignalsHeld() {
+  g_steps = g_steps - 1;
   sigprocmask(SIG_SETMASK, &old_, nullptr);
+  // A signal that comes from here on finds the step over and ends the
+  // program as the first one did.
+  if (g_steps == 0 && g_first != 0) EndAs(g_first);
 }

@@ -54,9 +54,12 @@ const sigset_t& EndingSignals();
 const sigset_t& CrashSignals();
 
 // From now on every ending signal, however many come and in whatever order,
-// removes the scratch files first and then ends the program as it would
-// have (its usual status); one that was ignored when the program started
-// stays ignored. A write beyond the file-size limit fails (EFBIG) instead of
+// removes the scratch files first and then ends the program as the first of
+// them that reached it would have (its usual status); one that was ignored
+// when the program started stays ignored. Signals that reach the program
+// together (sent while it is stopped, or one right after another) are
+// handed over by the system by number, not by when they came: SIGHUP before
+// SIGTERM. A write beyond the file-size limit fails (EFBIG) instead of
 // ending the program with SIGXFSZ.
 void ProtectScratchFiles();
 
@@ -64,10 +67,15 @@ void ProtectScratchFiles();
 // another process sends (`kill -SEGV`): a step that must not be cut in two
 // (a file made and noted as a scratch file, two files taking their names
 // together) finishes first, and the last-chance handler then finds every
-// file noted. A fault of the step's own code is not held back by the system:
-// it would end the program at once by its signal, without the last-chance
-// message (the steps are short: system calls on names prepared beforehand,
-// and at most a line written to a stream).
+// file noted. Once ProtectScratchFiles installed its handler, the ending
+// signals are not held back but noted by it: when the step is over, the
+// program ends as the first of them that came (held back, several would be
+// let through lowest number first). The step's system calls go on as if
+// nothing came (the handler restarts them). A fault of the step's own code
+// is not held back by the system: it would end the program at once by its
+// signal, without the last-chance message (the steps are short: system
+// calls on names prepared beforehand, and at most a line written to a
+// stream).
 class EndingSignalsHeld {
  public:
   EndingSignalsHeld();

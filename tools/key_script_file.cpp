@@ -3,12 +3,47 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
 #include "descriptor_names.h"
 #include "flushed.h"
 #include "player_failures.h"
+
+namespace {
+
+// One byte more of an FNV-1a hash.
+std::uint64_t HashedByte(std::uint64_t hash, unsigned char byte) {
+  return (hash ^ byte) * 1099511628211ull;
+}
+
+// Reads the file open as `fd` afresh from `start`, through the system and
+// not through a stream's buffer, at most `most` bytes: their hash on from
+// `hash`, how many they were (`got`) and whether anything follows them
+// (`more`). 0, or the error of a read that failed.
+int ReadAfresh(int fd, long start, long most, std::uint64_t& hash, long& got, bool& more) {
+  std::vector<unsigned char> buffer(64 * 1024);
+  got = 0;
+  while (got < most) {
+    const ssize_t n =
+        pread(fd, buffer.data(), std::min<long>(most - got, buffer.size()), start + got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) break;
+    for (ssize_t i = 0; i < n; ++i) hash = HashedByte(hash, buffer[i]);
+    got += n;
+  }
+  for (;;) {
+    const ssize_t n = pread(fd, buffer.data(), 1, start + got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    more = n > 0;
+    return 0;
+  }
+}
+
+}  // namespace
 
 ScriptFile::~ScriptFile() {
   if (copy_) std::fclose(copy_);
@@ -98,17 +133,27 @@ int ScriptFile::Finish(std::string& why) {
   std::string token;
   while (!changed_ && NextToken(token)) {
   }
-  // Nothing may follow what was checked. A file is judged by what it
-  // gives when read, never by the size the system reports for it: a file
-  // of /proc or /sys reports none (or a page), and standard input may stand
-  // past the file's end.
-  const bool grew = !changed_ && !read_error_ && read_ == most_ && std::getc(file_) != EOF;
+  // The file as it stands now, read afresh from where the script starts:
+  // the stream's buffer may still hold bytes read before a change (all of a
+  // short script, read whole when it was checked). It must hold the script
+  // that was checked and nothing more. A file is judged by what it gives
+  // when read, never by the size the system reports for it: a file of /proc
+  // or /sys reports none (or a page), and standard input may stand past the
+  // file's end. (The copy of a script that is no regular file holds what
+  // was checked, and is read afresh the same way.)
+  std::uint64_t hash_now = kHashStart;
+  long bytes_now = 0;
+  bool more = false;
+  if (!changed_ && !read_error_) {
+    read_error_ = ReadAfresh(fileno(file_), start_, most_, hash_now, bytes_now, more);
+  }
   if (!read_error_ && std::ferror(file_)) read_error_ = errno ? errno : EIO;
   if (read_error_) {
     why = CannotUse("keys", path_, read_error_);
     return kNotWritten;
   }
-  if (changed_ || grew || read_ != most_ || hash_ != checked_hash_) {
+  if (changed_ || read_ != most_ || hash_ != checked_hash_ || more || bytes_now != most_ ||
+      hash_now != checked_hash_) {
     why = keys_ + " changed during the run";
     return kNotWritten;
   }
@@ -120,7 +165,7 @@ bool ScriptFile::NextToken(std::string& token) {
   int c;
   while (read_ < most_ && !copy_error_ && !read_error_ && (c = std::getc(file_)) != EOF) {
     ++read_;
-    hash_ = (hash_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    hash_ = HashedByte(hash_, static_cast<unsigned char>(c));
     if (copy_ && std::putc(c, copy_) == EOF) copy_error_ = errno ? errno : EIO;
     if (!IsKeyScriptBlank(char(c))) {
       token += char(c);

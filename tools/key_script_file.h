@@ -40,10 +40,10 @@ class ScriptFile {
   // where the file changed, or could not be read).
   std::vector<std::string> Next(int count);
   // After the run: 0 when the run read, byte for byte, the script that was
-  // checked (what it did not need is read now to compare) and the file
-  // still holds that script and nothing more; else the status to end with,
-  // and `why` says why not (it changed during the run, or could not be
-  // read).
+  // checked (what it did not need is read now to compare) and the file,
+  // read afresh as it stands now, still holds that script and nothing more;
+  // else the status to end with, and `why` says why not (it changed during
+  // the run, or could not be read).
   int Finish(std::string& why);
 
  private:

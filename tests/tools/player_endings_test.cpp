@@ -28,9 +28,11 @@ namespace {
 // kind, or several in turn) to a player under way: the first removes the
 // temporary files before any ends the player, the files that were there keep
 // their bytes, and the player ends as the first signal delivered ends it,
-// printing nothing. A crash signal shows the last-chance message and ends
-// with status 3 instead. SIGKILL cannot be caught: it leaves the two
-// temporaries, named for the player and its process number.
+// printing nothing. Signals sent while the player is stopped reach it
+// together when it goes on, handed over by number: SIGHUP before SIGTERM,
+// though SIGTERM came first. A crash signal shows the last-chance message
+// and ends with status 3 instead. SIGKILL cannot be caught: it leaves the
+// two temporaries, named for the player and its process number.
 TEST_F(PlayerCommand, EveryEndingSignalLeavesNothingHoweverManyCome) {
   const std::string keys = "@" + LongScript(dir_, 400000);
   const std::string files = dir_ + "/files", err = dir_ + "/err";
@@ -39,6 +41,8 @@ TEST_F(PlayerCommand, EveryEndingSignalLeavesNothingHoweverManyCome) {
     const char* what;
     std::vector<int> signals;  // sent in turn, 100 in all
     bool old_files;            // a picture and a log were there before the run
+    bool stopped = false;      // sent while the player is stopped
+    int ends_as = 0;           // the signal that ends it; 0: any of those sent
   };
   const std::vector<int> ten = {SIGTERM, SIGINT,  SIGHUP,  SIGQUIT,   SIGPIPE,
                                 SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF};
@@ -59,6 +63,7 @@ TEST_F(PlayerCommand, EveryEndingSignalLeavesNothingHoweverManyCome) {
       {"ten kinds in turn", ten, false},
       {"ten kinds in turn, the other way", {ten.rbegin(), ten.rend()}, true},
       {"the rarer ones and real-time signals in turn", others, true},
+      {"SIGTERM and SIGHUP in turn while stopped", {SIGTERM, SIGHUP}, true, true, SIGHUP},
       {"SIGSEGV, a crash", {SIGSEGV}, true},
       {"SIGKILL", {SIGKILL}, true},
   };
@@ -75,7 +80,14 @@ TEST_F(PlayerCommand, EveryEndingSignalLeavesNothingHoweverManyCome) {
     ASSERT_TRUE(UnderWay(child, {png, log})) << "the run ended before it was under way";
     const std::vector<std::string> temporaries = {TemporariesOf(png).front(),
                                                   TemporariesOf(log).front()};
+    if (c.stopped) {
+      kill(child, SIGSTOP);
+      int stopped = 0;
+      ASSERT_EQ(waitpid(child, &stopped, WUNTRACED), child);
+      ASSERT_TRUE(WIFSTOPPED(stopped)) << Describe(stopped);
+    }
     for (int i = 0; i < 100; ++i) kill(child, c.signals[i % c.signals.size()]);
+    if (c.stopped) kill(child, SIGCONT);
     const int status = WaitFor(child);
     std::map<std::string, std::string> after = Contents(files);
     const std::string said = ReadFile(err);
@@ -87,6 +99,9 @@ TEST_F(PlayerCommand, EveryEndingSignalLeavesNothingHoweverManyCome) {
       ASSERT_TRUE(WIFSIGNALED(status)) << Describe(status);
       EXPECT_NE(std::find(c.signals.begin(), c.signals.end(), WTERMSIG(status)), c.signals.end())
           << Describe(status);
+      if (c.ends_as) {
+        EXPECT_EQ(WTERMSIG(status), c.ends_as) << Describe(status);
+      }
       EXPECT_EQ(said, "");
     }
     if (c.signals.front() == SIGKILL) {

@@ -297,7 +297,9 @@ TEST_F(PlayerCommand, TwoPlayersWritingFramesToOneFolderLeaveTheFramesOfOneRun) 
 // waits until the step is done: the player prints how the run ended and
 // keeps the frames, and then the signal ends it as it would have (a crash
 // signal with the last-chance message and its status); the picture, the
-// log and the frames are all the new run's.
+// log and the frames are all the new run's. A second signal, sent as the
+// player prints how the run ended, changes nothing: the player ends as the
+// first one does, though the second has the lower number.
 TEST_F(PlayerCommand, ASignalWhileTheFilesTakeTheirNamesLeavesThemAllTheRuns) {
   if (std::system("strace -o /dev/null true >/dev/null 2>&1") != 0) {
     GTEST_SKIP() << "strace cannot run here";
@@ -305,22 +307,35 @@ TEST_F(PlayerCommand, ASignalWhileTheFilesTakeTheirNamesLeavesThemAllTheRuns) {
   const std::string w = dir_ + "/w", fr = w + "/fr";
   const std::string png = w + "/out.png", log = w + "/out.log";
   struct Case {
+    const char* what;
     int signal;
+    int then;    // sent as the ending line is written; 0 for none
     int status;  // the shell's
   };
-  const Case cases[] = {{SIGTERM, 128 + SIGTERM}, {SIGINT, 128 + SIGINT}, {SIGSEGV, 3}};
+  const Case cases[] = {
+      {"SIGTERM", SIGTERM, 0, 128 + SIGTERM},
+      {"SIGINT", SIGINT, 0, 128 + SIGINT},
+      {"SIGSEGV", SIGSEGV, 0, 3},
+      {"SIGTERM, then SIGHUP", SIGTERM, SIGHUP, 128 + SIGTERM},
+      {"SIGTERM, then SIGINT", SIGTERM, SIGINT, 128 + SIGTERM},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(strsignal(c.signal));
+    SCOPED_TRACE(c.what);
     fs::remove_all(w);
     fs::create_directories(fr);
     std::ofstream(png) << "an old picture";
     std::ofstream(log) << "an old log\n";
     // The names are taken through their folder: the log's rename is the
-    // second one there, the picture's the first. (The leak checker of the
-    // checked build cannot work under a tracer.)
-    const std::string strace =
-        "ASAN_OPTIONS=detect_leaks=0 strace -qq -o /dev/null -P " + ShellQuoted(w) +
-        " -e trace=renameat2 -e inject=renameat2:signal=" + std::to_string(c.signal) + ":when=2 ";
+    // second one there, the picture's the first; the ending line is the
+    // only write to standard output. (The leak checker of the checked
+    // build cannot work under a tracer.)
+    const std::string out = dir_ + "/stdout";
+    std::string strace =
+        "ASAN_OPTIONS=detect_leaks=0 strace -qq -o /dev/null -P " + ShellQuoted(w) + " -P " +
+        ShellQuoted(out) +
+        " -e trace=renameat2,write -e inject=renameat2:signal=" + std::to_string(c.signal) +
+        ":when=2 ";
+    if (c.then) strace += "-e inject=write:signal=" + std::to_string(c.then) + ":when=1 ";
     // The status the shell gives: strace ends as the player did. (The shell
     // also names the signal on standard error.)
     const Outcome run = Player({"almeno", "1 Enter", png, "--log", log, "--each", fr}, "/dev/null",

@@ -807,12 +807,17 @@ TEST_F(PlayerInputs, ADescriptorsNameIsWrittenThroughTheDescriptorAsItStands) {
 // where it stands by its log, sent to a FIFO that is read no faster than
 // the test wants: each key of the script logs a few lines, and the script
 // is changed once a part of the log was read, long before the run could
-// have read the whole script. A read error is injected into the run's
-// reading of the script where strace can do it.
+// have read the whole script. A short script, read whole when it was
+// checked, is changed when the run no longer needs to read it: each of its
+// keys draws a whole page, and the change is seen at the end. A read error
+// is injected into the run's reading of the script where strace can do it.
 TEST_F(PlayerInputs, AKeyScriptThatChangesOrCannotBeReadDuringTheRunFailsIt) {
   // 20,000 keys "1 Backspace\n", 12 bytes each: a digit typed into the
   // menu's field and taken back, 150 bytes of log.
   const std::string keys = "yes '1 Backspace' | head -n 20000 > keys.txt";
+  // 150 rounds of "1 Enter 7 Enter\n", 2,400 bytes: a topic entered and an
+  // item of its submenu, some 4,500 bytes of log a round.
+  const std::string short_keys = "yes '1 Enter 7 Enter' | head -n 150 > keys.txt";
   auto changed_once_under_way = [](const std::string& change) {
     return "sh -c '{ head -c 200000 >/dev/null; " + change + "; cat >/dev/null; } <log.fifo' & ";
   };
@@ -833,6 +838,14 @@ TEST_F(PlayerInputs, AKeyScriptThatChangesOrCannotBeReadDuringTheRunFailsIt) {
        "the keys \"keys.txt\" changed during the run"},
       {{"a key file that grows", keys + " && mkfifo log.fifo",
         changed_once_under_way("echo Left >> keys.txt"), logged_to_fifo},
+       "the keys \"keys.txt\" changed during the run"},
+      {{"a short key file cut short", short_keys + " && mkfifo log.fifo",
+        changed_once_under_way("truncate -s 500 keys.txt"), logged_to_fifo},
+       "the keys \"keys.txt\" changed during the run"},
+      {{"a short key file changed in place", short_keys + " && mkfifo log.fifo",
+        changed_once_under_way(
+            "printf \"Left \" | dd of=keys.txt bs=1 seek=400 conv=notrunc 2>/dev/null"),
+        logged_to_fifo},
        "the keys \"keys.txt\" changed during the run"},
       {{"keys from standard input, a file cut short",
         keys + " && mkfifo log.fifo",
