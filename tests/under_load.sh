@@ -10,10 +10,12 @@
 # process numbers when the script ends, however it ends. Each of RUNS runs
 # (default 3) is `ctest --test-dir BUILD_DIR -j JOBS` (JOBS default the
 # cores, as ./test.sh runs it), limited to the tests PATTERN names (a ctest
-# regular expression, -R) when given. Exit status 0 when no test failed.
+# regular expression, -R) when given. Each run's line is followed by its
+# five slowest tests and their times. Exit status 0 when no test failed.
 set -u
 runs=3
 jobs=$(nproc)
+slowest=5
 load=$(($(nproc) * 2))
 usage() {
   echo "usage: $0 [-n RUNS] [-j JOBS] [-l LOAD] BUILD_DIR [PATTERN]" >&2
@@ -62,6 +64,10 @@ for run in $(seq "$runs"); do
   names=$(printf '%s\n' "$output" | sed -n '/^The following tests FAILED:/,$ s/^[[:space:]]*[0-9]\+ - \(.*\) ([^)]*)$/\1/p')
   summary=$(printf '%s\n' "$output" | grep -E '^[0-9]+% tests passed' | tail -n 1)
   echo "run $run of $runs (load $(cut -d ' ' -f 1 /proc/loadavg)): ${summary:-no tests ran}"
+  # The run's slowest tests, what the time limit must stand far above.
+  printf '%s\n' "$output" |
+    sed -n 's/^ *[0-9]*\/[0-9]* Test *#[0-9]*: \([^ ]*\) .* \([0-9.]*\) sec$/\2 s  \1/p' |
+    sort -rn | head -n "$slowest" | sed 's/^/    /'
   while IFS= read -r name; do
     [ -z "$name" ] && continue
     failed[$name]=$((${failed[$name]:-0} + 1))
