@@ -43,7 +43,8 @@ class ScriptFile {
   // checked (what it did not need is read now to compare) and the file,
   // read afresh as it stands now, still holds that script and nothing more;
   // else the status to end with, and `why` says why not (it changed during
-  // the run, or could not be read).
+  // the run, or could not be read). Called again, it judges the file as it
+  // stands then.
   int Finish(std::string& why);
 
  private:

@@ -297,8 +297,14 @@ int Play(int argc, char** argv) {
     // ending line is lost (a full disk, a closed descriptor) gives the
     // names back, and a signal that comes meanwhile ends the player only
     // once the files, the frames and the line are all the run's.
+    // The key file is judged once more inside that step, as it stands
+    // when the names are taken: a change made after the first look, while
+    // the files were written or the folders' locks waited for, gives the
+    // names back too.
     int ending_error = 0;
+    std::string keys_changed;
     auto end_well = [&] {
+      if (from_file && script_file.Finish(keys_changed)) return EIO;
       if (ending_to) {
         std::fprintf(ending_to, "%s\n", ending.c_str());
         if ((ending_error = Flushed(ending_to))) return ending_error;
@@ -308,7 +314,10 @@ int Play(int argc, char** argv) {
     };
     WholeFile* not_named = nullptr;
     if (int error = CommitTogether({&picture, &log.file()}, &not_named, true, end_well)) {
-      if (ending_error) {
+      if (!keys_changed.empty()) {
+        Say("%s", keys_changed.c_str());
+        failed = true;
+      } else if (ending_error) {
         fail("cannot write to %s: %s", ending_to == stderr ? "standard error" : "standard output",
              Why(ending_error));
       } else {

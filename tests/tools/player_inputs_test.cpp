@@ -872,6 +872,25 @@ TEST_F(PlayerInputs, AKeyScriptThatChangesOrCannotBeReadDuringTheRunFailsIt) {
                       strace + reads_of_keys + fail_one + std::to_string(reads_to_check + 2) + " ",
                       {"almeno", "@keys.txt", "out.png", "--log", "out.log"}},
                      "cannot read the keys \"keys.txt\": Input/output error"});
+    // Cut short once the run is written, while the files take their names:
+    // strace stops the player as the picture takes its name (the first
+    // rename in the folder) and says so in its trace, beside the case's
+    // folder; the file is then cut short (the wait for that line bounded
+    // at a minute, as every wait here) and the player let go on.
+    const std::string trace = "../trace";
+    const std::string cut_while_stopped =
+        "sh -c 'for i in $(seq 600); do grep -q \"stopped by SIGSTOP\" " + trace +
+        " 2>/dev/null && break; sleep 0.1; done; truncate -s 500 keys.txt; "
+        "for p in $(pgrep -x player); do "
+        "[ \"$(readlink /proc/$p/cwd)\" = \"$PWD\" ] && kill -CONT $p; done' & ";
+    Case stopped_in_commit = {
+        "a short key file cut short as the files take their names",
+        short_keys,
+        cut_while_stopped + strace + "-o " + trace +
+            " -P \"$PWD\" -e trace=renameat2 -e inject=renameat2:signal=SIGSTOP:when=1 ",
+        {"almeno", "@keys.txt", "out.png", "--log", "out.log"}};
+    stopped_in_commit.after = "; status=$?; wait; exit $status";
+    cases.push_back({stopped_in_commit, "the keys \"keys.txt\" changed during the run"});
   } else {
     std::printf("strace cannot run here: no read error injected\n");
   }
