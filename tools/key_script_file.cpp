@@ -21,26 +21,23 @@ std::uint64_t HashedByte(std::uint64_t hash, unsigned char byte) {
 // Reads the file open as `fd` afresh from `start`, through the system and
 // not through a stream's buffer, at most `most` bytes: their hash on from
 // `hash`, how many they were (`got`) and whether anything follows them
-// (`more`). 0, or the error of a read that failed.
+// (`more`, read as one byte past them). 0, or the error of a read that
+// failed.
 int ReadAfresh(int fd, long start, long most, std::uint64_t& hash, long& got, bool& more) {
   std::vector<unsigned char> buffer(64 * 1024);
-  got = 0;
-  while (got < most) {
+  long read = 0;
+  while (read <= most) {
     const ssize_t n =
-        pread(fd, buffer.data(), std::min<long>(most - got, buffer.size()), start + got);
+        pread(fd, buffer.data(), std::min<long>(most + 1 - read, buffer.size()), start + read);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return errno;
     if (n == 0) break;
-    for (ssize_t i = 0; i < n; ++i) hash = HashedByte(hash, buffer[i]);
-    got += n;
+    for (ssize_t i = 0; i < n && read + i < most; ++i) hash = HashedByte(hash, buffer[i]);
+    read += n;
   }
-  for (;;) {
-    const ssize_t n = pread(fd, buffer.data(), 1, start + got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    more = n > 0;
-    return 0;
-  }
+  got = std::min(read, most);
+  more = read > most;
+  return 0;
 }
 
 }  // namespace
