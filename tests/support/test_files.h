@@ -1,9 +1,10 @@
 // Files for tests that run the player as a command: quoting for the shell,
-// a file's bytes, and the names in a folder.
+// a file's bytes, the names in a folder and everything below one.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -30,4 +31,25 @@ inline std::set<std::string> Listing(const std::string& dir) {
     names.insert(entry.path().filename());
   }
   return names;
+}
+
+// Every file, folder, link and FIFO below `dir`: a link as where it leads,
+// a FIFO as what it is (reading one would wait for a writer).
+inline std::map<std::string, std::string> Tree(const std::string& dir) {
+  namespace fs = std::filesystem;
+  std::map<std::string, std::string> tree;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir)) {
+    const std::string name = entry.path().lexically_relative(dir);
+    const fs::file_status status = entry.symlink_status();
+    if (fs::is_symlink(status)) {
+      tree[name] = "link to " + fs::read_symlink(entry.path()).string();
+    } else if (fs::is_fifo(status)) {
+      tree[name] = "fifo";
+    } else if (fs::is_directory(status)) {
+      tree[name] = "folder";
+    } else {
+      tree[name] = ReadFile(entry.path());
+    }
+  }
+  return tree;
 }

@@ -27,26 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every file, folder, link and FIFO below `dir`: a link as where it leads,
-// a FIFO as what it is (reading one would wait for a writer).
-std::map<std::string, std::string> Tree(const std::string& dir) {
-  std::map<std::string, std::string> tree;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir)) {
-    const std::string name = fs::relative(entry.path(), dir);
-    const fs::file_status status = entry.symlink_status();
-    if (fs::is_symlink(status)) {
-      tree[name] = "link to " + fs::read_symlink(entry.path()).string();
-    } else if (fs::is_fifo(status)) {
-      tree[name] = "fifo";
-    } else if (fs::is_directory(status)) {
-      tree[name] = "folder";
-    } else {
-      tree[name] = ReadFile(entry.path());
-    }
-  }
-  return tree;
-}
-
 // The files every case starts from: a key script under a frame's name in
 // the frame folder, an old picture, an old log and a key file.
 constexpr const char* kStart =
@@ -180,7 +160,7 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
         {"almeno", "@-", "-", "--each", "fr"},
         "fr/0002.png"},
        2,
-       "a frame of --each \"fr\" would replace the keys \"/dev/stdin\""},
+       "a frame of --each \"fr\" would replace the keys from standard input"},
       {{"a frame folder that holds an earlier run's frames",
         "mkdir old && printf 'old frame' > old/0301.png",
         "",
@@ -526,8 +506,10 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
 // A picture or a log that is replaced keeps its mode, and its owner and
 // group where the user of the run may give them (root may give any, a user
 // only itself and its groups), else at least its group when the user
-// belongs to it; a set-user or set-group bit stays only with its owner or
-// group. Files of other users, and runs as them, need root; the users and
+// belongs to it; a set-user bit stays only with its owner, a set-group bit
+// only with its group and where the user is root or belongs to that group
+// (the system takes it from anyone else, even where the new file has the
+// group from a set-group folder). Files of other users, and runs as them, need root; the users and
 // groups are numbers no account need have.
 TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
   if (const std::string why = NoOtherUsers(); !why.empty()) GTEST_SKIP() << why;
@@ -591,6 +573,14 @@ TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
        4003,
        4003,
        04755},
+      {{"a set-user, set-group picture in a set-group folder of a group its owner is not in, "
+        "run by its owner",
+        "chown 0:0 . && chmod 02777 . && chown 4003:0 out.png && chmod 06777 out.png", stranger,
+        picture},
+       "out.png",
+       4003,
+       0,
+       04777},
       {{"a set-group log the group may run, run by another member of it",
         shared + "chmod 02775 out.log",
         member,
