@@ -222,6 +222,35 @@ TEST_F(WholeFileTest, FilesCommittedTogetherTakeTheirNamesAllOrNone) {
   }
 }
 
+// A step that fails gives a name back only while the name holds the new
+// file: a file that another program put there meanwhile (one that takes no
+// lock) keeps it, and the old file stays beside it, under another name,
+// with its bytes; the new file goes.
+TEST_F(WholeFileTest, ANameAnotherProgramTookInTheStepIsLeftToIt) {
+  const std::string one = dir_ + "/one.txt", theirs = dir_ + "/theirs";
+  for (bool exchange : {true, false}) {
+    SCOPED_TRACE(exchange ? "exchanged" : "moved aside");
+    fs::remove_all(dir_);
+    fs::create_directory(dir_);
+    std::ofstream(one) << "old one";
+    WholeFile file;
+    ASSERT_EQ(file.Open(one), 0);
+    std::fputs("new one", file.stream());
+    ASSERT_EQ(file.Finish(), 0);
+    const int status = CommitTogether({&file}, nullptr, exchange, [&] {
+      std::ofstream(theirs) << "their one";
+      fs::rename(theirs, one);
+      return EIO;
+    });
+    EXPECT_EQ(status, EIO);
+    file.Discard();
+    std::multiset<std::string> contents;
+    for (const std::string& name : Listing(dir_)) contents.insert(ReadFile(dir_ + "/" + name));
+    EXPECT_EQ(ReadFile(one), "their one");
+    EXPECT_EQ(contents, (std::multiset<std::string>{"old one", "their one"}));
+  }
+}
+
 // A temporary's name: the file's name, the program's and its process
 // number, six characters; the file's name cut short, between characters,
 // where the whole would pass the folder's limit.
