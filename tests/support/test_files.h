@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -30,4 +32,29 @@ inline std::set<std::string> Listing(const std::string& dir) {
     names.insert(entry.path().filename());
   }
   return names;
+}
+
+// Every file, folder, link and FIFO below `dir`, by its path from `dir`: a
+// link as where it leads, a FIFO as what it is (reading one would wait for a
+// writer), a file as `shown` shows its bytes (the bytes themselves unless
+// given). Nothing for a folder that is not there.
+inline std::map<std::string, std::string> TreeBelow(
+    const std::string& dir, const std::function<std::string(const std::string&)>& shown = {}) {
+  std::map<std::string, std::string> tree;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir, error)) {
+    const std::string name = entry.path().lexically_relative(dir).string();
+    const std::filesystem::file_status status = entry.symlink_status();
+    if (std::filesystem::is_symlink(status)) {
+      tree[name] = "a link to " + std::filesystem::read_symlink(entry.path()).string();
+    } else if (std::filesystem::is_fifo(status)) {
+      tree[name] = "a FIFO";
+    } else if (std::filesystem::is_directory(status)) {
+      tree[name] = "a folder";
+    } else {
+      const std::string bytes = ReadFile(entry.path());
+      tree[name] = shown ? shown(bytes) : bytes;
+    }
+  }
+  return tree;
 }

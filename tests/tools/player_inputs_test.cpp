@@ -27,26 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every file, folder, link and FIFO below `dir`: a link as where it leads,
-// a FIFO as what it is (reading one would wait for a writer).
-std::map<std::string, std::string> Tree(const std::string& dir) {
-  std::map<std::string, std::string> tree;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir)) {
-    const std::string name = fs::relative(entry.path(), dir);
-    const fs::file_status status = entry.symlink_status();
-    if (fs::is_symlink(status)) {
-      tree[name] = "link to " + fs::read_symlink(entry.path()).string();
-    } else if (fs::is_fifo(status)) {
-      tree[name] = "fifo";
-    } else if (fs::is_directory(status)) {
-      tree[name] = "folder";
-    } else {
-      tree[name] = ReadFile(entry.path());
-    }
-  }
-  return tree;
-}
-
 // The files every case starts from: a key script under a frame's name in
 // the frame folder, an old picture, an old log and a key file.
 constexpr const char* kStart =
@@ -92,7 +72,7 @@ class PlayerInputs : public PlayerCommand {
     const std::string setup =
         "cd " + ShellQuoted(folder()) + " && " + kStart + (c.setup.empty() ? "" : " && " + c.setup);
     EXPECT_EQ(std::system(setup.c_str()), 0) << setup;
-    tree_before = Tree(folder());
+    tree_before = TreeBelow(folder());
     // ";", not "&&": a command of `before` sent to the background stays
     // there alone.
     return Player(c.args, c.input, "cd " + ShellQuoted(folder()) + "; " + c.before, c.after);
@@ -420,7 +400,7 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
     EXPECT_EQ(run.status, c.status);
     EXPECT_EQ(run.err, c.says.empty() ? "" : "player: " + c.says + "\n");
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(Tree(folder()), before) << "a file was made, replaced or left behind";
+    EXPECT_EQ(TreeBelow(folder()), before) << "a file was made, replaced or left behind";
   }
 }
 
@@ -614,7 +594,7 @@ TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
     EXPECT_EQ(st.st_gid, c.group);
     EXPECT_EQ(st.st_mode & 07777, c.mode) << std::oct << (st.st_mode & 07777);
     EXPECT_NE(ReadFile(path), before[c.file]) << "not replaced";
-    std::map<std::string, std::string> after = Tree(folder());
+    std::map<std::string, std::string> after = TreeBelow(folder());
     after.erase(c.file), before.erase(c.file);
     EXPECT_EQ(after, before) << "another file was made, replaced or left behind";
   }
@@ -631,7 +611,7 @@ TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
             "player: --each \"wo\" is no folder the frames can be written to (Permission "
             "denied)\n");
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(Tree(folder()), before);
+  EXPECT_EQ(TreeBelow(folder()), before);
 }
 
 // Sent to standard output or standard error (a pipe, or a file the stream
@@ -903,7 +883,7 @@ TEST_F(PlayerInputs, AKeyScriptThatChangesOrCannotBeReadDuringTheRunFailsIt) {
     EXPECT_EQ(run.out, "") << "how the run ended, printed for a run that failed";
     // Every file as it was, but for the change made to the key file.
     before["keys.txt"] = ReadFile(folder() + "/keys.txt");
-    EXPECT_EQ(Tree(folder()), before) << "a file was made, replaced or left behind";
+    EXPECT_EQ(TreeBelow(folder()), before) << "a file was made, replaced or left behind";
   }
 }
 
