@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <utility>
@@ -38,10 +39,15 @@ void HeadlessBackend::KeepFrames() {
 
 void HeadlessBackend::DiscardFrames() {
   if (frame_folder_ < 0) return;
-  // A signal that comes meanwhile removes the rest.
+  // A signal that comes meanwhile removes the rest. A name that no longer
+  // holds the frame made there (moved away, another file put in its place)
+  // is left as it is.
   for (unsigned long long n = frames_made_; n > 0; --n) {
-    unlinkat(frame_folder_, FrameName(n).c_str(), 0);
-    CountScratchSeries(n - 1);
+    const std::string name = FrameName(n);
+    if (NameHolds(frame_folder_, name.c_str(), frame_ids_[n - 1])) {
+      unlinkat(frame_folder_, name.c_str(), 0);
+    }
+    CountScratchSeries(n - 1, frame_ids_.data());
   }
   frames_made_ = 0;
   ReleaseFrameFolder();
@@ -49,23 +55,42 @@ void HeadlessBackend::DiscardFrames() {
 
 void HeadlessBackend::ReleaseFrameFolder() {
   DropScratchSeries();
+  // No handler reads the frames' files any more.
+  std::vector<FileId>().swap(frame_ids_);
   close(frame_folder_);
   frame_folder_ = -1;
 }
 
-int HeadlessBackend::NameFrame(unsigned long long n, const std::function<bool()>& take_name) {
+void HeadlessBackend::NoteFrame(unsigned long long n, const FileId& made) {
+  if (frame_ids_.size() == frame_ids_.capacity()) {
+    // A larger array, whole, before the one a handler may be reading goes.
+    std::vector<FileId> larger;
+    larger.reserve(std::max<size_t>(64, 2 * frame_ids_.capacity()));
+    larger.assign(frame_ids_.begin(), frame_ids_.end());
+    CountScratchSeries(n - 1, larger.data());
+    frame_ids_.swap(larger);
+  }
+  frame_ids_.push_back(made);
+  CountScratchSeries(n, frame_ids_.data());
+}
+
+int HeadlessBackend::NameFrame(unsigned long long n, const FileId& made,
+                               const std::function<FileId()>& take_name) {
   FolderLocks lock({{frame_folder_, frame_dir_}});
   if (lock.error()) return lock.error();
   // Counted before the name is taken, so that a signal removes the frame
   // too; counted back when the name was not taken, so that nothing removes
   // what took it.
   EndingSignalsHeld held;
-  CountScratchSeries(n);
-  if (!take_name()) {
+  NoteFrame(n, made);
+  const FileId taken = take_name();
+  if (!taken.known()) {
     const int error = errno;
-    CountScratchSeries(n - 1);
+    frame_ids_.pop_back();
+    CountScratchSeries(n - 1, frame_ids_.data());
     return error;
   }
+  frame_ids_[n - 1] = taken;
   frames_made_ = n;
   return 0;
 }
@@ -81,11 +106,12 @@ int HeadlessBackend::WriteFrame(unsigned long long n) {
     unnamed_frames_ = fd >= 0;
   }
   if (!unnamed_frames_) {
-    // Made new, never through a link or into another's file.
-    const int error = NameFrame(n, [&] {
+    // Made new, never through a link or into another's file; which file it
+    // is, is known once it is made.
+    const int error = NameFrame(n, FileId{}, [&] {
       fd = openat(frame_folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                   0666);
-      return fd >= 0;
+      return fd >= 0 ? IdOfDescriptor(fd) : FileId{};
     });
     if (error) return error;
   }
@@ -100,8 +126,11 @@ int HeadlessBackend::WriteFrame(unsigned long long n) {
     // The whole frame takes its name, which must be free: a link there is
     // not followed, and nothing that took the name is replaced.
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    error = NameFrame(n, [&] {
-      return linkat(AT_FDCWD, self.c_str(), frame_folder_, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    const FileId made = IdOfDescriptor(fd);
+    error = NameFrame(n, made, [&] {
+      return linkat(AT_FDCWD, self.c_str(), frame_folder_, name.c_str(), AT_SYMLINK_FOLLOW) == 0
+                 ? made
+                 : FileId{};
     });
   }
   if (std::fclose(file) != 0 && error == 0) error = errno;

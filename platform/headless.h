@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "backend.h"
+#include "file_ids.h"
 
 class HeadlessBackend : public Backend {
  public:
@@ -39,10 +40,12 @@ class HeadlessBackend : public Backend {
   // are one run's: scratch files (see scratch_files.h) until KeepFrames,
   // removed by a signal or a crash that ends the program, by DiscardFrames,
   // or when the backend goes; only the frames this backend made are
-  // removed.
+  // removed, each only while its name still holds it.
   void SetFrameFolder(int folder_fd, const std::string& dir);
   void KeepFrames();
   void DiscardFrames();
+  // The frames' folder, open while the frames are not kept (else -1).
+  int frame_folder() const { return frame_folder_; }
   // The first frame that could not be written (no frame is written after
   // it), "" when all were, and the error number that says why.
   const std::string& frame_not_written() const { return frame_not_written_; }
@@ -67,10 +70,14 @@ class HeadlessBackend : public Backend {
   // Writes the frame numbered `n`: 0, or the error number that says why it
   // was not written.
   int WriteFrame(unsigned long long n);
-  // Frame `n` takes its name by `take_name` (true once it did; else errno
-  // says why), the folder's lock held and no ending signal between the name
-  // and its count as a scratch file: 0, or the error number.
-  int NameFrame(unsigned long long n, const std::function<bool()>& take_name);
+  // Frame `n`, the file `made` (when it is known before it is named), takes
+  // its name by `take_name` (the file that took it; not known when it did
+  // not, and errno says why), the folder's lock held and no ending signal
+  // between the name and its count as a scratch file: 0, or the error
+  // number.
+  int NameFrame(unsigned long long n, const FileId& made, const std::function<FileId()>& take_name);
+  // Counts frame `n`, the file `made`, among the scratch files.
+  void NoteFrame(unsigned long long n, const FileId& made);
 
   std::deque<std::string> keys_;
   std::string clock_;
@@ -79,6 +86,10 @@ class HeadlessBackend : public Backend {
   // Whether frames are made without a name first (see SetFrameFolder).
   bool unnamed_frames_ = false;
   unsigned long long frames_made_ = 0;  // the frames that took their names
+  // The file each frame is, frame n at n - 1: a frame's name is removed
+  // only while it holds that file. A signal's handler reads it too (see
+  // CountScratchSeries).
+  std::vector<FileId> frame_ids_;
   std::string frame_not_written_;
   int frame_error_ = 0;
   unsigned long long frame_ = 0;

@@ -9,13 +9,14 @@
 
 namespace {
 
-// A scratch file's folder and name; `used` is set only once both are whole,
-// and cleared before the slot is written again, so a handler never reads
-// half a name.
+// A scratch file's folder, name and file; `used` is set only once all are
+// whole, and cleared before the slot is written again, so a handler never
+// reads half a name.
 struct Slot {
   volatile sig_atomic_t used;
   int folder_fd;
   char name[NAME_MAX + 1];
+  FileId made;
 };
 // The picture's and the log's temporaries at once, with room to spare.
 Slot g_slots[8];
@@ -30,6 +31,10 @@ void (*g_series_name)(unsigned long long, char*) = nullptr;
 // checked build does not inline them, and the handler may call nothing).
 unsigned long long g_series_count = 0;
 static_assert(__atomic_always_lock_free(sizeof g_series_count, &g_series_count));
+// The files of the series' members, published before the count that covers
+// them.
+const FileId* g_series_made = nullptr;
+static_assert(__atomic_always_lock_free(sizeof g_series_made, &g_series_made));
 
 // Whether the handler of the ending signals is installed, and those
 // signals, for it. Once it is, a step that must not be cut in two lets them
@@ -55,6 +60,17 @@ volatile sig_atomic_t g_first = 0;
 // would let a second signal of the same kind end the program at once,
 // before the files are gone: the kernel resets the action before it holds
 // the signal.)
+// Removes the file `name` of the folder open as `folder_fd` while that name
+// still holds the file `made`: one fstatat and one unlinkat, safe in a
+// signal handler.
+RUNS_IN_SIGNAL_HANDLER void RemoveIfStillMade(int folder_fd, const char* name, const FileId& made) {
+  struct stat st;
+  if (made.inode != 0 && fstatat(folder_fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+      st.st_dev == made.device && st.st_ino == made.inode) {
+    unlinkat(folder_fd, name, 0);
+  }
+}
+
 [[noreturn]] RUNS_IN_SIGNAL_HANDLER void EndAs(int sig) {
   sigprocmask(SIG_BLOCK, &g_ending, nullptr);
   RemoveScratchFiles();
@@ -84,13 +100,14 @@ RUNS_IN_SIGNAL_HANDLER void OnEndingSignal(int sig) {
 
 }  // namespace
 
-bool AddScratchFile(int folder_fd, const char* name) {
+bool AddScratchFile(int folder_fd, const char* name, const FileId& made) {
   if (std::strlen(name) > NAME_MAX) return false;
   EndingSignalsHeld held;
   for (Slot& slot : g_slots) {
     if (slot.used) continue;
     slot.folder_fd = folder_fd;
     std::strcpy(slot.name, name);
+    slot.made = made;
     // The name is whole before a handler may read it.
     std::atomic_signal_fence(std::memory_order_seq_cst);
     slot.used = 1;
@@ -115,11 +132,13 @@ void SetScratchSeries(int folder_fd, void (*name_of)(unsigned long long n, char*
   g_series_folder = folder_fd;
   g_series_name = name_of;
   __atomic_store_n(&g_series_count, 0, __ATOMIC_SEQ_CST);
+  __atomic_store_n(&g_series_made, nullptr, __ATOMIC_SEQ_CST);
   std::atomic_signal_fence(std::memory_order_seq_cst);
   g_series_used = 1;
 }
 
-void CountScratchSeries(unsigned long long count) {
+void CountScratchSeries(unsigned long long count, const FileId* made) {
+  __atomic_store_n(&g_series_made, made, __ATOMIC_SEQ_CST);
   __atomic_store_n(&g_series_count, count, __ATOMIC_SEQ_CST);
 }
 
@@ -130,14 +149,17 @@ void DropScratchSeries() {
 RUNS_IN_SIGNAL_HANDLER void RemoveScratchFiles() {
   for (Slot& slot : g_slots) {
     if (!slot.used) continue;
-    unlinkat(slot.folder_fd, slot.name, 0);
+    RemoveIfStillMade(slot.folder_fd, slot.name, slot.made);
     slot.used = 0;
   }
   if (g_series_used) {
     char name[NAME_MAX + 1];
-    for (unsigned long long n = __atomic_load_n(&g_series_count, __ATOMIC_SEQ_CST); n > 0; --n) {
+    // The count first: the files it covers were published before it.
+    const unsigned long long count = __atomic_load_n(&g_series_count, __ATOMIC_SEQ_CST);
+    const FileId* made = __atomic_load_n(&g_series_made, __ATOMIC_SEQ_CST);
+    for (unsigned long long n = count; n > 0 && made; --n) {
       g_series_name(n, name);
-      unlinkat(g_series_folder, name, 0);
+      RemoveIfStillMade(g_series_folder, name, made[n - 1]);
     }
     g_series_used = 0;
   }

@@ -4,16 +4,23 @@
 // last-chance handler removes them, and so does the handler of the signals
 // that end a program once ProtectScratchFiles() installed it.
 //
-// Each is kept as its folder (an open descriptor) and its name in a fixed
-// buffer, and a numbered series (the frames) as its folder, a routine that
-// names its members and their count. Removing them allocates nothing and
-// takes no lock: a member's name is written into a buffer on the stack,
-// each file goes by unlinkat through its folder's descriptor, and its note
-// is cleared. So it is safe in a signal handler, whatever the program was
-// doing, and right even when the folder was moved or renamed meanwhile.
+// Each is kept as its folder (an open descriptor), its name in a fixed
+// buffer and the file the program made there (device and inode), and a
+// numbered series (the frames) as its folder, a routine that names its
+// members, their count and the file each is. Removing them allocates
+// nothing and takes no lock: a member's name is written into a buffer on the
+// stack, each file goes by unlinkat through its folder's descriptor, and its
+// note is cleared. So it is safe in a signal handler, whatever the program
+// was doing, and right even when the folder was moved or renamed meanwhile.
+// A name goes only while it still holds the file the program made: one that
+// something else took meanwhile (the file moved away and another put in its
+// place) is left as it is. (Between that look and the removal no program can
+// tell: a file swapped in at that very moment would go.)
 #pragma once
 
 #include <signal.h>
+
+#include "file_ids.h"
 
 // Marks code that runs in a signal handler, kept out of the checked build's
 // address checker: its bookkeeping before each call that does not return
@@ -23,19 +30,21 @@
 // lock for ever.
 #define RUNS_IN_SIGNAL_HANDLER __attribute__((no_sanitize_address))
 
-// Notes the file `name` of the folder open as `folder_fd` as a scratch file;
-// false when it cannot be kept (too many at once, or a name longer than any
-// a folder takes).
-bool AddScratchFile(int folder_fd, const char* name);
+// Notes the file `name` of the folder open as `folder_fd`, the file `made`,
+// as a scratch file; false when it cannot be kept (too many at once, or a
+// name longer than any a folder takes).
+bool AddScratchFile(int folder_fd, const char* name, const FileId& made);
 // Forgets it: it is no scratch file any more.
 void DropScratchFile(int folder_fd, const char* name);
 // A numbered series of scratch files in the folder open as `folder_fd`, one
 // at a time: the files `name_of` names for 1, 2, ... up to the count last
-// given to CountScratchSeries (none yet). `name_of` writes a name of at
-// most NAME_MAX bytes and its NUL into `name`, and must be safe in a signal
-// handler.
+// given to CountScratchSeries (none yet), member n the file `made[n - 1]`.
+// `name_of` writes a name of at most NAME_MAX bytes and its NUL into `name`,
+// and must be safe in a signal handler. `made` stays as it is, and where it
+// is, until the next call (a caller that needs more room gives the new
+// array, whole, before it lets the old one go).
 void SetScratchSeries(int folder_fd, void (*name_of)(unsigned long long n, char* name));
-void CountScratchSeries(unsigned long long count);
+void CountScratchSeries(unsigned long long count, const FileId* made);
 // Forgets the series: its files are no scratch files any more.
 void DropScratchSeries();
 // Removes every scratch file, the series' among them, and forgets it. Safe

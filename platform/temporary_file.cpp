@@ -65,7 +65,7 @@ int MakeTemporaryFile(int folder_fd, const std::string& beside, std::string* nam
       if (errno == EEXIST) continue;
       return -1;
     }
-    if (!AddScratchFile(folder_fd, name->c_str())) {
+    if (!AddScratchFile(folder_fd, name->c_str(), IdOfDescriptor(fd))) {
       close(fd);
       unlinkat(folder_fd, name->c_str(), 0);
       errno = ENAMETOOLONG;

@@ -37,7 +37,10 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 // own and a group it belongs to), each on its own: a user replacing its own
 // file in a group it is not in keeps the owner, one in the group but not the
 // owner keeps the group. Returns the mode `mode` it is to take, a set-user
-// or set-group bit kept only with the owner or the group it goes with.
+// or set-group bit kept only with the owner or the group it goes with. (The
+// system then takes a set-group bit from a user who is not root and not in
+// the file's group, even where the new file has that group already, from
+// a set-group folder.)
 mode_t GiveOwner(int fd, const struct stat* old, mode_t mode) {
   if (old) {
     // Giving a file the owner or group it has already always succeeds.
@@ -52,6 +55,7 @@ mode_t GiveOwner(int fd, const struct stat* old, mode_t mode) {
 int WholeFile::Open(const std::string& path) {
   Discard();
   folder_takes_no_file_ = false;
+  path_ = path;
   if (path.empty()) return ENOENT;
   if (const int fd = NamedDescriptor(path); fd >= 0) return OpenDescriptor(fd);
   struct stat st;
@@ -132,6 +136,7 @@ int WholeFile::Open(const std::string& path) {
     folder_takes_no_file_ = true;
     return error;
   }
+  written_ = IdOfDescriptor(fd);
   mode_ = GiveOwner(fd, replaced, mode);
   file_ = fdopen(fd, "wb");
   if (!file_) {
@@ -178,6 +183,16 @@ int WholeFile::FolderStillReached() const {
   return SameFile(now, held) ? 0 : kFolderReplaced;
 }
 
+// 0 while the path given, followed afresh with its links, leads to the
+// file written; else as FolderStillReached, or the error number of looking
+// the path up, or kPathChanged.
+int WholeFile::PathLeadsToIt() const {
+  if (int error = FolderStillReached()) return error;
+  const FileId now = IdOfPath(path_);
+  if (!now.known()) return errno;
+  return now == written_ ? 0 : kPathChanged;
+}
+
 // The temporary takes the file's name, and the file it replaces (if any)
 // goes to a name of its own in the folder, old_, until the whole set of
 // files took their names: exchanged with the temporary where the filesystem
@@ -193,13 +208,14 @@ int WholeFile::TakeName(bool may_exchange) {
       // A folder put in the file's place meanwhile is not replaced (as a
       // plain rename would not replace it).
       struct stat old;
-      if (fstatat(folder_fd_, temporary_.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 &&
-          S_ISDIR(old.st_mode)) {
+      const bool looked = fstatat(folder_fd_, temporary_.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+      if (looked && S_ISDIR(old.st_mode)) {
         renameat2(folder_fd_, temporary_.c_str(), folder_fd_, name_.c_str(), RENAME_EXCHANGE);
         return EISDIR;
       }
       taken_ = Taken::kExchanged;
       old_ = temporary_;
+      old_id_ = looked ? IdOf(old) : FileId{};
       // The temporary's name now holds the old file: no scratch file.
       DropScratchFile(folder_fd_, temporary_.c_str());
       return 0;
@@ -244,24 +260,32 @@ int WholeFile::TakeNameMovingOldAside() {
   }
   DropScratchFile(folder_fd_, temporary_.c_str());
   taken_ = moved ? Taken::kMovedAside : Taken::kNew;
-  if (moved) old_ = aside;
+  if (moved) {
+    old_ = aside;
+    struct stat old;
+    old_id_ =
+        fstatat(folder_fd_, aside.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 ? IdOf(old) : FileId{};
+  }
   return 0;
 }
 
 // Undoes TakeName: the old file takes its name again (or none has it), and
 // what the temporary held is a scratch file again, for Discard to remove.
+// Only while the name still holds the new file: a file that something else
+// put there meanwhile keeps the name, and the old file stays where it went.
 void WholeFile::GiveNameBack() {
-  switch (taken_) {
+  const bool ours = NameHolds(folder_fd_, name_.c_str(), written_);
+  switch (ours ? taken_ : Taken::kNot) {
     case Taken::kNot:
-      return;
+      break;
     case Taken::kNew:
-      AddScratchFile(folder_fd_, temporary_.c_str());
+      AddScratchFile(folder_fd_, temporary_.c_str(), written_);
       if (renameat(folder_fd_, name_.c_str(), folder_fd_, temporary_.c_str()) != 0) {
         unlinkat(folder_fd_, name_.c_str(), 0);
       }
       break;
     case Taken::kExchanged:
-      AddScratchFile(folder_fd_, temporary_.c_str());
+      AddScratchFile(folder_fd_, temporary_.c_str(), written_);
       renameat2(folder_fd_, temporary_.c_str(), folder_fd_, name_.c_str(), RENAME_EXCHANGE);
       break;
     case Taken::kMovedAside:
@@ -270,12 +294,16 @@ void WholeFile::GiveNameBack() {
   }
   taken_ = Taken::kNot;
   old_.clear();
+  old_id_ = {};
 }
 
 // Once every file of the set took its name, the files they replaced go.
 void WholeFile::DropOld() {
-  if (!old_.empty()) unlinkat(folder_fd_, old_.c_str(), 0);
+  if (!old_.empty() && NameHolds(folder_fd_, old_.c_str(), old_id_)) {
+    unlinkat(folder_fd_, old_.c_str(), 0);
+  }
   old_.clear();
+  old_id_ = {};
   taken_ = Taken::kNot;
   temporary_.clear();
   Discard();
@@ -286,7 +314,9 @@ void WholeFile::Discard() {
   file_ = nullptr;
   direct_ = false;
   if (!temporary_.empty()) {
-    unlinkat(folder_fd_, temporary_.c_str(), 0);
+    if (NameHolds(folder_fd_, temporary_.c_str(), written_)) {
+      unlinkat(folder_fd_, temporary_.c_str(), 0);
+    }
     DropScratchFile(folder_fd_, temporary_.c_str());
     temporary_.clear();
   }
@@ -323,6 +353,16 @@ int CommitTogether(std::initializer_list<WholeFile*> files, WholeFile** failed, 
     if (int error = named[i]->TakeName(may_exchange)) {
       undo(i);
       if (failed) *failed = named[i];
+      return error;
+    }
+  }
+  // The moment the files count as written: every path, followed afresh,
+  // leads to its new file. A folder moved or a link pointed elsewhere
+  // while the names were taken gives them all back.
+  for (WholeFile* file : named) {
+    if (int error = file->PathLeadsToIt()) {
+      undo(named.size());
+      if (failed) *failed = file;
       return error;
     }
   }

@@ -20,7 +20,13 @@
 // The temporary is made in the folder the path leads to when the file is
 // opened, held open: it takes its name there, through that folder, and only
 // while the path still leads to it (a folder moved during the writing, or
-// another folder or a link put in its place, takes no file).
+// another folder or a link put in its place, takes no file). Once every
+// file of a set took its name, each path is followed afresh, its links
+// too: a path that no longer leads to the new file (its folder moved or
+// replaced meanwhile, a link on the way pointed elsewhere) gives every name
+// back. A file is removed or renamed over only while its name still holds
+// the file it was (the temporary made, the old file moved aside): a name
+// that something else took meanwhile is left as it is.
 #pragma once
 
 #include <sys/types.h>
@@ -30,12 +36,19 @@
 #include <initializer_list>
 #include <string>
 
+#include "file_ids.h"
+
 // The error number of a file whose path, when it is to take its name, leads
 // to another folder than the one the file was opened in: no error number of
 // the system's (they are all positive), nor kFolderStayedLocked.
 inline constexpr int kFolderReplaced = -2;
 // How that is said after the file's name.
 inline constexpr const char* kFolderReplacedWhy = "its folder was moved or replaced during the run";
+// The error number of a file whose path, once the file took its name, leads
+// to another file (a link on the way pointed elsewhere, the file replaced),
+// its folder reached still.
+inline constexpr int kPathChanged = -3;
+inline constexpr const char* kPathChangedWhy = "its path was changed during the run";
 
 class WholeFile {
  public:
@@ -54,10 +67,10 @@ class WholeFile {
   // A file that is there is replaced by a new one with its mode, and its
   // owner and group where this process may give them (root may give any, a
   // user only itself and a group it belongs to), else whichever of the two
-  // it may give or the new file has already; a set-user or set-group bit
-  // stays only with its owner or group. The new file has neither the old
-  // one's other hard links nor its extended attributes (access control lists
-  // among them).
+  // it may give or the new file has already; a set-user bit stays only with
+  // its owner, a set-group bit only with its group and where this process
+  // is root or in that group (the system takes it from anyone else). The new file has neither the
+  // old one's other hard links nor its extended attributes (access control lists among them).
   int Open(const std::string& path);
   // After Open failed: whether it failed making the temporary file in the
   // file's folder (a folder such as /proc, which takes no new file), the
@@ -67,6 +80,10 @@ class WholeFile {
   std::FILE* stream() const { return file_; }
   // A device, a pipe or a descriptor, written directly.
   bool direct() const { return direct_; }
+  // Once open, a file that is not written directly: the folder open as
+  // folder_fd() in which it takes the name name(); else -1 and "".
+  int folder_fd() const { return folder_fd_; }
+  const std::string& name() const { return name_; }
   // Writes out what is buffered, gives a new file its mode (after the last
   // write, which would clear a set-user or set-group bit) and closes the
   // stream: 0, or the error number of the first write that failed (EIO when
@@ -85,22 +102,28 @@ class WholeFile {
   enum class Taken { kNot, kNew, kExchanged, kMovedAside };
   int OpenDescriptor(int fd);
   int FolderStillReached() const;
+  int PathLeadsToIt() const;
   int TakeName(bool may_exchange);
   int TakeNameMovingOldAside();
   void GiveNameBack();
   void DropOld();
 
+  // The path given, and the file it led to then.
+  std::string path_;
   std::string target_;
   // The folder the temporary was made in, the path that led to it then (the
   // path given, its links followed), the file's name there and the
-  // temporary's.
+  // temporary's, and the temporary itself.
   int folder_fd_ = -1;
   std::string folder_path_;
   std::string name_;
   std::string temporary_;
+  FileId written_;
   Taken taken_ = Taken::kNot;
-  // Once the name is taken, the name in that folder of the file replaced.
+  // Once the name is taken, the name in that folder of the file replaced,
+  // and that file.
   std::string old_;
+  FileId old_id_;
   // The mode the temporary takes once written.
   mode_t mode_ = 0;
   std::FILE* file_ = nullptr;
@@ -115,10 +138,13 @@ class WholeFile {
 // (when `failed` is not null), and then every file is as it was before and
 // every temporary is removed: kFolderStayedLocked for a file whose folder's
 // lock another program held for longer than the wait; for a file whose path
-// no longer leads to the folder it was opened in, the error number of
-// looking the folder up (ENOENT: moved or removed, nothing in its place;
-// ENOTDIR: a file in its place) or kFolderReplaced (another folder, or a
-// link to one, in its place). A file opened as a
+// no longer leads to the folder it was opened in, before or after the names
+// were taken, the error number of looking the folder up (ENOENT: moved or
+// removed, nothing in its place; ENOTDIR: a file in its place) or
+// kFolderReplaced (another folder, or a link to one, in its place); for one
+// whose path, once every name was taken, leads elsewhere than to the new
+// file (followed afresh, its links too), that error number or kPathChanged.
+// A file opened as a
 // device, or not opened, has nothing to take. With `may_exchange` false the names are taken the way
 // kept for filesystems that cannot exchange two names (the old file is moved
 // aside to a temporary name first). `in_step`, when given, runs inside the

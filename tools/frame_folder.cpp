@@ -36,34 +36,44 @@ int CanMakeFiles(int folder) {
 }  // namespace
 
 int OpenFrameFolder(const std::string& dir, std::string& why) {
-  const std::string refused =
-      "--each " + Quoted(dir) + " is no folder the frames can be written to";
   const int folder = dir.empty() ? -1 : open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder < 0) {
-    why = refused + " (" + std::strerror(dir.empty() ? ENOENT : errno) + ")";
-    return -1;
-  }
-  // Its names are read through a descriptor of their own, which goes with
+  const int error = folder < 0 ? (dir.empty() ? ENOENT : errno) : CanMakeFiles(folder);
+  if (error == 0) return folder;
+  if (folder >= 0) close(folder);
+  why = "--each " + Quoted(dir) + " is no folder the frames can be written to (" +
+        std::strerror(error) + ")";
+  return -1;
+}
+
+int FindFrameNames(int folder, const std::function<bool(const char* name)>& found) {
+  // The names are read through a descriptor of their own, which goes with
   // the reading.
   const int listed = openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  DIR* entries = nullptr;
-  int error = CanMakeFiles(folder);
-  if (error == 0 && (listed < 0 || !(entries = fdopendir(listed)))) error = errno;
-  if (error) {
+  DIR* entries = listed < 0 ? nullptr : fdopendir(listed);
+  if (!entries) {
+    const int error = errno;
     if (listed >= 0) close(listed);
-    close(folder);
-    why = refused + " (" + std::strerror(error) + ")";
-    return -1;
+    return error;
   }
-  const std::string within = dir.ends_with('/') ? dir : dir + "/";
-  why.clear();
-  while (const dirent* entry = why.empty() ? readdir(entries) : nullptr) {
-    if (!IsFrameName(entry->d_name)) continue;
-    why = "--each " + Quoted(dir) + " holds a frame already (" + Quoted(within + entry->d_name) +
-          "): the frames of a run go to a folder that holds none";
+  bool done = false;
+  while (const dirent* entry = done ? nullptr : readdir(entries)) {
+    done = IsFrameName(entry->d_name) && found(entry->d_name);
   }
   closedir(entries);
-  if (why.empty()) return folder;
-  close(folder);
-  return -1;
+  return 0;
+}
+
+std::string FrameAlreadyIn(int folder, const std::string& dir) {
+  const std::string within = dir.ends_with('/') ? dir : dir + "/";
+  std::string why;
+  const int error = FindFrameNames(folder, [&](const char* name) {
+    why = "--each " + Quoted(dir) + " holds a frame already (" + Quoted(within + name) +
+          "): the frames of a run go to a folder that holds none";
+    return true;
+  });
+  if (error) {
+    return "--each " + Quoted(dir) + " is no folder the frames can be written to (" +
+           std::strerror(error) + ")";
+  }
+  return why;
 }

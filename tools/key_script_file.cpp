@@ -65,7 +65,11 @@ int ScriptFile::Open(const std::string& path, std::string& why) {
   // A regular file is read again from where the script starts; anything
   // else is copied aside as it is checked.
   struct stat st;
-  start_ = fstat(fileno(file_), &st) == 0 && S_ISREG(st.st_mode) ? ftell(file_) : -1;
+  const bool looked = fstat(fileno(file_), &st) == 0;
+  start_ = looked && S_ISREG(st.st_mode) ? ftell(file_) : -1;
+  opened_ = looked ? IdOf(st) : FileId{};
+  regular_ = start_ >= 0 ? opened_ : FileId{};
+  by_path_ = fd < 0;
   if (start_ < 0) {
     copy_ = std::tmpfile();
     if (!copy_) {
@@ -149,8 +153,10 @@ int ScriptFile::Finish(std::string& why) {
     why = CannotUse("keys", path_, read_error_);
     return kNotWritten;
   }
+  // The path given leads to the file read, looked up afresh.
+  const bool moved = by_path_ && !(IdOfPath(path_) == opened_);
   if (changed_ || read_ != most_ || hash_ != checked_hash_ || more || bytes_now != most_ ||
-      hash_now != checked_hash_) {
+      hash_now != checked_hash_ || moved) {
     why = keys_ + " changed during the run";
     return kNotWritten;
   }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "file_ids.h"
 #include "headless.h"
 #include "key_script.h"
 
@@ -21,7 +22,9 @@
 // endless input (a device of zeros, a command that never stops) is refused
 // instead of read and copied for ever. Finish tells whether the run read
 // the very script that was checked: a file that changed meanwhile, or that
-// could not be read, fails the run.
+// could not be read, fails the run, and so does a path that no longer leads
+// to the file read (replaced by another, as an editor saves; removed; a FIFO
+// in its place).
 class ScriptFile {
  public:
   // Room for a million keys of the longest name, and a million blanks.
@@ -41,11 +44,15 @@ class ScriptFile {
   std::vector<std::string> Next(int count);
   // After the run: 0 when the run read, byte for byte, the script that was
   // checked (what it did not need is read now to compare) and the file,
-  // read afresh as it stands now, still holds that script and nothing more;
-  // else the status to end with, and `why` says why not (it changed during
-  // the run, or could not be read). Called again, it judges the file as it
+  // read afresh as it stands now, still holds that script and nothing more,
+  // and the path given (not a descriptor's name) still leads to it; else
+  // the status to end with, and `why` says why not (it changed during the
+  // run, or could not be read). Called again, it judges the file as it
   // stands then.
   int Finish(std::string& why);
+  // Once open, the regular file the keys are read from (standard input's
+  // among them); not known for a pipe, a FIFO or a device.
+  const FileId& regular_file() const { return regular_; }
 
  private:
   // The next token; false at the end of the script, past its most bytes,
@@ -64,6 +71,11 @@ class ScriptFile {
   // name it: the keys "FILE", or the keys from standard input.
   std::string path_;
   std::string keys_;
+  // The file opened, and whether the path given leads to it (no name of a
+  // descriptor) and so must lead to it still at the end.
+  FileId opened_;
+  FileId regular_;
+  bool by_path_ = false;
   // Where the script starts in the file.
   long start_ = 0;
   // The bytes read, and the most that may be read: one past kMostBytes

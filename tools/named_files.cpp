@@ -1,74 +1,50 @@
 #include "named_files.h"
 
-#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-
 #include "descriptor_names.h"
+#include "frame_folder.h"
 #include "frame_names.h"
 #include "player_failures.h"
-#include "symbolic_links.h"
 
 namespace {
 
-// A file as the player compares them: by device and inode when it is there
-// (a hard link or a symbolic link is the file it leads to), else by the
-// device and inode of its folder and its name there (a dangling link, those
-// of the file it would make), so that x.png, ./x.png, dir/../x.png and the
-// name through another mount of the folder (a bind mount) are alike; by its
-// path made absolute and plain when its folder is not there either.
-struct FileIdentity {
-  bool there = false;
-  bool regular = false;
-  // Of the file when it is there, else of its folder.
-  dev_t device = 0;
-  ino_t inode = 0;
-  // Its name in that folder, or its path when the folder is not there.
-  std::string name;
-};
-
-FileIdentity IdentityOf(const std::string& path) {
-  FileIdentity id;
-  struct stat st;
-  if (stat(path.c_str(), &st) == 0) {
-    id.there = true;
-    id.regular = S_ISREG(st.st_mode);
-    id.device = st.st_dev;
-    id.inode = st.st_ino;
-    return id;
-  }
-  std::string target = FollowLinks(path);
-  if (target.empty()) target = path;
-  const std::filesystem::path file(target);
-  const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
-  if (file.has_filename() && stat(folder.c_str(), &st) == 0) {
-    id.device = st.st_dev;
-    id.inode = st.st_ino;
-    id.name = file.filename();
-    return id;
-  }
-  std::error_code error;
-  id.name = std::filesystem::weakly_canonical(std::filesystem::absolute(target, error), error);
-  if (error) id.name = path;
-  return id;
+// How the lines name a file: the picture "x.png", the log "x.log", the
+// keys "k" or the keys from standard input, as given on the command line.
+std::string Described(const NamedFile& file) {
+  const std::string named = Named(file.what, file.path);
+  return std::string(file.what) == "picture" ? "the picture " + named : named;
 }
 
-// Whether two files are one where that loses data: one replaced by the
-// other, or the keys replaced while they are read. A device or a pipe may
-// take both, as it takes whatever is written to it.
-bool OneFile(const FileIdentity& a, const FileIdentity& b) {
-  const bool same = a.there == b.there && a.device == b.device && a.inode == b.inode &&
-                    (a.there || a.name == b.name);
-  return same && (!a.there || a.regular);
+bool SameName(const HeldFile& a, const HeldFile& b) {
+  return a.folder_fd >= 0 && b.folder_fd >= 0 && a.name == b.name &&
+         IdOfDescriptor(a.folder_fd) == IdOfDescriptor(b.folder_fd);
+}
+
+bool SameFile(const HeldFile& a, const HeldFile& b) {
+  return a.file.known() && a.file == b.file;
 }
 
 }  // namespace
 
+FileId RegularFileAt(int folder_fd, const std::string& name) {
+  struct stat st;
+  if (fstatat(folder_fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return {};
+  return S_ISREG(st.st_mode) ? IdOf(st) : FileId{};
+}
+
+FileId RegularFileOf(int fd) {
+  struct stat st;
+  if (fstat(fd, &st) != 0) return {};
+  return S_ISREG(st.st_mode) ? IdOf(st) : FileId{};
+}
+
 std::string DescriptorNotOpen(const std::vector<NamedFile>& files) {
   for (const NamedFile& file : files) {
-    const int fd = NamedDescriptor(file.path);
+    const std::string path = file.path == "-" ? "/dev/stdin" : file.path;
+    const int fd = NamedDescriptor(path);
     const int error =
         fd < 0 ? 0 : DescriptorOpenFor(fd, /*write=*/std::string(file.what) != "keys");
     if (error) return CannotUse(file.what, file.path, error);
@@ -76,41 +52,37 @@ std::string DescriptorNotOpen(const std::vector<NamedFile>& files) {
   return "";
 }
 
-std::string OneFileTwice(const std::vector<NamedFile>& files) {
+std::string OneFileTwice(const std::vector<HeldFile>& files) {
   for (size_t i = 0; i < files.size(); ++i) {
     for (size_t j = i + 1; j < files.size(); ++j) {
-      const std::string &a = files[i].path, &b = files[j].path;
-      if (a.empty() || b.empty() || !OneFile(IdentityOf(a), IdentityOf(b))) continue;
-      return std::string("the ") + files[i].what + " " + Quoted(a) + " and the " + files[j].what +
-             " " + Quoted(b) + " are one file";
+      if (!SameName(files[i], files[j]) && !SameFile(files[i], files[j])) continue;
+      return Described(files[i].named) + " and " + Described(files[j].named) + " are one file";
     }
   }
   return "";
 }
 
-std::string FrameOverFile(const std::string& dir, const std::vector<NamedFile>& files) {
-  std::vector<FileIdentity> ids;
-  for (const NamedFile& file : files) ids.push_back(IdentityOf(file.path));
-  auto over = [&](const std::string& name) -> std::string {
-    if (!IsFrameName(name)) return "";
-    const FileIdentity frame = IdentityOf(dir + "/" + name);
-    for (size_t i = 0; i < files.size(); ++i) {
-      if (files[i].path.empty() || !OneFile(frame, ids[i])) continue;
-      return "a frame of --each " + Quoted(dir) + " would replace the " + files[i].what + " " +
-             Quoted(files[i].path);
-    }
-    return "";
+std::string FrameOverFile(int frames_fd, const std::string& dir,
+                          const std::vector<HeldFile>& files) {
+  auto refused = [&dir](const HeldFile& file) {
+    return "a frame of --each " + Quoted(dir) + " would replace " + Described(file.named);
   };
-  // The names the files would take, and the names in the folder.
-  for (const NamedFile& file : files) {
-    std::string why = over(std::filesystem::path(FollowLinks(file.path)).filename());
-    if (!why.empty()) return why;
+  // The names the files take, in the frames' folder.
+  const FileId frames = IdOfDescriptor(frames_fd);
+  for (const HeldFile& file : files) {
+    if (file.folder_fd >= 0 && IsFrameName(file.name) && IdOfDescriptor(file.folder_fd) == frames) {
+      return refused(file);
+    }
   }
-  DIR* folder = opendir(dir.c_str());
+  // The files the frames' names in the folder hold or lead to.
   std::string why;
-  while (const dirent* entry = folder && why.empty() ? readdir(folder) : nullptr) {
-    why = over(entry->d_name);
-  }
-  if (folder) closedir(folder);
+  FindFrameNames(frames_fd, [&](const char* name) {
+    struct stat st;
+    if (fstatat(frames_fd, name, &st, 0) != 0) return false;
+    for (const HeldFile& file : files) {
+      if (file.file.known() && file.file == IdOf(st)) why = refused(file);
+    }
+    return !why.empty();
+  });
   return why;
 }

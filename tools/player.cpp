@@ -35,7 +35,10 @@
 // descriptors, of memory). The picture
 // and the log go to temporary files beside them, made
 // before the run (so a path that cannot be written is refused before it),
-// that take their names together when the whole run was written: a run that
+// that take their names together when the whole run was written, and count
+// as written only when every path given (the picture's, the log's, the
+// key file's, the frames' folder's), looked up afresh once every name is
+// taken, still leads to the file the player named, read or wrote to: a run that
 // fails, or a signal or a crash that ends it before then, leaves both files
 // as they were and no temporary or frame behind (a signal that comes while
 // they take their names ends the player once they did), and two players
@@ -55,6 +58,7 @@
 
 #include "descriptors.h"
 #include "errors.h"
+#include "file_ids.h"
 #include "flushed.h"
 #include "fonts.h"
 #include "frame_folder.h"
@@ -131,6 +135,34 @@ class LogFile {
   int error_ = 0;
 };
 
+// The held files of the run, checked against each other and against the
+// frames' folder `each` (open as `frame_folder`, when there is one): the
+// line that refuses them, or "".
+std::string HeldFilesRefused(const std::vector<NamedFile>& named, const WholeFile& picture,
+                             const WholeFile& log, const ScriptFile& script, int frame_folder,
+                             const std::string& each) {
+  std::vector<HeldFile> held;
+  for (const NamedFile& file : named) {
+    HeldFile h;
+    h.named = file;
+    const std::string what = file.what;
+    if (what == "keys") {
+      h.file = script.regular_file();
+    } else {
+      const WholeFile& whole = what == "picture" ? picture : log;
+      h.folder_fd = whole.folder_fd();
+      h.name = whole.name();
+      h.file = h.folder_fd >= 0 ? RegularFileAt(h.folder_fd, h.name)
+                                : RegularFileOf(fileno(whole.stream()));
+    }
+    held.push_back(h);
+  }
+  if (std::string why = OneFileTwice(held); !why.empty()) return why;
+  if (frame_folder < 0) return "";
+  if (std::string why = FrameOverFile(frame_folder, each, held); !why.empty()) return why;
+  return FrameAlreadyIn(frame_folder, each);
+}
+
 // Opens `file` to write the picture or the log (`what`) given as `path`: 0,
 // or the status the player ends with, once it said why not.
 int OpenWhole(WholeFile& file, const std::string& what, const std::string& path) {
@@ -175,17 +207,8 @@ int Play(int argc, char** argv) {
   std::vector<NamedFile> named;
   if (out != "-") named.push_back({"picture", out});
   if (log_path) named.push_back({"log", *log_path});
-  // Keys from standard input are the file it reads, when that is a file.
-  if (from_file) named.push_back({"keys", keys == "@-" ? "/dev/stdin" : keys.substr(1)});
+  if (from_file) named.push_back({"keys", keys.substr(1)});
   if (std::string why = DescriptorNotOpen(named); !why.empty()) {
-    Say("%s", why.c_str());
-    return kRefused;
-  }
-  if (std::string why = OneFileTwice(named); !why.empty()) {
-    Say("%s", why.c_str());
-    return kRefused;
-  }
-  if (std::string why = each ? FrameOverFile(*each, named) : ""; !why.empty()) {
     Say("%s", why.c_str());
     return kRefused;
   }
@@ -246,6 +269,16 @@ int Play(int argc, char** argv) {
     backend.page().logging = false;
   }
 
+  // What the player holds now decides which files are one: the folders the
+  // picture and the log take their names in, the key file read, the
+  // frames' folder, whatever their paths lead to by now.
+  if (std::string why = HeldFilesRefused(named, picture, log.file(), script_file, frame_folder,
+                                         each.value_or(""));
+      !why.empty()) {
+    Say("%s", why.c_str());
+    return kRefused;
+  }
+
   backend.SetClock(clock);
   if (each) backend.SetFrameFolder(frame_folder, *each);
   InstallBackend(&backend);
@@ -300,11 +333,19 @@ int Play(int argc, char** argv) {
     // The key file is judged once more inside that step, as it stands
     // when the names are taken: a change made after the first look, while
     // the files were written or the folders' locks waited for, gives the
-    // names back too.
+    // names back too; so does a frames' folder that its path no longer
+    // leads to. With the picture's and the log's paths, checked once every
+    // name is taken, this is the moment the run's files count as written.
     int ending_error = 0;
     std::string keys_changed;
+    bool frames_moved = false;
     auto end_well = [&] {
       if (from_file && script_file.Finish(keys_changed)) return EIO;
+      // The frames stay only in the folder their path leads to.
+      if (each && !(IdOfPath(*each) == IdOfDescriptor(backend.frame_folder()))) {
+        frames_moved = true;
+        return ENOENT;
+      }
       if (ending_to) {
         std::fprintf(ending_to, "%s\n", ending.c_str());
         if ((ending_error = Flushed(ending_to))) return ending_error;
@@ -317,6 +358,8 @@ int Play(int argc, char** argv) {
       if (!keys_changed.empty()) {
         Say("%s", keys_changed.c_str());
         failed = true;
+      } else if (frames_moved) {
+        fail("cannot keep the frames in %s: it was moved or replaced during the run", *each);
       } else if (ending_error) {
         fail("cannot write to %s: %s", ending_to == stderr ? "standard error" : "standard output",
              Why(ending_error));

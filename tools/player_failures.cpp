@@ -48,6 +48,7 @@ std::string CannotMakeBeside(const std::string& what, const std::string& path, i
 const char* Why(int error) {
   if (error == kFolderStayedLocked) return FolderStayedLockedWhy();
   if (error == kFolderReplaced) return kFolderReplacedWhy;
+  if (error == kPathChanged) return kPathChangedWhy;
   return error == ENOMEM ? kOutOfMemory : std::strerror(error);
 }
 

@@ -89,9 +89,11 @@ TEST(LastChance, ACrashSignalSentWhileAFileIsMadeRemovesItOnceNoted) {
       InstallLastChance("Pellith");
       const int folder_fd = open(folder.c_str(), O_PATH | O_DIRECTORY);
       EndingSignalsHeld held;
-      close(openat(folder_fd, "out.png.tmp", O_WRONLY | O_CREAT | O_EXCL, 0600));
+      const int fd = openat(folder_fd, "out.png.tmp", O_WRONLY | O_CREAT | O_EXCL, 0600);
+      const FileId made = IdOfDescriptor(fd);
+      close(fd);
       kill(getpid(), sig);  // made, not yet noted
-      AddScratchFile(folder_fd, "out.png.tmp");
+      AddScratchFile(folder_fd, "out.png.tmp", made);
       return 0;
     });
     EXPECT_TRUE(ending.exited && ending.status == kLastChanceStatus)

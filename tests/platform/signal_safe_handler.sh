@@ -9,8 +9,10 @@
 #   signal_safe_handler.sh PROGRAM
 set -u
 program=$1
-# mmap and munmap are plain system calls (asking whether memory is left).
-allowed=" write _exit execve memcpy memmove memset __errno_location unlink unlinkat raise sigaction sigprocmask sigemptyset sigaddset mmap munmap "
+# mmap and munmap are plain system calls (asking whether memory is left);
+# fstatat, on POSIX's list of functions safe in a handler, tells whether a
+# scratch file's name still holds the file made there before it goes.
+allowed=" write _exit execve memcpy memmove memset __errno_location unlink unlinkat fstatat fstatat64 raise sigaction sigprocmask sigemptyset sigaddset mmap munmap "
 handlers=("(anonymous namespace)::OnSignal(int)" "(anonymous namespace)::OnEndingSignal(int)")
 # The checked build's own checks may report a fault from anywhere; its other
 # calls (the address checker's bookkeeping before a call that does not

@@ -1,5 +1,5 @@
 // Files for tests that run the player as a command: quoting for the shell,
-// a file's bytes, and the names in a folder.
+// a file's bytes, the names in a folder and everything below one.
 #pragma once
 
 #include <filesystem>
@@ -37,20 +37,20 @@ inline std::set<std::string> Listing(const std::string& dir) {
 // Every file, folder, link and FIFO below `dir`, by its path from `dir`: a
 // link as where it leads, a FIFO as what it is (reading one would wait for a
 // writer), a file as `shown` shows its bytes (the bytes themselves unless
-// given). Nothing for a folder that is not there.
-inline std::map<std::string, std::string> TreeBelow(
+// given).
+inline std::map<std::string, std::string> Tree(
     const std::string& dir, const std::function<std::string(const std::string&)>& shown = {}) {
+  namespace fs = std::filesystem;
   std::map<std::string, std::string> tree;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir, error)) {
-    const std::string name = entry.path().lexically_relative(dir).string();
-    const std::filesystem::file_status status = entry.symlink_status();
-    if (std::filesystem::is_symlink(status)) {
-      tree[name] = "a link to " + std::filesystem::read_symlink(entry.path()).string();
-    } else if (std::filesystem::is_fifo(status)) {
-      tree[name] = "a FIFO";
-    } else if (std::filesystem::is_directory(status)) {
-      tree[name] = "a folder";
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir)) {
+    const std::string name = entry.path().lexically_relative(dir);
+    const fs::file_status status = entry.symlink_status();
+    if (fs::is_symlink(status)) {
+      tree[name] = "link to " + fs::read_symlink(entry.path()).string();
+    } else if (fs::is_fifo(status)) {
+      tree[name] = "fifo";
+    } else if (fs::is_directory(status)) {
+      tree[name] = "folder";
     } else {
       const std::string bytes = ReadFile(entry.path());
       tree[name] = shown ? shown(bytes) : bytes;

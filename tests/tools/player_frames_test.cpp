@@ -154,8 +154,10 @@ bool ReadLogUntil(int fd, const std::function<bool()>& done) {
 // The frames go to the folder that was checked at the start, through it,
 // when during the run that folder is moved and a new folder or a link to
 // another folder takes its name: a signal then removes them from there, and
-// a run that ends well leaves them all there, none in the folder that took
-// the name. The run is held by its log, sent to a FIFO that the test reads
+// so does the end of the run, which fails since its path leads elsewhere
+// (the frames stay only in the folder the path leads to at the end: moved
+// back before then, it holds them all and the run ends well); none is ever
+// in the folder that took the name. The run is held by its log, sent to a FIFO that the test reads
 // only as far as it wants the run to go: each key ("9 Enter" at the main
 // menu, an item it does not have, and the menu drawn again) logs some 2 KB,
 // so the run gets no more than some 40 keys past what was read, and a run
@@ -172,13 +174,16 @@ TEST_F(PlayerCommand, FramesGoToTheFolderCheckedAtTheStartWhateverTakesItsName) 
   const std::string png = w + "/out.png", fifo = w + "/log.fifo";
   struct Case {
     const char* what;
-    bool link;        // a link to `other` takes the folder's name, else a new folder
-    bool to_the_end;  // the run goes on to its end, else SIGTERM ends it
+    bool link;          // a link to `other` takes the folder's name, else a new folder
+    bool to_the_end;    // the run goes on to its end, else SIGTERM ends it
+    bool back = false;  // moved back during the run, its stand-in removed
   };
   const Case cases[] = {
       {"moved, a new folder in its place, then SIGTERM", false, false},
       {"moved, a link to another folder in its place, then SIGTERM", true, false},
       {"moved, a new folder in its place, the run going on to its end", false, true},
+      {"moved, a new folder in its place, moved back, the run going on to its end", false, true,
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -200,6 +205,11 @@ TEST_F(PlayerCommand, FramesGoToTheFolderCheckedAtTheStartWhateverTakesItsName) 
     }
     const unsigned long long before = LastFrame(moved);
     int status = 0;
+    if (c.back) {
+      ASSERT_TRUE(ReadLogUntil(log, [&] { return LastFrame(moved) > before + 1; }));
+      fs::remove(fr);
+      fs::rename(moved, fr);
+    }
     if (c.to_the_end) {
       ReadLogUntil(log, [] { return false; });
       status = WaitFor(child);
@@ -213,15 +223,25 @@ TEST_F(PlayerCommand, FramesGoToTheFolderCheckedAtTheStartWhateverTakesItsName) 
     }
     close(log);
     EXPECT_EQ(Listing(other), std::set<std::string>());
+    if (c.back) {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << Describe(status);
+      EXPECT_EQ(ReadFile(dir_ + "/err"), "");
+      EXPECT_EQ(ReadFile(dir_ + "/out"), "script used up\n");
+      EXPECT_EQ(Listing(fr), Frames(keys)) << "not every frame is in the folder checked";
+      EXPECT_EQ(ReadFile(png).rfind("\x89PNG", 0), 0u);
+      EXPECT_EQ(Listing(w), (std::set<std::string>{"fr", "log.fifo", "other", "out.png"}));
+      continue;
+    }
     if (!c.link) {
       EXPECT_EQ(Listing(fr), std::set<std::string>());
     }
     if (c.to_the_end) {
-      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << Describe(status);
-      EXPECT_EQ(ReadFile(dir_ + "/err"), "");
-      EXPECT_EQ(ReadFile(dir_ + "/out"), "script used up\n");
-      EXPECT_EQ(Listing(moved), Frames(keys)) << "not every frame is in the folder checked";
-      EXPECT_EQ(ReadFile(png).rfind("\x89PNG", 0), 0u);
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << Describe(status);
+      EXPECT_EQ(ReadFile(dir_ + "/err"), "player: cannot keep the frames in " + fr +
+                                             ": it was moved or replaced during the run\n");
+      EXPECT_EQ(ReadFile(dir_ + "/out"), "");
+      EXPECT_EQ(Listing(moved), std::set<std::string>()) << "a frame was left behind";
+      EXPECT_TRUE(ReadFile(png) == "an old picture") << "the picture was replaced";
     } else {
       EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << Describe(status);
       EXPECT_EQ(Listing(moved), std::set<std::string>()) << "a frame was left behind";

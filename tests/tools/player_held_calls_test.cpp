@@ -131,10 +131,10 @@ bool Names(const std::string& line, const std::string& path) {
 
 // What a name in a tree holds, as the test compares it: a file's bytes by
 // what they are (`known`), a link by where it leads, a folder, a FIFO.
-using Tree = std::map<std::string, std::string>;
+using Files = std::map<std::string, std::string>;
 
-Tree TreeOf(const std::string& root, const std::map<std::string, std::string>& known) {
-  return TreeBelow(root, [&](const std::string& bytes) {
+Files TreeOf(const std::string& root, const std::map<std::string, std::string>& known) {
+  return Tree(root, [&](const std::string& bytes) {
     const auto it = known.find(bytes);
     return it != known.end() ? it->second
                              : std::to_string(bytes.size()) + " bytes of something else";
@@ -142,7 +142,7 @@ Tree TreeOf(const std::string& root, const std::map<std::string, std::string>& k
 }
 
 // How `got` differs from `expected`, one name a line.
-std::string Differences(const Tree& got, const Tree& expected) {
+std::string Differences(const Files& got, const Files& expected) {
   std::set<std::string> names;
   for (const auto& [name, what] : got) names.insert(name);
   for (const auto& [name, what] : expected) names.insert(name);
@@ -467,9 +467,9 @@ size_t LastLook(const std::vector<Call>& calls, const Sweep& sweep, const std::s
 
 // What the files must be after a held run.
 struct Expected {
-  Tree as_it_was;                 // every file as it was, the change made
-  std::optional<Tree> at_end;     // the new files where the names lead at the end
-  std::optional<Tree> as_before;  // the new files where the names led before the change
+  Files as_it_was;                 // every file as it was, the change made
+  std::optional<Files> at_end;     // the new files where the names lead at the end
+  std::optional<Files> as_before;  // the new files where the names led before the change
 };
 
 // What the files must be, from `model`: a tree made as the test's and
@@ -493,11 +493,11 @@ Expected ExpectedOf(const std::string& model, const Change& change, const std::s
   expected.as_it_was = TreeOf(model, known);
   auto written = [&](const std::optional<std::string>& new_picture,
                      const std::optional<std::string>& new_log,
-                     const std::optional<std::string>& folder) -> std::optional<Tree> {
+                     const std::optional<std::string>& folder) -> std::optional<Files> {
     if (!new_picture || !new_log || !folder || !fs::is_directory(model + "/" + *folder)) {
       return std::nullopt;
     }
-    Tree tree = expected.as_it_was;
+    Files tree = expected.as_it_was;
     tree[*new_picture] = "the run's picture";
     tree[*new_log] = "the run's log";
     for (unsigned long long n = 1; n <= frames; ++n) {
@@ -529,7 +529,7 @@ Expected ExpectedOf(const std::string& model, const Change& change, const std::s
 // at the end, or fails in one line (status 1, or 2 when it refuses at the
 // start) with every file as it was; after it, the run ends well with the new
 // files where the names led before the change.
-std::string Judged(const TracedRun& run, const Tree& got, const Expected& expected, bool after_run,
+std::string Judged(const TracedRun& run, const Files& got, const Expected& expected, bool after_run,
                    bool at_start) {
   const int code = WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
   std::string said = run.err;

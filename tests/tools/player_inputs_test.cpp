@@ -72,7 +72,7 @@ class PlayerInputs : public PlayerCommand {
     const std::string setup =
         "cd " + ShellQuoted(folder()) + " && " + kStart + (c.setup.empty() ? "" : " && " + c.setup);
     EXPECT_EQ(std::system(setup.c_str()), 0) << setup;
-    tree_before = TreeBelow(folder());
+    tree_before = Tree(folder());
     // ";", not "&&": a command of `before` sent to the background stays
     // there alone.
     return Player(c.args, c.input, "cd " + ShellQuoted(folder()) + "; " + c.before, c.after);
@@ -160,7 +160,7 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
         {"almeno", "@-", "-", "--each", "fr"},
         "fr/0002.png"},
        2,
-       "a frame of --each \"fr\" would replace the keys \"/dev/stdin\""},
+       "a frame of --each \"fr\" would replace the keys from standard input"},
       {{"a frame folder that holds an earlier run's frames",
         "mkdir old && printf 'old frame' > old/0301.png",
         "",
@@ -400,7 +400,7 @@ TEST_F(PlayerInputs, RefusesInOneLineAndLeavesEveryFileAsItWas) {
     EXPECT_EQ(run.status, c.status);
     EXPECT_EQ(run.err, c.says.empty() ? "" : "player: " + c.says + "\n");
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(TreeBelow(folder()), before) << "a file was made, replaced or left behind";
+    EXPECT_EQ(Tree(folder()), before) << "a file was made, replaced or left behind";
   }
 }
 
@@ -506,8 +506,10 @@ TEST_F(PlayerInputs, InputsWithinTheirLimitsRun) {
 // A picture or a log that is replaced keeps its mode, and its owner and
 // group where the user of the run may give them (root may give any, a user
 // only itself and its groups), else at least its group when the user
-// belongs to it; a set-user or set-group bit stays only with its owner or
-// group. Files of other users, and runs as them, need root; the users and
+// belongs to it; a set-user bit stays only with its owner, a set-group bit
+// only with its group and where the user is root or belongs to that group
+// (the system takes it from anyone else, even where the new file has the
+// group from a set-group folder). Files of other users, and runs as them, need root; the users and
 // groups are numbers no account need have.
 TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
   if (const std::string why = NoOtherUsers(); !why.empty()) GTEST_SKIP() << why;
@@ -571,6 +573,14 @@ TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
        4003,
        4003,
        04755},
+      {{"a set-user, set-group picture in a set-group folder of a group its owner is not in, "
+        "run by its owner",
+        "chown 0:0 . && chmod 02777 . && chown 4003:0 out.png && chmod 06777 out.png", stranger,
+        picture},
+       "out.png",
+       4003,
+       0,
+       04777},
       {{"a set-group log the group may run, run by another member of it",
         shared + "chmod 02775 out.log",
         member,
@@ -594,7 +604,7 @@ TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
     EXPECT_EQ(st.st_gid, c.group);
     EXPECT_EQ(st.st_mode & 07777, c.mode) << std::oct << (st.st_mode & 07777);
     EXPECT_NE(ReadFile(path), before[c.file]) << "not replaced";
-    std::map<std::string, std::string> after = TreeBelow(folder());
+    std::map<std::string, std::string> after = Tree(folder());
     after.erase(c.file), before.erase(c.file);
     EXPECT_EQ(after, before) << "another file was made, replaced or left behind";
   }
@@ -611,7 +621,7 @@ TEST_F(PlayerInputs, AReplacedFileKeepsItsOwnerAndModeWhereTheUserMayGiveThem) {
             "player: --each \"wo\" is no folder the frames can be written to (Permission "
             "denied)\n");
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(TreeBelow(folder()), before);
+  EXPECT_EQ(Tree(folder()), before);
 }
 
 // Sent to standard output or standard error (a pipe, or a file the stream
@@ -883,7 +893,7 @@ TEST_F(PlayerInputs, AKeyScriptThatChangesOrCannotBeReadDuringTheRunFailsIt) {
     EXPECT_EQ(run.out, "") << "how the run ended, printed for a run that failed";
     // Every file as it was, but for the change made to the key file.
     before["keys.txt"] = ReadFile(folder() + "/keys.txt");
-    EXPECT_EQ(TreeBelow(folder()), before) << "a file was made, replaced or left behind";
+    EXPECT_EQ(Tree(folder()), before) << "a file was made, replaced or left behind";
   }
 }
 
