@@ -309,7 +309,7 @@ bool HeldNow(const std::string& trace) {
   return tail == stopped;
 }
 
-class PlayerHeld : public PlayerCommand, public ::testing::WithParamInterface<Change> {
+class PlayerSweep : public PlayerCommand, public ::testing::WithParamInterface<Change> {
  protected:
   void SetUp() override {
     PlayerCommand::SetUp();
@@ -556,7 +556,7 @@ std::string Judged(const TracedRun& run, const Files& got, const Expected& expec
          "\", standard error \"" + said + "\", leaving" + Differences(got, expected.as_it_was);
 }
 
-TEST_P(PlayerHeld, EndsWellOrLeavesEveryFileAsItWas) {
+TEST_P(PlayerSweep, EndsWellOrLeavesEveryFileAsItWas) {
   const Change& change = GetParam();
   if (change.in_suite == InSuite::kNone && !WholeTable()) {
     GTEST_SKIP() << "in the whole table only (PLAYER_SWEEP=all)";
@@ -617,7 +617,7 @@ TEST_P(PlayerHeld, EndsWellOrLeavesEveryFileAsItWas) {
   for (const std::string& row : table) std::cout << "  " << row << "\n";
 }
 
-INSTANTIATE_TEST_SUITE_P(EachCall, PlayerHeld, ::testing::ValuesIn(kChanges),
+INSTANTIATE_TEST_SUITE_P(EachCall, PlayerSweep, ::testing::ValuesIn(kChanges),
                          [](const ::testing::TestParamInfo<Change>& param) {
                            return std::string(param.param.name);
                          });
