@@ -30,13 +30,21 @@ inline bool Exists(const std::string& path) {
   return stat(path.c_str(), &st) == 0;
 }
 
-// In a child process: becomes the player on `args` (status 127 when it
-// cannot).
-[[noreturn]] inline void ExecPlayer(const std::vector<std::string>& args) {
-  std::vector<char*> argv = {const_cast<char*>(PLAYER_PATH)};
+// In a child process: becomes the player on `args`, or with `through` the
+// program its words name (found on PATH), given them, the player's path and
+// `args` (a tracer that runs the player); status 127 when it cannot.
+[[noreturn]] inline void ExecPlayer(const std::vector<std::string>& args,
+                                    const std::vector<std::string>& through = {}) {
+  std::vector<char*> argv;
+  for (const std::string& word : through) argv.push_back(const_cast<char*>(word.c_str()));
+  argv.push_back(const_cast<char*>(PLAYER_PATH));
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
-  execv(PLAYER_PATH, argv.data());
+  if (through.empty()) {
+    execv(PLAYER_PATH, argv.data());
+  } else {
+    execvp(argv[0], argv.data());
+  }
   _exit(127);
 }
 
@@ -92,25 +100,32 @@ inline std::string LongScript(const std::string& dir, int count) {
   return path;
 }
 
-// The player on `args` started in the background as a terminal starts it:
-// every signal at its usual action and none held, no core file (SIGQUIT
-// would write one), standard output to the file `out` (/dev/null unless
-// given) and standard error to the file `err`. Returns its process number.
+// In a child process about to become another program: as a terminal starts
+// it, every signal at its usual action and none held, no core file (SIGQUIT
+// would write one), standard output to the file `out` and standard error to
+// the file `err`.
+inline void AsATerminalStartsIt(const std::string& out, const std::string& err) {
+  for (int sig = 1; sig < NSIG; ++sig) signal(sig, SIG_DFL);
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+  const rlimit no_core{0, 0};
+  setrlimit(RLIMIT_CORE, &no_core);
+  const int output = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644),
+            errors = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  dup2(output, STDOUT_FILENO);
+  dup2(errors, STDERR_FILENO);
+}
+
+// The player on `args` started in the background as a terminal starts it,
+// standard output to the file `out` (/dev/null unless given) and standard
+// error to the file `err`. Returns its process number.
 inline pid_t StartPlayer(const std::vector<std::string>& args, const std::string& err,
                          const std::string& out = "/dev/null") {
   std::fflush(nullptr);  // nothing buffered is written twice
   const pid_t child = fork();
   if (child == 0) {
-    for (int sig = 1; sig < NSIG; ++sig) signal(sig, SIG_DFL);
-    sigset_t none;
-    sigemptyset(&none);
-    sigprocmask(SIG_SETMASK, &none, nullptr);
-    const rlimit no_core{0, 0};
-    setrlimit(RLIMIT_CORE, &no_core);
-    const int output = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644),
-              errors = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(output, STDOUT_FILENO);
-    dup2(errors, STDERR_FILENO);
+    AsATerminalStartsIt(out, err);
     ExecPlayer(args);
   }
   return child;

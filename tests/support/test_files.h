@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -33,9 +34,12 @@ inline std::set<std::string> Listing(const std::string& dir) {
   return names;
 }
 
-// Every file, folder, link and FIFO below `dir`: a link as where it leads,
-// a FIFO as what it is (reading one would wait for a writer).
-inline std::map<std::string, std::string> Tree(const std::string& dir) {
+// Every file, folder, link and FIFO below `dir`, by its path from `dir`: a
+// link as where it leads, a FIFO as what it is (reading one would wait for a
+// writer), a file as `shown` shows its bytes (the bytes themselves unless
+// given).
+inline std::map<std::string, std::string> Tree(
+    const std::string& dir, const std::function<std::string(const std::string&)>& shown = {}) {
   namespace fs = std::filesystem;
   std::map<std::string, std::string> tree;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir)) {
@@ -48,7 +52,8 @@ inline std::map<std::string, std::string> Tree(const std::string& dir) {
     } else if (fs::is_directory(status)) {
       tree[name] = "folder";
     } else {
-      tree[name] = ReadFile(entry.path());
+      const std::string bytes = ReadFile(entry.path());
+      tree[name] = shown ? shown(bytes) : bytes;
     }
   }
   return tree;
