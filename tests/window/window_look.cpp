@@ -24,9 +24,9 @@
 //                              script KEYS, one a line (for xdotool)
 //
 // Nothing here takes its verdict from a clock: each waits for what it looks
-// for, as long as a program that has not stopped may need (WaitUntil). What
-// it checks about time is the blink itself, judged only from what looks
-// close enough together prove about it.
+// for, as long as the test's processes, the program among them, are at work
+// (WaitUntil). What it checks about time is the blink itself, judged only
+// from what looks close enough together prove about it.
 //
 // Prints what it saw; exit status 0 when it is as it should be.
 #include <X11/Xlib.h>
