@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Starts each program in a real window on a virtual X server and checks that
-# it ends with status 0: every program through its menu's end item, some also
-# by closing their window, by another client destroying it, idling, resizing
-# or typing on the keypad. Without a display or without its fonts a program
-# must say so and end. A program that fails on purpose shows where a runtime
-# error lies (its error screen also with standard error closed), and its
-# crash message and box, which goes when its process is ended.
+# it carries its own icon and ends with status 0: every program through its
+# menu's end item, some also by closing their window, by another client
+# destroying it, idling, resizing or typing on the keypad. Without a
+# display or without its fonts a program must say so and end. A program
+# that fails on purpose shows where a runtime error lies (its error screen
+# also with standard error closed), and its crash message and box, which
+# goes when its process is ended.
 #
 # No step waits a fixed time: each waits for what it stands for (the window,
 # the menu waiting for a number, the program's message, its end), for as
 # long as the test's processes work, and fails once they have done next to
-# nothing for a minute. The idle checks
-# count the program's own processor time over some seconds.
+# nothing for a minute. The idle checks count the program's own processor
+# time over some seconds.
 #
 #   window_smoke.sh PROGRAMS_DIR PLAYER
 #
@@ -107,6 +108,19 @@ at_menu() {
   return 1
 }
 
+# icon_is PROGRAM WINDOW: the window carries the program's own icon, its
+# tile in the colour of the program's place in the list.
+icon_is() {
+  checks=$((checks + 1))
+  local said
+  if said=$("$bin_dir/../tests/window_look" icon "$2" "$1"); then
+    echo "ok   $1: $said"
+  else
+    echo "FAIL $1: not its own icon: $said"
+    failures=$((failures + 1))
+  fi
+}
+
 # run PROGRAM TITLE ACTION: ACTION is "keys:..." to type, "close" for the
 # close box, or "destroy" for another client destroying the window.
 run() {
@@ -169,7 +183,8 @@ run() {
       pad:*)  # The keypad's digits and Enter.
               xdotool windowfocus --sync "$window" 2>/dev/null
               xdotool key --delay 50 ${action#pad:} ;;
-      keys:*) xdotool windowfocus --sync "$window" 2>/dev/null
+      keys:*) icon_is "$program" "$window"
+              xdotool windowfocus --sync "$window" 2>/dev/null
               xdotool type --delay 50 "${action#keys:}"
               xdotool key Return ;;
       close)  "$bin_dir/../tests/close_window" "$window" ;;
