@@ -3,7 +3,8 @@
 # includes every line of that file, so a line that is not blank (nothing but
 # spaces and tabs), a // comment (indented or not) or PROGRAM(name) (blanks
 # before and after allowed) with a name of lowercase letters, digits and _
-# that starts with a letter stops the build, naming the line by its number.
+# that starts with a letter stops the build, naming the line by its number;
+# so does a // comment that ends in a backslash.
 # scripts/program_names.sh reads the names as this does, for run.sh.
 function(read_program_list file var)
   file(READ "${file}" text)
@@ -24,6 +25,12 @@ function(read_program_list file var)
     math(EXPR number "${number} + 1")
     if(line MATCHES "^[ \t]*PROGRAM\\(([a-z][a-z0-9_]*)\\)[ \t]*$")
       list(APPEND names ${CMAKE_MATCH_1})
+    elseif(line MATCHES "^[ \t]*//.*\\\\[ \t\r]*$")
+      # C++ joins the next line to a line that ends in a backslash (blanks
+      # after it too): the comment would swallow it, and a program there
+      # would be built and listed by run.sh but missing from the C++ table.
+      message(FATAL_ERROR "${file} line ${number} is a // comment that ends in a backslash, "
+                          "which joins the next line to it in C++:\n  \"${line}\"")
     elseif(NOT line MATCHES "^[ \t]*(//.*)?$")
       # The line itself on a line of its own, indented: CMake shows such a
       # line as it is, where it would fold the blanks of a paragraph.

@@ -6,7 +6,8 @@
 // the player, the storms, the walk and the window test from this line alone.
 // A name is lowercase letters, digits and _, starting with a letter; the
 // build stops, naming the line by its number, at any line that is not blank,
-// a // comment or PROGRAM(name) (blanks before and after each allowed).
+// a // comment or PROGRAM(name) (blanks before and after each allowed), and
+// at a // comment that ends in a backslash (C++ joins the next line to it).
 PROGRAM(almeno)
 PROGRAM(torvane)
 PROGRAM(pellith)

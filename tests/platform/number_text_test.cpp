@@ -35,11 +35,16 @@ TEST(NumberText, WritesBlankOrSignAndNoLeadingZero) {
   EXPECT_EQ(PfSTR248(-2.3 + 1.5), "-.8");
 }
 
+// The grammar: blanks, a sign ("-" or "+"), digits, a point and digits,
+// then an exponent ("E" or "e", a sign and digits); what follows is not
+// read, nor is a sign or an "E" that nothing read follows.
 TEST(NumberText, ValReadsTheNumberTheTextBeginsWith) {
   const TextCase cases[] = {
-      {3.0f, "3"},        {-0.75f, "-.75"}, {0.5f, " .5"},  {12.0f, "12abc"}, {3.0f, "3/4"},
-      {0.0f, ""},         {0.0f, "-"},      {0.0f, "."},    {0.0f, "abc"},    {2.5f, "2.5.3"},
-      {1500.0f, "1.5E3"}, {1.0f, "1E"},     {-7.0f, "-7-"}, {60.0f, " 60"},
+      {3.0f, "3"},        {-0.75f, "-.75"},     {0.5f, " .5"},    {12.0f, "12abc"}, {3.0f, "3/4"},
+      {0.0f, ""},         {0.0f, "-"},          {0.0f, "."},      {0.0f, "abc"},    {2.5f, "2.5.3"},
+      {1500.0f, "1.5E3"}, {1.0f, "1E"},         {-7.0f, "-7-"},   {60.0f, " 60"},   {4.0f, "+4"},
+      {-300.0f, "-3E+2"}, {0.0125f, "1.25e-2"}, {2e5f, "2e5x"},   {1.0f, "1E+"},    {0.0f, " - 5"},
+      {1.0f, "1 E2"},     {-42.0f, "   -42"},   {2.5f, "  +2.5"},
   };
   for (const TextCase& c : cases) {
     EXPECT_FLOAT_EQ(PfVAL(c.text), c.value) << "text '" << c.text << "'";

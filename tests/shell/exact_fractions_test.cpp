@@ -6,10 +6,16 @@
 
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "errors.h"
 #include "numbers.h"
+
+// A fraction in failures as "numerator/denominator".
+void PrintTo(const ExactFraction& fraction, std::ostream* out) {
+  *out << fraction.numerator << "/" << fraction.denominator;
+}
 
 namespace {
 
@@ -54,15 +60,30 @@ TEST(ExactFractions, EntriesReadAsTheFieldReadsThem) {
   EXPECT_FALSE(ExactNumberValue("3.402823E+38").has_value());
 }
 
-// The exact value of a text and the runtime's are the same number, read by
-// the same rule: where the number ends, an exponent or none.
+// The exact value of a text and the runtime's, each the value written here:
+// the number the text begins with, read by one grammar (blanks, a sign "-"
+// or "+", digits, a point and digits, then "E" or "e", a sign and digits;
+// a sign or an "E" that nothing read follows ends the number).
 TEST(ExactFractions, TextsReadAsTheRuntimeReadsThem) {
-  for (const char* text : {"3",    "-.75",  " .5",  "+4",      "007.50", "12abc", "3/4",  "2.5.3",
-                           "-7-",  "1.5E3", "2e5x", "1.25e-2", "-3E+2",  "1E",    "1E+",  "1e-",
-                           "4E-x", "",      "-",    ".",       "abc",    "0.000", " - 5", "1 E2"}) {
-    const std::optional<ExactFraction> exact = ExactNumberValue(text);
-    ASSERT_TRUE(exact.has_value()) << "'" << text << "'";
-    EXPECT_FLOAT_EQ(static_cast<float>(ExactToDouble(*exact)), PfVAL(text)) << "'" << text << "'";
+  struct Case {
+    const char* text;
+    std::int64_t numerator, denominator;
+  };
+  const Case cases[] = {
+      {"3", 3, 1},        {"-.75", -3, 4},    {" .5", 1, 2},       {"+4", 4, 1},
+      {"007.50", 15, 2},  {"12abc", 12, 1},   {"3/4", 3, 1},       {"2.5.3", 5, 2},
+      {"-7-", -7, 1},     {"1.5E3", 1500, 1}, {"2e5x", 200000, 1}, {"1.25e-2", 1, 80},
+      {"-3E+2", -300, 1}, {"1E", 1, 1},       {"1E+", 1, 1},       {"1e-", 1, 1},
+      {"4E-x", 4, 1},     {"", 0, 1},         {"-", 0, 1},         {".", 0, 1},
+      {"abc", 0, 1},      {"0.000", 0, 1},    {" - 5", 0, 1},      {"1 E2", 1, 1},
+      {"   -42", -42, 1}, {"  +2.5", 5, 2},   {"+", 0, 1},         {"+.5e+1", 5, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("'") + c.text + "'");
+    const std::optional<ExactFraction> exact = ExactNumberValue(c.text);
+    ASSERT_TRUE(exact.has_value());
+    EXPECT_EQ(*exact, (ExactFraction{c.numerator, c.denominator}));
+    EXPECT_FLOAT_EQ(PfVAL(c.text), float(double(c.numerator) / double(c.denominator)));
   }
 }
 

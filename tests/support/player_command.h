@@ -132,8 +132,8 @@ inline pid_t StartPlayer(const std::vector<std::string>& args, const std::string
 }
 
 // How the started player `child` ended (a wait status), with what it used
-// in `usage` when given; -1 when it was still running after the tests'
-// patience, which only a player that hangs reaches (it is then killed).
+// in `usage` when given; -1 when the wait gave up on it, which only a player
+// that hangs doing next to nothing makes it do (it is then killed).
 inline int WaitFor(pid_t child, rusage* usage = nullptr) {
   int status = 0;
   if (WaitUntil("the player (process " + std::to_string(child) + ") to end",

@@ -20,15 +20,19 @@
 //                              showing it: where the keys leave the answer
 //                              field waiting, its cursor blinks off (its
 //                              square white) and back on, leaving no trace
+//   window_look icon WINDOW PROGRAM
+//                              the window's icon is PROGRAM's: its tile in
+//                              the colour of PROGRAM's place in the list
 //   window_look keys KEYS      prints the X key names that type the key
 //                              script KEYS, one a line (for xdotool)
 //
 // Nothing here takes its verdict from a clock: each waits for what it looks
-// for, as long as a program that has not stopped may need (WaitUntil). What
-// it checks about time is the blink itself, judged only from what looks
-// close enough together prove about it.
+// for, as long as the test's processes, the program among them, are at work
+// (WaitUntil). What it checks about time is the blink itself, judged only
+// from what looks close enough together prove about it.
 //
 // Prints what it saw; exit status 0 when it is as it should be.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
@@ -54,6 +58,7 @@
 #include "globals.h"
 #include "headless.h"
 #include "headless_pixels.h"
+#include "icon_tiles.h"
 #include "key_script.h"
 #include "palette.h"
 #include "program.h"
@@ -825,15 +830,60 @@ int Keys(const std::string& keys) {
 
 }  // namespace
 
+// The icon the window carries (_NET_WM_ICON, as a window manager reads it)
+// is PROGRAM's: a tile in the colour of its place in the list of programs,
+// seen at the icon's corners (the initial and the number line lie inside).
+int Icon(Display* display, Window window, const std::string& program) {
+  const int place = ProgramPlace(program);
+  if (place < 0) {
+    std::printf("icon: %s is not in the list of programs\n", program.c_str());
+    return 2;
+  }
+  const uint32_t tile = Colour(IconTileColour(place));
+  Atom type;
+  int format;
+  unsigned long count = 0, left = 0;
+  unsigned char* data = nullptr;
+  const int got =
+      XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), 0, 1 << 20,
+                         False, XA_CARDINAL, &type, &format, &count, &left, &data);
+  // Format 32 comes as longs: the width, the height, then the pixels (ARGB).
+  const unsigned long* icon = reinterpret_cast<const unsigned long*>(data);
+  int failures = 0;
+  if (got != Success || !data || format != 32 || count < 2 || icon[0] < 4 || icon[1] < 4 ||
+      count < 2 + icon[0] * icon[1]) {
+    std::printf("icon: the window carries no icon\n");
+    failures = 1;
+  } else {
+    const unsigned long width = icon[0], height = icon[1];
+    std::printf("icon: %lux%lu, %s's tile colour %06X (palette %d)\n", width, height,
+                program.c_str(), tile, IconTileColour(place));
+    for (const auto& [x, y] : {std::pair<unsigned long, unsigned long>{1, 1},
+                               {width - 2, 1},
+                               {1, height - 2},
+                               {width - 2, height - 2}}) {
+      const uint32_t pixel = uint32_t(icon[2 + y * width + x]) & 0xFFFFFF;
+      if (pixel != tile) {
+        std::printf("icon: %06X at (%lu, %lu), not %s's tile colour\n", pixel, x, y,
+                    program.c_str());
+        ++failures;
+      }
+    }
+  }
+  if (data) XFree(data);
+  return failures ? 1 : 0;
+}
+
 int main(int argc, char** argv) {
   std::string what = argc > 1 ? argv[1] : "";
-  const bool right = what == "same"  ? argc == 5
-                     : what == "fit" ? argc == 3 || argc == 4
-                                     : argc == 3;
+  const bool right = what == "same"   ? argc == 5
+                     : what == "fit"  ? argc == 3 || argc == 4
+                     : what == "icon" ? argc == 4
+                                      : argc == 3;
   if (!right) {
     std::fprintf(stderr,
                  "usage: window_look waiting|blink|error WINDOW_ID | fit WINDOW_ID [WxH] | "
-                 "same WINDOW_ID PROGRAM KEYS | keys KEYS\n");
+                 "same WINDOW_ID PROGRAM KEYS | icon WINDOW_ID PROGRAM | keys KEYS\n");
     return 2;
   }
   if (what == "keys") return Keys(argv[2]);
@@ -847,7 +897,9 @@ int main(int argc, char** argv) {
   XSetErrorHandler(NoteXError);
   Window window = std::strtoul(argv[2], nullptr, 0);
   int status;
-  {
+  if (what == "icon") {
+    status = Icon(display, window, argv[3]);
+  } else {
     Camera camera(display);
     status = what == "waiting" ? Waiting(camera, window)
              : what == "blink" ? Blink(camera, window)

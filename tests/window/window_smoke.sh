@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Starts each program in a real window on a virtual X server and checks that
-# it ends with status 0: every program through its menu's end item, some also
-# by closing their window, by another client destroying it, idling, resizing
-# or typing on the keypad. Without a display or without its fonts a program
-# must say so and end. A program that fails on purpose shows where a runtime
-# error lies (its error screen also with standard error closed), and its
-# crash message and box, which goes when its process is ended.
+# it carries its own icon and ends with status 0: every program through its
+# menu's end item, some also by closing their window, by another client
+# destroying it, idling, resizing or typing on the keypad. Without a
+# display or without its fonts a program must say so and end. A program
+# that fails on purpose shows where a runtime error lies (its error screen
+# also with standard error closed), and its crash message and box, which
+# goes when its process is ended.
 #
 # No step waits a fixed time: each waits for what it stands for (the window,
-# the menu waiting for a number, the program's message, its end), as long as
-# only a stuck program would make it wait, and then fails. The idle checks
-# count the program's own processor time over some seconds.
+# the menu waiting for a number, the program's message, its end), for as
+# long as the test's processes work, and fails once they have done next to
+# nothing for a minute. The idle checks count the program's own processor
+# time over some seconds.
 #
 #   window_smoke.sh PROGRAMS_DIR PLAYER
 #
@@ -23,23 +25,23 @@ checks=0
 source "$(dirname "$0")/program_list.sh"
 read_program_list "$player"
 count=${#names[@]}
-# The waits (wait_until, $patience) and the virtual X server.
+# The waits (wait_until, bounded) and the virtual X server.
 source "$(dirname "$0")/virtual_screen.sh"
 
 # no_window PROGRAM ENV...: with no display to show it on, the program ends
 # with status 1 and one line on standard error (it takes a fraction of a
-# second: one still running after $patience s hangs).
+# second: one still running when the wait gives up on it hangs).
 no_window() {
   local program=$1
   shift
   local err status
   checks=$((checks + 1))
-  err=$(env "$@" timeout $patience "$bin_dir/$program" 2>&1 >/dev/null)
+  err=$(bounded env "$@" "$bin_dir/$program" 2>&1 >/dev/null)
   status=$?
   local lines
   lines=$(printf '%s\n' "$err" | wc -l)
   if [ $status -ne 1 ] || [ "$lines" -ne 1 ]; then
-    [ $status -eq 124 ] && err="still running after $patience s"
+    [ $status -eq 124 ] && err="still running, doing next to nothing: $err"
     echo "FAIL $program ($*): status $status: $err"
     failures=$((failures + 1))
   else
@@ -106,6 +108,19 @@ at_menu() {
   return 1
 }
 
+# icon_is PROGRAM WINDOW: the window carries the program's own icon, its
+# tile in the colour of the program's place in the list.
+icon_is() {
+  checks=$((checks + 1))
+  local said
+  if said=$("$bin_dir/../tests/window_look" icon "$2" "$1"); then
+    echo "ok   $1: $said"
+  else
+    echo "FAIL $1: not its own icon: $said"
+    failures=$((failures + 1))
+  fi
+}
+
 # run PROGRAM TITLE ACTION: ACTION is "keys:..." to type, "close" for the
 # close box, or "destroy" for another client destroying the window.
 run() {
@@ -168,7 +183,8 @@ run() {
       pad:*)  # The keypad's digits and Enter.
               xdotool windowfocus --sync "$window" 2>/dev/null
               xdotool key --delay 50 ${action#pad:} ;;
-      keys:*) xdotool windowfocus --sync "$window" 2>/dev/null
+      keys:*) icon_is "$program" "$window"
+              xdotool windowfocus --sync "$window" 2>/dev/null
               xdotool type --delay 50 "${action#keys:}"
               xdotool key Return ;;
       close)  "$bin_dir/../tests/close_window" "$window" ;;
@@ -184,7 +200,7 @@ no_fonts_conf=$(mktemp)
 printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' >"$no_fonts_conf"
 no_window "${names[1 % count]}" FONTCONFIG_FILE="$no_fonts_conf"
 checks=$((checks + 1))
-case $(FONTCONFIG_FILE="$no_fonts_conf" timeout $patience "$bin_dir/${names[1 % count]}" 2>&1) in
+case $(FONTCONFIG_FILE="$no_fonts_conf" bounded "$bin_dir/${names[1 % count]}" 2>&1) in
   *IPAGothic*) ;;
   *) echo "FAIL ${names[1 % count]}: the missing font is not named"; failures=$((failures + 1)) ;;
 esac
@@ -353,14 +369,14 @@ while [ -e /tmp/.X11-unix/X$absent ] || grep -q "@/tmp/.X11-unix/X$absent\$" /pr
   absent=$((absent + 1))
 done
 named_failure "the X display :$absent cannot be opened" \
-  env DISPLAY=:$absent timeout $patience "$bin_dir/${names[0]}"
+  bounded env DISPLAY=:$absent "$bin_dir/${names[0]}"
 named_failure "the Wayland display wayland-0 cannot be found (XDG_RUNTIME_DIR is not set)" \
-  env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR SDL_VIDEODRIVER=wayland \
-  timeout $patience "$bin_dir/${names[1 % count]}"
+  bounded env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR SDL_VIDEODRIVER=wayland \
+  "$bin_dir/${names[1 % count]}"
 # Too few file descriptors for a run, with a display to open: the line
 # names the limit.
 named_failure "too many open files (ulimit -n 8)" \
-  sh -c 'ulimit -n 8 && exec timeout "$1" "$0"' "$bin_dir/${names[2 % count]}" $patience
+  bounded sh -c 'ulimit -n 8 && exec "$0"' "$bin_dir/${names[2 % count]}"
 
 echo "$((checks - failures)) passed, $failures failed"
 [ $failures -eq 0 ]
