@@ -360,6 +360,20 @@ class PlayerSweep : public PlayerCommand, public ::testing::WithParamInterface<C
   // between touch nothing.
   std::string HeldAt(const std::vector<Call>& calls, size_t at,
                      const std::function<std::string(const TracedRun&)>& judged) const {
+    // Another test's run may change what the player's libraries do on the
+    // way (fontconfig writing its cache, a descriptor more or less), and so
+    // where the count of a call lands: a run held elsewhere changed nothing,
+    // and is run again.
+    std::string outcome;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+      outcome = HeldOnce(calls, at, judged);
+      if (outcome.rfind("FAULT: held elsewhere", 0) != 0) break;
+    }
+    return outcome;
+  }
+
+  std::string HeldOnce(const std::vector<Call>& calls, size_t at,
+                       const std::function<std::string(const TracedRun&)>& judged) const {
     size_t before = at - 1;
     while (before > 0 && kQuietCalls.count(calls[before].name)) --before;
     MakeTree(tree_);
