@@ -28,10 +28,6 @@ bool Unsupported(int error) {
 // far more than another program taking its turn ever needs.
 constexpr int kLooks = 100;
 
-bool SameFile(const struct stat& a, const struct stat& b) {
-  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
 // The new file open as `fd`, when it replaces the file `old`, takes that
 // file's owner and group where this process may give them (as root; or its
 // own and a group it belongs to), each on its own: a user replacing its own
@@ -99,9 +95,9 @@ int WholeFile::Open(const std::string& path) {
     // to this very file is replaced. The path leading elsewhere by now means
     // the file was replaced meanwhile, and it is looked at again.
     struct stat there, now;
-    const bool this_file = real && stat(real.get(), &there) == 0 && SameFile(there, st);
+    const bool this_file = real && stat(real.get(), &there) == 0 && IdOf(there) == IdOf(st);
     const bool replaced_meanwhile =
-        !regular || (!this_file && stat(path.c_str(), &now) == 0 && !SameFile(now, st));
+        !regular || (!this_file && stat(path.c_str(), &now) == 0 && !(IdOf(now) == IdOf(st)));
     close(fd);
     if (replaced_meanwhile && look < kLooks) continue;
     if (!real) return real_error;
@@ -180,7 +176,7 @@ int WholeFile::FolderStillReached() const {
   if (stat(folder_path_.c_str(), &now) != 0) return errno;
   if (!S_ISDIR(now.st_mode)) return ENOTDIR;
   if (fstat(folder_fd_, &held) != 0) return errno;
-  return SameFile(now, held) ? 0 : kFolderReplaced;
+  return IdOf(now) == IdOf(held) ? 0 : kFolderReplaced;
 }
 
 // 0 while the path given, followed afresh with its links, leads to the

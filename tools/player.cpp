@@ -102,12 +102,9 @@ int List() {
 // Whether writing the picture `out` or the log `log` writes where
 // descriptor `fd` goes (/dev/stdout, the pipe or file it leads to).
 bool WrittenTo(int fd, const std::string& out, const std::optional<std::string>& log) {
-  struct stat a;
-  if (fstat(fd, &a) != 0) return false;
-  auto there = [&a](const std::string& path) {
-    struct stat b;
-    return stat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-  };
+  const FileId target = IdOfDescriptor(fd);
+  if (!target.known()) return false;
+  auto there = [&target](const std::string& path) { return IdOfPath(path) == target; };
   return (out != "-" && there(out)) || (log && there(*log));
 }
 
